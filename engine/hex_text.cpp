@@ -1,0 +1,39 @@
+#include "engine/hex_text.h"
+
+namespace {
+
+int DigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 0;
+}
+
+}  // namespace
+
+std::string ToHex(const std::string &octets) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(octets.size() * 2);
+    for (unsigned char c : octets) {
+        out += kDigits[c >> 4];
+        out += kDigits[c & 0x0F];
+    }
+    return out;
+}
+
+std::string FromHex(const std::string &text) {
+    std::string digits;
+    digits.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ') digits += c;
+    }
+    std::string out;
+    out.reserve(digits.size() / 2 + 1);
+    std::size_t i = 0;
+    if (digits.size() % 2 == 1) out += static_cast<char>(DigitValue(digits[i++]));
+    for (; i + 1 < digits.size(); i += 2) {
+        out += static_cast<char>(DigitValue(digits[i]) * 16 + DigitValue(digits[i + 1]));
+    }
+    return out;
+}

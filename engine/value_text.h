@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Text forms of values shared by the request engine and the raw value packing.
+
+// TimeTicks (hundredths of a second): "0:00:01.05", "1 day 2:03:04.05", "3 days, 4:05:06.07".
+std::string TimeTicksText(std::uint32_t ticks);
+// Reads that same form back; a bare number reads as 0.
+std::uint32_t ParseTimeTicks(const std::string &text);
+
+// A double in general number format with 15 significant digits.
+std::string DoubleText(double value);
+// The leading floating-point number of a text; 0 when there is none.
+double LeadingDouble(const std::string &text);
+
+// The leading decimal number of a text (blanks and a sign allowed), 0 when there is none, cut to
+// 32 bits as the packing of fields does.
+std::int64_t LeadingInteger(const std::string &text);
+
+// A local date-time number: days since 30 December 1899, the fraction being the time of day.
+// Text in the form "yyyy/mm/dd hh:nn:ss am/pm" with the locale's separators.
+std::string LocalDateTimeText(double days);
+// Parsed with the locale's date-time formats; 0 when the text is not a date and time.
+double ParseLocalDateTime(const std::string &text);
