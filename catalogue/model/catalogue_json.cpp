@@ -1,0 +1,136 @@
+#include "catalogue/model/catalogue_json.h"
+
+#include "binding/option_list.h"
+#include "catalogue/model/catalogue_model.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string Str(const std::string &s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+const char *KindName(EntryKind k) {
+    switch (k) {
+    case EntryKind::Submenu: return "submenu";
+    case EntryKind::Separator: return "separator";
+    case EntryKind::Editor: return "editor";
+    case EntryKind::Table: return "table";
+    case EntryKind::Pages: return "pages";
+    case EntryKind::Window: return "window";
+    case EntryKind::ExternalModule: return "external module";
+    case EntryKind::Command: return "command";
+    case EntryKind::Help: return "help";
+    }
+    return "";
+}
+
+std::string AdjustmentJson(const Adjustment &a) {
+    using T = Adjustment::Type;
+    switch (a.type) {
+    case T::Format: return "{\"type\":\"format\",\"row\":" + std::to_string(a.row) + ",\"format\":" + Str(a.text) + "}";
+    case T::BitList: return "{\"type\":\"bit list\",\"row\":" + std::to_string(a.row) + "}";
+    case T::EditWidth: return "{\"type\":\"edit width\",\"width\":" + std::to_string(a.value) + "}";
+    case T::DialogEditWidth: return "{\"type\":\"dialog edit width\",\"width\":" + std::to_string(a.value) + "}";
+    case T::NoEdit: return "{\"type\":\"no edit\"}";
+    case T::RowsNotEditable: return "{\"type\":\"rows not editable\"}";
+    case T::RowPreset: return "{\"type\":\"row preset\",\"row\":" + std::to_string(a.row) + "}";
+    case T::Synchronous: return "{\"type\":\"synchronous\"}";
+    }
+    return "{}";
+}
+
+std::string OptionsJson(const VdOptionList *options) {
+    if (options == nullptr) return "null";
+    std::string out = "[";
+    for (int i = 0; i < options->Count(); ++i) {
+        const auto &e = options->EntryAt(i);
+        if (i) out += ",";
+        out += "{\"value\":" + Str(e.value) + ",\"label\":" + Str(e.label) + "}";
+    }
+    return out + "]";
+}
+
+template <typename T, typename F>
+std::string Array(const std::vector<T> &items, F toJson) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i) out += ",";
+        out += toJson(items[i]);
+    }
+    return out + "]";
+}
+
+std::string BindingJson(const BindingSpec &b) {
+    std::string out = "{\"page\":" + Str(b.pageCaption);
+    out += ",\"panel\":" + Str(b.panel == PanelKind::Table ? "table" : "editor");
+    out += ",\"listKind\":" + std::to_string(b.listKind) + ",\"indexCount\":" + std::to_string(b.indexCount);
+    out += ",\"root\":" + Str(b.root);
+    if (b.statusRow >= 0) {
+        out += ",\"statusRow\":{\"row\":" + std::to_string(b.statusRow) + ",\"add\":" + Str(b.addValue) +
+               ",\"delete\":" + Str(b.deleteValue) + "}";
+    } else {
+        out += ",\"statusRow\":null";
+    }
+    out += ",\"adjustments\":" + Array(b.adjustments, AdjustmentJson);
+    out += ",\"records\":" + Array(b.records, [](const CatalogueRecord &r) {
+               return "{\"oid\":" + Str(r.oid) + ",\"label\":" + Str(r.label) +
+                      ",\"syntax\":" + std::to_string(r.syntax) + ",\"access\":" + std::to_string(r.access) +
+                      ",\"options\":" + OptionsJson(r.options) + "}";
+           });
+    return out + "}";
+}
+
+void AppendEntries(const std::vector<MenuEntry> &entries, std::vector<std::string> &path, std::string &out) {
+    for (const MenuEntry &e : entries) {
+        if (e.kind == EntryKind::Separator) continue;
+        path.push_back(e.caption);
+        if (e.kind == EntryKind::Submenu) {
+            AppendEntries(e.children, path, out);
+        } else {
+            if (out.back() != '[') out += ",\n";
+            out += "{\"path\":" + Array(path, Str) + ",\"kind\":" + Str(KindName(e.kind));
+            out += ",\"title\":" + Str(e.title) + ",\"titleWithHost\":" + (e.titleWithHost ? "true" : "false");
+            if (!e.windowClass.empty()) out += ",\"window\":" + Str(e.windowClass);
+            if (!e.argument.empty()) out += ",\"argument\":" + Str(e.argument);
+            if (e.windowHeight) out += ",\"windowHeight\":" + std::to_string(e.windowHeight);
+            if (e.windowWider) out += ",\"windowWider\":" + std::to_string(e.windowWider);
+            if (e.useV2cForCounter64) out += ",\"v2cForCounter64\":true";
+            if (e.askV2cForCounter64) out += ",\"askV2cForCounter64\":true";
+            if (e.closeHookRmonCheck) out += ",\"closeHook\":\"RMON check\"";
+            out += ",\"bindings\":" + Array(e.bindings, BindingJson) + "}";
+        }
+        path.pop_back();
+    }
+}
+
+}  // namespace
+
+std::string CatalogueJson(const MenuCatalogue &catalogue) {
+    std::string out = "{\"menus\":" + Array(catalogue.menus(), [](const Menu &m) { return Str(m.caption); });
+    out += ",\n\"entries\":[";
+    std::vector<std::string> path;
+    for (const Menu &m : catalogue.menus()) {
+        path.assign(1, m.caption);
+        AppendEntries(m.entries, path, out);
+    }
+    return out + "]}\n";
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "engine/descriptor.h"
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+class VdOptionList;
+
+// One descriptor record of a catalogue entry, owning its texts.
+struct CatalogueRecord {
+    std::string oid;  // full identifier, or a single blank for an index component not requested
+    std::string label;
+    std::uint32_t syntax = 0;
+    std::uint32_t access = 0;
+    const VdOptionList *options = nullptr;  // shared, owned by the catalogue
+};
+
+// A per-panel adjustment, applied in the listed order after the panel is set up.
+struct Adjustment {
+    enum class Type {
+        Format,           // row, text: input format of the row
+        BitList,          // row: port-list row edited in the bit-list dialog
+        EditWidth,        // value: editor width, window refitted
+        DialogEditWidth,  // value: editor width of the Add and Edit dialogs
+        NoEdit,           // rows can be added and deleted but not opened
+        RowsNotEditable,  // selecting a row never enables Edit
+        RowPreset,        // row: checked and its check box hidden
+        Synchronous,      // the binding runs synchronously
+    };
+    Type type;
+    int row = -1;
+    int value = 0;
+    std::string text;
+};
+
+// A step of a notification run around a table panel's Add dialog.
+struct NotificationStep {
+    enum class Type { ClearAllRows, CheckRow, DisableCheck, EnableCheck, SetRow };
+    Type type;
+    int row = -1;
+    std::string text;
+};
+
+enum class PanelKind { Editor, Table };
+
+// One panel of an entry's window over one descriptor table.
+class BindingSpec {
+public:
+    BindingSpec() = default;
+    BindingSpec(BindingSpec &&) = default;
+    BindingSpec &operator=(BindingSpec &&) = default;
+    BindingSpec(const BindingSpec &) = delete;
+    BindingSpec &operator=(const BindingSpec &) = delete;
+
+    std::string pageCaption;  // empty outside pages entries
+    PanelKind panel = PanelKind::Editor;
+    std::string root;
+    std::uint8_t listKind = 0;
+    int indexCount = 0;
+    int statusRow = -1;
+    std::string addValue;
+    std::string deleteValue;
+    std::vector<Adjustment> adjustments;
+    std::vector<NotificationStep> beforeAdd;  // empty: the panel's own preset (clear all rows)
+    std::vector<NotificationStep> afterAdd;
+    std::vector<CatalogueRecord> records;
+
+    bool HasAdjustment(Adjustment::Type type) const;
+
+    // The records as a static descriptor table ending with a null identifier; valid while the
+    // catalogue lives and the records are unchanged.
+    const DescriptorRecord *Table() const { return descriptors_.data(); }
+    void BuildTable();
+
+private:
+    std::vector<DescriptorRecord> descriptors_;
+};
+
+enum class EntryKind { Submenu, Separator, Editor, Table, Pages, Window, ExternalModule, Command, Help };
+
+struct MenuEntry {
+    EntryKind kind = EntryKind::Separator;
+    std::string caption;
+    std::string title;          // as shown before the host text
+    bool titleWithHost = true;  // false for titles marked (no host)
+    std::string windowClass;    // window entries
+    std::string argument;       // external module entries
+    std::vector<BindingSpec> bindings;
+    int windowHeight = 0;  // 0: as fitted
+    int windowWider = 0;
+    bool useV2cForCounter64 = false;  // this window's request reads with v2c on a v1 session
+    bool askV2cForCounter64 = false;  // ask to switch the session to v2c on a v1 session
+    bool closeHookRmonCheck = false;  // closing re-runs the main window's RMON check
+    std::vector<MenuEntry> children;  // submenus
+};
+
+struct Menu {
+    std::string caption;
+    std::vector<MenuEntry> entries;
+};
+
+// The whole menu catalogue, parsed once from the menu texts built into the program.
+class MenuCatalogue {
+public:
+    static const MenuCatalogue &Instance();
+
+    struct MenuText {
+        const char *name;  // file name, for messages
+        const char *text;  // starts with a line: menu "Caption"
+    };
+
+    // Parses menu texts into the menu bar's top-level menus (every one of them, in menu-bar order,
+    // empty where no text fills it); throws std::runtime_error naming the file and line of a fault.
+    explicit MenuCatalogue(const std::vector<MenuText> &texts);
+
+    const std::vector<Menu> &menus() const { return menus_; }
+
+    // The entry at a path of captions; nullptr when there is none.
+    const MenuEntry *Find(const std::vector<std::string> &path) const;
+
+    int OptionListCount() const { return static_cast<int>(optionLists_.size()); }
+
+private:
+    friend class MenuTextParser;
+    const VdOptionList *SharedOptionList(int valueKind,
+                                         const std::vector<std::pair<std::string, std::string>> &entries);
+
+    std::vector<Menu> menus_;
+    std::deque<std::unique_ptr<VdOptionList>> optionLists_;
+    std::vector<std::string> optionKeys_;
+};
+
+// The menu texts compiled into the program, in menu-bar order.
+const std::vector<MenuCatalogue::MenuText> &BuiltInMenuTexts();

@@ -1,0 +1,146 @@
+#include "binding/option_list.h"
+#include "catalogue/model/catalogue_json.h"
+#include "catalogue/model/catalogue_model.h"
+#include "engine/var_list.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+const MenuEntry &Entry(const std::vector<std::string> &path) {
+    const MenuEntry *e = MenuCatalogue::Instance().Find(path);
+    if (e == nullptr) throw std::runtime_error("no entry " + path.back());
+    return *e;
+}
+
+void CountKinds(const std::vector<MenuEntry> &entries, std::map<EntryKind, int> &counts) {
+    for (const MenuEntry &e : entries) {
+        ++counts[e.kind];
+        CountKinds(e.children, counts);
+    }
+}
+
+std::string ParseErrorOf(const std::string &text) {
+    try {
+        MenuCatalogue catalogue(std::vector<MenuCatalogue::MenuText>{{"test.menu", text.c_str()}});
+    } catch (const std::runtime_error &e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST(MenuCatalogue, BasicConfigurationMenuHasEveryEntryKind) {
+    const auto &menus = MenuCatalogue::Instance().menus();
+    ASSERT_EQ(menus.size(), 10u);
+    EXPECT_EQ(menus[0].caption, "Basic Configuration");
+    EXPECT_EQ(menus[6].caption, "Security ");
+    std::map<EntryKind, int> counts;
+    CountKinds(menus[0].entries, counts);
+    EXPECT_EQ(counts[EntryKind::Editor], 16);
+    EXPECT_EQ(counts[EntryKind::Table], 17);
+    EXPECT_EQ(counts[EntryKind::Pages], 8);
+    EXPECT_EQ(counts[EntryKind::Window], 10);
+    EXPECT_EQ(counts[EntryKind::ExternalModule], 1);
+    EXPECT_EQ(counts[EntryKind::Command], 2);
+    EXPECT_EQ(menus[0].entries.back().caption, "Reboot");
+}
+
+TEST(MenuCatalogue, EntryLineAndRecordsBecomeADescriptorTable) {
+    const MenuEntry &e = Entry({"Basic Configuration", "Basic ", "Basic Information"});
+    EXPECT_EQ(e.kind, EntryKind::Editor);
+    EXPECT_EQ(e.title, "Basic Information : ");
+    ASSERT_EQ(e.bindings.size(), 1u);
+    const BindingSpec &b = e.bindings[0];
+    EXPECT_EQ(b.listKind, 0);
+    VdSNMPVarList list(b.Table(), b.listKind, b.indexCount);
+    ASSERT_EQ(list.Count(), 6);
+    EXPECT_EQ(list.Item(0).oid, "1.3.6.1.4.1.171.12.1.1.1");
+    EXPECT_EQ(list.Item(5).oid, "1.3.6.1.4.1.171.12.1.1.12");
+    EXPECT_EQ(list.Item(5).label, "Serial Number");
+    EXPECT_EQ(list.Item(5).syntax, 76u);
+    ASSERT_NE(list.Item(0).options, nullptr);
+    EXPECT_EQ(list.Item(0).options->LabelOf("3"), "snmp-ipx");
+}
+
+TEST(MenuCatalogue, AdjustmentsStatusRowsAndPagesKeepTheirOrder) {
+    const MenuEntry &portList = Entry({"Basic Configuration", "Link Aggregation", "Port List"});
+    EXPECT_EQ(portList.windowWider, 50);
+    EXPECT_EQ(portList.windowHeight, 450);
+    ASSERT_EQ(portList.bindings[0].adjustments.size(), 1u);
+    EXPECT_EQ(portList.bindings[0].adjustments[0].type, Adjustment::Type::BitList);
+    EXPECT_EQ(portList.bindings[0].records[0].oid, " ");
+
+    const MenuEntry &ifx = Entry({"Basic Configuration", "IF-MIB", "IFX Table"});
+    EXPECT_TRUE(ifx.useV2cForCounter64);
+    EXPECT_EQ(ifx.bindings[0].records[0].oid, "1.3.6.1.2.1.2.2.1.1");
+    EXPECT_EQ(ifx.bindings[0].adjustments[0].text, "%s{l32}");
+
+    const MenuEntry &log = Entry({"Basic Configuration", "System Log"});
+    ASSERT_EQ(log.bindings.size(), 2u);
+    EXPECT_EQ(log.bindings[0].panel, PanelKind::Editor);
+    EXPECT_EQ(log.bindings[1].pageCaption, "System Log Server");
+    EXPECT_EQ(log.bindings[1].statusRow, 6);
+    EXPECT_EQ(log.bindings[1].addValue, "createAndGo");
+    EXPECT_EQ(log.bindings[1].deleteValue, "destroy");
+
+    const MenuEntry &ifTable = Entry({"Basic Configuration", "MIB II", "IF Table"});
+    EXPECT_EQ(ifTable.title, "IF Table");
+}
+
+TEST(MenuCatalogue, IdenticalEnumerationsShareOneOptionList) {
+    const MenuEntry &fdb = Entry({"Basic Configuration", "Basic ", "FDB Clear All State"});
+    const MenuEntry &arp = Entry({"Basic Configuration", "Basic ", "ARP Clear All State"});
+    EXPECT_EQ(fdb.bindings[0].records[0].options, arp.bindings[0].records[0].options);
+    EXPECT_NE(fdb.bindings[0].Table(), arp.bindings[0].Table());
+}
+
+TEST(MenuCatalogue, FaultsNameFileAndLine) {
+    const std::string head = "menu \"RMON\"\n";
+    const struct {
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"- \"A\": editor, title \"A\"; 1.3.6, 0/0, 2 rows\n  - .1 \"x\" 2/2\n", "lists 1 records but says 2"},
+        {"- \"A\": editor, title \"A\"; 1.3.6, 0/0, 1 row, sideways\n", "test.menu:2: unknown adjustment"},
+        {"- \"A\": gadget\n", "test.menu:2: unknown entry kind"},
+        {"- \"A\": editor, title \"A\"; 1.3.6, 0/0, 1 row\n  - .1 \"x\" two/2\n", "test.menu:3: a number expected"},
+        {"   - separator\n", "test.menu:2: indent must be a multiple"},
+        {"- \"A\": table, title \"A\"; 1.3.6, 3/1, 1 row, status row 4 \"a\"/\"b\"\n  - .1 \"x\" 2/1\n",
+         "status row beyond the records"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_NE(ParseErrorOf(head + c.text).find(c.expected), std::string::npos)
+            << c.text << " gave: " << ParseErrorOf(head + c.text);
+    }
+    EXPECT_NE(ParseErrorOf("menu \"Games\"\n").find("not a menu of the menu bar"), std::string::npos);
+}
+
+TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
+    const std::string json = CatalogueJson(MenuCatalogue::Instance());
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonArray entries = doc.object()["entries"].toArray();
+    EXPECT_EQ(entries.size(), 54);
+    bool found = false;
+    for (const auto &v : entries) {
+        const QJsonObject o = v.toObject();
+        if (o["path"].toArray().last().toString() != "SNTP") continue;
+        found = true;
+        const QJsonObject binding = o["bindings"].toArray()[0].toObject();
+        const QJsonArray records = binding["records"].toArray();
+        ASSERT_EQ(records.size(), 5);
+        EXPECT_EQ(records[1].toObject()["oid"].toString(), "1.3.6.1.4.1.171.12.10.11.2");
+        EXPECT_EQ(records[1].toObject()["options"].toArray()[2].toObject()["label"].toString(), "server2");
+        EXPECT_EQ(binding["adjustments"].toArray()[0].toObject()["format"].toString(), "%i{n30x99999}");
+    }
+    EXPECT_TRUE(found);
+}
