@@ -1,0 +1,33 @@
+#pragma once
+// Serves the model to the agent library: one handler registered over the whole tree.
+#include "live_values.h"
+#include "mib_model.h"
+#include "set_plan.h"
+
+#include <optional>
+
+struct HandlerQuirks {
+    bool v1EchoEnd = false;        // v1 get-next past the end: noSuchName with the request's bindings
+    std::optional<Oid> stuckWalk;  // get-next inside this subtree does not advance
+};
+
+class MibHandler {
+public:
+    MibHandler(MibModel& model, HandlerQuirks quirks);
+    // Registers with the agent library; call after init_agent().
+    bool registerWithAgent();
+
+    MibModel& model() { return model_; }
+    const LiveValues& live() const { return live_; }
+    const HandlerQuirks& quirks() const { return quirks_; }
+    std::optional<SetPlan>& pendingSet() { return pendingSet_; }
+
+    // The instance a get-next from `name` answers with, or null past the end.
+    const MibModel::Instances::value_type* nextInstance(const Oid& name, bool inclusive) const;
+
+private:
+    MibModel& model_;
+    LiveValues live_;
+    HandlerQuirks quirks_;
+    std::optional<SetPlan> pendingSet_;
+};

@@ -1,0 +1,282 @@
+# QSW-7400 device model for qsw7400-sim. Format: see sim/README.md.
+
+# system
+object 1.3.6.1.2.1.1.1.0 sysDescr DisplayString ro value="QSW-7400 52-port Gigabit Managed Switch, firmware 4.05.B012"
+object 1.3.6.1.2.1.1.2.0 sysObjectID ObjectId ro value=1.3.6.1.4.1.171.10.76.7400
+object 1.3.6.1.2.1.1.3.0 sysUpTime TimeTicks ro live=uptime
+object 1.3.6.1.2.1.1.4.0 sysContact DisplayString rw value="network operations"
+object 1.3.6.1.2.1.1.5.0 sysName DisplayString rw value="QSW-7400"
+object 1.3.6.1.2.1.1.6.0 sysLocation DisplayString rw value="lab rack 3"
+object 1.3.6.1.2.1.1.7.0 sysServices Integer ro range=0..127 value=6
+
+# interfaces
+object 1.3.6.1.2.1.2.1.0 ifNumber Integer ro live=rows:1.3.6.1.2.1.2.2.1
+table 1.3.6.1.2.1.2.2.1 ifEntry
+column 1.3.6.1.2.1.2.2.1 1 ifIndex Integer ro range=1..2147483647 index
+column 1.3.6.1.2.1.2.2.1 2 ifDescr DisplayString ro
+column 1.3.6.1.2.1.2.2.1 3 ifType Integer ro default=6
+column 1.3.6.1.2.1.2.2.1 4 ifMtu Integer ro default=1500
+column 1.3.6.1.2.1.2.2.1 5 ifSpeed Gauge32 ro
+column 1.3.6.1.2.1.2.2.1 6 ifPhysAddress MacAddress ro
+column 1.3.6.1.2.1.2.2.1 7 ifAdminStatus Integer rw range=1..3 default=1
+column 1.3.6.1.2.1.2.2.1 8 ifOperStatus Integer ro range=1..7 default=2
+column 1.3.6.1.2.1.2.2.1 9 ifLastChange TimeTicks ro
+column 1.3.6.1.2.1.2.2.1 10 ifInOctets Counter32 ro live=grow:12500
+column 1.3.6.1.2.1.2.2.1 11 ifInUcastPkts Counter32 ro live=grow:90
+column 1.3.6.1.2.1.2.2.1 12 ifInNUcastPkts Counter32 ro live=grow:4
+column 1.3.6.1.2.1.2.2.1 13 ifInDiscards Counter32 ro
+column 1.3.6.1.2.1.2.2.1 14 ifInErrors Counter32 ro
+column 1.3.6.1.2.1.2.2.1 15 ifInUnknownProtos Counter32 ro
+column 1.3.6.1.2.1.2.2.1 16 ifOutOctets Counter32 ro live=grow:9800
+column 1.3.6.1.2.1.2.2.1 17 ifOutUcastPkts Counter32 ro live=grow:70
+column 1.3.6.1.2.1.2.2.1 18 ifOutNUcastPkts Counter32 ro live=grow:3
+column 1.3.6.1.2.1.2.2.1 19 ifOutDiscards Counter32 ro
+column 1.3.6.1.2.1.2.2.1 20 ifOutErrors Counter32 ro
+column 1.3.6.1.2.1.2.2.1 21 ifOutQLen Gauge32 ro
+column 1.3.6.1.2.1.2.2.1 22 ifSpecific ObjectId ro default=0.0
+row 1.3.6.1.2.1.2.2.1 1 "Port 1" - - 1000000000 hex:0050BA740001 1 1 100 1000003 7919 131 0 1 0 900007 6007 97 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 2 "Port 2" - - 1000000000 hex:0050BA740002 1 1 200 2000006 15838 262 0 2 0 1800014 12014 194 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 3 "Port 3" - - 100000000 hex:0050BA740003 1 1 300 3000009 23757 393 0 0 0 2700021 18021 291 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 4 "Port 4" - - 1000000000 hex:0050BA740004 1 1 400 4000012 31676 524 0 1 0 3600028 24028 388 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 5 "Port 5" - - 1000000000 hex:0050BA740005 1 1 500 5000015 39595 655 0 2 0 4500035 30035 485 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 6 "Port 6" - - 100000000 hex:0050BA740006 1 1 600 6000018 47514 786 0 0 0 5400042 36042 582 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 7 "Port 7" - - 1000000000 hex:0050BA740007 1 1 700 7000021 55433 917 0 1 0 6300049 42049 679 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 8 "Port 8" - - 0 hex:0050BA740008 1 2 800 8000024 63352 1048 0 2 0 7200056 48056 776 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 9 "Port 9" - - 100000000 hex:0050BA740009 1 1 900 9000027 71271 1179 0 0 0 8100063 54063 873 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 10 "Port 10" - - 1000000000 hex:0050BA74000A 1 1 1000 10000030 79190 1310 0 1 0 9000070 60070 970 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 11 "Port 11" - - 1000000000 hex:0050BA74000B 1 1 1100 11000033 87109 1441 0 2 0 9900077 66077 1067 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 12 "Port 12" - - 100000000 hex:0050BA74000C 1 1 1200 12000036 95028 1572 0 0 0 10800084 72084 1164 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 13 "Port 13" - - 1000000000 hex:0050BA74000D 1 1 1300 13000039 102947 1703 0 1 0 11700091 78091 1261 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 14 "Port 14" - - 1000000000 hex:0050BA74000E 1 1 1400 14000042 110866 1834 0 2 0 12600098 84098 1358 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 15 "Port 15" - - 100000000 hex:0050BA74000F 1 1 1500 15000045 118785 1965 0 0 0 13500105 90105 1455 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 16 "Port 16" - - 0 hex:0050BA740010 1 2 1600 16000048 126704 2096 0 1 0 14400112 96112 1552 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 17 "Port 17" - - 1000000000 hex:0050BA740011 1 1 1700 17000051 134623 2227 0 2 0 15300119 102119 1649 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 18 "Port 18" - - 100000000 hex:0050BA740012 1 1 1800 18000054 142542 2358 0 0 0 16200126 108126 1746 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 19 "Port 19" - - 1000000000 hex:0050BA740013 1 1 1900 19000057 150461 2489 0 1 0 17100133 114133 1843 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 20 "Port 20" - - 1000000000 hex:0050BA740014 1 1 2000 20000060 158380 2620 0 2 0 18000140 120140 1940 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 21 "Port 21" - - 100000000 hex:0050BA740015 1 1 2100 21000063 166299 2751 0 0 0 18900147 126147 2037 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 22 "Port 22" - - 1000000000 hex:0050BA740016 1 1 2200 22000066 174218 2882 0 1 0 19800154 132154 2134 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 23 "Port 23" - - 1000000000 hex:0050BA740017 1 1 2300 23000069 182137 3013 0 2 0 20700161 138161 2231 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 24 "Port 24" - - 0 hex:0050BA740018 1 2 2400 24000072 190056 3144 0 0 0 21600168 144168 2328 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 25 "Port 25" - - 1000000000 hex:0050BA740019 1 1 2500 25000075 197975 3275 0 1 0 22500175 150175 2425 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 26 "Port 26" - - 1000000000 hex:0050BA74001A 1 1 2600 26000078 205894 3406 0 2 0 23400182 156182 2522 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 27 "Port 27" - - 100000000 hex:0050BA74001B 1 1 2700 27000081 213813 3537 0 0 0 24300189 162189 2619 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 28 "Port 28" - - 1000000000 hex:0050BA74001C 1 1 2800 28000084 221732 3668 0 1 0 25200196 168196 2716 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 29 "Port 29" - - 1000000000 hex:0050BA74001D 1 1 2900 29000087 229651 3799 0 2 0 26100203 174203 2813 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 30 "Port 30" - - 100000000 hex:0050BA74001E 1 1 3000 30000090 237570 3930 0 0 0 27000210 180210 2910 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 31 "Port 31" - - 1000000000 hex:0050BA74001F 1 1 3100 31000093 245489 4061 0 1 0 27900217 186217 3007 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 32 "Port 32" - - 0 hex:0050BA740020 1 2 3200 32000096 253408 4192 0 2 0 28800224 192224 3104 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 33 "Port 33" - - 100000000 hex:0050BA740021 1 1 3300 33000099 261327 4323 0 0 0 29700231 198231 3201 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 34 "Port 34" - - 1000000000 hex:0050BA740022 1 1 3400 34000102 269246 4454 0 1 0 30600238 204238 3298 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 35 "Port 35" - - 1000000000 hex:0050BA740023 1 1 3500 35000105 277165 4585 0 2 0 31500245 210245 3395 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 36 "Port 36" - - 100000000 hex:0050BA740024 1 1 3600 36000108 285084 4716 0 0 0 32400252 216252 3492 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 37 "Port 37" - - 1000000000 hex:0050BA740025 1 1 3700 37000111 293003 4847 0 1 0 33300259 222259 3589 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 38 "Port 38" - - 1000000000 hex:0050BA740026 1 1 3800 38000114 300922 4978 0 2 0 34200266 228266 3686 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 39 "Port 39" - - 100000000 hex:0050BA740027 1 1 3900 39000117 308841 5109 0 0 0 35100273 234273 3783 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 40 "Port 40" - - 0 hex:0050BA740028 1 2 4000 40000120 316760 5240 0 1 0 36000280 240280 3880 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 41 "Port 41" - - 1000000000 hex:0050BA740029 1 1 4100 41000123 324679 5371 0 2 0 36900287 246287 3977 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 42 "Port 42" - - 100000000 hex:0050BA74002A 1 1 4200 42000126 332598 5502 0 0 0 37800294 252294 4074 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 43 "Port 43" - - 1000000000 hex:0050BA74002B 1 1 4300 43000129 340517 5633 0 1 0 38700301 258301 4171 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 44 "Port 44" - - 1000000000 hex:0050BA74002C 1 1 4400 44000132 348436 5764 0 2 0 39600308 264308 4268 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 45 "Port 45" - - 100000000 hex:0050BA74002D 1 1 4500 45000135 356355 5895 0 0 0 40500315 270315 4365 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 46 "Port 46" - - 1000000000 hex:0050BA74002E 1 1 4600 46000138 364274 6026 0 1 0 41400322 276322 4462 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 47 "Port 47" - - 1000000000 hex:0050BA74002F 1 1 4700 47000141 372193 6157 0 2 0 42300329 282329 4559 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 48 "Port 48" - - 0 hex:0050BA740030 1 2 4800 48000144 380112 6288 0 0 0 43200336 288336 4656 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 49 "Port 49" - - 1000000000 hex:0050BA740031 1 1 4900 49000147 388031 6419 0 1 0 44100343 294343 4753 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 50 "Port 50" - - 0 hex:0050BA740032 1 2 5000 50000150 395950 6550 0 2 0 45000350 300350 4850 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 51 "Port 51" - - 1000000000 hex:0050BA740033 1 1 5100 51000153 403869 6681 0 0 0 45900357 306357 4947 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 52 "Port 52" - - 1000000000 hex:0050BA740034 1 1 5200 52000156 411788 6812 0 1 0 46800364 312364 5044 0 0 0 -
+
+table 1.3.6.1.2.1.31.1.1.1 ifXEntry
+column 1.3.6.1.2.1.31.1.1.1 1 ifName DisplayString ro
+column 1.3.6.1.2.1.31.1.1.1 2 ifInMulticastPkts Counter32 ro live=grow:3
+column 1.3.6.1.2.1.31.1.1.1 3 ifInBroadcastPkts Counter32 ro live=grow:1
+column 1.3.6.1.2.1.31.1.1.1 4 ifOutMulticastPkts Counter32 ro live=grow:2
+column 1.3.6.1.2.1.31.1.1.1 5 ifOutBroadcastPkts Counter32 ro live=grow:1
+column 1.3.6.1.2.1.31.1.1.1 6 ifHCInOctets Counter64 ro live=grow:12500
+column 1.3.6.1.2.1.31.1.1.1 7 ifHCInUcastPkts Counter64 ro live=grow:90
+column 1.3.6.1.2.1.31.1.1.1 8 ifHCInMulticastPkts Counter64 ro live=grow:3
+column 1.3.6.1.2.1.31.1.1.1 9 ifHCInBroadcastPkts Counter64 ro live=grow:1
+column 1.3.6.1.2.1.31.1.1.1 10 ifHCOutOctets Counter64 ro live=grow:9800
+column 1.3.6.1.2.1.31.1.1.1 11 ifHCOutUcastPkts Counter64 ro live=grow:70
+column 1.3.6.1.2.1.31.1.1.1 12 ifHCOutMulticastPkts Counter64 ro live=grow:2
+column 1.3.6.1.2.1.31.1.1.1 13 ifHCOutBroadcastPkts Counter64 ro live=grow:1
+column 1.3.6.1.2.1.31.1.1.1 14 ifLinkUpDownTrapEnable Integer rw range=1,2 default=1
+column 1.3.6.1.2.1.31.1.1.1 15 ifHighSpeed Gauge32 ro
+column 1.3.6.1.2.1.31.1.1.1 16 ifPromiscuousMode Integer rw range=1,2 default=2
+column 1.3.6.1.2.1.31.1.1.1 17 ifConnectorPresent Integer ro range=1,2 default=1
+column 1.3.6.1.2.1.31.1.1.1 18 ifAlias DisplayString rw size=0..64
+column 1.3.6.1.2.1.31.1.1.1 19 ifCounterDiscontinuityTime TimeTicks ro
+row 1.3.6.1.2.1.31.1.1.1 1 "1/1" 17 5 11 3 5001000003 7919 17 5 4000900007 6007 11 3 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 2 "1/2" 34 10 22 6 5002000006 15838 34 10 4001800014 12014 22 6 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 3 "1/3" 51 15 33 9 5003000009 23757 51 15 4002700021 18021 33 9 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 4 "1/4" 68 20 44 12 5004000012 31676 68 20 4003600028 24028 44 12 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 5 "1/5" 85 25 55 15 5005000015 39595 85 25 4004500035 30035 55 15 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 6 "1/6" 102 30 66 18 5006000018 47514 102 30 4005400042 36042 66 18 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 7 "1/7" 119 35 77 21 5007000021 55433 119 35 4006300049 42049 77 21 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 8 "1/8" 136 40 88 24 5008000024 63352 136 40 4007200056 48056 88 24 - 0 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 9 "1/9" 153 45 99 27 5009000027 71271 153 45 4008100063 54063 99 27 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 10 "1/10" 170 50 110 30 5010000030 79190 170 50 4009000070 60070 110 30 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 11 "1/11" 187 55 121 33 5011000033 87109 187 55 4009900077 66077 121 33 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 12 "1/12" 204 60 132 36 5012000036 95028 204 60 4010800084 72084 132 36 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 13 "1/13" 221 65 143 39 5013000039 102947 221 65 4011700091 78091 143 39 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 14 "1/14" 238 70 154 42 5014000042 110866 238 70 4012600098 84098 154 42 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 15 "1/15" 255 75 165 45 5015000045 118785 255 75 4013500105 90105 165 45 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 16 "1/16" 272 80 176 48 5016000048 126704 272 80 4014400112 96112 176 48 - 0 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 17 "1/17" 289 85 187 51 5017000051 134623 289 85 4015300119 102119 187 51 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 18 "1/18" 306 90 198 54 5018000054 142542 306 90 4016200126 108126 198 54 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 19 "1/19" 323 95 209 57 5019000057 150461 323 95 4017100133 114133 209 57 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 20 "1/20" 340 100 220 60 5020000060 158380 340 100 4018000140 120140 220 60 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 21 "1/21" 357 105 231 63 5021000063 166299 357 105 4018900147 126147 231 63 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 22 "1/22" 374 110 242 66 5022000066 174218 374 110 4019800154 132154 242 66 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 23 "1/23" 391 115 253 69 5023000069 182137 391 115 4020700161 138161 253 69 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 24 "1/24" 408 120 264 72 5024000072 190056 408 120 4021600168 144168 264 72 - 0 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 25 "1/25" 425 125 275 75 5025000075 197975 425 125 4022500175 150175 275 75 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 26 "1/26" 442 130 286 78 5026000078 205894 442 130 4023400182 156182 286 78 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 27 "1/27" 459 135 297 81 5027000081 213813 459 135 4024300189 162189 297 81 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 28 "1/28" 476 140 308 84 5028000084 221732 476 140 4025200196 168196 308 84 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 29 "1/29" 493 145 319 87 5029000087 229651 493 145 4026100203 174203 319 87 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 30 "1/30" 510 150 330 90 5030000090 237570 510 150 4027000210 180210 330 90 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 31 "1/31" 527 155 341 93 5031000093 245489 527 155 4027900217 186217 341 93 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 32 "1/32" 544 160 352 96 5032000096 253408 544 160 4028800224 192224 352 96 - 0 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 33 "1/33" 561 165 363 99 5033000099 261327 561 165 4029700231 198231 363 99 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 34 "1/34" 578 170 374 102 5034000102 269246 578 170 4030600238 204238 374 102 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 35 "1/35" 595 175 385 105 5035000105 277165 595 175 4031500245 210245 385 105 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 36 "1/36" 612 180 396 108 5036000108 285084 612 180 4032400252 216252 396 108 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 37 "1/37" 629 185 407 111 5037000111 293003 629 185 4033300259 222259 407 111 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 38 "1/38" 646 190 418 114 5038000114 300922 646 190 4034200266 228266 418 114 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 39 "1/39" 663 195 429 117 5039000117 308841 663 195 4035100273 234273 429 117 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 40 "1/40" 680 200 440 120 5040000120 316760 680 200 4036000280 240280 440 120 - 0 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 41 "1/41" 697 205 451 123 5041000123 324679 697 205 4036900287 246287 451 123 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 42 "1/42" 714 210 462 126 5042000126 332598 714 210 4037800294 252294 462 126 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 43 "1/43" 731 215 473 129 5043000129 340517 731 215 4038700301 258301 473 129 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 44 "1/44" 748 220 484 132 5044000132 348436 748 220 4039600308 264308 484 132 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 45 "1/45" 765 225 495 135 5045000135 356355 765 225 4040500315 270315 495 135 - 100 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 46 "1/46" 782 230 506 138 5046000138 364274 782 230 4041400322 276322 506 138 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 47 "1/47" 799 235 517 141 5047000141 372193 799 235 4042300329 282329 517 141 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 48 "1/48" 816 240 528 144 5048000144 380112 816 240 4043200336 288336 528 144 - 0 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 49 "1/49" 833 245 539 147 5049000147 388031 833 245 4044100343 294343 539 147 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 50 "1/50" 850 250 550 150 5050000150 395950 850 250 4045000350 300350 550 150 - 0 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 51 "1/51" 867 255 561 153 5051000153 403869 867 255 4045900357 306357 561 153 - 1000 - - "" 0
+row 1.3.6.1.2.1.31.1.1.1 52 "1/52" 884 260 572 156 5052000156 411788 884 260 4046800364 312364 572 156 - 1000 - - "" 0
+
+# ip
+object 1.3.6.1.2.1.4.1.0 ipForwarding Integer rw range=1,2 value=2
+object 1.3.6.1.2.1.4.2.0 ipDefaultTTL Integer rw range=1..255 value=64
+object 1.3.6.1.2.1.4.3.0 ipInReceives Counter32 ro live=grow:40 value=39
+object 1.3.6.1.2.1.4.4.0 ipInHdrErrors Counter32 ro value=52
+object 1.3.6.1.2.1.4.5.0 ipInAddrErrors Counter32 ro value=65
+object 1.3.6.1.2.1.4.6.0 ipForwDatagrams Counter32 ro value=78
+object 1.3.6.1.2.1.4.7.0 ipInUnknownProtos Counter32 ro value=91
+object 1.3.6.1.2.1.4.8.0 ipInDiscards Counter32 ro value=104
+object 1.3.6.1.2.1.4.9.0 ipInDelivers Counter32 ro live=grow:38 value=117
+object 1.3.6.1.2.1.4.10.0 ipOutRequests Counter32 ro live=grow:35 value=130
+object 1.3.6.1.2.1.4.11.0 ipOutDiscards Counter32 ro value=143
+object 1.3.6.1.2.1.4.12.0 ipOutNoRoutes Counter32 ro value=156
+object 1.3.6.1.2.1.4.13.0 ipReasmTimeout Integer ro value=60
+object 1.3.6.1.2.1.4.14.0 ipReasmReqds Counter32 ro value=0
+object 1.3.6.1.2.1.4.15.0 ipReasmOKs Counter32 ro value=0
+object 1.3.6.1.2.1.4.16.0 ipReasmFails Counter32 ro value=0
+object 1.3.6.1.2.1.4.17.0 ipFragOKs Counter32 ro value=0
+object 1.3.6.1.2.1.4.18.0 ipFragFails Counter32 ro value=0
+object 1.3.6.1.2.1.4.19.0 ipFragCreates Counter32 ro value=0
+object 1.3.6.1.2.1.4.23.0 ipRoutingDiscards Counter32 ro value=0
+
+# icmp
+object 1.3.6.1.2.1.5.1.0 icmpInMsgs Counter32 ro live=grow:1 value=3
+object 1.3.6.1.2.1.5.2.0 icmpInErrors Counter32 ro value=6
+object 1.3.6.1.2.1.5.3.0 icmpInDestUnreachs Counter32 ro value=9
+object 1.3.6.1.2.1.5.4.0 icmpInTimeExcds Counter32 ro value=12
+object 1.3.6.1.2.1.5.5.0 icmpInParmProbs Counter32 ro value=15
+object 1.3.6.1.2.1.5.6.0 icmpInSrcQuenchs Counter32 ro value=18
+object 1.3.6.1.2.1.5.7.0 icmpInRedirects Counter32 ro value=21
+object 1.3.6.1.2.1.5.8.0 icmpInEchos Counter32 ro live=grow:1 value=24
+object 1.3.6.1.2.1.5.9.0 icmpInEchoReps Counter32 ro value=27
+object 1.3.6.1.2.1.5.10.0 icmpInTimestamps Counter32 ro value=30
+object 1.3.6.1.2.1.5.11.0 icmpInTimestampReps Counter32 ro value=33
+object 1.3.6.1.2.1.5.12.0 icmpInAddrMasks Counter32 ro value=36
+object 1.3.6.1.2.1.5.13.0 icmpInAddrMaskReps Counter32 ro value=39
+object 1.3.6.1.2.1.5.14.0 icmpOutMsgs Counter32 ro live=grow:1 value=42
+object 1.3.6.1.2.1.5.15.0 icmpOutErrors Counter32 ro value=45
+object 1.3.6.1.2.1.5.16.0 icmpOutDestUnreachs Counter32 ro value=48
+object 1.3.6.1.2.1.5.17.0 icmpOutTimeExcds Counter32 ro value=51
+object 1.3.6.1.2.1.5.18.0 icmpOutParmProbs Counter32 ro value=54
+object 1.3.6.1.2.1.5.19.0 icmpOutSrcQuenchs Counter32 ro value=57
+object 1.3.6.1.2.1.5.20.0 icmpOutRedirects Counter32 ro value=60
+object 1.3.6.1.2.1.5.21.0 icmpOutEchos Counter32 ro value=63
+object 1.3.6.1.2.1.5.22.0 icmpOutEchoReps Counter32 ro live=grow:1 value=66
+object 1.3.6.1.2.1.5.23.0 icmpOutTimestamps Counter32 ro value=69
+object 1.3.6.1.2.1.5.24.0 icmpOutTimestampReps Counter32 ro value=72
+object 1.3.6.1.2.1.5.25.0 icmpOutAddrMasks Counter32 ro value=75
+object 1.3.6.1.2.1.5.26.0 icmpOutAddrMaskReps Counter32 ro value=78
+
+# udp
+object 1.3.6.1.2.1.7.1.0 udpInDatagrams Counter32 ro live=grow:6 value=101
+object 1.3.6.1.2.1.7.2.0 udpNoPorts Counter32 ro value=202
+object 1.3.6.1.2.1.7.3.0 udpInErrors Counter32 ro value=303
+object 1.3.6.1.2.1.7.4.0 udpOutDatagrams Counter32 ro live=grow:6 value=404
+
+# snmp: the agent's own message counters
+object 1.3.6.1.2.1.11.1.0 snmpInPkts Counter32 ro live=stat:snmpInPkts
+object 1.3.6.1.2.1.11.2.0 snmpOutPkts Counter32 ro live=stat:snmpOutPkts
+object 1.3.6.1.2.1.11.3.0 snmpInBadVersions Counter32 ro live=stat:snmpInBadVersions
+object 1.3.6.1.2.1.11.4.0 snmpInBadCommunityNames Counter32 ro live=stat:snmpInBadCommunityNames
+object 1.3.6.1.2.1.11.5.0 snmpInBadCommunityUses Counter32 ro live=stat:snmpInBadCommunityUses
+object 1.3.6.1.2.1.11.6.0 snmpInASNParseErrs Counter32 ro live=stat:snmpInASNParseErrs
+object 1.3.6.1.2.1.11.8.0 snmpInTooBigs Counter32 ro live=stat:snmpInTooBigs
+object 1.3.6.1.2.1.11.9.0 snmpInNoSuchNames Counter32 ro live=stat:snmpInNoSuchNames
+object 1.3.6.1.2.1.11.10.0 snmpInBadValues Counter32 ro live=stat:snmpInBadValues
+object 1.3.6.1.2.1.11.11.0 snmpInReadOnlys Counter32 ro live=stat:snmpInReadOnlys
+object 1.3.6.1.2.1.11.12.0 snmpInGenErrs Counter32 ro live=stat:snmpInGenErrs
+object 1.3.6.1.2.1.11.13.0 snmpInTotalReqVars Counter32 ro live=stat:snmpInTotalReqVars
+object 1.3.6.1.2.1.11.14.0 snmpInTotalSetVars Counter32 ro live=stat:snmpInTotalSetVars
+object 1.3.6.1.2.1.11.15.0 snmpInGetRequests Counter32 ro live=stat:snmpInGetRequests
+object 1.3.6.1.2.1.11.16.0 snmpInGetNexts Counter32 ro live=stat:snmpInGetNexts
+object 1.3.6.1.2.1.11.17.0 snmpInSetRequests Counter32 ro live=stat:snmpInSetRequests
+object 1.3.6.1.2.1.11.18.0 snmpInGetResponses Counter32 ro live=stat:snmpInGetResponses
+object 1.3.6.1.2.1.11.19.0 snmpInTraps Counter32 ro live=stat:snmpInTraps
+object 1.3.6.1.2.1.11.20.0 snmpOutTooBigs Counter32 ro live=stat:snmpOutTooBigs
+object 1.3.6.1.2.1.11.21.0 snmpOutNoSuchNames Counter32 ro live=stat:snmpOutNoSuchNames
+object 1.3.6.1.2.1.11.22.0 snmpOutBadValues Counter32 ro live=stat:snmpOutBadValues
+object 1.3.6.1.2.1.11.24.0 snmpOutGenErrs Counter32 ro live=stat:snmpOutGenErrs
+object 1.3.6.1.2.1.11.25.0 snmpOutGetRequests Counter32 ro live=stat:snmpOutGetRequests
+object 1.3.6.1.2.1.11.26.0 snmpOutGetNexts Counter32 ro live=stat:snmpOutGetNexts
+object 1.3.6.1.2.1.11.27.0 snmpOutSetRequests Counter32 ro live=stat:snmpOutSetRequests
+object 1.3.6.1.2.1.11.28.0 snmpOutGetResponses Counter32 ro live=stat:snmpOutGetResponses
+object 1.3.6.1.2.1.11.29.0 snmpOutTraps Counter32 ro live=stat:snmpOutTraps
+object 1.3.6.1.2.1.11.30.0 snmpEnableAuthenTraps Integer rw range=1,2 value=2
+object 1.3.6.1.2.1.11.31.0 snmpSilentDrops Counter32 ro live=stat:snmpSilentDrops
+object 1.3.6.1.2.1.11.32.0 snmpProxyDrops Counter32 ro value=0
+
+# front-panel LED status: power, console, redundant power, then link and speed octets per port;
+# port 12 loses and regains its link every 5 seconds
+object 1.3.6.1.4.1.171.12.11.1.9.4.1.5.1 ledStatus DisplayString ro live=toggle:25:1:5 value=hex:0102040202020202010202820202010202010202018202020202010202020282010102020202010202820202010202020201018202020202010202020282010202010202010202820202010202020202010102020202010202020282010202020201010204010302030201
+
+# RMON state: 2 disabled, 3 enabled
+object 1.3.6.1.4.1.171.11.69.4.2.1.2.3.0 rmonState Integer rw range=2,3 value=3
+
+# device commands: save configuration (3 saves), reboot (2 reboots), reset (1 none, 2 config, 3 system, 4 reset)
+object 1.3.6.1.4.1.171.12.1.2.6.0 saveConfig Integer rw range=1..3 value=1
+object 1.3.6.1.4.1.171.12.1.2.19.0 reboot Integer rw range=1,2 value=1
+object 1.3.6.1.4.1.171.12.1.2.20.0 resetConfig Integer rw range=1..4 value=1
+
+# IP-MAC binding entries: RowStatus column 3 (createAndGo 4 -> active, createAndWait 5 -> notInService, destroy 6)
+table 1.3.6.1.4.1.171.12.23.4.1.1 ipMacBindingEntry status=3 create=4:1,5:2 destroy=6
+column 1.3.6.1.4.1.171.12.23.4.1.1 1 ipIndex IpAddress ro index
+column 1.3.6.1.4.1.171.12.23.4.1.1 2 mac MacAddress rc
+column 1.3.6.1.4.1.171.12.23.4.1.1 3 status Integer rc range=1,2,4..6 default=1
+column 1.3.6.1.4.1.171.12.23.4.1.1 4 ports Bits rc size=0..8
+column 1.3.6.1.4.1.171.12.23.4.1.1 5 action Integer ro range=1,2 default=2
+column 1.3.6.1.4.1.171.12.23.4.1.1 6 mode Integer rc range=1..3 default=1
+row 1.3.6.1.4.1.171.12.23.4.1.1 10.90.90.10 hex:00112233440A 1 hex:C000000000000000 2 1
+row 1.3.6.1.4.1.171.12.23.4.1.1 10.90.90.11 hex:00112233440B 1 hex:0000000000000030 2 2
+
+# IP static routes: valid/invalid style status column 6 (3 valid creates, 2 invalid removes)
+table 1.3.6.1.4.1.171.11.69.4.3.2.5.1 ipStaticRouteEntry status=6 create=3 destroy=2
+column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 1 destination IpAddress ro index
+column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 2 mask IpAddress ro index
+column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 3 backupState Integer ro index range=1,2
+column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 4 nextHop IpAddress rc
+column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 5 metric Integer rc range=1..65535 default=1
+column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 6 status Integer rc range=2,3 default=3
+row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 0.0.0.0.0.0.0.0.1 10.90.90.254 1 3

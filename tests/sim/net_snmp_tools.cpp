@@ -1,0 +1,49 @@
+#include "net_snmp_tools.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace {
+
+// mibs: the MIB modules to load from mibDir; none keeps identifiers numeric.
+ToolResult runWithMibs(const QString& tool, const QStringList& arguments, const QString& mibDir, const QString& mibs,
+                       int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("MIBS", mibs);
+    process.setProcessEnvironment(environment);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(tool, QStringList{"-M", mibDir} + arguments);
+    ToolResult result;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(5000);
+    } else if (process.exitStatus() == QProcess::NormalExit) {
+        result.exitCode = process.exitCode();
+    }
+    result.elapsedMs = timer.elapsed();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+} // namespace
+
+ToolResult runTool(const QString& tool, const QStringList& arguments, int timeoutMs)
+{
+    return runWithMibs(tool, QStringList{"-On"} + arguments, "/dev/null", "", timeoutMs);
+}
+
+ToolResult runV2c(const QString& tool, const QString& agent, const QStringList& rest, const QString& community)
+{
+    return runTool(tool, QStringList{"-v2c", "-c", community, agent} + rest);
+}
+
+ToolResult runIpMacBindingTable(const QString& agent)
+{
+    return runWithMibs("snmptable", {"-v2c", "-c", "public", "-Ci", "-Cf", "|", agent, "QSW-SIM-TEST-MIB::ipMacBindingTable"},
+                       QSW_SOURCE_DIR "/tests/sim/mibs", "QSW-SIM-TEST-MIB", 60000);
+}

@@ -1,0 +1,103 @@
+// Start-up of the simulator: options, profiles and their errors, clean stop.
+#include "net_snmp_tools.h"
+#include "support/sim_runner.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProfileFiles : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    QString write(const QString& name, const QByteArray& text)
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    }
+};
+
+TEST_F(ProfileFiles, MalformedLineStopsStartUpNamingFileAndLine)
+{
+    const QByteArray good = "# device\n\nobject 1.3.6.1.4.1.9.1.0 a Integer rw range=1..3 value=2\n"
+                            "table 1.3.6.1.4.1.9.2.1 t status=2 create=4:1 destroy=6\n"
+                            "column 1.3.6.1.4.1.9.2.1 1 idx Integer ro index\n"
+                            "column 1.3.6.1.4.1.9.2.1 2 st Integer rc range=1,4,6 default=1\n";
+    const QByteArray bad[] = {
+        "frobnicate 1.3.6.1.4.1.9.3.0",
+        "object 1.3.6.1.4.1.9.3.0 b Float ro value=1",
+        "object 1.3.6.1.4.1.9.3.0 b Integer rw range=1..3 value=4",
+        "object 1.3.6.1.4.1.9.3.0 b DisplayString ro value=\"open",
+        "object 1.3.6.1.4.1.9.3.0 b DisplayString ro value=hex:0",
+        "object 1.3.6..1.0 b Integer ro",
+        "object 1.3.6.1.4.1.9.3.0 b Integer xx",
+        "object 1.3.6.1.4.1.9.3.0 b Integer ro live=grow",
+        "object 1.3.6.1.4.1.9.3.0 b OctetString ro live=toggle:5:1:5 value=hex:00",
+        "row 1.3.6.1.4.1.9.2.1 1",
+        "row 1.3.6.1.4.1.9.2.1 1 1 2",
+        "row 1.3.6.1.4.1.9.2.1 1.1 1",
+        "column 1.3.6.1.4.1.9.9.1 1 x Integer ro",
+        "table 1.3.6.1.4.1.9.4.1 t status=2",
+    };
+    for (const QByteArray& line : bad) {
+        const QString path = write("bad.profile", good + line + "\n");
+        SimRunner::Outcome outcome = SimRunner::runToExit({"--port", "0", "--profile", path});
+        EXPECT_NE(outcome.exitCode, 0) << line.constData();
+        EXPECT_TRUE(outcome.err.contains(path + ":7:")) << line.constData() << " -> " << outcome.err.toStdString();
+    }
+}
+
+TEST_F(ProfileFiles, LaterProfilesOverlayEarlierOnes)
+{
+    const QString first = write("first.profile", "object 1.3.6.1.4.1.9.1.0 a Integer ro value=1\n"
+                                                 "object 1.3.6.1.4.1.9.2.0 b DisplayString rw value=\"one two\"\n");
+    const QString second = write("second.profile", "object 1.3.6.1.4.1.9.1.0 a Integer ro value=5\n");
+    SimRunner sim({"--profile", first, "--profile", second});
+    ToolResult r = runV2c("snmpget", sim.agent(), {"1.3.6.1.4.1.9.1.0", "1.3.6.1.4.1.9.2.0", "1.3.6.1.2.1.1.5.0"});
+    EXPECT_TRUE(r.out.contains("1.3.6.1.4.1.9.1.0 = INTEGER: 5"));
+    EXPECT_TRUE(r.out.contains("1.3.6.1.4.1.9.2.0 = STRING: \"one two\""));
+    EXPECT_TRUE(r.out.contains("1.3.6.1.2.1.1.5.0 = STRING: \"QSW-7400\"")) << "the shipped profile stays underneath";
+
+    SimRunner alone({"--no-default-profile", "--profile", first});
+    EXPECT_TRUE(runV2c("snmpget", alone.agent(), {"1.3.6.1.2.1.1.5.0"}).out.contains("No Such Object"));
+}
+
+TEST(SimStartUp, BadOptionsAreRefusedWithUsage)
+{
+    const QStringList bad[] = {
+        {"--bogus"}, {"--port"}, {"--port", "70000"}, {"--address", "localhost"}, {"--delay", "soon"},
+        {"--drop-every", "0"}, {"--fill", "1.3.6.1.2.1.2.2"}, {"--user", "u:MD5:short"},
+        {"--user", "u:SHA:longenough:IDEA:longenough"}, {"--stuck-walk", "x.y"}, {"--no-default-profile"},
+    };
+    for (const QStringList& args : bad) {
+        SimRunner::Outcome outcome = SimRunner::runToExit(args);
+        EXPECT_EQ(outcome.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(outcome.err.contains("Usage: qsw7400-sim")) << args.join(' ').toStdString();
+    }
+}
+
+TEST(SimStartUp, HelpDocumentsEveryOption)
+{
+    SimRunner::Outcome outcome = SimRunner::runToExit({"--help"});
+    ASSERT_EQ(outcome.exitCode, 0);
+    for (const char* option : {"--address", "--port", "--profile", "--no-default-profile", "--read-community",
+                               "--write-community", "--user", "--fill", "--delay", "--drop-every", "--v1-echo-end",
+                               "--stuck-walk", "--verbose", "--help", "16100", "md5des", "shaaes", "shaauth"})
+        EXPECT_TRUE(outcome.out.contains(option)) << option;
+}
+
+TEST(SimStartUp, PortInUseIsReportedAndTermStopsCleanly)
+{
+    SimRunner first;
+    SimRunner::Outcome clash = SimRunner::runToExit({"--port", QString::number(first.port())});
+    EXPECT_EQ(clash.exitCode, 1);
+    EXPECT_TRUE(clash.err.contains("cannot listen")) << clash.err.toStdString();
+    EXPECT_EQ(first.stop(), 0);
+}
+
+} // namespace
