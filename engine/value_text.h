@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Text forms of values shared by the request engine and the raw value packing.
 
 // TimeTicks (hundredths of a second): "0:00:01.05", "1 day 2:03:04.05", "3 days, 4:05:06.07".
 std::string TimeTicksText(std::uint32_t ticks);
-// Reads that same form back; a bare number reads as 0.
+// Reads that same form back; any other text (a bare number too) or a count beyond 32 bits reads as 0.
 std::uint32_t ParseTimeTicks(const std::string &text);
 
 // A double in general number format with 15 significant digits.
@@ -16,11 +17,15 @@ std::string DoubleText(double value);
 double LeadingDouble(const std::string &text);
 
 // The leading decimal number of a text (blanks and a sign allowed), 0 when there is none, cut to
-// 32 bits as the packing of fields does.
+// its low 32 bits (as a signed number) as the packing of fields does.
 std::int64_t LeadingInteger(const std::string &text);
 
 // A local date-time number: days since 30 December 1899, the fraction being the time of day.
-// Text in the form "yyyy/mm/dd hh:nn:ss am/pm" with the locale's separators.
+// Text in the form "yyyy/mm/dd hh:nn:ss am/pm" with the locale's separators; empty when the number
+// is no date between the years 1 and 9999.
 std::string LocalDateTimeText(double days);
-// Parsed with the locale's date-time formats; 0 when the text is not a date and time.
+// Parsed in that form (also on the 24-hour clock, time optional) or the locale's date-time
+// formats; nullopt when the text is not a date and time.
+std::optional<double> LocalDateTimeNumber(const std::string &text);
+// The same, 0 when the text is not a date and time.
 double ParseLocalDateTime(const std::string &text);
