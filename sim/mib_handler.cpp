@@ -48,7 +48,7 @@ void handleGetNext(MibHandler& self, netsnmp_agent_request_info* reqinfo, netsnm
 {
     for (netsnmp_request_info* request = requests; request; request = request->next) {
         Oid name = nameOf(request->requestvb);
-        if (const auto* next = self.nextInstance(name, request->inclusive)) {
+        if (const auto* next = self.nextInstance(name, request->inclusive, isVersion1(reqinfo))) {
             answer(request, next->first, self.live().current(next->second));
         } else if (self.quirks().v1EchoEnd && isVersion1(reqinfo)) {
             // Old devices answer the end of their view with the request's bindings untouched.
@@ -129,13 +129,16 @@ bool MibHandler::registerWithAgent()
     return netsnmp_register_handler(registration) == MIB_REGISTERED_OK;
 }
 
-const MibModel::Instances::value_type* MibHandler::nextInstance(const Oid& name, bool inclusive) const
+const MibModel::Instances::value_type* MibHandler::nextInstance(const Oid& name, bool inclusive, bool version1) const
 {
     const auto& instances = model_.instances();
     if (quirks_.stuckWalk && name.size() > quirks_.stuckWalk->size() && hasPrefix(name, *quirks_.stuckWalk)) {
-        // Hands the same identifier back so that a walk inside the subtree never advances.
+        // Hands the same identifier back so that a walk inside the subtree never advances. Not
+        // for a Counter64 asked over v1: the library skips those by asking again from the
+        // answer, which would loop for ever.
         auto same = instances.lower_bound(name);
-        if (same != instances.end() && hasPrefix(same->first, *quirks_.stuckWalk))
+        if (same != instances.end() && hasPrefix(same->first, *quirks_.stuckWalk) &&
+            !(version1 && same->second.value.type == WireType::Counter64))
             return &*same;
     }
     auto it = inclusive ? instances.lower_bound(name) : instances.upper_bound(name);

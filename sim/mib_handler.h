@@ -23,7 +23,7 @@ public:
     std::optional<SetPlan>& pendingSet() { return pendingSet_; }
 
     // The instance a get-next from `name` answers with, or null past the end.
-    const MibModel::Instances::value_type* nextInstance(const Oid& name, bool inclusive) const;
+    const MibModel::Instances::value_type* nextInstance(const Oid& name, bool inclusive, bool version1) const;
 
 private:
     MibModel& model_;

@@ -1,5 +1,7 @@
 #include "mib_model.h"
 
+#include <utility>
+
 namespace {
 
 bool isOctets(WireType wire) { return wire == WireType::OctetString || wire == WireType::Opaque; }
@@ -114,8 +116,7 @@ Table& MibModel::table(const Oid& entry)
 
 Table* MibModel::findTable(const Oid& entry)
 {
-    auto it = tables_.find(entry);
-    return it == tables_.end() ? nullptr : &it->second;
+    return const_cast<Table*>(std::as_const(*this).findTable(entry));
 }
 
 const Table* MibModel::findTable(const Oid& entry) const
@@ -194,8 +195,7 @@ std::optional<MibModel::Cell> MibModel::locateCell(const Oid& oid)
 
 Instance* MibModel::find(const Oid& oid)
 {
-    auto it = instances_.find(oid);
-    return it == instances_.end() ? nullptr : &it->second;
+    return const_cast<Instance*>(std::as_const(*this).find(oid));
 }
 
 const Instance* MibModel::find(const Oid& oid) const

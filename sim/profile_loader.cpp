@@ -136,22 +136,9 @@ private:
             type.live = liveOf(type, attribute.value);
     }
 
-    std::vector<std::string> fieldsOf(const std::string& text) const
-    {
-        std::vector<std::string> fields;
-        std::size_t start = 0;
-        while (true) {
-            auto colon = text.find(':', start);
-            fields.push_back(text.substr(start, colon - start));
-            if (colon == std::string::npos)
-                return fields;
-            start = colon + 1;
-        }
-    }
-
     LiveRule liveOf(const ObjectType& type, const std::string& text) const
     {
-        auto fields = fieldsOf(text);
+        auto fields = splitFields(text, ':');
         WireType wire = syntaxInfo(type.syntax).wire;
         bool counting = wire == WireType::Counter32 || wire == WireType::Counter64 || wire == WireType::Gauge32 ||
                         wire == WireType::Integer;
@@ -230,18 +217,14 @@ private:
     std::vector<std::pair<std::int64_t, std::int64_t>> createValuesOf(const std::string& text) const
     {
         std::vector<std::pair<std::int64_t, std::int64_t>> pairs;
-        std::size_t start = 0;
-        while (true) {
-            auto comma = text.find(',', start);
-            auto fields = fieldsOf(text.substr(start, comma - start));
+        for (const std::string& item : splitFields(text, ',')) {
+            auto fields = splitFields(item, ':');
             if (fields.size() > 2)
                 fail("bad create value '" + text + "'");
             std::int64_t written = numberOf(fields[0]);
             pairs.emplace_back(written, fields.size() == 2 ? numberOf(fields[1]) : written);
-            if (comma == std::string::npos)
-                return pairs;
-            start = comma + 1;
         }
+        return pairs;
     }
 
     // column ENTRY-OID NUMBER NAME SYNTAX ACCESS [range=] [size=] [live=] [default=] [index] [implied]

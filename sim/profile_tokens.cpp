@@ -27,3 +27,16 @@ std::optional<std::vector<std::string>> splitWords(std::string_view line)
         words.push_back(std::move(word));
     return words;
 }
+
+std::vector<std::string> splitFields(const std::string& text, char separator)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        auto end = text.find(separator, start);
+        fields.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            return fields;
+        start = end + 1;
+    }
+}

@@ -1,6 +1,10 @@
 #include "sim_options.h"
 
+#include "profile_tokens.h"
+
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <functional>
 #include <map>
 
@@ -13,19 +17,6 @@ template <typename T> std::optional<T> numberOf(const std::string& text)
     if (ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-std::vector<std::string> splitColons(const std::string& text)
-{
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        auto colon = text.find(':', start);
-        fields.push_back(text.substr(start, colon - start));
-        if (colon == std::string::npos)
-            return fields;
-        start = colon + 1;
-    }
 }
 
 bool hasBlank(const std::string& text) { return text.find_first_of(" \t\r\n\"'#") != std::string::npos; }
@@ -49,9 +40,17 @@ std::optional<std::string> userProblem(const UserSpec& user)
     return std::nullopt;
 }
 
+std::optional<std::string> communityProblem(const std::string& option, const std::string& value, std::string& target)
+{
+    if (value.empty() || hasBlank(value))
+        return option + " wants a word without blanks or quotes";
+    target = value;
+    return std::nullopt;
+}
+
 std::variant<UserSpec, OptionError> userOf(const std::string& text)
 {
-    auto fields = splitColons(text);
+    auto fields = splitFields(text, ':');
     if (fields.size() != 1 && fields.size() != 3 && fields.size() != 5)
         return OptionError{"--user wants name:auth:authpass:priv:privpass"};
     fields.resize(5);
@@ -74,6 +73,24 @@ std::variant<FillSpec, OptionError> fillOf(const std::string& text)
     return FillSpec{*oid, *rows};
 }
 
+template <typename T> std::optional<std::string> append(std::variant<T, OptionError> parsed, std::vector<T>& into)
+{
+    if (auto* error = std::get_if<OptionError>(&parsed))
+        return error->message;
+    into.push_back(std::get<T>(std::move(parsed)));
+    return std::nullopt;
+}
+
+std::optional<std::string> unsignedIn(const std::string& option, const std::string& value, unsigned low, unsigned high,
+                                      unsigned& target)
+{
+    auto number = numberOf<unsigned>(value);
+    if (!number || *number < low || *number > high)
+        return option + " wants a number from " + std::to_string(low) + " to " + std::to_string(high);
+    target = *number;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<UserSpec> builtInUsers()
@@ -92,7 +109,7 @@ std::string usageText()
         "A simulated QSW-7400 switch: an SNMP v1/v2c/v3 agent on one loopback address.\n"
         "Prints \"listening on ADDRESS:PORT\" once it answers; SIGTERM or SIGINT stops it.\n"
         "\n"
-        "  --address ADDR        IPv4 address to listen on (default 127.0.0.1)\n"
+        "  --address ADDR        IPv4 loopback address to listen on (default 127.0.0.1)\n"
         "  --port PORT           UDP port, 0 picks a free one (default 16100)\n"
         "  --profile FILE        load a profile after the shipped one; repeatable, later\n"
         "                        files overlay earlier ones\n"
@@ -130,12 +147,12 @@ std::variant<SimOptions, HelpRequest, OptionError> parseOptions(const std::vecto
     using Handler = std::function<std::optional<std::string>(const std::string&)>;
     const std::map<std::string, Handler> withValue{
         {"--address", [&](const std::string& v) -> std::optional<std::string> {
+             // Loopback only: the simulator answers anyone with well-known communities.
              auto oid = parseOid(v);
-             if (!oid || oid->size() != 4 || v.front() == '.')
-                 return "--address wants an IPv4 address";
-             for (auto part : *oid)
-                 if (part > 255)
-                     return "--address wants an IPv4 address";
+             bool quad = oid && oid->size() == 4 && v.front() != '.' &&
+                         std::all_of(oid->begin(), oid->end(), [](std::uint32_t part) { return part <= 255; });
+             if (!quad || oid->front() != 127)
+                 return "--address wants an IPv4 loopback address (127.x.x.x)";
              options.address = v;
              return std::nullopt;
          }},
@@ -150,46 +167,12 @@ std::variant<SimOptions, HelpRequest, OptionError> parseOptions(const std::vecto
              options.profiles.push_back(v);
              return std::nullopt;
          }},
-        {"--read-community", [&](const std::string& v) -> std::optional<std::string> {
-             if (v.empty() || hasBlank(v))
-                 return "--read-community wants a word without blanks or quotes";
-             options.readCommunity = v;
-             return std::nullopt;
-         }},
-        {"--write-community", [&](const std::string& v) -> std::optional<std::string> {
-             if (v.empty() || hasBlank(v))
-                 return "--write-community wants a word without blanks or quotes";
-             options.writeCommunity = v;
-             return std::nullopt;
-         }},
-        {"--user", [&](const std::string& v) -> std::optional<std::string> {
-             auto user = userOf(v);
-             if (auto* error = std::get_if<OptionError>(&user))
-                 return error->message;
-             options.users.push_back(std::get<UserSpec>(user));
-             return std::nullopt;
-         }},
-        {"--fill", [&](const std::string& v) -> std::optional<std::string> {
-             auto fill = fillOf(v);
-             if (auto* error = std::get_if<OptionError>(&fill))
-                 return error->message;
-             options.fills.push_back(std::get<FillSpec>(fill));
-             return std::nullopt;
-         }},
-        {"--delay", [&](const std::string& v) -> std::optional<std::string> {
-             auto ms = numberOf<unsigned>(v);
-             if (!ms || *ms > 600000)
-                 return "--delay wants milliseconds from 0 to 600000";
-             options.delayMs = *ms;
-             return std::nullopt;
-         }},
-        {"--drop-every", [&](const std::string& v) -> std::optional<std::string> {
-             auto k = numberOf<unsigned>(v);
-             if (!k || *k == 0)
-                 return "--drop-every wants a count of at least 1";
-             options.dropEvery = *k;
-             return std::nullopt;
-         }},
+        {"--read-community", [&](const std::string& v) { return communityProblem("--read-community", v, options.readCommunity); }},
+        {"--write-community", [&](const std::string& v) { return communityProblem("--write-community", v, options.writeCommunity); }},
+        {"--user", [&](const std::string& v) { return append(userOf(v), options.users); }},
+        {"--fill", [&](const std::string& v) { return append(fillOf(v), options.fills); }},
+        {"--delay", [&](const std::string& v) { return unsignedIn("--delay", v, 0, 600000, options.delayMs); }},
+        {"--drop-every", [&](const std::string& v) { return unsignedIn("--drop-every", v, 1, UINT_MAX, options.dropEvery); }},
         {"--stuck-walk", [&](const std::string& v) -> std::optional<std::string> {
              auto oid = parseOid(v);
              if (!oid)

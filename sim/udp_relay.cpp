@@ -12,6 +12,7 @@ namespace {
 constexpr std::size_t kMaxDatagram = 65535;
 constexpr std::size_t kMaxPeers = 256;
 constexpr auto kPeerIdle = std::chrono::seconds(60);
+constexpr std::size_t kMaxDelayed = 10000; // a flood under --delay is dropped, not hoarded
 
 std::uint64_t keyOf(const sockaddr_in& address)
 {
@@ -100,7 +101,7 @@ void UdpRelay::readClients()
             return;
         if (dropEvery_ && ++received_ % dropEvery_ == 0)
             continue;
-        if (!peerFor(client))
+        if (queue_.size() >= kMaxDelayed || !peerFor(client))
             continue;
         queue_.push_back({Clock::now() + std::chrono::milliseconds(delayMs_), keyOf(client),
                           std::string(buffer.data(), static_cast<std::size_t>(size))});

@@ -1,7 +1,5 @@
 #include "net_snmp_tools.h"
 
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QProcessEnvironment>
 
 namespace {
@@ -10,24 +8,9 @@ namespace {
 ToolResult runWithMibs(const QString& tool, const QStringList& arguments, const QString& mibDir, const QString& mibs,
                        int timeoutMs)
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("MIBS", mibs);
-    process.setProcessEnvironment(environment);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(tool, QStringList{"-M", mibDir} + arguments);
-    ToolResult result;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(5000);
-    } else if (process.exitStatus() == QProcess::NormalExit) {
-        result.exitCode = process.exitCode();
-    }
-    result.elapsedMs = timer.elapsed();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return {runProcess(tool, QStringList{"-M", mibDir} + arguments, environment, timeoutMs)};
 }
 
 } // namespace

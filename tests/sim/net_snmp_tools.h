@@ -1,14 +1,12 @@
 #pragma once
 // Runs net-snmp's command-line tools (snmpget, snmpwalk, snmpset, snmptable, ...) against an
 // agent, numeric identifiers only and no MIB files.
+#include "support/sim_runner.h"
+
 #include <QString>
 #include <QStringList>
 
-struct ToolResult {
-    int exitCode = -1; // -1: crashed or timed out
-    QString out;
-    QString err;
-    qint64 elapsedMs = 0;
+struct ToolResult : ProcessOutcome {
     QStringList lines() const { return out.split('\n', Qt::SkipEmptyParts); }
 };
 

@@ -46,7 +46,7 @@ TEST_F(ProfileFiles, MalformedLineStopsStartUpNamingFileAndLine)
     };
     for (const QByteArray& line : bad) {
         const QString path = write("bad.profile", good + line + "\n");
-        SimRunner::Outcome outcome = SimRunner::runToExit({"--port", "0", "--profile", path});
+        ProcessOutcome outcome = SimRunner::runToExit({"--port", "0", "--profile", path});
         EXPECT_NE(outcome.exitCode, 0) << line.constData();
         EXPECT_TRUE(outcome.err.contains(path + ":7:")) << line.constData() << " -> " << outcome.err.toStdString();
     }
@@ -70,12 +70,12 @@ TEST_F(ProfileFiles, LaterProfilesOverlayEarlierOnes)
 TEST(SimStartUp, BadOptionsAreRefusedWithUsage)
 {
     const QStringList bad[] = {
-        {"--bogus"}, {"--port"}, {"--port", "70000"}, {"--address", "localhost"}, {"--delay", "soon"},
+        {"--bogus"}, {"--port"}, {"--port", "70000"}, {"--address", "localhost"}, {"--address", "10.0.0.1"}, {"--delay", "soon"},
         {"--drop-every", "0"}, {"--fill", "1.3.6.1.2.1.2.2"}, {"--user", "u:MD5:short"},
         {"--user", "u:SHA:longenough:IDEA:longenough"}, {"--stuck-walk", "x.y"}, {"--no-default-profile"},
     };
     for (const QStringList& args : bad) {
-        SimRunner::Outcome outcome = SimRunner::runToExit(args);
+        ProcessOutcome outcome = SimRunner::runToExit(args);
         EXPECT_EQ(outcome.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(outcome.err.contains("Usage: qsw7400-sim")) << args.join(' ').toStdString();
     }
@@ -83,7 +83,7 @@ TEST(SimStartUp, BadOptionsAreRefusedWithUsage)
 
 TEST(SimStartUp, HelpDocumentsEveryOption)
 {
-    SimRunner::Outcome outcome = SimRunner::runToExit({"--help"});
+    ProcessOutcome outcome = SimRunner::runToExit({"--help"});
     ASSERT_EQ(outcome.exitCode, 0);
     for (const char* option : {"--address", "--port", "--profile", "--no-default-profile", "--read-community",
                                "--write-community", "--user", "--fill", "--delay", "--drop-every", "--v1-echo-end",
@@ -94,7 +94,7 @@ TEST(SimStartUp, HelpDocumentsEveryOption)
 TEST(SimStartUp, PortInUseIsReportedAndTermStopsCleanly)
 {
     SimRunner first;
-    SimRunner::Outcome clash = SimRunner::runToExit({"--port", QString::number(first.port())});
+    ProcessOutcome clash = SimRunner::runToExit({"--port", QString::number(first.port())});
     EXPECT_EQ(clash.exitCode, 1);
     EXPECT_TRUE(clash.err.contains("cannot listen")) << clash.err.toStdString();
     EXPECT_EQ(first.stop(), 0);

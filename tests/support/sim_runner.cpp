@@ -1,6 +1,7 @@
 #include "sim_runner.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
 #include <stdexcept>
@@ -60,17 +61,27 @@ int SimRunner::stop()
     return code;
 }
 
-SimRunner::Outcome SimRunner::runToExit(const QStringList& arguments, int timeoutMs)
+ProcessOutcome SimRunner::runToExit(const QStringList& arguments, int timeoutMs)
+{
+    return runProcess(executable(), arguments, QProcessEnvironment::systemEnvironment(), timeoutMs);
+}
+
+ProcessOutcome runProcess(const QString& program, const QStringList& arguments,
+                          const QProcessEnvironment& environment, int timeoutMs)
 {
     QProcess process;
-    process.start(executable(), arguments);
-    Outcome outcome;
+    process.setProcessEnvironment(environment);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    ProcessOutcome outcome;
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(5000);
     } else if (process.exitStatus() == QProcess::NormalExit) {
         outcome.exitCode = process.exitCode();
     }
+    outcome.elapsedMs = timer.elapsed();
     outcome.out = QString::fromUtf8(process.readAllStandardOutput());
     outcome.err = QString::fromUtf8(process.readAllStandardError());
     return outcome;

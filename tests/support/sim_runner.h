@@ -10,10 +10,23 @@
 // std::runtime_error (with the simulator's error output) when it exits or does not get ready
 // in time. The destructor stops it with SIGTERM, then SIGKILL if it does not end.
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+
+struct ProcessOutcome {
+    int exitCode = -1; // -1: crashed or killed after the time-out
+    QString out;
+    QString err;
+    qint64 elapsedMs = 0;
+};
+
+// Runs a program to its end, killing it after timeoutMs.
+ProcessOutcome runProcess(const QString& program, const QStringList& arguments,
+                          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                          int timeoutMs = 30000);
 
 class SimRunner {
 public:
@@ -35,14 +48,9 @@ public:
     // Path of the simulator executable in the build tree.
     static QString executable();
 
-    struct Outcome {
-        int exitCode = -1; // -1: crashed or timed out
-        QString out;
-        QString err;
-    };
     // Runs the simulator with the given arguments until it exits by itself (for option and
     // profile errors); kills it after timeoutMs.
-    static Outcome runToExit(const QStringList& arguments, int timeoutMs = 30000);
+    static ProcessOutcome runToExit(const QStringList& arguments, int timeoutMs = 30000);
 
 private:
     std::unique_ptr<QProcess> process_;
