@@ -166,20 +166,28 @@ std::string DoubleText(double value) {
     return ec == std::errc() ? std::string(text, end) : std::string();
 }
 
-double LeadingDouble(const std::string &text) {
+namespace {
+
+template <typename Float>
+Float LeadingFloat(const std::string &text) {
     std::size_t pos = 0;
     SkipBlanks(text, pos);
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
     // Only a number in decimal notation counts: no "inf", "nan" or hexadecimal.
     if (pos >= text.size() || !(IsDigit(text[pos]) || text[pos] == '.')) return 0;
-    double value = 0;
+    Float value = 0;
     const auto [end, ec] = std::from_chars(text.data() + pos, text.data() + text.size(), value,
                                            std::chars_format::fixed | std::chars_format::scientific);
-    if (ec == std::errc::result_out_of_range) return 0;
     if (ec != std::errc() || end == text.data() + pos) return 0;
     return negative ? -value : value;
 }
+
+}  // namespace
+
+double LeadingDouble(const std::string &text) { return LeadingFloat<double>(text); }
+
+long double LeadingLongDouble(const std::string &text) { return LeadingFloat<long double>(text); }
 
 std::int64_t LeadingInteger(const std::string &text) {
     std::size_t pos = 0;

@@ -15,6 +15,8 @@ std::uint32_t ParseTimeTicks(const std::string &text);
 std::string DoubleText(double value);
 // The leading floating-point number of a text; 0 when there is none.
 double LeadingDouble(const std::string &text);
+// The same with the precision of a long double (every 64-bit whole number exactly).
+long double LeadingLongDouble(const std::string &text);
 
 // The leading decimal number of a text (blanks and a sign allowed), 0 when there is none, cut to
 // its low 32 bits (as a signed number) as the packing of fields does.
