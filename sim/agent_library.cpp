@@ -100,10 +100,12 @@ std::variant<std::uint16_t, std::string> AgentLibrary::listen(const std::string&
         return "cannot listen on " + address + ":" + std::to_string(port);
     sockaddr_in bound{};
     socklen_t length = sizeof bound;
-    if (getsockname(transport->sock, reinterpret_cast<sockaddr*>(&bound), &length) != 0 ||
-        netsnmp_register_agent_nsap(transport) == 0) {
+    if (getsockname(transport->sock, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
         netsnmp_transport_free(transport);
         return "cannot serve " + endpoint;
     }
+    // From here the library owns the transport, also when registering fails.
+    if (netsnmp_register_agent_nsap(transport) <= 0)
+        return "cannot serve " + endpoint;
     return ntohs(bound.sin_port);
 }

@@ -28,9 +28,11 @@ int missingKind(MibModel& model, const Oid& name)
 {
     if (model.locateCell(name))
         return SNMP_NOSUCHINSTANCE;
+    if (name.empty())
+        return SNMP_NOSUCHOBJECT;
     Oid scalar(name.begin(), name.end() - 1);
     scalar.push_back(0);
-    return !name.empty() && model.find(scalar) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT;
+    return model.find(scalar) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT;
 }
 
 void handleGet(MibHandler& self, netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
@@ -44,12 +46,16 @@ void handleGet(MibHandler& self, netsnmp_agent_request_info* reqinfo, netsnmp_re
     }
 }
 
-void handleGetNext(MibHandler& self, netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
+void handleGetNext(MibHandler& self, const Oid& root, netsnmp_agent_request_info* reqinfo,
+                   netsnmp_request_info* requests)
 {
     for (netsnmp_request_info* request = requests; request; request = request->next) {
         Oid name = nameOf(request->requestvb);
-        if (const auto* next = self.nextInstance(name, request->inclusive, isVersion1(reqinfo))) {
+        const auto* next = self.nextInstance(name, request->inclusive, isVersion1(reqinfo));
+        if (next && hasPrefix(next->first, root)) {
             answer(request, next->first, self.live().current(next->second));
+        } else if (next) {
+            // Left unanswered, the library asks the registration of the next subtree.
         } else if (self.quirks().v1EchoEnd && isVersion1(reqinfo)) {
             // Old devices answer the end of their view with the request's bindings untouched.
             netsnmp_set_request_error(reqinfo, request, SNMP_ERR_NOSUCHNAME);
@@ -81,8 +87,8 @@ void handleReserve(MibHandler& self, netsnmp_agent_request_info* reqinfo, netsnm
     self.pendingSet() = std::move(std::get<SetPlan>(prepared));
 }
 
-int handleRequests(netsnmp_mib_handler* handler, netsnmp_handler_registration*, netsnmp_agent_request_info* reqinfo,
-                   netsnmp_request_info* requests)
+int handleRequests(netsnmp_mib_handler* handler, netsnmp_handler_registration* registration,
+                   netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
 {
     auto& self = *static_cast<MibHandler*>(handler->myvoid);
     switch (reqinfo->mode) {
@@ -90,7 +96,8 @@ int handleRequests(netsnmp_mib_handler* handler, netsnmp_handler_registration*, 
         handleGet(self, reqinfo, requests);
         break;
     case MODE_GETNEXT:
-        handleGetNext(self, reqinfo, requests);
+        handleGetNext(self, Oid(registration->rootoid, registration->rootoid + registration->rootoid_len), reqinfo,
+                      requests);
         break;
     case MODE_SET_RESERVE1:
         handleReserve(self, reqinfo, requests);
@@ -119,14 +126,19 @@ MibHandler::MibHandler(MibModel& model, HandlerQuirks quirks)
 
 bool MibHandler::registerWithAgent()
 {
-    // The library keeps placeholder registrations at 0, 1 and 2; the device lives under iso.org.
-    static const oid root[] = {1, 3};
-    netsnmp_handler_registration* registration =
-        netsnmp_create_handler_registration("qsw7400-sim", handleRequests, root, 2, HANDLER_CAN_RWRITE);
-    if (!registration)
-        return false;
-    registration->handler->myvoid = this;
-    return netsnmp_register_handler(registration) == MIB_REGISTERED_OK;
+    // The library keeps placeholder registrations at 0, 1 and 2 that a registration at the very
+    // top does not displace, so the model is registered by its first two arcs (1.3, 1.0, ...).
+    for (const Oid& arc : model_.topArcs()) {
+        std::vector<oid> root(arc.begin(), arc.end());
+        netsnmp_handler_registration* registration = netsnmp_create_handler_registration(
+            "qsw7400-sim", handleRequests, root.data(), root.size(), HANDLER_CAN_RWRITE);
+        if (!registration)
+            return false;
+        registration->handler->myvoid = this;
+        if (netsnmp_register_handler(registration) != MIB_REGISTERED_OK)
+            return false;
+    }
+    return true;
 }
 
 const MibModel::Instances::value_type* MibHandler::nextInstance(const Oid& name, bool inclusive, bool version1) const

@@ -211,3 +211,14 @@ void MibModel::write(const Oid& oid, const Value& value)
         instance->since = std::chrono::steady_clock::now();
     }
 }
+
+std::set<Oid> MibModel::topArcs() const
+{
+    std::set<Oid> arcs;
+    auto add = [&](const Oid& oid) { arcs.insert(Oid(oid.begin(), oid.begin() + std::min<std::ptrdiff_t>(2, oid.size()))); };
+    for (const auto& entry : objectTypes_)
+        add(entry.first);
+    for (const auto& entry : tables_)
+        add(entry.first);
+    return arcs;
+}

@@ -91,6 +91,8 @@ public:
     Instance* find(const Oid& oid);
     const Instance* find(const Oid& oid) const;
     const Instances& instances() const { return instances_; }
+    // The distinct first two sub-identifiers of every object and table, e.g. {1,3} and {1,0}.
+    std::set<Oid> topArcs() const;
     void write(const Oid& oid, const Value& value);
 
 private:

@@ -57,6 +57,15 @@ private:
         return *oid;
     }
 
+    // The agent library keeps the tops of the 0 and 2 trees for itself.
+    Oid servedOidOf(const std::string& text) const
+    {
+        Oid oid = oidOf(text);
+        if (oid.size() < 2 || oid.front() != 1)
+            fail("objects and tables live under 1 (iso), not at '" + text + "'");
+        return oid;
+    }
+
     std::uint32_t numberOf(const std::string& text) const
     {
         std::uint32_t value = 0;
@@ -172,7 +181,7 @@ private:
     void parseObject(const std::vector<std::string>& words)
     {
         needWords(words, 5, "object OID NAME SYNTAX ACCESS [range=..] [size=..] [live=..] [value=..]");
-        Oid oid = oidOf(words[1]);
+        Oid oid = servedOidOf(words[1]);
         ObjectType type = typeOf(words, 2);
         auto attrs = attributes(words, 5, {"range", "size", "live", "value"});
         for (const Attribute& attribute : attrs)
@@ -199,7 +208,7 @@ private:
     void parseTable(const std::vector<std::string>& words)
     {
         needWords(words, 3, "table ENTRY-OID NAME [status=COLUMN create=V[:STORED],.. destroy=V,..]");
-        Oid entry = oidOf(words[1]);
+        Oid entry = servedOidOf(words[1]);
         RowStatusRule rule;
         for (const Attribute& attribute : attributes(words, 3, {"status", "create", "destroy"})) {
             if (attribute.key == "status")

@@ -35,6 +35,7 @@ TEST_F(ProfileFiles, MalformedLineStopsStartUpNamingFileAndLine)
         "object 1.3.6.1.4.1.9.3.0 b DisplayString ro value=\"open",
         "object 1.3.6.1.4.1.9.3.0 b DisplayString ro value=hex:0",
         "object 1.3.6..1.0 b Integer ro",
+        "object 2.5.1.0 b Integer ro",
         "object 1.3.6.1.4.1.9.3.0 b Integer xx",
         "object 1.3.6.1.4.1.9.3.0 b Integer ro live=grow",
         "object 1.3.6.1.4.1.9.3.0 b OctetString ro live=toggle:5:1:5 value=hex:00",
@@ -55,13 +56,16 @@ TEST_F(ProfileFiles, MalformedLineStopsStartUpNamingFileAndLine)
 TEST_F(ProfileFiles, LaterProfilesOverlayEarlierOnes)
 {
     const QString first = write("first.profile", "object 1.3.6.1.4.1.9.1.0 a Integer ro value=1\n"
-                                                 "object 1.3.6.1.4.1.9.2.0 b DisplayString rw value=\"one two\"\n");
+                                                 "object 1.3.6.1.4.1.9.2.0 b DisplayString rw value=\"one two\"\n"
+                                                 "object 1.0.8802.1.1.1.1.2.4.1.9.0 c Integer ro value=3\n");
     const QString second = write("second.profile", "object 1.3.6.1.4.1.9.1.0 a Integer ro value=5\n");
     SimRunner sim({"--profile", first, "--profile", second});
     ToolResult r = runV2c("snmpget", sim.agent(), {"1.3.6.1.4.1.9.1.0", "1.3.6.1.4.1.9.2.0", "1.3.6.1.2.1.1.5.0"});
     EXPECT_TRUE(r.out.contains("1.3.6.1.4.1.9.1.0 = INTEGER: 5"));
     EXPECT_TRUE(r.out.contains("1.3.6.1.4.1.9.2.0 = STRING: \"one two\""));
     EXPECT_TRUE(r.out.contains("1.3.6.1.2.1.1.5.0 = STRING: \"QSW-7400\"")) << "the shipped profile stays underneath";
+    ToolResult walk = runV2c("snmpwalk", sim.agent(), {"1"});
+    EXPECT_TRUE(walk.out.startsWith(".1.0.8802.1.1.1.1.2.4.1.9.0 = INTEGER: 3\n.1.3.6.1.2.1.1.1.0 = ")) << "objects outside 1.3 are walked too";
 
     SimRunner alone({"--no-default-profile", "--profile", first});
     EXPECT_TRUE(runV2c("snmpget", alone.agent(), {"1.3.6.1.2.1.1.5.0"}).out.contains("No Such Object"));
