@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 const QString kSysName = "1.3.6.1.2.1.1.5.0";
@@ -88,14 +90,28 @@ TEST(SimFaults, GarbageDatagramsLeaveTheAgentAnswering)
         QByteArray("\x30\x0c\x02\x01\x01\x04\x06public\xa0\x00", 14),                 // empty PDU
         QByteArray(1400, '\xa5'),
     };
-    for (const QByteArray& datagram : junk)
+    auto send = [&](const QByteArray& datagram) {
         sendto(fd, datagram.constData(), static_cast<size_t>(datagram.size()), 0, reinterpret_cast<sockaddr*>(&to),
                sizeof to);
+    };
+    for (const QByteArray& datagram : junk)
+        send(datagram);
+    // A well-formed v1 get-next of sysDescr with a few octets changed at random, many times over.
+    const QByteArray valid = QByteArray::fromHex("302902010004067075626c6963a11c02046d24a803020100020100"
+                                                 "300e300c06082b060102010101000500");
+    std::mt19937 random(7400);
+    for (int round = 0; round < 400; ++round) {
+        QByteArray mutated = valid;
+        for (int changes = 1 + static_cast<int>(random() % 3); changes > 0; --changes)
+            mutated[static_cast<int>(random() % mutated.size())] = static_cast<char>(random() % 256);
+        send(mutated);
+    }
     close(fd);
     // A v2c set with odd syntaxes and a bulk request past the end.
     runV2c("snmpset", sim.agent(), {kSysName, "n", "", "1.3.6.1.2.1.1.6.0", "o", "1.3"}, "private");
     runV2c("snmpbulkget", sim.agent(), {"-Cr200", "1.3.6.1.4.1.171.12.23"});
     EXPECT_EQ(quickGet(sim, "2").exitCode, 0);
+    EXPECT_EQ(sim.stop(), 0) << sim.errorOutput().toStdString();
 }
 
 } // namespace

@@ -16,7 +16,11 @@ const QString kLedStatus = "1.3.6.1.4.1.171.12.11.1.9.4.1.5.1";
 class SimReads : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { sim = std::make_unique<SimRunner>(); }
-    static void TearDownTestSuite() { sim.reset(); }
+    static void TearDownTestSuite()
+    {
+        EXPECT_EQ(sim->stop(), 0) << sim->errorOutput().toStdString();
+        sim.reset();
+    }
     static std::unique_ptr<SimRunner> sim;
 
     static QByteArray readLeds()

@@ -16,6 +16,8 @@ class SimWrites : public ::testing::Test {
 protected:
     SimRunner sim;
 
+    void TearDown() override { EXPECT_EQ(sim.stop(), 0) << sim.errorOutput().toStdString(); }
+
     ToolResult set(const QStringList& bindings, const QString& version = "-v2c")
     {
         return runTool("snmpset", QStringList{version, "-c", "private", sim.agent()} + bindings);

@@ -9,6 +9,13 @@
 // constructor waits until it reports "listening on 127.0.0.1:PORT" and throws
 // std::runtime_error (with the simulator's error output) when it exits or does not get ready
 // in time. The destructor stops it with SIGTERM, then SIGKILL if it does not end.
+//
+// What the simulator offers without options (sim/README.md has everything): communities
+// "public" (read) and "private" (read-write); SNMPv3 users md5des (MD5 "md5despass", DES
+// "md5desprivpass"), shaaes (SHA "shaaespass", AES "shaaesprivpass") and shaauth (SHA
+// "shaauthpass", no privacy); MIB-II, the front-panel LED status
+// 1.3.6.1.4.1.171.12.11.1.9.4.1.5.1, the RMON state, the device commands and two tables with
+// row creation (sim/profiles/qsw7400.profile).
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>

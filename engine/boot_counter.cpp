@@ -1,0 +1,79 @@
+#include "engine/boot_counter.h"
+
+#include "engine/hex_text.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace boot_counter {
+namespace {
+
+bool IsHexText(const std::string &text) {
+    if (text.empty() || text.size() % 2 != 0) return false;
+    return text.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos;
+}
+
+bool ParseCount(const std::string &text, unsigned &count) {
+    const char *end = text.data() + text.size();
+    auto [next, ec] = std::from_chars(text.data(), end, count);
+    return ec == std::errc() && next == end;
+}
+
+// Reads every entry; MalformedLine for a line that is neither blank nor "<hex> <count>".
+int ReadEntries(std::ifstream &in, std::map<std::string, unsigned> &entries) {
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        std::istringstream fields(line);
+        std::string id, count, rest;
+        unsigned boots = 0;
+        if (!(fields >> id >> count) || (fields >> rest) || !IsHexText(id) || !ParseCount(count, boots))
+            return MalformedLine;
+        entries[FromHex(id)] = boots;
+    }
+    return Found;
+}
+
+}  // namespace
+
+int Get(const std::string &file, const std::string &engineId, unsigned &boots) {
+    boots = 0;
+    if (engineId.size() > kMaxEngineIdLength) return EngineIdTooLong;
+    std::ifstream in(file);
+    if (!in) return CannotOpen;
+    std::map<std::string, unsigned> entries;
+    if (ReadEntries(in, entries) != Found) return MalformedLine;
+    const auto it = entries.find(engineId);
+    if (it == entries.end()) return NoEntry;
+    boots = it->second;
+    return Found;
+}
+
+int Save(const std::string &file, const std::string &engineId, unsigned boots) {
+    if (engineId.size() > kMaxEngineIdLength) return EngineIdTooLong;
+    std::map<std::string, unsigned> entries;
+    if (std::ifstream in(file); in && ReadEntries(in, entries) != Found) return MalformedLine;
+    entries[engineId] = boots;
+
+    const std::string temporary = file + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        for (const auto &[id, count] : entries) out << ToHex(id) << ' ' << count << '\n';
+        out.flush();
+        if (!out) {
+            std::remove(temporary.c_str());
+            return CannotWrite;
+        }
+    }
+    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return CannotWrite;
+    }
+    return Found;
+}
+
+}  // namespace boot_counter

@@ -1,0 +1,353 @@
+#include "engine/request.h"
+
+#include "binding/option_list.h"
+#include "engine/catalogues.h"
+#include "engine/coded_error.h"
+#include "engine/event_pump.h"
+#include "engine/index_codec.h"
+#include "engine/num_list.h"
+#include "engine/oid_text.h"
+#include "engine/value_codec.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kCannotCreateSession = 6;
+constexpr int kReadNextOnSingleValue = 10;
+constexpr int kBadKind = 15;
+constexpr int kNoSuchName = -102;
+constexpr char kNotDone[] = "(NOTDONE)";
+
+[[noreturn]] void RaiseStatus(int status) {
+    const auto t = TranslateStatus(status);
+    throw CodedError(t.text, t.code);
+}
+
+snmp::Session &Session() {
+    if (!GlobalSession) throw catalogue::FrameworkError(kCannotCreateSession);
+    return *GlobalSession;
+}
+
+// Lets queued events (the pump among them) run while the destructor waits.
+void WaitForEvents() {
+    if (EventProcessor.IsActive() && !EventProcessor.IsProcessing()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    } else {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
+}  // namespace
+
+// Shared with the contexts of outstanding completions, which may outlive the request.
+struct VdSNMPRequest::Link {
+    VdSNMPRequest *request;
+    bool destroying = false;
+};
+
+struct VdSNMPRequest::AsyncContext {
+    std::shared_ptr<Link> link;
+    bool processResponse;
+    RequestDone callback;
+    void *owner;
+    VdSNMPDevice agent;
+};
+
+VdSNMPRequest::VdSNMPRequest() : link_(std::make_shared<Link>(Link{this})) { ReloadSession(); }
+
+VdSNMPRequest::~VdSNMPRequest() {
+    alive = false;
+    link_->destroying = true;
+    QElapsedTimer clock;
+    clock.start();
+    while (pending > 0 && clock.elapsed() < kDestructionWaitMs && QCoreApplication::instance()) WaitForEvents();
+    link_->request = nullptr;  // a later completion finds the request gone
+}
+
+void VdSNMPRequest::ReloadSession() {
+    device = SessionDevice;
+    scope = SessionScope;
+    security = SessionSecurity;
+    timeout = SessionTimeout;
+}
+
+std::string VdSNMPRequest::BaseOid(int i) const {
+    const std::string &oid = list.Item(i).oid;
+    return list.instance.empty() ? oid : oid + "." + list.instance;
+}
+
+snmp::Target VdSNMPRequest::Target() const { return BuildTargets(device, security, timeout, retries); }
+
+snmp::Command VdSNMPRequest::ReadCommand() const {
+    switch (list.kind) {
+    case VdSNMPVarList::ScalarGroup:
+    case VdSNMPVarList::SingleInstance: return snmp::Command::Get;
+    case VdSNMPVarList::Table:
+    case VdSNMPVarList::TableWithCreation: return snmp::Command::GetNext;
+    default: throw catalogue::FrameworkError(kBadKind);
+    }
+}
+
+snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
+    if (mode == PduMode::ReadNext && !list.IsTable()) throw catalogue::FrameworkError(kReadNextOnSingleValue);
+    snmp::Pdu pdu;
+    pdu.securityLevel = security.securityLevel;
+    pdu.contextName = scope.contextName;
+    pdu.contextEngineId = scope.contextEngineID;
+    for (int i = 0; i < list.Count(); ++i) {
+        VarItem &item = list.Item(i);
+        snmp::VarBind b;
+        switch (mode) {
+        case PduMode::ReadStart:
+            if (!list.IsRequested(i)) continue;
+            item.lastOid.clear();
+            b.oid = BaseOid(i) + (list.kind == VdSNMPVarList::ScalarGroup ? ".0" : "");
+            break;
+        case PduMode::ReadNext:
+            if (!list.IsRequested(i)) continue;
+            b.oid = item.lastOid;
+            break;
+        case PduMode::Write:
+            if ((list.IsTable() && i < list.indexCount) || !list.IsEditable(i)) continue;
+            switch (list.kind) {
+            case VdSNMPVarList::ScalarGroup: b.oid = BaseOid(i) + ".0"; break;
+            case VdSNMPVarList::SingleInstance: b.oid = BaseOid(i); break;
+            case VdSNMPVarList::Table:
+            case VdSNMPVarList::TableWithCreation: b.oid = BaseOid(i) + "." + EncodeIndex(); break;
+            default: throw catalogue::FrameworkError(kBadKind);
+            }
+            LoadValue(i, b);
+            break;
+        }
+        pdu.bindings.push_back(std::move(b));
+    }
+    return pdu;
+}
+
+bool VdSNMPRequest::ReadStep(bool first) {
+    if (!alive) return false;
+    const snmp::Target target = Target();
+    const snmp::Pdu pdu = BuildPdu(first ? PduMode::ReadStart : PduMode::ReadNext);
+    const snmp::Command command = ReadCommand();
+    snmp::Pdu response;
+    const int status = Session().Send(command, target, pdu, response);
+    const int code = TranslateStatus(status).code;
+    if (code != 0 && !(code == kNoSuchName && list.IsTable())) RaiseStatus(status);
+    return StepResult(ProcessResponse(response, code));
+}
+
+void VdSNMPRequest::ReadStepAsync(RequestDone callback, void *owner, bool first) {
+    if (!alive) return;
+    const snmp::Target target = Target();
+    const snmp::Pdu pdu = BuildPdu(first ? PduMode::ReadStart : PduMode::ReadNext);
+    StartAsync(ReadCommand(), target, pdu, callback, owner, true);
+}
+
+void VdSNMPRequest::SelectItems(const std::string &selection, const ValueSource *source) {
+    if (selection.empty()) return;
+    VdIntList positions;
+    positions.delimiter = ',';
+    positions.Parse(selection);
+    for (int i = 0; i < list.Count(); ++i) {
+        VarItem &item = list.Item(i);
+        const int k = positions.IndexOf(i);
+        if (k < 0) {
+            item.access |= access_bit::Excluded;
+            continue;
+        }
+        item.access &= ~access_bit::Excluded;
+        if (source != nullptr) item.value = source->Value(k);
+    }
+}
+
+snmp::Pdu VdSNMPRequest::PrepareWrite(const std::string &selection, const ValueSource *source,
+                                      snmp::Target &target) {
+    // The selection and the write values hold for this one PDU only: the list is restored on every
+    // path, also when building the PDU fails.
+    const VdSNMPVarList saved(list);
+    try {
+        SelectItems(selection, source);
+        for (int i = 0; i < list.Count(); ++i) ApplyExpression(i, false);
+        target = Target();
+        snmp::Pdu pdu = BuildPdu(PduMode::Write);
+        list.Assign(saved);
+        return pdu;
+    } catch (...) {
+        list.Assign(saved);
+        throw;
+    }
+}
+
+bool VdSNMPRequest::Write(bool readBack, const std::string &selection, const ValueSource *source) {
+    if (!alive) return false;
+    snmp::Target target;
+    const snmp::Pdu pdu = PrepareWrite(selection, source, target);
+    snmp::Pdu response;
+    const int status = Session().Send(snmp::Command::Set, target, pdu, response);
+    if (TranslateStatus(status).code != 0) RaiseStatus(status);
+    return readBack ? StepResult(ProcessResponse(response, 0)) : false;
+}
+
+void VdSNMPRequest::WriteAsync(RequestDone callback, void *owner, bool readBack, const std::string &selection,
+                               const ValueSource *source) {
+    if (!alive) return;
+    snmp::Target target;
+    const snmp::Pdu pdu = PrepareWrite(selection, source, target);
+    StartAsync(snmp::Command::Set, target, pdu, callback, owner, readBack);
+}
+
+void VdSNMPRequest::StartAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
+                               RequestDone callback, void *owner, bool processResponse) {
+    auto context = std::make_shared<AsyncContext>(AsyncContext{link_, processResponse, callback, owner, device});
+    const int status = Session().SendAsync(command, target, pdu, [context](int reason, const snmp::Pdu &response) {
+        VdSNMPRequest *request = context->link->request;
+        if (request == nullptr) return;  // the request is gone: nothing of it may be touched
+        if (reason == snmp::status::SessionClosing || context->link->destroying) {
+            --request->pending;
+            return;
+        }
+        request->Complete(*context, reason, response);
+    });
+    if (TranslateStatus(status).code != 0) RaiseStatus(status);
+    ++pending;
+}
+
+void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu &response) {
+    const bool received = reason == snmp::status::ResponseReceived;
+    const auto translated = TranslateStatus(received ? response.errorStatus : reason);
+    VdSNMPError error;
+    error.status = translated.code;
+    error.message = translated.text;
+    error.errorIndex = received ? response.errorIndex : 0;
+    error.agent = context.agent;
+    error.finished = true;
+    if (received && ((error.status == 0 && context.processResponse) || (error.status == kNoSuchName && list.IsTable()))) {
+        try {
+            const StepEnd end = ProcessResponse(response, error.status);
+            if (end == StepEnd::EchoEnded) {
+                error.status = 0;
+                error.message = catalogue::Text(Catalogue::VdSnmp, 0);
+            }
+            error.finished = end != StepEnd::MoreRows;
+        } catch (const CodedError &e) {
+            error.status = e.code();
+            error.message = e.message();
+        }
+    }
+    // Counted down first, so that a callback that destroys the request does not wait for itself.
+    --pending;
+    if (context.callback != nullptr) context.callback(context.owner, error, list);
+}
+
+VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response, int code) {
+    int k = 0;
+    int ended = 0;
+    std::string indexSuffix;
+    for (int i = 0; i < list.Count(); ++i) {
+        if (!list.IsRequested(i)) continue;
+        if (static_cast<std::size_t>(k) >= response.bindings.size()) {
+            // Never read past the bindings the agent sent.
+            RaiseStatus(code == kNoSuchName ? 2 : snmp::status::InvalidPdu);
+        }
+        VarItem &item = list.Item(i);
+        const snmp::VarBind &binding = response.bindings[static_cast<std::size_t>(k)];
+        const std::string requested = BaseOid(i);
+        const std::string &returned = binding.oid;
+        if (code == kNoSuchName) {
+            // An agent at the end of its view echoes the request.
+            if (item.lastOid == returned) return StepEnd::EchoEnded;
+            RaiseStatus(2);
+        }
+        if (WalkEnded(requested, item.lastOid, returned)) {
+            ++ended;
+            item.value = kNotDone;
+            item.lastOid = requested + "." + EncodeIndex();
+        } else {
+            // An agent that goes backwards would keep a walk going for ever.
+            if (list.IsTable() && !item.lastOid.empty() && !OidGreater(returned, item.lastOid))
+                RaiseStatus(snmp::status::InvalidOid);
+            StoreValue(i, binding);
+            item.lastOid = returned;
+            if (indexSuffix.empty() && returned.size() > requested.size())
+                indexSuffix = returned.substr(requested.size() + 1);
+        }
+        ++k;
+    }
+    if (ended == k) return StepEnd::Over;
+    if (list.IsTable()) DecodeIndex(indexSuffix);
+    for (int i = 0; i < list.Count(); ++i) ApplyExpression(i, true);
+    return list.IsTable() ? StepEnd::MoreRows : StepEnd::Over;
+}
+
+bool VdSNMPRequest::StepResult(StepEnd end) const { return end == StepEnd::MoreRows; }
+
+void VdSNMPRequest::DecodeIndex(const std::string &suffix) {
+    std::string rest = suffix;
+    const int count = std::min(list.indexCount, list.Count());
+    for (int i = 0; i < count; ++i) {
+        if (rest.empty()) throw catalogue::FrameworkError(14);
+        if (!list.IsRequested(i)) list.Item(i).lastOid = BaseOid(i) + "." + rest;
+        rest = DecodeIndexItem(i, rest);
+    }
+}
+
+std::string VdSNMPRequest::EncodeIndex() {
+    std::string out;
+    const int count = std::min(list.indexCount, list.Count());
+    for (int i = 0; i < count; ++i) {
+        const std::string part = EncodeIndexItem(i);
+        if (part.empty()) continue;
+        if (!out.empty()) out += '.';
+        out += part;
+    }
+    return out;
+}
+
+std::string VdSNMPRequest::SubstituteValues(const std::string &expression, char, const std::string &) {
+    return expression;  // no expressions exist in this system
+}
+
+std::string VdSNMPRequest::DecodeIndexItem(int i, const std::string &suffix) {
+    VarItem &item = list.Item(i);
+    const bool impliedLast = i == list.indexCount - 1 && list.IsImplied(i);
+    std::string value;
+    const std::string rest = DecodeIndexComponent(item.syntax, impliedLast, suffix, value);
+    item.value = item.options != nullptr ? item.options->LabelOf(value) : value;
+    return rest;
+}
+
+std::string VdSNMPRequest::EncodeIndexItem(int i) {
+    const VarItem &item = list.Item(i);
+    const bool impliedLast = i == list.indexCount - 1 && list.IsImplied(i);
+    const std::string value = item.options != nullptr ? item.options->ValueOf(item.value) : item.value;
+    return EncodeIndexComponent(item.syntax, impliedLast, value);
+}
+
+void VdSNMPRequest::StoreValue(int i, const snmp::VarBind &binding) {
+    VarItem &item = list.Item(i);
+    const std::string text = BindingToText(binding, item.syntax);
+    item.value = item.options != nullptr ? item.options->LabelOf(text) : text;
+}
+
+void VdSNMPRequest::LoadValue(int i, snmp::VarBind &binding) {
+    const VarItem &item = list.Item(i);
+    const std::string text = item.options != nullptr ? item.options->ValueOf(item.value) : item.value;
+    TextToBinding(text, item.syntax, binding);
+}
+
+void VdSNMPRequest::ApplyExpression(int, bool) {}  // items carry no expressions: values stay as they are
+
+bool VdSNMPRequest::ConditionHolds(const std::string &) { return true; }  // only empty conditions exist
+
+bool VdSNMPRequest::WalkEnded(const std::string &requested, const std::string &last, const std::string &returned) {
+    if (!list.IsTable()) return false;
+    const bool inSubtree = returned.size() > requested.size() && returned.compare(0, requested.size(), requested) == 0 &&
+                           returned[requested.size()] == '.';
+    return !inSubtree || returned == last;
+}

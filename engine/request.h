@@ -1,0 +1,96 @@
+#pragma once
+
+#include "engine/session.h"
+#include "engine/snmp_adapter.h"
+#include "engine/var_list.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// The record of an asynchronous completion.
+struct VdSNMPError {
+    std::int32_t status = 0;
+    std::int32_t errorIndex = 0;
+    std::string message;
+    VdSNMPDevice agent;
+    bool finished = false;
+};
+
+using RequestDone = void (*)(void *owner, const VdSNMPError &error, VdSNMPVarList &list);
+
+// Optional supplier of write values: the text of the k-th selected item.
+class ValueSource {
+public:
+    virtual ~ValueSource() = default;
+    virtual std::string Value(int k) const = 0;
+};
+
+// The unit of device traffic: a variable list, its own copy of the session parameters, and one
+// step of a read or one write at a time.
+class VdSNMPRequest {
+public:
+    enum class PduMode { ReadStart, ReadNext, Write };
+
+    VdSNMPRequest();
+    virtual ~VdSNMPRequest();
+    VdSNMPRequest(const VdSNMPRequest &) = delete;
+    VdSNMPRequest &operator=(const VdSNMPRequest &) = delete;
+
+    void ReloadSession();
+
+    // True when another step is needed (tables only).
+    bool ReadStep(bool first);
+    void ReadStepAsync(RequestDone callback, void *owner, bool first);
+    bool Write(bool readBack, const std::string &selection = {}, const ValueSource *source = nullptr);
+    void WriteAsync(RequestDone callback, void *owner, bool readBack, const std::string &selection = {},
+                    const ValueSource *source = nullptr);
+
+    bool RowConditionHolds() { return ConditionHolds(rowCondition); }
+    void DecodeIndex(const std::string &suffix);
+    std::string EncodeIndex();
+    snmp::Pdu BuildPdu(PduMode mode);
+    std::string BaseOid(int i) const;
+
+    virtual std::string SubstituteValues(const std::string &expression, char quote, const std::string &prefix);
+    virtual std::string DecodeIndexItem(int i, const std::string &suffix);
+    virtual std::string EncodeIndexItem(int i);
+    virtual void StoreValue(int i, const snmp::VarBind &binding);
+    virtual void LoadValue(int i, snmp::VarBind &binding);
+    virtual void ApplyExpression(int i, bool afterRead);
+    virtual bool ConditionHolds(const std::string &condition);
+    virtual bool WalkEnded(const std::string &requested, const std::string &last, const std::string &returned);
+
+    std::int32_t timeout = 100;
+    std::int32_t retries = 1;
+    VdSNMPDevice device;
+    VdSNMPScope scope;
+    VdSNMPSecurity security;
+    VdSNMPVarList list;
+    std::string rowCondition;
+    bool alive = true;
+    std::int32_t pending = 0;
+
+    static constexpr int kDestructionWaitMs = 6000;
+
+    // Takes a response apart into the list (code: 0, or -102 for a table). MoreRows: a table row was
+    // stored; Over: nothing more to read; EchoEnded: a v1 agent echoed the request at the end of its
+    // view. Raises for a failed step.
+    enum class StepEnd { MoreRows, Over, EchoEnded };
+    StepEnd ProcessResponse(const snmp::Pdu &response, int code);
+
+private:
+    struct Link;
+    struct AsyncContext;
+
+    bool StepResult(StepEnd end) const;
+    void SelectItems(const std::string &selection, const ValueSource *source);
+    snmp::Pdu PrepareWrite(const std::string &selection, const ValueSource *source, snmp::Target &target);
+    void StartAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
+                    RequestDone callback, void *owner, bool processResponse);
+    void Complete(AsyncContext &context, int reason, const snmp::Pdu &response);
+    snmp::Command ReadCommand() const;
+    snmp::Target Target() const;
+
+    std::shared_ptr<Link> link_;
+};

@@ -1,0 +1,501 @@
+#include "engine/snmp_adapter.h"
+
+#include "engine/oid_text.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include <poll.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace snmp {
+
+class Channel {
+public:
+    Channel(void *handle, int socket) : handle(handle), socket(socket) {}
+    ~Channel() { snmp_sess_close(handle); }
+    void *const handle;
+    const int socket;
+};
+
+struct Session::Held {
+    std::uintptr_t call;
+    int reason;
+    Pdu response;
+};
+
+namespace {
+
+// Outstanding calls are known to the library by number only, so a late or repeated report of a
+// call that has completed finds nothing.
+std::uintptr_t g_lastCall = 0;
+std::map<std::uintptr_t, Session *> g_callOwners;
+
+// The library's error numbers in the catalogue numbering; anything else is "Operation failed!".
+struct ErrorMapping {
+    int libraryError;
+    int status;
+};
+constexpr ErrorMapping kErrorMappings[] = {
+    {SNMPERR_TIMEOUT, status::Timeout},
+    {SNMPERR_BAD_SENDTO, status::TransportFailed},
+    {SNMPERR_BAD_ADDRESS, status::InvalidAddress},
+    {SNMPERR_UNKNOWN_SEC_MODEL, status::UnsupportedSecurityModel},
+    {SNMPERR_UNKNOWN_USER_NAME, status::UnknownSecurityName},
+    {SNMPERR_USM_UNKNOWNSECURITYNAME, status::UnknownSecurityName},
+    {SNMPERR_UNSUPPORTED_SEC_LEVEL, status::UnsupportedSecurityLevel},
+    {SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL, status::UnsupportedSecurityLevel},
+    {SNMPERR_AUTHENTICATION_FAILURE, status::AuthenticationFailure},
+    {SNMPERR_USM_AUTHENTICATIONFAILURE, status::AuthenticationFailure},
+    {SNMPERR_USM_ENCRYPTIONERROR, status::EncryptionError},
+    {SNMPERR_DECRYPTION_ERR, status::DecryptionError},
+    {SNMPERR_USM_DECRYPTIONERROR, status::DecryptionError},
+    {SNMPERR_UNKNOWN_ENG_ID, status::UnknownEngineId},
+    {SNMPERR_USM_UNKNOWNENGINEID, status::UnknownEngineId},
+    {SNMPERR_NOT_IN_TIME_WINDOW, status::NotInTimeWindow},
+    {SNMPERR_USM_NOTINTIMEWINDOW, status::NotInTimeWindow},
+};
+
+int MapLibraryError(int libraryError) {
+    for (const auto &m : kErrorMappings) {
+        if (m.libraryError == libraryError) return m.status;
+    }
+    return status::OperationFailed;
+}
+
+// Pass phrases shorter than the library's minimum are refused by it, before anything is sent.
+constexpr int kAuthenticationError = 1407;
+
+void InitLibraryOnce() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    // No configuration files, no persistent state, no MIB files: identifiers are numeric.
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_NO_TOKEN_WARNINGS, 1);
+    // No folder holds anything for the library: it can neither read nor create state there.
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, "/dev/null");
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, "/dev/null");
+    netsnmp_set_mib_directory("");
+    // The module writes no log; the library's messages go nowhere.
+    snmp_disable_log();
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_EMERG);
+    init_snmp("qsw7400");
+}
+
+int LibraryVersion(int version) {
+    switch (version) {
+    case 0: return SNMP_VERSION_1;
+    case 1: return SNMP_VERSION_2c;
+    default: return SNMP_VERSION_3;
+    }
+}
+
+// Refuses, before anything is sent, what the library cannot do for a target.
+int CheckTarget(const Target &t, int securityLevel) {
+    if (t.version != 0 && t.version != 1 && t.version != 3) return status::OperationFailed;
+    if (t.version != 3) return status::Success;
+    if (t.securityModel != SNMP_SEC_MODEL_USM) return status::UnsupportedSecurityModel;
+    if (securityLevel < SNMP_SEC_LEVEL_NOAUTH || securityLevel > SNMP_SEC_LEVEL_AUTHPRIV)
+        return status::UnsupportedSecurityLevel;
+    const bool authenticates = securityLevel >= SNMP_SEC_LEVEL_AUTHNOPRIV;
+    const bool encrypts = securityLevel == SNMP_SEC_LEVEL_AUTHPRIV;
+    if (authenticates) {
+        if (t.authProtocol == protocol::None) return status::UnsupportedSecurityLevel;
+        if (t.authProtocol != protocol::HmacMd5 && t.authProtocol != protocol::HmacSha)
+            return status::UnsupportedAuthProtocol;
+    }
+    if (encrypts) {
+        if (t.privProtocol == protocol::None) return status::UnsupportedSecurityLevel;
+        if (t.privProtocol != protocol::Des && t.privProtocol != protocol::Aes128)
+            return status::UnsupportedPrivProtocol;
+    }
+    return status::Success;
+}
+
+std::string ChannelKey(const Target &t, int securityLevel) {
+    std::string key = std::to_string(t.version) + '|' + t.host + '|' + std::to_string(t.port) + '|' +
+                      std::to_string(t.timeout) + '|' + std::to_string(t.retries);
+    if (t.version == 3) {
+        key += '|' + std::to_string(securityLevel) + '|' + t.securityName + '|' +
+               std::to_string(t.authProtocol) + '|' + t.authPassword + '|' +
+               std::to_string(t.privProtocol) + '|' + t.privPassword;
+    }
+    return key;
+}
+
+bool LocalizeKey(const oid *hash, std::size_t hashLength, const std::string &passPhrase, u_char *key,
+                 std::size_t &keyLength) {
+    return generate_Ku(hash, static_cast<u_int>(hashLength),
+                       reinterpret_cast<const u_char *>(passPhrase.data()), passPhrase.size(), key,
+                       &keyLength) == SNMPERR_SUCCESS;
+}
+
+// Fills the v3 user of a library session; false when a pass phrase is refused.
+bool SetUser(netsnmp_session &s, const Target &t, int securityLevel) {
+    s.securityModel = SNMP_SEC_MODEL_USM;
+    s.securityLevel = securityLevel;
+    s.securityName = const_cast<char *>(t.securityName.c_str());
+    s.securityNameLen = t.securityName.size();
+    if (securityLevel < SNMP_SEC_LEVEL_AUTHNOPRIV) return true;
+    s.securityAuthProto = t.authProtocol == protocol::HmacSha ? usmHMACSHA1AuthProtocol
+                                                               : usmHMACMD5AuthProtocol;
+    s.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
+    s.securityAuthKeyLen = USM_AUTH_KU_LEN;
+    if (!LocalizeKey(s.securityAuthProto, s.securityAuthProtoLen, t.authPassword, s.securityAuthKey,
+                     s.securityAuthKeyLen))
+        return false;
+    if (securityLevel < SNMP_SEC_LEVEL_AUTHPRIV) return true;
+    s.securityPrivProto = t.privProtocol == protocol::Aes128 ? usmAESPrivProtocol : usmDESPrivProtocol;
+    s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+    s.securityPrivKeyLen = USM_PRIV_KU_LEN;
+    return LocalizeKey(s.securityAuthProto, s.securityAuthProtoLen, t.privPassword, s.securityPrivKey,
+                       s.securityPrivKeyLen);
+}
+
+u_char *CopyOctets(const std::string &text) {
+    auto *copy = static_cast<u_char *>(std::malloc(text.size() + 1));
+    if (copy == nullptr) return nullptr;
+    std::memcpy(copy, text.data(), text.size());
+    copy[text.size()] = 0;
+    return copy;
+}
+
+std::vector<oid> ToLibraryOid(const std::vector<std::uint32_t> &subIds) {
+    return std::vector<oid>(subIds.begin(), subIds.end());
+}
+
+bool AddBinding(netsnmp_pdu *pdu, const VarBind &b) {
+    const auto name = SplitOid(b.oid);
+    if (!name || name->empty() || name->size() > MAX_OID_LEN) return false;
+    const auto n = ToLibraryOid(*name);
+    netsnmp_variable_list *added = nullptr;
+    switch (b.type) {
+    case type::Integer: {
+        long v = static_cast<long>(b.integer);
+        added = snmp_pdu_add_variable(pdu, n.data(), n.size(), ASN_INTEGER, &v, sizeof v);
+        break;
+    }
+    case type::OctetString:
+    case type::Opaque:
+    case type::IpAddress:
+        added = snmp_pdu_add_variable(pdu, n.data(), n.size(), b.type, b.octets.data(), b.octets.size());
+        break;
+    case type::ObjectId: {
+        const auto value = SplitOid(b.octets);
+        if (!value || value->size() > MAX_OID_LEN) return false;
+        const auto v = ToLibraryOid(*value);
+        added = snmp_pdu_add_variable(pdu, n.data(), n.size(), ASN_OBJECT_ID, v.data(), v.size() * sizeof(oid));
+        break;
+    }
+    case type::Counter:
+    case type::Gauge:
+    case type::TimeTicks:
+    case type::UInteger: {
+        u_long v = static_cast<u_long>(b.unsignedValue & 0xFFFFFFFFu);
+        added = snmp_pdu_add_variable(pdu, n.data(), n.size(), b.type, &v, sizeof v);
+        break;
+    }
+    case type::Counter64: {
+        counter64 v{};
+        v.high = static_cast<u_long>(b.unsignedValue >> 32);
+        v.low = static_cast<u_long>(b.unsignedValue & 0xFFFFFFFFu);
+        added = snmp_pdu_add_variable(pdu, n.data(), n.size(), ASN_COUNTER64, &v, sizeof v);
+        break;
+    }
+    default:
+        added = snmp_pdu_add_variable(pdu, n.data(), n.size(), ASN_NULL, nullptr, 0);
+        break;
+    }
+    return added != nullptr;
+}
+
+int CommandCode(Command c) {
+    switch (c) {
+    case Command::Get: return SNMP_MSG_GET;
+    case Command::GetNext: return SNMP_MSG_GETNEXT;
+    case Command::Set: return SNMP_MSG_SET;
+    }
+    return SNMP_MSG_GET;
+}
+
+// The library's PDU for a request; null with status set when an identifier does not convert.
+netsnmp_pdu *BuildLibraryPdu(Command command, const Target &t, const Pdu &request, int &result) {
+    netsnmp_pdu *pdu = snmp_pdu_create(CommandCode(command));
+    if (pdu == nullptr) {
+        result = status::OperationFailed;
+        return nullptr;
+    }
+    if (t.version == 3) {
+        pdu->securityLevel = request.securityLevel;
+        pdu->contextName = reinterpret_cast<char *>(CopyOctets(request.contextName));
+        pdu->contextNameLen = request.contextName.size();
+        if (!request.contextEngineId.empty()) {
+            pdu->contextEngineID = CopyOctets(request.contextEngineId);
+            pdu->contextEngineIDLen = request.contextEngineId.size();
+        }
+    } else {
+        const std::string &community = command == Command::Set ? t.writeCommunity : t.readCommunity;
+        pdu->community = CopyOctets(community);
+        pdu->community_len = community.size();
+    }
+    for (const auto &b : request.bindings) {
+        if (!AddBinding(pdu, b)) {
+            snmp_free_pdu(pdu);
+            result = status::InvalidOid;
+            return nullptr;
+        }
+    }
+    result = status::Success;
+    return pdu;
+}
+
+std::string OidText(const oid *name, std::size_t length) {
+    std::string out;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (i > 0) out += '.';
+        out += std::to_string(name[i]);
+    }
+    return out;
+}
+
+Pdu FromLibraryPdu(const netsnmp_pdu *pdu) {
+    Pdu out;
+    out.errorStatus = static_cast<int>(pdu->errstat);
+    out.errorIndex = static_cast<int>(pdu->errindex);
+    out.securityLevel = pdu->securityLevel;
+    for (auto *v = pdu->variables; v != nullptr; v = v->next_variable) {
+        VarBind b;
+        b.oid = OidText(v->name, v->name_length);
+        b.type = v->type;
+        switch (v->type) {
+        case ASN_INTEGER:
+            b.integer = *v->val.integer;
+            break;
+        case ASN_OCTET_STR:
+        case ASN_OPAQUE:
+        case ASN_IPADDRESS:
+            b.octets.assign(reinterpret_cast<const char *>(v->val.string), v->val_len);
+            break;
+        case ASN_OBJECT_ID:
+            b.octets = OidText(v->val.objid, v->val_len / sizeof(oid));
+            break;
+        case ASN_COUNTER:
+        case ASN_GAUGE:
+        case ASN_TIMETICKS:
+        case ASN_UINTEGER:
+            b.unsignedValue = static_cast<std::uint32_t>(*v->val.integer);
+            break;
+        case ASN_COUNTER64:
+            b.unsignedValue = (static_cast<std::uint64_t>(v->val.counter64->high & 0xFFFFFFFFu) << 32) |
+                              (v->val.counter64->low & 0xFFFFFFFFu);
+            break;
+        default:
+            break;
+        }
+        out.bindings.push_back(std::move(b));
+    }
+    return out;
+}
+
+int ReportStatus(netsnmp_pdu *pdu) { return MapLibraryError(snmpv3_get_report_type(pdu)); }
+
+int LibraryCallback(int op, netsnmp_session *session, int, netsnmp_pdu *pdu, void *magic) {
+    const auto call = reinterpret_cast<std::uintptr_t>(magic);
+    const auto owner = g_callOwners.find(call);
+    if (owner == g_callOwners.end()) return 1;
+    Pdu response;
+    int reason = status::OperationFailed;
+    switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        if (pdu != nullptr && pdu->command == SNMP_MSG_REPORT) {
+            reason = ReportStatus(pdu);
+        } else if (pdu != nullptr) {
+            reason = status::ResponseReceived;
+            response = FromLibraryPdu(pdu);
+        }
+        break;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        reason = status::Timeout;
+        break;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED:
+        reason = status::TransportFailed;
+        break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+        reason = pdu != nullptr && pdu->command == SNMP_MSG_REPORT ? ReportStatus(pdu)
+                                                                   : MapLibraryError(session->s_snmp_errno);
+        break;
+    case NETSNMP_CALLBACK_OP_RESEND:
+    case NETSNMP_CALLBACK_OP_CONNECT:
+        return 1;
+    default:
+        break;
+    }
+    return owner->second->Complete(call, reason, response);
+}
+
+}  // namespace
+
+Session::Session() { InitLibraryOnce(); }
+
+Session::~Session() {
+    closing_ = true;
+    channels_.clear();
+    held_.clear();
+    auto calls = std::move(calls_);
+    calls_.clear();
+    for (auto &[id, done] : calls) {
+        g_callOwners.erase(id);
+        done(status::SessionClosing, Pdu{});
+    }
+}
+
+void Session::SetLocalEngine(const std::string &engineId, unsigned boots) {
+    set_exact_engineID(reinterpret_cast<const u_char *>(engineId.data()), engineId.size());
+    // The library's configuration hook counts the boot it is given plus this one.
+    std::string previous = std::to_string(boots > 0 ? boots - 1 : 0);
+    engineBoots_conf("engineBoots", previous.data());
+}
+
+unsigned Session::LocalEngineBoots() const { return static_cast<unsigned>(snmpv3_local_snmpEngineBoots()); }
+
+Channel *Session::ChannelFor(const Target &target, int securityLevel, int &result) {
+    const std::string key = ChannelKey(target, securityLevel);
+    if (auto it = channels_.find(key); it != channels_.end()) return it->second.get();
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    std::string peer = "udp:" + target.host + ":" + std::to_string(target.port);
+    s.peername = peer.data();
+    s.version = LibraryVersion(target.version);
+    s.retries = target.retries;
+    s.timeout = static_cast<long>(target.timeout) * 10000L;  // hundredths of a second to microseconds
+    if (target.version == 3) {
+        if (!SetUser(s, target, securityLevel)) {
+            result = kAuthenticationError;
+            return nullptr;
+        }
+    } else {
+        s.community = reinterpret_cast<u_char *>(const_cast<char *>(target.readCommunity.c_str()));
+        s.community_len = target.readCommunity.size();
+    }
+    void *handle = snmp_sess_open(&s);
+    if (handle == nullptr) {
+        result = MapLibraryError(s.s_snmp_errno);
+        return nullptr;
+    }
+    auto channel = std::make_unique<Channel>(handle, snmp_sess_transport(handle)->sock);
+    Channel *opened = channel.get();
+    channels_.emplace(key, std::move(channel));
+    if (onSocketOpened) onSocketOpened(opened->socket);
+    return opened;
+}
+
+int Session::Send(Command command, const Target &target, const Pdu &request, Pdu &response) {
+    int result = CheckTarget(target, request.securityLevel);
+    if (result != status::Success) return result;
+    Channel *channel = ChannelFor(target, request.securityLevel, result);
+    if (channel == nullptr) return result;
+    netsnmp_pdu *pdu = BuildLibraryPdu(command, target, request, result);
+    if (pdu == nullptr) return result;
+    netsnmp_pdu *answer = nullptr;
+    ++synchronousDepth_;
+    const int rc = snmp_sess_synch_response(channel->handle, pdu, &answer);
+    --synchronousDepth_;
+    if (rc == STAT_SUCCESS && answer != nullptr) {
+        response = FromLibraryPdu(answer);
+        snmp_free_pdu(answer);
+        return response.errorStatus;
+    }
+    if (answer != nullptr) snmp_free_pdu(answer);
+    if (rc == STAT_TIMEOUT) return status::Timeout;
+    return MapLibraryError(snmp_sess_session(channel->handle)->s_snmp_errno);
+}
+
+int Session::SendAsync(Command command, const Target &target, const Pdu &request, CompletionHandler done) {
+    int result = CheckTarget(target, request.securityLevel);
+    if (result != status::Success) return result;
+    ++synchronousDepth_;  // opening a v3 channel may wait for the agent's engine identity
+    Channel *channel = ChannelFor(target, request.securityLevel, result);
+    --synchronousDepth_;
+    if (channel == nullptr) {
+        // The agent did not answer the discovery: report it like any other time-out.
+        if (result != status::Timeout) return result;
+        Hold(Register(std::move(done)), status::Timeout, Pdu{});
+        return status::Success;
+    }
+    netsnmp_pdu *pdu = BuildLibraryPdu(command, target, request, result);
+    if (pdu == nullptr) return result;
+    const std::uintptr_t call = Register(std::move(done));
+    ++synchronousDepth_;
+    const int sent = snmp_sess_async_send(channel->handle, pdu, &LibraryCallback, reinterpret_cast<void *>(call));
+    --synchronousDepth_;
+    if (sent == 0) {
+        snmp_free_pdu(pdu);
+        result = MapLibraryError(snmp_sess_session(channel->handle)->s_snmp_errno);
+        if (result != status::Timeout) {
+            calls_.erase(call);
+            g_callOwners.erase(call);
+            return result;
+        }
+        Hold(call, status::Timeout, Pdu{});
+    }
+    return status::Success;
+}
+
+std::uintptr_t Session::Register(CompletionHandler done) {
+    const std::uintptr_t call = ++g_lastCall;
+    calls_.emplace(call, std::move(done));
+    g_callOwners.emplace(call, this);
+    return call;
+}
+
+void Session::Hold(std::uintptr_t call, int reason, const Pdu &response) {
+    held_.push_back(std::make_unique<Held>(Held{call, reason, response}));
+}
+
+int Session::Complete(std::uintptr_t call, int reason, const Pdu &response) {
+    if (closing_ || calls_.count(call) == 0) return 1;
+    if (synchronousDepth_ > 0) {
+        // Completions never run inside a synchronous request; the next pass delivers them.
+        Hold(call, reason, response);
+        return 1;
+    }
+    Deliver(call, reason, response);
+    return 1;
+}
+
+void Session::Deliver(std::uintptr_t call, int reason, const Pdu &response) {
+    const auto it = calls_.find(call);
+    if (it == calls_.end()) return;
+    CompletionHandler done = std::move(it->second);
+    calls_.erase(it);
+    g_callOwners.erase(call);
+    done(reason, response);
+}
+
+void Session::ProcessPending() {
+    auto held = std::move(held_);
+    held_.clear();
+    for (auto &h : held) Deliver(h->call, h->reason, h->response);
+
+    std::vector<Channel *> channels;
+    for (auto &[key, channel] : channels_) channels.push_back(channel.get());
+    for (Channel *channel : channels) {
+        pollfd p{channel->socket, POLLIN, 0};
+        for (int n = 0; n < 256 && poll(&p, 1, 0) > 0 && (p.revents & POLLIN); ++n) {
+            fd_set fds;
+            FD_ZERO(&fds);
+            FD_SET(channel->socket, &fds);
+            snmp_sess_read(channel->handle, &fds);
+        }
+        snmp_sess_timeout(channel->handle);
+    }
+}
+
+}  // namespace snmp
