@@ -148,7 +148,7 @@ TEST_F(SimReads, SnmpV3UsersAnswerWithTheirProtocolsOnly)
         {"unknown user", {"-l", "noAuthNoPriv", "-u", "nobody"}, false},
     };
     for (const V3Case& c : cases) {
-        ToolResult r = runTool("snmpget", QStringList{"-v3", "-t", "1", "-r", "0"} + c.security +
+        ToolResult r = runTool("snmpget", QStringList{"-v3", "-t", "3", "-r", "0"} + c.security +
                                               QStringList{sim->agent(), "1.3.6.1.2.1.1.5.0"});
         EXPECT_EQ(r.exitCode == 0 && r.out.contains("STRING:"), c.answers) << c.name << ": " << r.err.toStdString();
     }
