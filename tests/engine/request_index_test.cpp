@@ -4,20 +4,11 @@
 #include "engine/index_codec.h"
 #include "engine/request.h"
 
+#include "support/error_code.h"
+
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-int CodeOf(const std::function<void()> &operation) {
-    try {
-        operation();
-    } catch (const CodedError &e) {
-        return e.code();
-    }
-    return 0;
-}
 
 struct IndexCase {
     std::uint32_t syntax;

@@ -2,20 +2,11 @@
 #include "engine/descriptor.h"
 #include "engine/request.h"
 
+#include "support/error_code.h"
+
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-int CodeOf(const std::function<void()> &operation) {
-    try {
-        operation();
-    } catch (const CodedError &e) {
-        return e.code();
-    }
-    return 0;
-}
 
 std::vector<std::string> Oids(const snmp::Pdu &pdu) {
     std::vector<std::string> out;

@@ -3,20 +3,11 @@
 #include "engine/value_codec.h"
 #include "engine/value_text.h"
 
+#include "support/error_code.h"
+
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-int CodeOf(const std::function<void()> &operation) {
-    try {
-        operation();
-    } catch (const CodedError &e) {
-        return e.code();
-    }
-    return 0;
-}
 
 snmp::VarBind Bound(std::uint8_t type, std::int64_t integer = 0, std::uint64_t unsignedValue = 0,
                     std::string octets = {}) {

@@ -5,20 +5,13 @@
 
 #include <QElapsedTimer>
 
+#include "support/error_code.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-int CodeOf(const std::function<void()> &operation) {
-    try {
-        operation();
-    } catch (const CodedError &e) {
-        return e.code();
-    }
-    return 0;
-}
 
 class SnmpdFailures : public ::testing::Test {
 protected:
