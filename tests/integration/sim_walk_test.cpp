@@ -1,0 +1,60 @@
+#include "agent_requests.h"
+
+#include "support/sim_runner.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<VdSNMPRequest> SimRequest(const SimRunner &sim, const Profile &profile, const VdSNMPVarList &list) {
+    auto request = std::make_unique<VdSNMPRequest>();
+    UseProfile(*request, profile, sim.port());
+    request->list = list;
+    return request;
+}
+
+// The identifier of the last object the simulator has, found with snmpwalk.
+std::string LastObject(const SimRunner &sim) {
+    const auto walk = runProcess("snmpwalk", {"-v2c", "-c", "public", "-On", "-Oq", sim.agent(), ".1"});
+    const QStringList lines = walk.out.split('\n', Qt::SkipEmptyParts);
+    if (lines.isEmpty()) return {};
+    return lines.last().section(' ', 0, 0).mid(1).toStdString();
+}
+
+TEST(SimulatorWalk, V1WalkOfTheLastColumnEndsAtTheEchoedNoSuchName) {
+    SimRunner sim({"--v1-echo-end"});
+    const std::string last = LastObject(sim);
+    ASSERT_FALSE(last.empty());
+    VdSNMPVarList list;
+    list.kind = VdSNMPVarList::Table;
+    list.AddItem(last.substr(0, last.rfind('.')), "last", syntax::OctetString, access_bit::Readable);
+    auto request = SimRequest(sim, kV1, list);
+    const auto rows = WalkSync(*request);
+    EXPECT_GE(rows.size(), 1u);
+
+    AsyncWalk walk;
+    walk.request = request.get();
+    walk.Run();
+    EXPECT_EQ(walk.last.status, 0) << walk.last.message;
+    EXPECT_TRUE(walk.last.finished);
+    EXPECT_EQ(walk.rows, rows);
+}
+
+// The agent hands the same identifier back from the second step on: each column ends there, so
+// the walk stops after its first row instead of asking for ever.
+TEST(SimulatorWalk, AgentThatRepeatsTheIdentifierEndsTheWalk) {
+    SimRunner sim({"--stuck-walk", "1.3.6.1.2.1.2.2"});
+    auto request = SimRequest(sim, kV2c, InterfaceTable());
+    int steps = 0;
+    for (bool first = true; request->ReadStep(first) && steps < 10000; first = false) ++steps;
+    EXPECT_EQ(steps, 1);
+
+    AsyncWalk walk;
+    walk.request = request.get();
+    walk.Run();
+    EXPECT_EQ(walk.last.status, 0) << walk.last.message;
+    EXPECT_TRUE(walk.last.finished);
+    EXPECT_EQ(walk.rows.size(), 1u);
+}
+
+}  // namespace
