@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <gtest/gtest.h>
+
 const Profile kV1{"v1", 0, nullptr, 1, 1, 1};
 const Profile kV2c{"v2c", 1, nullptr, 1, 1, 1};
 const Profile kV3Md5Des{"v3_md5_des", 3, &SnmpdRunner::kMd5Des, 2, 2, 3};
@@ -99,6 +101,17 @@ void AsyncWalk::OnStep(void *owner, const VdSNMPError &error, VdSNMPVarList &lis
         walk->last.status = e.code();
         walk->done = true;
     }
+}
+
+void ExpectWalksEndWithRows(VdSNMPRequest &request) {
+    const auto rows = WalkSync(request);
+    EXPECT_GE(rows.size(), 1u);
+    AsyncWalk walk;
+    walk.request = &request;
+    walk.Run();
+    EXPECT_EQ(walk.last.status, 0) << walk.last.message;
+    EXPECT_TRUE(walk.last.finished);
+    EXPECT_EQ(walk.rows, rows);
 }
 
 int SnmpwalkCount(std::uint16_t port, const std::string &column) {

@@ -46,6 +46,10 @@ struct AsyncWalk {
     static void OnStep(void *owner, const VdSNMPError &error, VdSNMPVarList &list);
 };
 
+// Walks synchronously, then asynchronously: both give the same rows, at least one, and the
+// asynchronous walk finishes with success.
+void ExpectWalksEndWithRows(VdSNMPRequest &request);
+
 // Processes Qt events until done is true or timeoutMs pass.
 void WaitUntil(const bool &done, int timeoutMs);
 

@@ -152,15 +152,7 @@ TEST_F(SnmpdFailures, V1WalkEndsAtTheEchoedNoSuchNameAndFailsWithoutARow) {
     auto request = MakeRequest(kV1);
     request->security.readCommunity = SnmpdRunner::kLimitedCommunity;
     request->list = VdSNMPVarList(kLastColumn, VdSNMPVarList::Table, 0);
-    const auto rows = WalkSync(*request);
-    EXPECT_GE(rows.size(), 1u);
-
-    AsyncWalk walk;
-    walk.request = request.get();
-    walk.Run();
-    EXPECT_EQ(walk.last.status, 0) << walk.last.message;
-    EXPECT_TRUE(walk.last.finished);
-    EXPECT_EQ(walk.rows, rows);
+    ExpectWalksEndWithRows(*request);
 
     request->list = VdSNMPVarList(kBeyondView, VdSNMPVarList::Table, 0);
     EXPECT_EQ(CodeOf([&] { request->ReadStep(true); }), -102);
