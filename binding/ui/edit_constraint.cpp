@@ -196,7 +196,8 @@ void VdEditConstraint::KeyFilter(QLineEdit *edit) {
 }
 
 bool VdEditConstraint::ExitCheck(QLineEdit *edit) {
-    if (checking_ || !IsAttached(edit)) return true;
+    // A read-only field shows what the device holds; the user changed nothing there to refuse.
+    if (checking_ || !IsAttached(edit) || edit->isReadOnly()) return true;
     const QScopedValueRollback<bool> guard(checking_, true);
     const QString text = edit->text();
     if (IsReserved(text)) return true;
@@ -239,7 +240,7 @@ bool VdEditConstraint::eventFilter(QObject *watched, QEvent *event) {
 void VdEditConstraint::MoveFocusOn(QLineEdit *edit) {
     // Only a field the user is typing in hands the focus on; a value filled in by code does not.
     if (!edit->hasFocus()) return;
-    QWidget *scope = owner_ ? owner_.data() : edit->window();
+    QWidget *scope = owner_ && owner_->isAncestorOf(edit) ? owner_.data() : edit->window();
     for (QWidget *w = edit->nextInFocusChain(); w != nullptr && w != edit; w = w->nextInFocusChain()) {
         if (scope->isAncestorOf(w) && w->isEnabled() && w->isVisible() && w->focusProxy() == nullptr &&
             (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {

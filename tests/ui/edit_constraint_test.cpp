@@ -138,6 +138,16 @@ TEST_F(EditConstraintTest, EngineValueTextsAreNeitherFilteredNorChecked) {
     EXPECT_EQ(MessageBox::shownCount(), 0);
 }
 
+TEST_F(EditConstraintTest, ReadOnlyFieldKeepsWhatItShows) {
+    constraint.Attach("%i{n1x4094}", edits[0]);
+    edits[0]->setText("5000");  // as the device reported it
+    edits[0]->setReadOnly(true);
+    edits[0]->setFocus();
+    edits[1]->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(MessageBox::shownCount(), 0);
+    EXPECT_EQ(edits[0]->text(), "5000");
+}
+
 TEST_F(EditConstraintTest, RefocusingAfterARefusalDoesNotCheckTheFieldTheUserWasGoingTo) {
     constraint.Attach("%i{n1x4094}", edits[0]);
     constraint.Attach("%s{l2n}", edits[1]);  // empty: would be refused if it were checked
@@ -169,6 +179,14 @@ TEST_F(EditConstraintTest, FullFieldWithAutoAdvanceHandsTheFocusOn) {
     // A value filled in by code moves nothing.
     constraint.Attach("%i{n1x32l2a}", edits[2]);
     edits[2]->setText("12");
+    EXPECT_TRUE(edits[1]->hasFocus());
+}
+
+TEST_F(EditConstraintTest, FocusMovesOnWithinTheEditsWindowWhenTheOwnerIsAnother) {
+    QWidget dialogOwner;
+    VdEditConstraint elsewhere(&dialogOwner, true);
+    elsewhere.Attach("%i{n1x32l2a}", edits[0]);
+    QTest::keyClicks(edits[0], "12");
     EXPECT_TRUE(edits[1]->hasFocus());
 }
 
