@@ -1,0 +1,209 @@
+#include "editor/config_form.h"
+
+#include "binding/ui/request2edits.h"
+#include "editor/editor_error.h"
+#include "editor/exchange_scope.h"
+#include "editor/snmp_list_view_panel.h"
+#include "editor/window_fit.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDesignWidth = 159;
+constexpr int kDesignHeight = 105;
+constexpr int kCloseRetryMs = 20;
+constexpr int kWaitSliceMs = 20;
+
+}  // namespace
+
+TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ConfigForm"));
+    setWindowTitle(QStringLiteral("ConfigForm"));
+    resize(kDesignWidth, kDesignHeight);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    CentreOnMainWindow(this);
+    // The first read runs once the window's event loop does, after every set-up call.
+    QCoreApplication::postEvent(this, new QEvent(kRefreshEvent));
+}
+
+TConfigForm::~TConfigForm() {
+    if (ReleaseBindings()) return;
+    // Destroyed from inside an exchange of its own: the running bindings must outlive this call.
+    for (auto &binding : bindings_)
+        if (ExchangeScope::Running(binding.get())) (void)binding.release();
+}
+
+void TConfigForm::ClaimKind(FormKind kind) {
+    if (formKind_ != NotSetUp) RaiseEditorError("Can not change Type of a Config Form!");
+    formKind_ = kind;
+}
+
+VdSNMPRequest2Edits *TConfigForm::Adopt(std::unique_ptr<VdSNMPRequest2Edits> binding) {
+    bindings_.push_back(std::move(binding));
+    return bindings_.back().get();
+}
+
+TSNMPEditorPanel *TConfigForm::SetEditorPanel(std::unique_ptr<VdSNMPRequest2Edits> binding) {
+    ClaimKind(EditorPanel);
+    auto *panel = new TSNMPEditorPanel(this, Adopt(std::move(binding)));
+    panel->AttachToForm(this);
+    return panel;
+}
+
+TSNMPListViewPanel *TConfigForm::MakeListViewPanel(QWidget *parent, VdSNMPRequest2Edits *binding, int addIndex,
+                                                   const std::string &addValue, int deleteIndex,
+                                                   const std::string &deleteValue) {
+    auto *panel = new TSNMPListViewPanel(parent, binding);
+    if (!addValue.empty()) panel->SetAddStatus(addIndex, addValue);
+    if (!deleteValue.empty()) panel->SetDeleteStatus(deleteIndex, deleteValue);
+    return panel;
+}
+
+TSNMPListViewPanel *TConfigForm::SetListViewPanel(std::unique_ptr<VdSNMPRequest2Edits> binding, int addIndex,
+                                                  const std::string &addValue, int deleteIndex,
+                                                  const std::string &deleteValue) {
+    ClaimKind(ListViewPanel);
+    TSNMPListViewPanel *panel =
+        MakeListViewPanel(this, Adopt(std::move(binding)), addIndex, addValue, deleteIndex, deleteValue);
+    panel->AttachToForm(this);
+    return panel;
+}
+
+void TConfigForm::SetPageControl() {
+    ClaimKind(Pages);
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("pageControl"));
+    pageControl_->setUsesScrollButtons(false);
+    layout()->addWidget(pageControl_);
+    connect(pageControl_, &QTabWidget::currentChanged, this, [this] { RefreshCurrent(); });
+}
+
+QWidget *TConfigForm::AddPage(const QString &caption) {
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("page%1").arg(pageControl_->count()));
+    sheet->setProperty("tag", pageControl_->count());
+    auto *sheetLayout = new QVBoxLayout(sheet);
+    sheetLayout->setContentsMargins(0, 0, 0, 0);
+    // Adding the first page makes it current; that is no page turn.
+    const QSignalBlocker quiet(pageControl_);
+    pageControl_->addTab(sheet, caption);
+    return sheet;
+}
+
+void TConfigForm::FitPage(QWidget *sheet, TSNMPPanel *panel) {
+    sheet->layout()->addWidget(panel);
+    panel->AttachToForm(this);
+    const int tabRow = pageControl_->tabBar()->sizeHint().height();
+    GrowClientArea(this, QSize(panel->width(), panel->height() + tabRow));
+}
+
+TSNMPEditorPanel *TConfigForm::AddEditorPage(const QString &caption, std::unique_ptr<VdSNMPRequest2Edits> binding) {
+    if (formKind_ != Pages) RaiseEditorError("Can not add editor page to a none-page pannel!");
+    QWidget *sheet = AddPage(caption);
+    auto *panel = new TSNMPEditorPanel(sheet, Adopt(std::move(binding)));
+    FitPage(sheet, panel);
+    return panel;
+}
+
+TSNMPListViewPanel *TConfigForm::AddListViewPage(const QString &caption, std::unique_ptr<VdSNMPRequest2Edits> binding,
+                                                 int addIndex, const std::string &addValue, int deleteIndex,
+                                                 const std::string &deleteValue) {
+    if (formKind_ != Pages) RaiseEditorError("Can not add listview page to a none-page pannel!");
+    QWidget *sheet = AddPage(caption);
+    TSNMPListViewPanel *panel =
+        MakeListViewPanel(sheet, Adopt(std::move(binding)), addIndex, addValue, deleteIndex, deleteValue);
+    FitPage(sheet, panel);
+    return panel;
+}
+
+void TConfigForm::RefreshCurrent() {
+    VdSNMPRequest2Edits *chosen = nullptr;
+    switch (formKind_) {
+    case NotSetUp: return;
+    case EditorPanel:
+    case ListViewPanel: chosen = bindings_.empty() ? nullptr : bindings_.front().get(); break;
+    case Pages: {
+        if (pageControl_->count() == 0) return;
+        const int k = pageControl_->currentWidget()->property("tag").toInt();
+        if (k >= 0 && k < BindingCount()) chosen = Binding(k);
+        break;
+    }
+    default: RaiseEditorError("Refresh a Form with unknown Form Type!");
+    }
+    if (chosen == nullptr || released_) return;
+    if (currentBinding_ != nullptr) currentBinding_->request.alive = false;
+    currentBinding_ = chosen;
+    chosen->request.alive = true;
+    // A walk still in flight on this page goes on; a second one must not start over it.
+    if (chosen->busy) return;
+    ExchangeScope scope(chosen);
+    try {
+        chosen->Get();
+    } catch (const CodedError &e) {
+        chosen->ShowStatus(e.message());
+    }
+}
+
+bool TConfigForm::event(QEvent *e) {
+    if (e->type() == kRefreshEvent) {
+        RefreshCurrent();
+        return true;
+    }
+    return QDialog::event(e);
+}
+
+bool TConfigForm::ReleaseBindings() {
+    if (released_) return true;
+    for (auto &binding : bindings_) binding->request.alive = false;
+    for (auto &binding : bindings_) {
+        if (ExchangeScope::Running(binding.get())) {
+            // Its exchange is further up the call stack and ends after the current step: close then.
+            closePending_ = true;
+            if (closeRetry_ == nullptr) {
+                closeRetry_ = new QTimer(this);
+                closeRetry_->setInterval(kCloseRetryMs);
+                connect(closeRetry_, &QTimer::timeout, this, [this] { RetryClose(); });
+            }
+            closeRetry_->start();
+            return false;
+        }
+    }
+    released_ = true;
+    closePending_ = false;
+    if (closeRetry_ != nullptr) closeRetry_->stop();
+    for (auto &binding : bindings_) {
+        while (binding->busy)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, kWaitSliceMs);
+        binding.reset();
+    }
+    bindings_.clear();
+    currentBinding_ = nullptr;
+    return true;
+}
+
+void TConfigForm::RetryClose() {
+    for (auto &binding : bindings_)
+        if (ExchangeScope::Running(binding.get())) return;
+    closeRetry_->stop();
+    close();
+}
+
+void TConfigForm::closeEvent(QCloseEvent *e) {
+    if (!ReleaseBindings()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+void TConfigForm::reject() {
+    if (ReleaseBindings()) QDialog::reject();
+}

@@ -1,0 +1,386 @@
+#include "editor/edits_panel.h"
+
+#include "binding/ui/message_box.h"
+#include "binding/ui/request2edits.h"
+#include "editor/bit_list_dialog.h"
+#include "editor/ctrl_btn_panel.h"
+#include "editor/editor_error.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMinEditorHeight = 20;
+constexpr int kRaisedEditorHeight = 21;
+constexpr char kNotDone[] = "(NOTDONE)";
+
+QString RowName(const char *prefix, int i) { return QLatin1String(prefix) + QString::number(i); }
+
+std::string BitNumbers(int bitCount) {
+    std::string numbers;
+    for (int n = 0; n < bitCount; ++n) {
+        if (n > 0) numbers += ',';
+        numbers += std::to_string(n);
+    }
+    return numbers;
+}
+
+}  // namespace
+
+TEditsPanel::TEditsPanel(QWidget *parent, VdSNMPRequest2Edits *binding)
+    : QWidget(parent), binding_(binding), scrollBox_(new QScrollArea(this)), rowsHost_(new QWidget) {
+    setObjectName(QStringLiteral("editsPanel"));
+    readOnlyBackColour = palette().color(QPalette::Button);
+    scrollBox_->setObjectName(QStringLiteral("scrollBox"));
+    scrollBox_->setFrameShape(QFrame::NoFrame);
+    scrollBox_->setWidget(rowsHost_);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scrollBox_);
+    BuildRows();
+}
+
+bool TEditsPanel::IsIndexRow(int i) const { return i < binding_->request.list.indexCount; }
+
+bool TEditsPanel::IsRowEditable(int i) const { return binding_->request.list.IsEditable(i) && !IsIndexRow(i); }
+
+void TEditsPanel::BuildRows() {
+    for (UISnmpVar &row : rows_) {
+        delete row.checkBox;
+        delete row.labelControl;
+        delete row.editor;
+    }
+    rows_.clear();
+    if (binding_ == nullptr) return;
+    const VdSNMPVarList &list = binding_->request.list;
+    rows_.resize(static_cast<std::size_t>(list.Count()));
+    for (int i = 0; i < list.Count(); ++i) {
+        const bool editable = list.IsEditable(i);
+        const bool choice = list.Item(i).options != nullptr;
+        UISnmpVar &row = MutableRow(i);
+        row.rowKind = editable ? (choice ? UISnmpVar::EditableChoice : UISnmpVar::EditableValue)
+                               : (choice ? UISnmpVar::ReadOnlyChoice : UISnmpVar::ReadOnlyValue);
+        CreateRowControls(i);
+    }
+    SetRowsCheckState(false);
+    Layout();
+}
+
+void TEditsPanel::CreateRowControls(int i) {
+    UISnmpVar &row = MutableRow(i);
+    auto *check = new QCheckBox(rowsHost_);
+    check->setObjectName(RowName("RowCheck", i));
+    check->setProperty("tag", i);
+    check->setFocusPolicy(Qt::NoFocus);
+    check->resize(kCheckBoxWidth, check->sizeHint().height());
+    connect(check, &QCheckBox::clicked, this, [this, check] {
+        if (onRowCheck) onRowCheck(check);
+    });
+    row.checkBox = check;
+
+    auto *label = new QLabel(ToQString(binding_->request.list.Item(i).label), rowsHost_);
+    label->setObjectName(RowName("RowLabel", i));
+    label->setProperty("tag", i);
+    label->adjustSize();
+    row.labelControl = label;
+
+    if (row.rowKind == UISnmpVar::EditableChoice) {
+        auto *combo = new QComboBox(rowsHost_);
+        combo->setObjectName(RowName("RowEditor", i));
+        combo->setProperty("tag", i);
+        combo->resize(editWidth, combo->sizeHint().height());
+        row.editor = combo;
+        binding_->BindComboBox(i, combo);
+    } else {
+        auto *edit = new QLineEdit(rowsHost_);
+        edit->setObjectName(RowName("RowEditor", i));
+        edit->setProperty("tag", i);
+        edit->resize(editWidth, edit->sizeHint().height());
+        row.editor = edit;
+        binding_->BindEdits(i, row.rowKind == UISnmpVar::ReadOnlyChoice ? "%s" : row.format, {edit});
+    }
+}
+
+void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel *buttons) {
+    if (binding_ == nullptr) RaiseEditorError("TEditsPanel:ArrangeCtrlBtn - EditCtrl is NULL!");
+    buttons_ = buttons;
+    for (QWidget *w : {static_cast<QWidget *>(buttons->SamplesCount), static_cast<QWidget *>(buttons->SamplesLabel),
+                       static_cast<QWidget *>(buttons->EditButton), static_cast<QWidget *>(buttons->AddButton),
+                       static_cast<QWidget *>(buttons->DeleteButton)})
+        w->hide();
+    for (QPushButton *b : {buttons->RefreshButton, buttons->SetCheckedButton, buttons->CheckAllButton,
+                           buttons->ClearChecksButton, buttons->CloseButton})
+        b->show();
+    if (AllRowsReadOnly()) {
+        buttons->SetCheckedButton->hide();
+        buttons->CheckAllButton->hide();
+        buttons->ClearChecksButton->hide();
+    } else if (EditableRowCount() <= 1) {
+        buttons->CheckAllButton->hide();
+        buttons->ClearChecksButton->hide();
+        if (buttons->SetCheckedButton->icon().isNull()) buttons->SetCheckedButton->setText(QStringLiteral("Set"));
+        buttons->SetCheckedButton->setEnabled(true);
+        for (const UISnmpVar &row : rows_)
+            if (!row.checkBox->isHidden() && row.checkBox->isEnabledTo(row.checkBox->parentWidget()))
+                row.checkBox->setChecked(true);
+        if (CheckedRowCount() <= 1)
+            for (const UISnmpVar &row : rows_) row.checkBox->hide();
+    }
+    buttons->LayoutButtons();
+}
+
+TCtrlBtnPanel *TEditsPanel::buttons() const { return buttons_; }
+
+void TEditsPanel::Colour(QWidget *editor, const QColor &text, const QColor &back) {
+    QPalette p = editor->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Text, text);
+        p.setColor(group, QPalette::ButtonText, text);
+        p.setColor(group, QPalette::Base, back);
+    }
+    editor->setPalette(p);
+}
+
+void TEditsPanel::MakeRowReadOnly(int i) {
+    if (i < 0 || i >= RowCount()) {
+        MessageBox::Ok(this, MessageBox::ModuleCaption(),
+                       QStringLiteral("aIdx is overtop!\n you may define < %1").arg(RowCount()));
+        return;
+    }
+    UISnmpVar &row = MutableRow(i);
+    row.checkBox->setEnabled(false);
+    row.checkBox->hide();
+    row.checkBox->setChecked(false);
+    if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) {
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+    } else {
+        row.editor->setEnabled(false);
+    }
+    Colour(row.editor, readOnlyTextColour, readOnlyBackColour);
+}
+
+void TEditsPanel::MakeRowEditable(int i) {
+    UISnmpVar &row = MutableRow(i);
+    row.checkBox->setEnabled(true);
+    row.checkBox->show();
+    row.checkBox->setChecked(defaultCheck);
+    if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) {
+        // A bit-list row is only edited through its dialog.
+        edit->setReadOnly(row.bitList.has_value());
+        edit->setFocusPolicy(Qt::StrongFocus);
+    } else {
+        row.editor->setEnabled(true);
+    }
+    Colour(row.editor, Qt::black, Qt::white);
+}
+
+void TEditsPanel::SetRowsCheckState(bool check) {
+    defaultCheck = check;
+    for (int i = 0; i < RowCount(); ++i) {
+        if (IsRowEditable(i))
+            MakeRowEditable(i);
+        else
+            MakeRowReadOnly(i);
+    }
+}
+
+void TEditsPanel::Layout() {
+    int labelWidth = 0;
+    for (const UISnmpVar &row : rows_) labelWidth = std::max(labelWidth, row.labelControl->width());
+    const int labelLeft = kMargin + kCheckBoxWidth + kGap;
+    const int editorLeft = labelLeft + labelWidth + kGap;
+    int top = kMargin;
+    int right = 0;
+    int bottom = 0;
+    for (int i = 0; i < RowCount(); ++i) {
+        UISnmpVar &row = MutableRow(i);
+        QWidget *editor = row.editor;
+        if (editor->height() < kMinEditorHeight) editor->resize(editor->width(), kRaisedEditorHeight);
+        const bool visible = !editor->isHidden();
+        // Row 0 always sits at the first line, hidden or not; later hidden rows take no room.
+        if (i > 0 && visible) top += editor->height() + kGap;
+        editor->setGeometry(editorLeft, top, editWidth, editor->height());
+        row.checkBox->move(kMargin, top + (editor->height() - row.checkBox->height()) / 2);
+        row.labelControl->move(labelLeft, top + (editor->height() - row.labelControl->height()) / 2);
+        if (visible) {
+            right = std::max(right, editor->geometry().right() + 1);
+            bottom = std::max(bottom, editor->geometry().bottom() + 1);
+        }
+    }
+    laidOutSize_ = QSize(right + 2 * kMargin, bottom + 2 * kMargin);
+    rowsHost_->resize(laidOutSize_);
+    resize(laidOutSize_);
+    updateGeometry();
+}
+
+void TEditsPanel::SetEditWidth(int width) {
+    editWidth = width;
+    Layout();
+}
+
+void TEditsPanel::HideRow(int i) {
+    UISnmpVar &row = MutableRow(i);
+    binding_->request.list.Item(i).access |= access_bit::Hidden;
+    row.editor->hide();
+    row.checkBox->hide();
+    row.labelControl->hide();
+}
+
+void TEditsPanel::ShowRow(int i) {
+    UISnmpVar &row = MutableRow(i);
+    binding_->request.list.Item(i).access &= ~access_bit::Hidden;
+    row.editor->show();
+    row.checkBox->show();
+    row.labelControl->show();
+}
+
+void TEditsPanel::CheckRow(int i) { MutableRow(i).checkBox->setChecked(true); }
+
+void TEditsPanel::UncheckRow(int i) { MutableRow(i).checkBox->setChecked(false); }
+
+void TEditsPanel::ClearRow(int i) {
+    UISnmpVar &row = MutableRow(i);
+    if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) edit->clear();
+    if (auto *combo = qobject_cast<QComboBox *>(row.editor)) combo->setCurrentIndex(-1);
+    binding_->request.list.Item(i).value.clear();
+}
+
+void TEditsPanel::ClearAllRows() {
+    for (int i = 0; i < RowCount(); ++i) ClearRow(i);
+}
+
+void TEditsPanel::SetRowValue(int i, const std::string &text) {
+    UISnmpVar &row = MutableRow(i);
+    if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) edit->setText(ToQString(text));
+    if (auto *combo = qobject_cast<QComboBox *>(row.editor))
+        combo->setCurrentIndex(combo->findText(ToQString(text), Qt::MatchExactly));
+    binding_->request.list.Item(i).value = text;
+}
+
+std::string TEditsPanel::RowText(int i) const {
+    const UISnmpVar &row = Row(i);
+    if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) return FromQString(edit->text());
+    if (auto *combo = qobject_cast<QComboBox *>(row.editor)) return FromQString(combo->currentText());
+    return {};
+}
+
+bool TEditsPanel::RowIsEmpty(int i) const {
+    const UISnmpVar &row = Row(i);
+    if (qobject_cast<QLineEdit *>(row.editor) == nullptr && qobject_cast<QComboBox *>(row.editor) == nullptr)
+        return true;
+    // A column whose walk had ended holds no value to send.
+    const std::string text = RowText(i);
+    return text.empty() || text == kNotDone;
+}
+
+bool TEditsPanel::AllRowsReadOnly() const {
+    for (int i = 0; i < RowCount(); ++i)
+        if (IsRowEditable(i)) return false;
+    return true;
+}
+
+int TEditsPanel::EditableRowCount() const {
+    return static_cast<int>(std::count_if(rows_.begin(), rows_.end(), [](const UISnmpVar &row) {
+        return !row.checkBox->isHidden() && row.checkBox->isEnabledTo(row.checkBox->parentWidget());
+    }));
+}
+
+int TEditsPanel::CheckedRowCount() const {
+    return static_cast<int>(std::count_if(rows_.begin(), rows_.end(), [](const UISnmpVar &row) {
+        return !row.checkBox->isHidden() && row.checkBox->isChecked();
+    }));
+}
+
+void TEditsPanel::SetRowFormat(int i, const std::string &format) {
+    UISnmpVar &row = MutableRow(i);
+    // Checked before anything is unbound, so a refused row keeps its editor working.
+    if (row.rowKind == UISnmpVar::EditableChoice) RaiseEditorError("Can not set Var format to a ComboBox!");
+    if (row.rowKind != UISnmpVar::ReadOnlyValue && row.rowKind != UISnmpVar::EditableValue)
+        RaiseEditorError("Unknow UI Control type!");
+    auto *edit = qobject_cast<QLineEdit *>(row.editor);
+    binding_->Unbind(i);
+    binding_->BindEdits(i, format, {edit});
+    row.format = format;
+}
+
+void TEditsPanel::SetBitListRow(int i, int perLine, int bitCount) {
+    UISnmpVar &row = MutableRow(i);
+    if (row.rowKind != UISnmpVar::ReadOnlyValue && row.rowKind != UISnmpVar::EditableValue)
+        RaiseEditorError("You can only assign Octet Item to a Edit!");
+    if (perLine < 1 || bitCount < 1) RaiseEditorError("A bit list needs at least one bit per line.");
+    row.bitList = UISnmpVar::BitList{perLine, bitCount};
+    auto *edit = qobject_cast<QLineEdit *>(row.editor);
+    edit->setReadOnly(true);
+    edit->installEventFilter(this);
+}
+
+bool TEditsPanel::OpensBitList(const QObject *watched, int &row) const {
+    for (int i = 0; i < RowCount(); ++i) {
+        if (Row(i).bitList && Row(i).editor == watched) {
+            row = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TEditsPanel::eventFilter(QObject *watched, QEvent *event) {
+    int row = -1;
+    const bool click = event->type() == QEvent::MouseButtonRelease;
+    bool key = false;
+    if (event->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(event)->key();
+        // Focus moves stay with the keyboard.
+        key = k != Qt::Key_Tab && k != Qt::Key_Backtab && k != Qt::Key_Shift && k != Qt::Key_Control &&
+              k != Qt::Key_Alt;
+    }
+    if ((click || key) && OpensBitList(watched, row)) {
+        EditBitList(row);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TEditsPanel::EditBitList(int i) {
+    const UISnmpVar &row = Row(i);
+    if (!row.bitList) RaiseEditorError("The row is not a bit list.");
+    auto *edit = qobject_cast<QLineEdit *>(row.editor);
+    const VdSNMPVarList &list = binding_->request.list;
+    try {
+        binding_->ControlsToValues(-1);
+    } catch (const CodedError &) {
+    }
+    TBitListDialog dialog(window(), ToQString(list.Item(i).label), row.bitList->perLine, row.bitList->bitCount,
+                          list.IsEditable(i));
+    binding_->BindCheckBoxBits(i, BitNumbers(row.bitList->bitCount), dialog.boxes());
+    try {
+        binding_->ValuesToControls(i);
+    } catch (const CodedError &) {
+        ClearRow(i);
+        dialog.SetAllBoxes(false);
+    }
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    try {
+        if (accepted) binding_->ControlsToValues(-1);
+    } catch (const CodedError &) {
+    }
+    binding_->Unbind(i);
+    binding_->BindEdits(i, row.format, {edit});
+    try {
+        binding_->ValuesToControls(i);
+        binding_->ControlsToValues(-1);
+    } catch (const CodedError &) {
+    }
+    return accepted;
+}

@@ -1,0 +1,43 @@
+#include "editor/list_view_panel.h"
+
+#include "binding/ui/request2edits.h"
+#include "editor/ctrl_btn_panel.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+TListViewPanel::TListViewPanel(QWidget *parent, VdSNMPRequest2Edits *binding) : QWidget(parent) {
+    setObjectName(QStringLiteral("listPanel"));
+    listView = new QTreeWidget(this);
+    listView->setObjectName(QStringLiteral("listView"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(listView);
+    binding->BindListView(listView, false);
+
+    int captionCharacters = 0;
+    const QTreeWidgetItem *header = listView->headerItem();
+    for (int column = 0; column < listView->columnCount(); ++column) captionCharacters += header->text(column).size();
+    const int width = 2 * listView->frameWidth() + kPixelsPerCaptionCharacter * captionCharacters;
+    preferredSize_ = QSize(std::min(width, kMaxWidth), kHeight);
+    resize(preferredSize_);
+}
+
+void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel *buttons) {
+    for (QWidget *w : {static_cast<QWidget *>(buttons->SamplesCount), static_cast<QWidget *>(buttons->SamplesLabel),
+                       static_cast<QWidget *>(buttons->RefreshButton), static_cast<QWidget *>(buttons->CloseButton),
+                       static_cast<QWidget *>(buttons->EditButton)})
+        w->show();
+    buttons->EditButton->setEnabled(false);
+    buttons->DeleteButton->setEnabled(false);
+    buttons->SetCheckedButton->hide();
+    buttons->CheckAllButton->hide();
+    buttons->ClearChecksButton->hide();
+    buttons->AddButton->setVisible(addIndex != -1);
+    buttons->DeleteButton->setVisible(deleteIndex != -1);
+    buttons->LayoutButtons();
+}

@@ -1,0 +1,112 @@
+#include "editor/snmp_editor_panel.h"
+
+#include "binding/ui/message_box.h"
+#include "engine/coded_error.h"
+#include "binding/ui/request2edits.h"
+#include "editor/binding_state_guard.h"
+#include "editor/ctrl_btn_panel.h"
+#include "editor/edits_panel.h"
+#include "editor/exchange_scope.h"
+#include "editor/multicast_address.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+
+// The rows of a multicast range: from, to, access and state.
+constexpr int kFromRow = 1;
+constexpr int kToRow = 2;
+constexpr int kAccessRow = 3;
+constexpr int kStateRow = 4;
+
+bool IsActiveBox(const QCheckBox *box) { return !box->isHidden() && box->isEnabledTo(box->parentWidget()); }
+
+}  // namespace
+
+TSNMPEditorPanel::TSNMPEditorPanel(QWidget *parent, VdSNMPRequest2Edits *binding)
+    : TSNMPPanel(parent, nullptr, binding) {
+    editsPanel = new TEditsPanel(contentArea(), binding);
+    editsPanel->onRowCheck = [this](QCheckBox *box) { RowCheckClicked(box); };
+    buttons_->SetCheckedButton->setEnabled(false);
+    connect(buttons_->SetCheckedButton, &QPushButton::clicked, this,
+            [this] { SetChecked(buttons_->SetCheckedButton); });
+    connect(buttons_->CheckAllButton, &QPushButton::clicked, this, [this] { CheckAll(); });
+    connect(buttons_->ClearChecksButton, &QPushButton::clicked, this, [this] { ClearChecks(); });
+    editsPanel->ArrangeCtrlBtn(buttons_);
+    SetContent(editsPanel);
+}
+
+void TSNMPEditorPanel::SetEditWidth(int width) {
+    editsPanel->SetEditWidth(width);
+    SetContent(editsPanel);
+    if (owningForm() != nullptr) AttachToForm(owningForm());
+}
+
+void TSNMPEditorPanel::SetVarFormat(int i, const std::string &format) { editsPanel->SetRowFormat(i, format); }
+
+void TSNMPEditorPanel::UpdateSetButton() {
+    if (TCtrlBtnPanel *strip = editsPanel->buttons()) strip->SetCheckedButton->setEnabled(editsPanel->CheckedRowCount() > 0);
+}
+
+// Hidden rows (a status drop-down emptied by the Edit dialog, for one) are never checked by these.
+void TSNMPEditorPanel::CheckAll() {
+    for (int i = 0; i < editsPanel->RowCount(); ++i)
+        if (IsActiveBox(editsPanel->Row(i).checkBox)) editsPanel->CheckRow(i);
+    if (editsPanel->CheckedRowCount() >= 1) UpdateSetButton();
+}
+
+void TSNMPEditorPanel::ClearChecks() {
+    for (int i = 0; i < editsPanel->RowCount(); ++i)
+        if (IsActiveBox(editsPanel->Row(i).checkBox)) editsPanel->UncheckRow(i);
+    if (editsPanel->CheckedRowCount() == 0) UpdateSetButton();
+}
+
+void TSNMPEditorPanel::RowCheckClicked(QCheckBox *sender) {
+    if (editsPanel->multicastRangeMode && editsPanel->RowCount() > kStateRow &&
+        sender != editsPanel->Row(kStateRow).checkBox && sender->isChecked())
+        CheckAll();
+    UpdateSetButton();
+}
+
+bool TSNMPEditorPanel::MulticastRowsAcceptable() {
+    auto refuse = [this](const char *text) {
+        MessageBox::Ok(this, QStringLiteral("Error"), QLatin1String(text));
+        return false;
+    };
+    if (editsPanel->RowCount() <= kStateRow) return refuse("Some fields need to be checked!");
+    auto checked = [this](int i) { return editsPanel->Row(i).checkBox->isChecked(); };
+    if (!checked(kStateRow)) return refuse("Some fields need to be checked!");
+    const bool any = checked(kFromRow) || checked(kToRow) || checked(kAccessRow);
+    const bool all = checked(kFromRow) && checked(kToRow) && checked(kAccessRow);
+    if (any && !all) return refuse("Some fields need to be checked!");
+    if (!IsMulticastAddress(editsPanel->RowText(kFromRow))) return refuse("Bad value of FromIP field!");
+    if (!IsMulticastAddress(editsPanel->RowText(kToRow))) return refuse("Bad value of ToIP field!");
+    if (editsPanel->RowText(kAccessRow) == "none") return refuse("Bad value of Access field!");
+    return true;
+}
+
+void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
+    if (editsPanel->multicastRangeMode && !MulticastRowsAcceptable()) return;
+    bool emptyItem = false;
+    {
+        // Mode, exclusion marks and access bits come back however the action ends.
+        BindingStateGuard guard(*binding_);
+        ExchangeScope scope(binding_);
+        VdSNMPVarList &list = binding_->request.list;
+        try {
+            binding_->OnSetCollect();
+            for (int i = 0; i < editsPanel->RowCount(); ++i) {
+                if (!editsPanel->Row(i).checkBox->isChecked()) list.Item(i).access |= access_bit::Excluded;
+                if ((list.Item(i).access & access_bit::Excluded) == 0 && editsPanel->RowIsEmpty(i)) emptyItem = true;
+            }
+            if (emptyItem)
+                MessageBox::Ok(this, QStringLiteral("Warning"), QStringLiteral("Some items are empty!"));
+            else
+                binding_->Set(false, false, "");
+        } catch (const CodedError &e) {
+            binding_->ShowStatus(e.message());
+        }
+    }
+    if (!emptyItem && sender != nullptr && sender->property("tag").toInt() == 1) sender->window()->close();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "editor/snmp_panel.h"
+
+#include <string>
+
+class QCheckBox;
+class QPushButton;
+class TEditsPanel;
+
+// The frame around an editor grid. Its Set Checked turns the checked rows into one SET.
+class TSNMPEditorPanel : public TSNMPPanel {
+    Q_OBJECT
+public:
+    TSNMPEditorPanel(QWidget *parent, VdSNMPRequest2Edits *binding);
+
+    void SetEditWidth(int width);
+    // Binds row i's edit box again with an input format of the constraint language.
+    void SetVarFormat(int i, const std::string &format);
+
+    void CheckAll();
+    void ClearChecks();
+    // sender: the button pressed; a "tag" property of 1 closes its window after the set.
+    void SetChecked(QPushButton *sender);
+    void RowCheckClicked(QCheckBox *sender);
+
+    TEditsPanel *editsPanel;
+
+private:
+    bool MulticastRowsAcceptable();
+    void UpdateSetButton();
+};

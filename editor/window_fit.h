@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+// Windows never open larger than this; their panels scroll or their list views take the rest.
+inline constexpr int kMaxClientWidth = 800;
+inline constexpr int kMaxClientHeight = 550;
+
+// Centres the window on the module's main window, or on the screen when there is none.
+void CentreOnMainWindow(QWidget *window);
+
+// Grows the window's client area to at least `size`, then caps it at 800 by 550.
+void GrowClientArea(QWidget *window, QSize size);

@@ -1,0 +1,194 @@
+// A scalar editor window against the simulator: what Set Checked sends, and what it refuses.
+#include "binding/ui/message_box.h"
+#include "editor/config_form.h"
+#include "editor/ctrl_btn_panel.h"
+#include "editor/edits_panel.h"
+#include "editor/msg_panel.h"
+#include "editor/snmp_editor_panel.h"
+#include "editor_fixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace editor_test;
+
+namespace {
+
+enum SystemRow { Description, Contact, Name, Location };
+
+class ScalarEditor : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        AgentWrite(kSysContact, "network operations");
+        AgentWrite(kSysName, "QSW-7400");
+        AgentWrite(kSysLocation, "lab rack 3");
+        form = std::make_unique<TConfigForm>();
+        form->setWindowTitle("System Information 127.0.0.1");
+        auto binding = SystemBinding(form.get());
+        raw = binding.get();
+        prepare(*binding);
+        panel = form->SetEditorPanel(std::move(binding));
+        grid = panel->editsPanel;
+        form->show();
+        ASSERT_TRUE(WaitUntil([this] { return Edit(Contact)->text() == "network operations"; }));
+    }
+    // Lets a test change the list before the panel is built.
+    virtual void prepare(VdSNMPRequest2Edits &) {}
+
+    QLineEdit *Edit(int i) { return qobject_cast<QLineEdit *>(grid->Row(i).editor); }
+    void Check(int i) { QTest::mouseClick(grid->Row(i).checkBox, Qt::LeftButton, {}, QPoint(5, 5)); }
+    QPushButton *SetButton() { return panel->buttons()->SetCheckedButton; }
+    QString Memo() { return panel->messagePanel()->memo->toPlainText(); }
+    std::vector<std::uint32_t> AccessBits() {
+        std::vector<std::uint32_t> bits;
+        for (int i = 0; i < raw->request.list.Count(); ++i) bits.push_back(raw->request.list.Item(i).access);
+        return bits;
+    }
+
+    std::unique_ptr<TConfigForm> form;
+    VdSNMPRequest2Edits *raw = nullptr;
+    TSNMPEditorPanel *panel = nullptr;
+    TEditsPanel *grid = nullptr;
+};
+
+TEST_F(ScalarEditor, SetCheckedSendsOneSetWithExactlyTheCheckedRows) {
+    EXPECT_EQ(Edit(Description)->text().left(8), "QSW-7400");
+    EXPECT_TRUE(Memo().startsWith("Get: Ok!"));
+    EXPECT_FALSE(SetButton()->isEnabled());
+    const std::vector<std::uint32_t> accessBefore = AccessBits();
+
+    Edit(Contact)->setText("noc@example");
+    Edit(Name)->setText("edge-12");
+    Edit(Location)->setText("not to be sent");
+    Check(Contact);
+    EXPECT_TRUE(SetButton()->isEnabled());
+    Check(Location);
+    Check(Location);  // unchecked again
+    Check(Name);
+    const unsigned setsBefore = AgentSetCount();
+    QTest::mouseClick(SetButton(), Qt::LeftButton);
+
+    EXPECT_EQ(AgentSetCount(), setsBefore + 1);
+    EXPECT_EQ(AgentValue(kSysContact, syntax::DisplayString), "noc@example");
+    EXPECT_EQ(AgentValue(kSysName, syntax::DisplayString), "edge-12");
+    EXPECT_EQ(AgentValue(kSysLocation, syntax::DisplayString), "lab rack 3");
+    EXPECT_TRUE(Memo().contains("Set: Ok!"));
+    EXPECT_TRUE(raw->asyncMode);
+    EXPECT_EQ(AccessBits(), accessBefore);
+    SaveScreen(form.get(), "editor-window");
+}
+
+TEST_F(ScalarEditor, ACheckedEmptyItemIsRefusedAndNothingIsSent) {
+    const std::vector<std::uint32_t> accessBefore = AccessBits();
+    const struct {
+        const char *text;
+    } emptyTexts[] = {{""}, {"(NOTDONE)"}};
+    for (const auto &c : emptyTexts) {
+        MessageBox::reset();
+        Edit(Contact)->setText(c.text);
+        Edit(Name)->setText("still not sent");
+        grid->CheckRow(Contact);
+        grid->CheckRow(Name);
+        const unsigned setsBefore = AgentSetCount();
+        panel->SetChecked(SetButton());
+        EXPECT_EQ(MessageBox::lastText(), "Some items are empty!") << c.text;
+        EXPECT_EQ(MessageBox::lastCaption(), "Warning");
+        EXPECT_EQ(AgentSetCount(), setsBefore);
+        EXPECT_EQ(AgentValue(kSysName, syntax::DisplayString), "QSW-7400");
+        EXPECT_TRUE(raw->asyncMode);
+        EXPECT_EQ(AccessBits(), accessBefore);
+    }
+}
+
+TEST_F(ScalarEditor, CheckAllAndClearChecksFollowTheEnabledRows) {
+    QTest::mouseClick(panel->buttons()->CheckAllButton, Qt::LeftButton);
+    EXPECT_EQ(grid->CheckedRowCount(), 3);
+    EXPECT_FALSE(grid->Row(Description).checkBox->isChecked());
+    EXPECT_TRUE(SetButton()->isEnabled());
+    QTest::mouseClick(panel->buttons()->ClearChecksButton, Qt::LeftButton);
+    EXPECT_EQ(grid->CheckedRowCount(), 0);
+    EXPECT_FALSE(SetButton()->isEnabled());
+}
+
+// The agent refuses the write of sysDescr: the window reports it and stays as it was.
+class ScalarEditorRefused : public ScalarEditor {
+    void prepare(VdSNMPRequest2Edits &binding) override {
+        binding.request.list.Item(Description).access = access_bit::ReadWrite;
+    }
+};
+
+TEST_F(ScalarEditorRefused, ADeviceErrorGoesToTheMemoAndRestoresTheBinding) {
+    const std::vector<std::uint32_t> accessBefore = AccessBits();
+    Edit(Description)->setText("new description");
+    Edit(Name)->setText("edge-13");
+    Check(Description);
+    Check(Name);
+    QTest::mouseClick(SetButton(), Qt::LeftButton);
+    EXPECT_TRUE(Memo().contains("Set: "));
+    EXPECT_FALSE(Memo().contains("Set: Ok!"));
+    // All or nothing: the name was not written either.
+    EXPECT_EQ(AgentValue(kSysName, syntax::DisplayString), "QSW-7400");
+    EXPECT_TRUE(raw->asyncMode);
+    EXPECT_EQ(AccessBits(), accessBefore);
+    EXPECT_FALSE(raw->busy);
+    EXPECT_EQ(MessageBox::shownCount(), 0);
+
+    // The window still works.
+    QTest::mouseClick(panel->buttons()->RefreshButton, Qt::LeftButton);
+    EXPECT_TRUE(WaitUntil([this] { return Memo().split('\n').last().startsWith("Get: Ok!"); }))
+        << Memo().toStdString();
+}
+
+const DescriptorRecord kMulticastRange[] = {
+    {"1.3.6.1.4.1.99.1", "Index", syntax::Integer, access_bit::Readable, nullptr},
+    {"1.3.6.1.4.1.99.2", "From IP", syntax::DisplayString, access_bit::ReadWrite, nullptr},
+    {"1.3.6.1.4.1.99.3", "To IP", syntax::DisplayString, access_bit::ReadWrite, nullptr},
+    {"1.3.6.1.4.1.99.4", "Access", syntax::DisplayString, access_bit::ReadWrite, nullptr},
+    {"1.3.6.1.4.1.99.5", "State", syntax::DisplayString, access_bit::ReadWrite, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr},
+};
+
+TEST(MulticastRange, RowsAreCheckedTogetherAndTheirValuesTestedBeforeAnything) {
+    MessageBox::reset();
+    QWidget window;
+    VdSNMPRequest2Edits binding(&window);
+    binding.request.list.Assign(VdSNMPVarList(kMulticastRange, VdSNMPVarList::ScalarGroup, 0));
+    binding.request.alive = false;  // nothing may reach the wire from this test
+    TSNMPEditorPanel frame(&window, &binding);
+    TEditsPanel *grid = frame.editsPanel;
+    grid->multicastRangeMode = true;
+
+    QTest::mouseClick(grid->Row(1).checkBox, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(grid->CheckedRowCount(), 4);
+
+    const struct {
+        std::vector<int> unchecked;
+        const char *from;
+        const char *to;
+        const char *access;
+        const char *message;
+    } cases[] = {
+        {{4}, "239.1.1.1", "239.1.1.9", "both", "Some fields need to be checked!"},
+        {{2}, "239.1.1.1", "239.1.1.9", "both", "Some fields need to be checked!"},
+        {{}, "240.1.1.1", "239.1.1.9", "both", "Bad value of FromIP field!"},
+        {{}, "239.1.1.1", "239.1.1", "both", "Bad value of ToIP field!"},
+        {{}, "239.1.1.1", "239.1.1.9", "none", "Bad value of Access field!"},
+    };
+    for (const auto &c : cases) {
+        grid->CheckRow(1), grid->CheckRow(2), grid->CheckRow(3), grid->CheckRow(4);
+        for (int i : c.unchecked) grid->UncheckRow(i);
+        grid->SetRowValue(1, c.from);
+        grid->SetRowValue(2, c.to);
+        grid->SetRowValue(3, c.access);
+        grid->SetRowValue(4, "on");
+        frame.SetChecked(frame.buttons()->SetCheckedButton);
+        EXPECT_EQ(MessageBox::lastText(), c.message);
+        EXPECT_EQ(MessageBox::lastCaption(), "Error");
+    }
+}
+
+}  // namespace
