@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+// A whole decimal number with an optional sign that fits a 32-bit signed integer; nothing else.
+std::optional<int> ParseDecimal(const std::string &text);
+
+// Raised for a value that should be a number and is not; the message is the one users of the host
+// product know from its other modules.
+class NotANumber : public std::runtime_error {
+public:
+    explicit NotANumber(const std::string &text)
+        : std::runtime_error("'" + text + "' is not a valid integer value") {}
+};
+
+// The number, or NotANumber when the text is not one or lies outside [low, high].
+int DecimalInRange(const std::string &text, long long low, long long high);

@@ -1,0 +1,29 @@
+#include "shell/device_commands.h"
+
+#include "binding/ui/message_box.h"
+#include "engine/coded_error.h"
+#include "engine/request.h"
+
+const DeviceCommand kSaveChanges{"1.3.6.1.4.1.171.12.1.2.6", "3", "Save Configurations into NV-RAM ?",
+                                 "Save Configure", true};
+const DeviceCommand kReboot{"1.3.6.1.4.1.171.12.1.2.19", "2", "Are you sure to reboot the device?", "Reboot",
+                            false};
+
+QString RunDeviceCommand(const DeviceCommand &command, QWidget *parent) {
+    VdSNMPRequest request;
+    request.list.kind = VdSNMPVarList::ScalarGroup;
+    request.list.AddItem(command.oid, "", syntax::Integer, access_bit::ReadWrite);
+    request.list.Item(0).value = command.value;
+    const QString caption = QString::fromLatin1(command.caption);
+    if (MessageBox::YesNo(parent, caption, QString::fromLatin1(command.question)) != QMessageBox::Yes)
+        return {};
+    try {
+        request.Write(false);
+    } catch (const CodedError &error) {
+        if (!command.reportFailure) return {};
+        const QString text = QString::fromStdString(error.message());
+        MessageBox::Ok(parent, caption, text, MessageBox::Icon::Warning);
+        return text;
+    }
+    return {};
+}

@@ -1,0 +1,149 @@
+#include "shell/main_form.h"
+
+#include "binding/ui/message_box.h"
+#include "shell/device_commands.h"
+#include "shell/front_panel.h"
+#include "shell/front_panel_picture.h"
+#include "shell/module_command_line.h"
+#include "shell/rmon_check.h"
+#include "shell/single_instance.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace {
+
+constexpr int kPanelWidth = 923;
+constexpr int kPanelHeight = 137;
+const char kHelpFile[] = "QSW-7300 r4-5 JUN 08 Rskyglass-v9.hlp";
+
+QLabel *HiddenStaticText(QWidget *parent, const char *name, const QRect &place) {
+    auto *text = new QLabel(parent);
+    text->setObjectName(QString::fromLatin1(name));
+    text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    text->setGeometry(place);
+    text->hide();
+    return text;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const StartupEnvironment &environment, QWidget *parent)
+    : QMainWindow(parent), moduleDirectory_(environment.moduleDirectory) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("QSW-7400"));
+    setWindowIcon(QIcon(ModuleIconPicture()));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    menu_ = BuildMainMenu(menuBar());
+    BuildControls();
+    ConnectMenuItems();
+
+    const StartupOutcome outcome = RunStartup(environment, this);
+    ready_ = outcome.ready;
+    localConfiguration_ = outcome.localConfiguration;
+    texts_ = outcome.texts;
+    if (ready_) SetUpWindow();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildControls() {
+    panel_ = new QFrame(this);
+    panel_->setObjectName(QStringLiteral("Panel1"));
+    panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel_->setFixedSize(kPanelWidth, kPanelHeight);
+    setCentralWidget(panel_);
+
+    auto *image = new QLabel(panel_);
+    image->setObjectName(QStringLiteral("Image"));
+    image->setGeometry(1, 1, 921, 113);
+    image->setPixmap(FrontPanelPicture());
+
+    statusBar_ = new QStatusBar(panel_);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setGeometry(1, 114, 921, 22);
+    statusPanel_ = new QLabel(statusBar_);
+    statusPanel_->setObjectName(QStringLiteral("StatusBarPanel0"));
+    statusBar_->addWidget(statusPanel_, 1);
+
+    rmonState_ = HiddenStaticText(panel_, "ST_RmonState", QRect(240, 92, 77, 17));
+    stp_ = HiddenStaticText(panel_, "stSTP", QRect(160, 92, 33, 17));
+}
+
+QFrame *TMainForm::AddLedHolder(const char *name, int left, int top, int width, int height) {
+    auto *holder = new QFrame(panel_);
+    holder->setObjectName(QString::fromLatin1(name));
+    holder->setGeometry(left, top, width, height);
+    return holder;
+}
+
+void TMainForm::ConnectMenuItems() {
+    connect(menu_.saveChanges, &QAction::triggered, this, &TMainForm::SaveConfigClick);
+    connect(menu_.reboot, &QAction::triggered, this, &TMainForm::ResetClick);
+    connect(menu_.help, &QAction::triggered, this, &TMainForm::H1Click);
+    connect(menu_.rmonStatistics, &QAction::triggered, this, [this] { LaunchModule("/TRmon_Statistics"); });
+    connect(menu_.rmonHistory, &QAction::triggered, this, [this] { LaunchModule("/TRmon_History"); });
+    connect(menu_.rmonAlarmEvent, &QAction::triggered, this, [this] { LaunchModule("/TRmon_AlarmEvent"); });
+}
+
+void TMainForm::SetUpWindow() {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(kPanelWidth, kPanelHeight + menuBar()->sizeHint().height());
+    menu_.snmpConfigure->setVisible(localConfiguration_);
+
+    const LedHolders holders{
+        AddLedHolder("PowerLedPanel", 24, 28, 7, 7),  AddLedHolder("ConsoleLedPanel", 24, 42, 7, 7),
+        AddLedHolder("RPSPanel", 24, 56, 7, 7),       AddLedHolder("LedPanel1", 88, 8, 212, 7),
+        AddLedHolder("LedPanel2", 328, 8, 212, 7),    AddLedHolder("LedPanel3", 568, 8, 212, 7),
+        AddLedHolder("Combo1Panel", 803, 8, 8, 8),    AddLedHolder("Combo2Panel", 852, 8, 8, 8),
+        AddLedHolder("GEPanel1", 26, 73, 7, 7),       AddLedHolder("GEPanel2", 49, 73, 7, 7)};
+    frontPanel_ = std::make_unique<FrontPanel>(this, holders, statusPanel_);
+
+    const QString title = QString::fromStdString(MainWindowTitle(texts_.host));
+    setWindowTitle(title);
+    for (QAction *item : menu_.snmpV3) item->setEnabled(texts_.version == "3");
+
+    rmonCheck_ = std::make_unique<RmonCheck>(this, rmonState_, statusPanel_, menu_.rmonModules());
+    CheckRmonState();
+    singleInstance_ = std::make_unique<SingleInstance>(title, this);
+}
+
+void TMainForm::CheckRmonState() {
+    if (rmonCheck_) rmonCheck_->Run();
+}
+
+void TMainForm::LaunchModule(const std::string &argument) {
+    ::LaunchModule(argument, "", texts_, moduleDirectory_);
+}
+
+void TMainForm::SaveConfigClick() {
+    const QString failure = RunDeviceCommand(kSaveChanges, this);
+    if (!failure.isEmpty()) statusPanel_->setText(failure);
+}
+
+void TMainForm::ResetClick() { RunDeviceCommand(kReboot, this); }
+
+void TMainForm::H1Click() {
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QDir(moduleDirectory_).filePath(QString::fromLatin1(kHelpFile))));
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) {
+    if (ready_ && MessageBox::YesNo(this, QStringLiteral("Exit"), QStringLiteral("Are you sure to exit?")) !=
+                      QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

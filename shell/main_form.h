@@ -1,0 +1,72 @@
+#pragma once
+
+#include "shell/main_menu.h"
+#include "shell/startup.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+class FrontPanel;
+class QFrame;
+class QLabel;
+class QStatusBar;
+class RmonCheck;
+class SingleInstance;
+
+// The module's main window: the switch's front with its LEDs, a status bar, and the menu bar of
+// management functions. Creating it runs the start-up sequence and, when that succeeds, the
+// window set-up.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(const StartupEnvironment &environment, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // False when start-up failed (its message has been shown): the module is to end.
+    bool isReady() const { return ready_; }
+    bool localConfiguration() const { return localConfiguration_; }
+    const SettingTexts &settingTexts() const { return texts_; }
+    const std::string &hostText() const { return texts_.host; }
+    const QString &moduleDirectory() const { return moduleDirectory_; }
+    const MainMenuItems &menuItems() const { return menu_; }
+    QLabel *statusPanel() const { return statusPanel_; }
+    QLabel *rmonStateText() const { return rmonState_; }
+    QLabel *stpText() const { return stp_; }
+    FrontPanel *frontPanel() const { return frontPanel_.get(); }
+
+    // Reads the device's RMON state and lets "Statistics", "History" and "Alarm/Event" follow it.
+    void CheckRmonState();
+    // Starts a sibling module program for a "/T" argument with this session's settings.
+    void LaunchModule(const std::string &argument);
+
+    void SaveConfigClick();
+    void ResetClick();
+    void H1Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildControls();
+    void SetUpWindow();
+    void ConnectMenuItems();
+    QFrame *AddLedHolder(const char *name, int left, int top, int width, int height);
+
+    QString moduleDirectory_;
+    bool ready_ = false;
+    bool localConfiguration_ = false;
+    SettingTexts texts_;
+    MainMenuItems menu_;
+
+    QFrame *panel_ = nullptr;
+    QStatusBar *statusBar_ = nullptr;
+    QLabel *statusPanel_ = nullptr;
+    QLabel *rmonState_ = nullptr;
+    QLabel *stp_ = nullptr;
+
+    std::unique_ptr<FrontPanel> frontPanel_;
+    std::unique_ptr<RmonCheck> rmonCheck_;
+    std::unique_ptr<SingleInstance> singleInstance_;
+};

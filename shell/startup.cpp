@@ -1,0 +1,67 @@
+#include "shell/startup.h"
+
+#include "binding/ui/message_box.h"
+#include "engine/catalogues.h"
+#include "engine/coded_error.h"
+#include "engine/session.h"
+#include "shell/command_line.h"
+#include "shell/configuration.h"
+#include "shell/decimal_number.h"
+#include "shell/session_parameters.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr Catalogue kLoadOrder[] = {Catalogue::SnmpClass, Catalogue::Snmp,    Catalogue::SnmpMsg,
+                                    Catalogue::VdSnmp,    Catalogue::SnmpV3,  Catalogue::SnmpUsm,
+                                    Catalogue::Common};
+constexpr int kStartupTimeout = 200;
+
+void Tell(QWidget *parent, const QString &text, MessageBox::Icon icon) {
+    MessageBox::Ok(parent, MessageBox::ModuleCaption(), text, icon);
+}
+
+void LoadCatalogues(const QString &moduleDirectory) {
+    const QDir directory(QDir(moduleDirectory).filePath(QStringLiteral("errMSg")));
+    for (Catalogue c : kLoadOrder)
+        catalogue::LoadCatalogue(directory.filePath(QString::fromLatin1(catalogue::FileName(c))).toStdString(), c);
+}
+
+}  // namespace
+
+StartupOutcome RunStartup(const StartupEnvironment &environment, QWidget *messageParent) {
+    StartupOutcome outcome;
+    try {
+        CreateGlobalSession("");
+    } catch (const CodedError &error) {
+        Tell(messageParent, QString::fromStdString(error.message()), MessageBox::Icon::Error);
+        return outcome;
+    }
+    outcome.localConfiguration = IsLocalConfiguration(environment.moduleDirectory);
+    LoadCatalogues(environment.moduleDirectory);
+    SessionTimeout = kStartupTimeout;
+
+    // Without a device to manage there is nothing to start: no request goes to the defaults.
+    if (environment.parameters.isEmpty()) {
+        Tell(messageParent, QStringLiteral("No parameter input"), MessageBox::Icon::Information);
+        return outcome;
+    }
+    SessionParameters parameters = SessionParameters::FromSession();
+    try {
+        if (!ParseCommandLine(environment.parameters, parameters)) {
+            Tell(messageParent, QStringLiteral("Error Host Name!"), MessageBox::Icon::Information);
+            return outcome;
+        }
+    } catch (const NotANumber &error) {
+        Tell(messageParent, QString::fromUtf8(error.what()), MessageBox::Icon::Error);
+        return outcome;
+    }
+    const std::optional<QString> configuration = ConfigurationPath(
+        parameters.device.host, outcome.localConfiguration, environment.moduleDirectory);
+    if (configuration) LoadConfiguration(*configuration, parameters);
+    parameters.ApplyToSession();
+    outcome.texts = SettingTexts::From(parameters);
+    outcome.ready = true;
+    return outcome;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/setting_texts.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// What the module was started with.
+struct StartupEnvironment {
+    QStringList parameters;   // the command line without the program name
+    QString moduleDirectory;  // the directory of the module's program file
+};
+
+struct StartupOutcome {
+    bool ready = false;  // the session and its settings are in place; the window may be set up
+    bool localConfiguration = false;
+    SettingTexts texts;
+};
+
+// The start-up sequence: creates the session, loads the message catalogues from "errMSg/" beside
+// the module, applies the command line and then the device's configuration file to the session's
+// parameters. Every failure has been shown to the user when it returns not ready, and the module
+// is then to end without sending anything.
+StartupOutcome RunStartup(const StartupEnvironment &environment, QWidget *messageParent);

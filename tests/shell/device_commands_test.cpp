@@ -1,0 +1,58 @@
+#include "main_form_fixture.h"
+
+#include "binding/ui/message_box.h"
+
+#include <QLabel>
+
+namespace {
+
+const char kSetRequests[] = "1.3.6.1.2.1.11.17";  // snmpInSetRequests
+const char kSaveConfig[] = "1.3.6.1.4.1.171.12.1.2.6";
+const char kReboot[] = "1.3.6.1.4.1.171.12.1.2.19";
+
+TEST_F(MainFormTest, SaveChangesSendsOneSetOnlyAfterYes) {
+    auto form = StartOnSimulator();
+    ASSERT_TRUE(form->isReady());
+    const long long sets = std::stoll(ReadScalar(kSetRequests, syntax::Counter));
+
+    MessageBox::setNextAnswer(QMessageBox::No);
+    form->SaveConfigClick();
+    EXPECT_EQ(MessageBox::lastCaption(), "Save Configure");
+    EXPECT_EQ(MessageBox::lastText(), "Save Configurations into NV-RAM ?");
+    EXPECT_EQ(std::stoll(ReadScalar(kSetRequests, syntax::Counter)), sets);
+    EXPECT_EQ(ReadScalar(kSaveConfig), "1");
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    form->SaveConfigClick();
+    EXPECT_EQ(std::stoll(ReadScalar(kSetRequests, syntax::Counter)), sets + 1);
+    EXPECT_EQ(ReadScalar(kSaveConfig), "3");
+    EXPECT_EQ(MessageBox::unansweredCount(), 0);
+}
+
+TEST_F(MainFormTest, RebootSendsItsCommandAfterYes) {
+    auto form = StartOnSimulator();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    form->ResetClick();
+    EXPECT_EQ(MessageBox::lastCaption(), "Reboot");
+    EXPECT_EQ(MessageBox::lastText(), "Are you sure to reboot the device?");
+    EXPECT_EQ(ReadScalar(kReboot), "2");
+}
+
+TEST_F(MainFormTest, AFailedSaveIsReportedWhileAFailedRebootStaysSilent) {
+    auto form = StartOnSimulator();
+    sim_.stop();
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    form->ResetClick();
+    EXPECT_EQ(MessageBox::shownCount(), 1);  // the question only
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    form->SaveConfigClick();
+    EXPECT_EQ(MessageBox::shownCount(), 3);
+    EXPECT_EQ(MessageBox::lastCaption(), "Save Configure");
+    EXPECT_EQ(MessageBox::lastText(), "SNMP request timed out!");
+    EXPECT_EQ(form->statusPanel()->text(), "SNMP request timed out!");
+}
+
+}  // namespace

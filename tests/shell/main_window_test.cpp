@@ -1,0 +1,142 @@
+#include "main_form_fixture.h"
+
+#include "binding/ui/message_box.h"
+#include "binding/ui/request2leds.h"
+#include "shell/front_panel.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+constexpr LedColour kBlack = 0;
+constexpr LedColour kGreen = 0x00FF00;
+constexpr LedColour kOrange = 0x4080FF;
+const char kRmonState[] = "1.3.6.1.4.1.171.11.69.4.2.1.2.3";
+
+// Position of a LED in the front panel's rows: power, console, redundant power, then ports 1 to 52.
+int PortLed(int port) { return 2 + port; }
+
+const VdSNMPRequest2Leds::LedRecord &Led(TMainForm &form, int index) {
+    return form.frontPanel()->binding().leds().at(static_cast<std::size_t>(index));
+}
+
+bool Painted(TMainForm &form) { return Led(form, 0).colour == kGreen; }
+
+TEST_F(MainFormTest, StartsOnTheSimulatorAndPaintsTheFrontPanel) {
+    auto form = StartOnSimulator();
+    ASSERT_TRUE(form->isReady());
+    EXPECT_EQ(form->windowTitle(), "QSW-7400 : 127.0.0.1");
+    EXPECT_EQ(form->settingTexts().port, std::to_string(sim_.port()));
+    EXPECT_TRUE(form->localConfiguration());
+    EXPECT_TRUE(form->menuItems().snmpConfigure->isVisible());
+    for (QAction *item : form->menuItems().snmpV3) EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+
+    ASSERT_TRUE(WaitFor([&] { return Painted(*form); })) << form->statusPanel()->text().toStdString();
+    const struct {
+        int led;
+        LedColour colour;
+        bool blinking;
+    } expected[] = {
+        {1, kGreen, false},             // console byte 2
+        {2, kBlack, false},             // redundant power byte 4
+        {PortLed(1), kGreen, false},    // speed byte 2
+        {PortLed(3), kOrange, false},   // speed byte 1
+        {PortLed(5), kGreen, true},     // link byte 0x82
+        {PortLed(8), kBlack, false},    // link byte 1, speed byte 2
+        {PortLed(49), kGreen, false},   // combo port at speed byte 4
+        {PortLed(50), kBlack, false},   // no link
+        {PortLed(52), kOrange, false},  // gigabit port at speed byte 1
+    };
+    for (const auto &e : expected) {
+        EXPECT_EQ(Led(*form, e.led).colour, e.colour) << "LED " << e.led;
+        EXPECT_EQ(Led(*form, e.led).blinking, e.blinking) << "LED " << e.led;
+    }
+    // LEDs sit in their holders: port 5 is the fifth LED of the first port row, 13 pixels apart.
+    const VdLedShape *port5 = Led(*form, PortLed(5)).shape;
+    EXPECT_EQ(port5->parentWidget()->objectName(), "LedPanel1");
+    EXPECT_EQ(port5->geometry(), QRect(52, 1, 6, 6));
+    EXPECT_EQ(Led(*form, PortLed(49)).shape->parentWidget()->objectName(), "Combo1Panel");
+}
+
+TEST_F(MainFormTest, HostNamesAreShownAsTheirAddressAndTheV3MenusFollowTheVersion) {
+    auto form = Start({"/Ilocalhost", "/v3", "/t" + QString::number(sim_.port()), "/m3", "/l3", "/nmd5des",
+                       "/a2", "/p2", "/Amd5despass", "/Pmd5desprivpass"},
+                      PlainDirectory());
+    ASSERT_TRUE(form->isReady());
+    EXPECT_EQ(form->windowTitle(), "QSW-7400 : 127.0.0.1");
+    EXPECT_FALSE(form->localConfiguration());
+    EXPECT_FALSE(form->menuItems().snmpConfigure->isVisible());
+    for (QAction *item : form->menuItems().snmpV3) EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    // The front panel is read over SNMPv3 with the user's keys.
+    EXPECT_TRUE(WaitFor([&] { return Painted(*form); })) << form->statusPanel()->text().toStdString();
+    EXPECT_EQ(form->rmonStateText()->text(), "enabled");
+}
+
+TEST_F(MainFormTest, FailedStartUpsSayWhyAndSendNothing) {
+    const struct {
+        QStringList parameters;
+        const char *message;
+    } cases[] = {
+        {{}, "No parameter input"},
+        {{"/I"}, "Error Host Name!"},
+        {{"/I127.0.0.1", "/vone"}, "'one' is not a valid integer value"},
+    };
+    const std::string before = ReadScalar("1.3.6.1.2.1.11.1", syntax::Counter);  // snmpInPkts
+    for (const auto &c : cases) {
+        auto form = Start(c.parameters, LocalLayout());
+        EXPECT_FALSE(form->isReady()) << c.message;
+        EXPECT_EQ(MessageBox::lastText(), c.message);
+        EXPECT_EQ(form->frontPanel(), nullptr);
+    }
+    // Only this test's own two reads reached the agent.
+    EXPECT_EQ(std::stoll(ReadScalar("1.3.6.1.2.1.11.1", syntax::Counter)), std::stoll(before) + 1);
+}
+
+TEST_F(MainFormTest, RmonModuleEntriesFollowTheDeviceState) {
+    auto form = StartOnSimulator();
+    ASSERT_TRUE(form->isReady());
+    const QList<QAction *> items = form->menuItems().rmonModules();
+    for (QAction *item : items) EXPECT_TRUE(item->isEnabled());
+
+    WriteInteger(kRmonState, "2");
+    form->CheckRmonState();
+    EXPECT_EQ(form->rmonStateText()->text(), "disabled");
+    for (QAction *item : items) EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+
+    WriteInteger(kRmonState, "3");
+    form->CheckRmonState();
+    for (QAction *item : items) EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+
+    // A device that stopped answering leaves the entries as they are and says why.
+    WriteInteger(kRmonState, "2");
+    sim_.stop();
+    form->CheckRmonState();
+    for (QAction *item : items) EXPECT_TRUE(item->isEnabled());
+    EXPECT_EQ(form->statusPanel()->text(), "SNMP request timed out!");
+}
+
+TEST_F(MainFormTest, ASilentDeviceTurnsTheLedsBlackAndPollingGoesOn) {
+    auto form = StartOnSimulator();
+    ASSERT_TRUE(WaitFor([&] { return Painted(*form); }));
+    sim_.stop();
+    ASSERT_TRUE(WaitFor([&] { return Led(*form, 0).colour == kBlack; }, 15000));
+    EXPECT_TRUE(form->statusPanel()->text().contains("timed out")) << form->statusPanel()->text().toStdString();
+    EXPECT_TRUE(form->frontPanel()->binding().pollTimer().isActive());
+    for (const auto &led : form->frontPanel()->binding().leds()) EXPECT_EQ(led.colour, kBlack);
+}
+
+TEST_F(MainFormTest, ClosingAsksFirst) {
+    auto form = StartOnSimulator();
+    form->show();
+    MessageBox::setNextAnswer(QMessageBox::No);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(MessageBox::lastCaption(), "Exit");
+    EXPECT_EQ(MessageBox::lastText(), "Are you sure to exit?");
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    EXPECT_TRUE(form->close());
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#include "shell/module_command_line.h"
+#include "shell/setting_texts.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+SettingTexts Texts(const std::string &version) {
+    SettingTexts t;
+    t.host = "127.0.0.1";
+    t.version = version;
+    t.readCommunity = "pub lic";
+    t.writeCommunity = "pri\"vate";
+    t.port = "16100";
+    t.contextName = "";
+    t.contextEngineID = "800007";
+    t.securityModel = "3";
+    t.securityLevel = "3";
+    t.securityName = "admin";
+    t.authProtocol = "2";
+    t.privProtocol = "2";
+    t.authPassword = "auth pass";
+    t.privPassword = "privpass";
+    return t;
+}
+
+TEST(ModuleCommandLine, CommunitiesForV1AndV2c) {
+    EXPECT_EQ(BuildModuleCommandLine("/TRmon_Statistics", Texts("0")),
+              "Rmon /I127.0.0.1 /Rpub lic /Wpri\"vate /TRmon_Statistics");
+    EXPECT_EQ(BuildModuleCommandLine("/TVLan_Tp8021QStatic", Texts("1")),
+              "VLan /I127.0.0.1 /Rpub lic /Wpri\"vate /TVLan_Tp8021QStatic");
+}
+
+TEST(ModuleCommandLine, SecuritySettingsForV3EndWithTheContextName) {
+    EXPECT_EQ(BuildModuleCommandLine("/TLayer3_OSPF", Texts("3")),
+              "Layer3 /I127.0.0.1 /t16100 /v3 /d800007 /m3 /nadmin /l3 /a2 /p2 /Aauth pass /Pprivpass /c "
+              "/TLayer3_OSPF");
+}
+
+TEST(ModuleCommandLine, EachOptionIsOneArgument) {
+    const ModuleCommand command = BuildModuleCommand("/TBridge_Forwarding", Texts("0"));
+    EXPECT_EQ(command.program, "Bridge");
+    EXPECT_EQ(command.arguments, (std::vector<std::string>{"/I127.0.0.1", "/Rpub lic", "/Wpri\"vate",
+                                                           "/TBridge_Forwarding"}));
+    EXPECT_EQ(BuildModuleCommand("/TNoUnderscore", Texts("0")).program, "");
+}
+
+// A stand-in module program that records the arguments it was given, one per line.
+class LaunchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        QFile program(dir_.filePath("Rmon"));
+        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+        program.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args.tmp\"\n"
+                      "mv \"$(dirname \"$0\")/args.tmp\" \"$(dirname \"$0\")/args\"\n");
+        program.close();
+        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString WaitForArguments() {
+        QElapsedTimer clock;
+        clock.start();
+        QFile file(dir_.filePath("args"));
+        while (!file.exists() && clock.elapsed() < 10000) QThread::msleep(20);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(file.readAll());
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(LaunchTest, StartsTheProgramBesideTheModuleWithoutAShell) {
+    EXPECT_EQ(FindModuleProgram("Rmon", dir_.path()), dir_.filePath("Rmon"));
+    EXPECT_EQ(FindModuleProgram("NoSuchModule7400", dir_.path()), "");
+    LaunchModule("/TRmon_History", "", Texts("0"), dir_.path());
+    EXPECT_EQ(WaitForArguments(), "/I127.0.0.1\n/Rpub lic\n/Wpri\"vate\n/TRmon_History\n");
+}
+
+}  // namespace
