@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/request.h"
+
+#include <cstdint>
+#include <string>
+
+// One timed walk: rows read and the time it took.
+struct WalkTiming {
+    long rows = 0;
+    double milliseconds = 0;
+    double MicrosecondsPerRow() const { return rows > 0 ? milliseconds * 1000.0 / static_cast<double>(rows) : 0; }
+};
+
+// Walks the request's table step by step with synchronous requests.
+WalkTiming TimeSynchronousWalk(VdSNMPRequest &request);
+
+// Walks it with asynchronous requests completed through the event pump; raises when a step fails.
+WalkTiming TimeAsynchronousWalk(VdSNMPRequest &request);
+
+// Runs net-snmp's snmpwalk (v2c, numeric identifiers) over the same column.
+WalkTiming TimeSnmpwalk(std::uint16_t port, const std::string &community, const std::string &column);
