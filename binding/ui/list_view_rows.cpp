@@ -1,0 +1,104 @@
+#include "binding/ui/request2edits.h"
+
+#include "engine/coded_error.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kHeaderPadding = 16;
+// The exact value text of a cell: a cell shows its value as UTF-8, which need not survive the way
+// back for binary octets.
+constexpr int kValueRole = Qt::UserRole;
+
+}  // namespace
+
+void VdSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool toggle) {
+    QObject::disconnect(selectionConnection_);
+    listView_ = listView;
+    toggleEditors = toggle;
+    if (listView == nullptr) return;
+    listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listView->setAllColumnsShowFocus(true);
+    listView->setRootIsDecorated(false);
+    listView->setItemsExpandable(false);
+    listView->setUniformRowHeights(true);
+    // Cells framed like a grid.
+    listView->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
+                                           "border-bottom: 1px solid palette(mid); }"));
+    // Handlers connected earlier run first, as the list view's own selection handler did.
+    selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
+                                            [this] { SelectionChanged(); });
+    BuildColumns();
+}
+
+void VdSNMPRequest2Edits::SelectionChanged() {
+    const QList<QTreeWidgetItem *> selected = listView_->selectedItems();
+    if (selected.isEmpty()) return;
+    try {
+        OnItemSelected(listView_, selected.front(), true);
+    } catch (const CodedError &e) {
+        ShowError(e.message());
+    }
+}
+
+// Variables in column order: hidden columns first, then visible ones, each in list order.
+std::vector<int> VdSNMPRequest2Edits::ColumnOrder() const {
+    const VdSNMPVarList &list = request.list;
+    std::vector<int> order;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.IsHiddenColumn(i)) order.push_back(i);
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.IsColumn(i) && !list.IsHiddenColumn(i)) order.push_back(i);
+    return order;
+}
+
+void VdSNMPRequest2Edits::BuildColumns() {
+    if (!listView_) return;
+    const std::vector<int> order = ColumnOrder();
+    if (listView_->columnCount() >= static_cast<int>(order.size())) return;
+    QStringList captions;
+    for (int i : order) captions << ToQString(request.list.Item(i).label);
+    listView_->clear();
+    listView_->setColumnCount(0);
+    listView_->setHeaderLabels(captions);
+    QHeaderView *header = listView_->header();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    const QFontMetrics metrics(header->font());
+    for (int column = 0; column < static_cast<int>(order.size()); ++column) {
+        const bool hidden = request.list.IsHiddenColumn(order[static_cast<std::size_t>(column)]);
+        listView_->setColumnHidden(column, hidden);
+        if (!hidden) listView_->setColumnWidth(column, metrics.horizontalAdvance(captions[column]) + kHeaderPadding);
+    }
+}
+
+void VdSNMPRequest2Edits::AddRow() {
+    if (!listView_) return;
+    auto *row = new QTreeWidgetItem(listView_);
+    int column = 0;
+    for (int i : ColumnOrder()) {
+        const std::string &value = request.list.Item(i).value;
+        row->setText(column, ToQString(value));
+        row->setData(column++, kValueRole, QByteArray::fromStdString(value));
+    }
+}
+
+void VdSNMPRequest2Edits::ReadSelectedRow() {
+    if (!listView_) return;
+    const QList<QTreeWidgetItem *> selected = listView_->selectedItems();
+    if (selected.isEmpty()) return;
+    const QTreeWidgetItem *row = selected.front();
+    int column = 0;
+    for (int i : ColumnOrder()) {
+        if (column >= row->columnCount()) break;
+        // The exact text stands unless someone has put another text into the cell since.
+        const std::string exact = row->data(column, kValueRole).toByteArray().toStdString();
+        const QString shown = row->text(column++);
+        request.list.Item(i).value = shown == ToQString(exact) ? exact : FromQString(shown);
+    }
+}

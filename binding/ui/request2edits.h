@@ -1,0 +1,83 @@
+#pragma once
+
+#include "binding/ui/control_binding.h"
+#include "binding/ui/edit_constraint.h"
+#include "binding/ui/request2controls.h"
+
+#include <QMetaObject>
+#include <QPointer>
+#include <QTreeWidget>
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// The binding every editor uses: variables of the request's list on edit boxes, labels, drop-down
+// lists, radio groups and check boxes (whole values, fields of a raw value, or single bits), and
+// optionally a table in a list view whose selected row feeds the controls.
+class VdSNMPRequest2Edits : public VdSNMPRequest2Controls {
+public:
+    explicit VdSNMPRequest2Edits(QWidget *owner);
+    ~VdSNMPRequest2Edits() override;
+
+    // Bind calls; each appends one binding. Errors: -520 a choice control without an option list,
+    // -522 too few controls, -2 a bad input format, -12 a variable position outside the list.
+    void BindControl(int varIndex, std::size_t offset, std::uint32_t syntax, const VdOptionList *optionList,
+                     QWidget *control, QLineEdit *secondControl = nullptr);
+    void BindStaticText(int varIndex, QLabel *staticText);
+    void BindComboBox(int varIndex, QComboBox *comboBox);
+    void BindComboBoxPart(int varIndex, std::size_t offset, std::uint32_t syntax,
+                          const VdOptionList *optionList, QComboBox *comboBox);
+    void BindEdits(int varIndex, const std::string &format, const std::vector<QLineEdit *> &edits);
+    void BindEditsPart(int varIndex, std::size_t offset, std::uint32_t syntax, const VdOptionList *optionList,
+                       const std::string &format, const std::vector<QLineEdit *> &edits);
+    void BindPanel(int varIndex, const std::string &format, QWidget *panel);
+    // bitPositions: comma-separated bit numbers; check box k stands for the k-th of them.
+    void BindCheckBoxBits(int varIndex, const std::string &bitPositions, const std::vector<QCheckBox *> &checkBoxes);
+
+    void BindListView(QTreeWidget *listView, bool toggleEditors);
+    void Unbind(int varIndex);
+    void EnableControls(bool enable);
+    void SetMessageOwner(QWidget *window);
+
+    // One variable, or every variable when varIndex is negative.
+    void ValuesToControls(int varIndex);
+    void ControlsToValues(int varIndex);
+
+    void BuildColumns();
+    void AddRow();
+    void ReadSelectedRow();
+
+    // The list view's selection handler: a newly selected row goes into the list and the controls.
+    virtual void OnItemSelected(QTreeWidget *listView, QTreeWidgetItem *item, bool selected);
+
+    void OnGetBegin() override;
+    void OnGetResult() override;
+    void OnSetCollect() override;
+    void OnGetEnd() override;
+
+    const std::vector<ControlBinding> &bindings() const { return bindings_; }
+    QTreeWidget *listView() const { return listView_; }
+    VdEditConstraint &constraint() { return constraint_; }
+    bool toggleEditors = true;
+
+private:
+    void CheckVarIndex(int varIndex) const;
+    void BindEditBoxes(int varIndex, std::size_t offset, std::uint32_t syntax, const VdOptionList *optionList,
+                       const std::string &format, const std::vector<QLineEdit *> &edits, bool attach);
+    void ShowValue(const ControlBinding &binding, const VarItem &item);
+    std::string CollectPart(const ControlBinding &binding, const VarItem &item, const std::string &currentText,
+                            std::size_t rawLength);
+    void CollectVariable(int varIndex);
+    std::vector<int> ColumnOrder() const;
+    void SelectionChanged();
+
+    QPointer<QTreeWidget> listView_;
+    QMetaObject::Connection selectionConnection_;
+    std::vector<ControlBinding> bindings_;
+    VdEditConstraint constraint_;
+};

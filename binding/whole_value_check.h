@@ -1,0 +1,15 @@
+#pragma once
+
+#include "binding/edit_constraint_rules.h"  // IsReservedValueText
+
+#include <cstdint>
+#include <string>
+
+// Raises -518 when a text that stands for a whole value does not convert to its syntax: addresses
+// must be four dotted numbers from 0 to 255, and integers, counters, gauges and unsigned values
+// whole numbers within their syntax's range. The reserved texts "(NULL)" and "(NOTDONE)" pass.
+void CheckWholeValueText(const std::string &text, std::uint32_t syntax);
+
+// The reserved value texts: "(NULL)" (no value) and "(NOTDONE)" (a column whose walk has ended).
+inline const char *const kNotDoneText = "(NOTDONE)";
+inline const char *const kNullText = "(NULL)";
