@@ -1,10 +1,9 @@
 #include "shell/module_command_line.h"
 #include "shell/setting_texts.h"
 
-#include <QElapsedTimer>
-#include <QFile>
+#include "recording_program.h"
+
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -50,36 +49,13 @@ TEST(ModuleCommandLine, EachOptionIsOneArgument) {
     EXPECT_EQ(BuildModuleCommand("/TNoUnderscore", Texts("0")).program, "");
 }
 
-// A stand-in module program that records the arguments it was given, one per line.
-class LaunchTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        QFile program(dir_.filePath("Rmon"));
-        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
-        program.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args.tmp\"\n"
-                      "mv \"$(dirname \"$0\")/args.tmp\" \"$(dirname \"$0\")/args\"\n");
-        program.close();
-        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QString WaitForArguments() {
-        QElapsedTimer clock;
-        clock.start();
-        QFile file(dir_.filePath("args"));
-        while (!file.exists() && clock.elapsed() < 10000) QThread::msleep(20);
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return QString::fromUtf8(file.readAll());
-    }
-
-    QTemporaryDir dir_;
-};
-
-TEST_F(LaunchTest, StartsTheProgramBesideTheModuleWithoutAShell) {
-    EXPECT_EQ(FindModuleProgram("Rmon", dir_.path()), dir_.filePath("Rmon"));
-    EXPECT_EQ(FindModuleProgram("NoSuchModule7400", dir_.path()), "");
-    LaunchModule("/TRmon_History", "", Texts("0"), dir_.path());
-    EXPECT_EQ(WaitForArguments(), "/I127.0.0.1\n/Rpub lic\n/Wpri\"vate\n/TRmon_History\n");
+TEST(ModuleLaunch, StartsTheProgramBesideTheModuleWithoutAShell) {
+    QTemporaryDir dir;
+    WriteRecordingProgram(dir.path(), QStringLiteral("Rmon"));
+    EXPECT_EQ(FindModuleProgram("Rmon", dir.path()), dir.filePath("Rmon"));
+    EXPECT_EQ(FindModuleProgram("NoSuchModule7400", dir.path()), "");
+    LaunchModule("/TRmon_History", "", Texts("0"), dir.path());
+    EXPECT_EQ(WaitForRecordedArguments(dir.path()), "/I127.0.0.1\n/Rpub lic\n/Wpri\"vate\n/TRmon_History\n");
 }
 
 }  // namespace
