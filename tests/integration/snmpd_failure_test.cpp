@@ -30,23 +30,28 @@ protected:
 
 std::unique_ptr<SnmpdRunner> SnmpdFailures::agent_;
 
+// For v3 the first try is the library's discovery of the agent's engine: it times out the same way.
 TEST_F(SnmpdFailures, ClosedPortTimesOutAfterEveryTry) {
-    auto request = MakeRequest(kV2c, FreeUdpPort());
-    request->timeout = 20;
-    request->retries = 2;
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(CodeOf([&] { request->ReadStep(true); }), -405);
-    EXPECT_GE(clock.elapsed(), 550);   // three tries of 200 ms
-    EXPECT_LT(clock.elapsed(), 1500);
+    for (const Profile *profile : {&kV2c, &kV3Md5Des}) {
+        SCOPED_TRACE(profile->name);
+        auto request = MakeRequest(*profile, FreeUdpPort());
+        request->timeout = 20;
+        request->retries = 2;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(CodeOf([&] { request->ReadStep(true); }), -405);
+        EXPECT_GE(clock.elapsed(), 550);  // three tries of 200 ms
+        EXPECT_LT(clock.elapsed(), 1500);
 
-    AsyncWalk walk;
-    walk.request = request.get();
-    walk.Run();
-    EXPECT_EQ(walk.last.status, -405);
-    EXPECT_EQ(walk.last.message, "SNMP request timed out!");
-    EXPECT_TRUE(walk.last.finished);
-    EXPECT_TRUE(walk.rows.empty());
+        AsyncWalk walk;
+        walk.request = request.get();
+        walk.Run();
+        EXPECT_EQ(walk.last.status, -405);
+        EXPECT_EQ(walk.last.message, "SNMP request timed out!");
+        EXPECT_TRUE(walk.last.finished);
+        EXPECT_TRUE(walk.rows.empty());
+        EXPECT_EQ(request->pending, 0);
+    }
 }
 
 TEST_F(SnmpdFailures, WrongCommunityIsATimeOut) {
@@ -89,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     Security, SnmpdV3Failures,
     ::testing::Values(V3Failure{"UnknownUser", "nobody", "whateverPass", 2, -304},
                       V3Failure{"WrongPassPhrase", "md5des", "notThePassPhrase", 2, -308},
-                      V3Failure{"IdeaPrivacy", "md5des", "md5desAuthPass", 9, -313}),
+                      V3Failure{"IdeaPrivacy", "md5des", "md5desAuthPass", 9, -313},
+                      V3Failure{"PrivacyForUserWithout", "authonly", "authonlyPass", 2, -303}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(SnmpdFailures, IdeaIsRefusedBeforeAnythingIsSent) {

@@ -114,7 +114,7 @@ TEST_P(SnmpdReadWrite, AsynchronousWriteCompletesWithSuccess) {
     EXPECT_EQ(reader->list.Item(3).value, std::string("async ") + GetParam().name);
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, SnmpdReadWrite, ::testing::Values(kV1, kV2c, kV3Md5Des, kV3ShaAes),
+INSTANTIATE_TEST_SUITE_P(Versions, SnmpdReadWrite, ::testing::Values(kV1, kV2c, kV3Md5Des, kV3ShaAes, kV3AuthOnly),
                          [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace
