@@ -179,19 +179,21 @@ void VdSNMPRequest2Controls::SetCompleted(void *owner, const VdSNMPError &error,
 }
 
 void VdSNMPRequest2Controls::SetStepDone(const VdSNMPError &error) {
-    busy = false;
     if (error.status != 0) {
+        busy = false;
         OnSetError(error);
         if (setDone) setDone(*this, error);
         return;
     }
     try {
         OnSetEnd();
+        busy = false;
         lastOperation_ = SetOperation;
         if (HasStatusTarget()) ShowStatus(OkText());
         if (setDone) setDone(*this, error);
         ReloadTable();
     } catch (const CodedError &e) {
+        busy = false;
         ShowError(e.message());
     }
 }

@@ -136,6 +136,15 @@ TEST_F(InterfaceTable, AsynchronousWalkFillsRowsAndSelectionFeedsTheControls) {
     EXPECT_EQ(binding.request.list.Item(Descr).value, "Port 3");
 }
 
+TEST_F(InterfaceTable, WalkOfATableWithRowCreationKeepsTheEditorsEnabled) {
+    binding.request.list.kind = VdSNMPVarList::TableWithCreation;
+    binding.asyncMode = false;
+    binding.Get();
+    EXPECT_EQ(listView.topLevelItemCount(), 52);
+    EXPECT_TRUE(descr.isEnabled());
+    EXPECT_TRUE(admin.isEnabled());
+}
+
 TEST_F(InterfaceTable, SetOfTheSelectedRowWritesItsInstanceAndReadsTheTableAgain) {
     binding.asyncMode = false;
     binding.Get();

@@ -1,8 +1,10 @@
 #include "binding/multi_box_fields.h"
 #include "binding/option_list.h"
+#include "binding/ui/radio_group.h"
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
+#include "engine/value_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,6 +57,8 @@ TEST_F(ValueFields, MultiBoxRowsShowAndCollectEachSyntax) {
         {syntax::TimeTicks, 5, "1 day 2:03:04.05", {"1", "2", "3", "4", "5"}, "1 day 2:03:04.05"},
         {syntax::DateAndTime, 10, "2024-3-9,13:30:15.0,+2:0",
          {"2024", "3", "9", "13", "30", "15", "0", "+", "2", "0"}, "2024-3-9,13:30:15.0,+2:0"},
+        {syntax::LocalDateTime, 7, LocalDateTimeText(45000.5), {"2023", "3", "15", "12", "0", "0", "0"},
+         LocalDateTimeText(45000.5)},
         {syntax::MacAddress, 6, "(NOTDONE)", {"(NOTDONE)", "", "", "", "", ""}, "(NOTDONE)"},
     };
     for (const BoxCase &c : cases) {
@@ -175,6 +179,41 @@ TEST_F(ValueFields, DropDownWithPrefixOptionsKeepsTheRestInItsSecondControl) {
     combo.setCurrentIndex(0);
     binding.ControlsToValues(0);
     EXPECT_EQ(Value(), "1.3.6.1.6.3.10.1.1.2.7.1");
+}
+
+TEST_F(ValueFields, RadioGroupChoosesByLabelOrValue) {
+    static const OptionRecord kModes[] = {{1, "static"}, {2, "dhcp"}, {3, "bootp"}, {0, nullptr}};
+    static const VdOptionList kModeList(kModes, VdOptionList::Integer);
+    Use(syntax::Integer, "2");
+    VdRadioGroup group(&window);
+    group.setObjectName("RG_Mode");
+    binding.BindControl(0, 0, syntax::Integer, &kModeList, &group);
+    EXPECT_EQ(group.items(), QStringList({"static", "dhcp", "bootp"}));
+    binding.ValuesToControls(0);
+    EXPECT_EQ(group.itemIndex(), 1);
+    group.setItemIndex(2);
+    binding.ControlsToValues(0);
+    EXPECT_EQ(Value(), "3");
+}
+
+TEST_F(ValueFields, PanelRowBuildsItsOwnBoxesAndUnbindReleasesThem) {
+    Use(syntax::IpAddress, "192.168.0.1");
+    QWidget panel(&window);
+    panel.setObjectName("PN_Address");
+    binding.BindPanel(0, "%i{w30n0x255l3}.%i{w30n0x255l3}.%i{w30n0x255l3}.%i{w30n0x255l3}", &panel);
+    const QList<QLineEdit *> boxes = panel.findChildren<QLineEdit *>();
+    ASSERT_EQ(boxes.size(), 4);
+    binding.ValuesToControls(0);
+    const auto &controls = binding.bindings().back().controls;
+    EXPECT_EQ(qobject_cast<QLineEdit *>(controls[0].data())->text(), "192");
+    EXPECT_EQ(qobject_cast<QLineEdit *>(controls[3].data())->text(), "1");
+    qobject_cast<QLineEdit *>(controls[2].data())->setText("7");
+    binding.ControlsToValues(0);
+    EXPECT_EQ(Value(), "192.168.7.1");
+    EXPECT_TRUE(binding.constraint().IsAttached(boxes[0]));
+    binding.Unbind(0);
+    EXPECT_TRUE(binding.bindings().empty());
+    EXPECT_FALSE(binding.constraint().IsAttached(boxes[0]));
 }
 
 TEST(DateTimeNumber, SplitsAndJoinsDaysSince1899) {
