@@ -19,8 +19,10 @@ namespace {
 
 constexpr int kCannotCreateSession = 6;
 constexpr int kReadNextOnSingleValue = 10;
+constexpr int kSuffixTooShort = 14;
 constexpr int kBadKind = 15;
-constexpr int kNoSuchName = -102;
+constexpr int kNoSuchNameStatus = 2;
+constexpr int kNoSuchName = -100 - kNoSuchNameStatus;
 constexpr char kNotDone[] = "(NOTDONE)";
 
 [[noreturn]] void RaiseStatus(int status) {
@@ -253,7 +255,7 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
         if (!list.IsRequested(i)) continue;
         if (static_cast<std::size_t>(k) >= response.bindings.size()) {
             // Never read past the bindings the agent sent.
-            RaiseStatus(code == kNoSuchName ? 2 : snmp::status::InvalidPdu);
+            RaiseStatus(code == kNoSuchName ? kNoSuchNameStatus : snmp::status::InvalidPdu);
         }
         VarItem &item = list.Item(i);
         const snmp::VarBind &binding = response.bindings[static_cast<std::size_t>(k)];
@@ -262,7 +264,7 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
         if (code == kNoSuchName) {
             // An agent at the end of its view echoes the request.
             if (item.lastOid == returned) return StepEnd::EchoEnded;
-            RaiseStatus(2);
+            RaiseStatus(kNoSuchNameStatus);
         }
         if (WalkEnded(requested, item.lastOid, returned)) {
             ++ended;
@@ -291,7 +293,7 @@ void VdSNMPRequest::DecodeIndex(const std::string &suffix) {
     std::string rest = suffix;
     const int count = std::min(list.indexCount, list.Count());
     for (int i = 0; i < count; ++i) {
-        if (rest.empty()) throw catalogue::FrameworkError(14);
+        if (rest.empty()) throw catalogue::FrameworkError(kSuffixTooShort);
         if (!list.IsRequested(i)) list.Item(i).lastOid = BaseOid(i) + "." + rest;
         rest = DecodeIndexItem(i, rest);
     }

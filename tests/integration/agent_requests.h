@@ -3,6 +3,7 @@
 #include "engine/request.h"
 #include "support/snmpd_runner.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct Profile {
     int privProtocol;
     int securityLevel;
 };
+
+// Test names show the profile's name.
+inline void PrintTo(const Profile &profile, std::ostream *out) { *out << profile.name; }
 
 extern const Profile kV1;
 extern const Profile kV2c;

@@ -69,6 +69,8 @@ struct V3Failure {
     int code;
 };
 
+void PrintTo(const V3Failure &failure, std::ostream *out) { *out << failure.name; }
+
 class SnmpdV3Failures : public SnmpdFailures, public ::testing::WithParamInterface<V3Failure> {};
 
 TEST_P(SnmpdV3Failures, FailSynchronouslyAndAsynchronouslyWithTheirCode) {
