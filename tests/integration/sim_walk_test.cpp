@@ -2,6 +2,10 @@
 
 #include "support/sim_runner.h"
 
+#include "engine/event_pump.h"
+
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,6 +51,21 @@ TEST(SimulatorWalk, AgentThatRepeatsTheIdentifierEndsTheWalk) {
     EXPECT_EQ(walk.last.status, 0) << walk.last.message;
     EXPECT_TRUE(walk.last.finished);
     EXPECT_EQ(walk.rows.size(), 1u);
+}
+
+// Each answer is handled when its datagram arrives, not at the next 20 ms tick of the pump.
+TEST(SimulatorWalk, AsynchronousWalkIsNotPacedByThePumpTick) {
+    constexpr int kRows = 400;
+    SimRunner sim({"--fill", "1.3.6.1.2.1.2.2=" + QString::number(kRows)});
+    auto request = SimRequest(sim, kV2c, InterfaceTable());
+    AsyncWalk walk;
+    walk.request = request.get();
+    QElapsedTimer clock;
+    clock.start();
+    walk.Run();
+    EXPECT_EQ(walk.last.status, 0) << walk.last.message;
+    EXPECT_GE(walk.rows.size(), static_cast<std::size_t>(kRows));
+    EXPECT_LT(clock.elapsed(), kRows * _SnmpEventProcessor::kIntervalMs / 4);
 }
 
 }  // namespace
