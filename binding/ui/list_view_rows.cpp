@@ -60,7 +60,10 @@ std::vector<int> VdSNMPRequest2Edits::ColumnOrder() const {
 void VdSNMPRequest2Edits::BuildColumns() {
     if (!listView_) return;
     const std::vector<int> order = ColumnOrder();
-    if (listView_->columnCount() >= static_cast<int>(order.size())) return;
+    // A fresh QTreeWidget shows one default column headed "1"; it counts as no column at all.
+    int existing = listView_->columnCount();
+    if (existing == 1 && listView_->headerItem()->text(0) == QStringLiteral("1")) existing = 0;
+    if (existing >= static_cast<int>(order.size())) return;
     QStringList captions;
     for (int i : order) captions << ToQString(request.list.Item(i).label);
     listView_->clear();

@@ -52,6 +52,7 @@ void VdSNMPRequest2Leds::SetLayout(int mode, int pairStart) {
 
 void VdSNMPRequest2Leds::StartPolling(int interval) {
     pollTimer_->start(interval * 10);
+    if (!blinkTimer_->isActive()) blinkTimer_->start(kBlinkInterval);  // stopped by an earlier StopPolling
     try {
         Get();
     } catch (const CodedError &) {

@@ -167,6 +167,10 @@ TEST_F(FrontPanel, ResetAndStopPaintEveryLedOff) {
     EXPECT_EQ(Shape(0), kBlack);
     EXPECT_EQ(Shape(1), kBlack);
     EXPECT_FALSE(leds.blinkTimer().isActive());
+    leds.request.alive = false;  // polls without traffic
+    leds.StartPolling(300);
+    EXPECT_TRUE(leds.blinkTimer().isActive());
+    leds.StopPolling();
     EXPECT_THROW(leds.AddLedRow(0, "3,,5", kPorts, &panel, 0, 7, 0, 6, 6), CodedError);
     EXPECT_THROW(leds.AddLedRow(0, "3", kPorts, &panel, 0, 7, 1, 6, 6), CodedError);  // not a rectangle
 }
@@ -188,6 +192,19 @@ TEST_F(FrontPanel, PollsTheDeviceAndShowsItsStatus) {
     EXPECT_EQ(leds.request.list.Item(0).value.size(), 107u);
     EXPECT_EQ(leds.leds()[0].colour, kGreen);
     EXPECT_EQ(leds.leds()[1].colour, kGreen);
+}
+
+TEST_F(FrontPanel, ErrorWhilePaintingAResultEndsTheGetInTheStatusLine) {
+    UseDevice(leds.request);
+    leds.AddLedRow(0, "200", kPortsStrict, &panel, 20, 7, VdSNMPRequest2Leds::kRectangle, 6, 6);
+    QLabel status;
+    leds.SetStatusTarget(&status);
+    MessageBox::reset();
+    leds.Get();
+    ASSERT_TRUE(WaitFor([&] { return !leds.busy; }));
+    EXPECT_EQ(status.text().toStdString().rfind("Get: " + catalogue::Text(Catalogue::VdSnmp, 19) + ". Receive at ", 0), 0u)
+        << status.text().toStdString();
+    EXPECT_EQ(MessageBox::shownCount(), 0);
 }
 
 TEST_F(FrontPanel, DeviceErrorResetsTheLedsIntoTheStatusLineWithoutAMessageBox) {

@@ -69,6 +69,16 @@ private:
     }
 };
 
+TEST(ListViewColumns, FreshListViewGetsTheCaptionOfASingleColumn) {
+    QWidget window;
+    VdSNMPRequest2Edits binding(&window);
+    binding.request.list.AddItem("1.3.6.1.2.1.2.2.1.2", "Description", syntax::DisplayString, access_bit::Readable);
+    QTreeWidget listView(&window);
+    binding.BindListView(&listView, false);
+    ASSERT_EQ(listView.columnCount(), 1);
+    EXPECT_EQ(listView.headerItem()->text(0), "Description");
+}
+
 class InterfaceTable : public ::testing::Test {
 protected:
     void SetUp() override {
