@@ -41,7 +41,7 @@ TEST_F(SnmpdFailures, ClosedPortTimesOutAfterEveryTry) {
         clock.start();
         EXPECT_EQ(CodeOf([&] { request->ReadStep(true); }), -405);
         EXPECT_GE(clock.elapsed(), 550);  // three tries of 200 ms
-        EXPECT_LT(clock.elapsed(), 1500);
+        EXPECT_LT(clock.elapsed(), 2500);
 
         AsyncWalk walk;
         walk.request = request.get();
