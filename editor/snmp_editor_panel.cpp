@@ -88,25 +88,29 @@ bool TSNMPEditorPanel::MulticastRowsAcceptable() {
 
 void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
     if (editsPanel->multicastRangeMode && !MulticastRowsAcceptable()) return;
-    bool emptyItem = false;
+    VdSNMPVarList &list = binding_->request.list;
+    // Empty items are found before anything is collected: an empty index or address must be
+    // reported as such, not as a value the collector cannot convert.
+    for (int i = 0; i < editsPanel->RowCount(); ++i) {
+        const bool excluded =
+            !editsPanel->Row(i).checkBox->isChecked() || (list.Item(i).access & access_bit::Excluded) != 0;
+        if (!excluded && editsPanel->RowIsEmpty(i)) {
+            MessageBox::Ok(this, QStringLiteral("Warning"), QStringLiteral("Some items are empty!"));
+            return;
+        }
+    }
     {
         // Mode, exclusion marks and access bits come back however the action ends.
         BindingStateGuard guard(*binding_);
         ExchangeScope scope(binding_);
-        VdSNMPVarList &list = binding_->request.list;
         try {
             binding_->OnSetCollect();
-            for (int i = 0; i < editsPanel->RowCount(); ++i) {
+            for (int i = 0; i < editsPanel->RowCount(); ++i)
                 if (!editsPanel->Row(i).checkBox->isChecked()) list.Item(i).access |= access_bit::Excluded;
-                if ((list.Item(i).access & access_bit::Excluded) == 0 && editsPanel->RowIsEmpty(i)) emptyItem = true;
-            }
-            if (emptyItem)
-                MessageBox::Ok(this, QStringLiteral("Warning"), QStringLiteral("Some items are empty!"));
-            else
-                binding_->Set(false, false, "");
+            binding_->Set(false, false, "");
         } catch (const CodedError &e) {
             binding_->ShowStatus(e.message());
         }
     }
-    if (!emptyItem && sender != nullptr && sender->property("tag").toInt() == 1) sender->window()->close();
+    if (sender != nullptr && sender->property("tag").toInt() == 1) sender->window()->close();
 }

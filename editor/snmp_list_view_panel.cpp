@@ -60,6 +60,14 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, VdSNMPRequest2Edits *bin
     SetContent(listPanel);
 }
 
+TSNMPListViewPanel::~TSNMPListViewPanel() {
+    // The list view goes with the child widgets, after this part of the panel is gone.
+    QTreeWidget *list = listPanel->listView;
+    list->model()->disconnect(this);
+    list->disconnect(this);
+    list->viewport()->removeEventFilter(this);
+}
+
 void TSNMPListViewPanel::CheckStatusRow(int index, const std::string &value, const char *error) const {
     const auto *combo = index >= 0 && index < editsPanel->RowCount()
                             ? qobject_cast<const QComboBox *>(editsPanel->Row(index).editor)

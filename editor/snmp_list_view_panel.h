@@ -17,6 +17,7 @@ public:
     using Notification = std::function<void(QPushButton *)>;
 
     TSNMPListViewPanel(QWidget *parent, VdSNMPRequest2Edits *binding);
+    ~TSNMPListViewPanel() override;
 
     void SetAddStatus(int index, const std::string &value);
     void SetDeleteStatus(int index, const std::string &value);

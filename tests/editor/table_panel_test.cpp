@@ -1,0 +1,233 @@
+// A table window against the simulator's IP-MAC binding table: walk, Add, Edit and Delete.
+#include "binding/ui/message_box.h"
+#include "editor/config_form.h"
+#include "editor/ctrl_btn_panel.h"
+#include "editor/edits_panel.h"
+#include "editor/list_view_panel.h"
+#include "editor/msg_panel.h"
+#include "editor/snmp_list_view_panel.h"
+#include "editor_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace editor_test;
+
+namespace {
+
+const std::string kNewRow = "10.1.2.3";
+
+class TablePanel : public EditorTest {
+protected:
+    void Open(int addIndex, const std::string &addValue, int deleteIndex, const std::string &deleteValue) {
+        form = std::make_unique<TConfigForm>();
+        form->setWindowTitle("IP-MAC Binding 127.0.0.1");
+        auto binding = BindingTable(form.get());
+        raw = binding.get();
+        panel = form->SetListViewPanel(std::move(binding), addIndex, addValue, deleteIndex, deleteValue);
+        list = panel->listPanel->listView;
+        form->show();
+        ASSERT_TRUE(WaitUntil([this] { return !raw->busy && list->topLevelItemCount() > 0; }));
+    }
+    void OpenWithStatuses() { Open(Status, "createAndGo", Status, "destroy"); }
+
+    QTreeWidgetItem *RowOf(const std::string &ip) {
+        const QList<QTreeWidgetItem *> found = list->findItems(QString::fromStdString(ip), Qt::MatchExactly, 0);
+        return found.isEmpty() ? nullptr : found.front();
+    }
+    QPushButton *Button(QPushButton *TCtrlBtnPanel::*which) { return panel->buttons()->*which; }
+    QLineEdit *GridEdit(int i) { return qobject_cast<QLineEdit *>(panel->editsPanel->Row(i).editor); }
+    QComboBox *StatusCombo() { return qobject_cast<QComboBox *>(panel->editsPanel->Row(Status).editor); }
+    std::string Column(const std::string &ip, int column, std::uint32_t syntax) {
+        return AgentValue(kBindingEntry + "." + std::to_string(column) + "." + ip, syntax);
+    }
+    // Creates the row through the Add dialog, with a MAC address and mode 2.
+    void AddRow(const std::string &ip) {
+        WhenModal("AddDialog", [this, ip](QWidget *dialog) {
+            SaveScreen(dialog, "add-dialog");
+            addCaption = dialog->windowTitle();
+            GridEdit(IpIndex)->setText(QString::fromStdString(ip));
+            GridEdit(Mac)->setText("00AABBCCDDEE");
+            GridEdit(Mode)->setText("2");
+            panel->editsPanel->CheckRow(Mac);
+            panel->editsPanel->CheckRow(Mode);
+            auto *set = dialog->findChild<QPushButton *>("SetCheckedButton");
+            QTest::mouseClick(set, Qt::LeftButton);
+        });
+        QTest::mouseClick(Button(&TCtrlBtnPanel::AddButton), Qt::LeftButton);
+    }
+
+    std::unique_ptr<TConfigForm> form;
+    VdSNMPRequest2Edits *raw = nullptr;
+    TSNMPListViewPanel *panel = nullptr;
+    QTreeWidget *list = nullptr;
+    QString addCaption;
+};
+
+TEST_F(TablePanel, TheWalkFillsTheListAndTheButtonsFollowTheSelection) {
+    OpenWithStatuses();
+    SaveScreen(form.get(), "table-window");
+    const int rows = list->topLevelItemCount();
+    EXPECT_GE(rows, 2);
+    EXPECT_EQ(Button(&TCtrlBtnPanel::RefreshButton)->isHidden(), false);
+    EXPECT_EQ(panel->buttons()->SamplesCount->text(), QString::number(rows));
+    EXPECT_FALSE(Button(&TCtrlBtnPanel::AddButton)->isHidden());
+    EXPECT_FALSE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
+    EXPECT_FALSE(Button(&TCtrlBtnPanel::DeleteButton)->isEnabled());
+    EXPECT_TRUE(Button(&TCtrlBtnPanel::SetCheckedButton)->isHidden());
+
+    list->setCurrentItem(RowOf("10.90.90.10"));
+    EXPECT_TRUE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
+    EXPECT_TRUE(Button(&TCtrlBtnPanel::DeleteButton)->isEnabled());
+    EXPECT_EQ(GridEdit(Mac)->text(), "00112233440A");
+
+    const QString hint = panel->RowHint(RowOf("10.90.90.10"));
+    EXPECT_EQ(hint.count('\n'), list->columnCount());
+    EXPECT_TRUE(hint.startsWith("IP Address"));
+    // Shorter captions are padded with one tab per missing character.
+    EXPECT_TRUE(hint.contains("MAC Address  00112233440A\n")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains("\nStatus\t\t\t\t\t  active\n")) << hint.toStdString();
+
+    list->clearSelection();
+    EXPECT_FALSE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
+    EXPECT_TRUE(GridEdit(Mac)->text().isEmpty());
+}
+
+TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
+    OpenWithStatuses();
+    const int rowsBefore = list->topLevelItemCount();
+
+    const unsigned setsBeforeAdd = AgentSetCount();
+    AddRow(kNewRow);
+    EXPECT_EQ(addCaption, "IP-MAC Binding 127.0.0.1 (Add)");
+    EXPECT_EQ(AgentSetCount(), setsBeforeAdd + 1);
+    EXPECT_EQ(Column(kNewRow, 3, syntax::Integer), "1");  // createAndGo made it active
+    EXPECT_EQ(Column(kNewRow, 2, syntax::MacAddress), "00AABBCCDDEE");
+    EXPECT_EQ(Column(kNewRow, 6, syntax::Integer), "2");
+    ASSERT_TRUE(WaitUntil([this] { return !raw->busy && RowOf(kNewRow) != nullptr; }));  // read again
+    EXPECT_EQ(list->topLevelItemCount(), rowsBefore + 1);
+    EXPECT_TRUE(raw->asyncMode);
+
+    // Edit: the status drop-down offers neither creation nor destruction meanwhile.
+    list->setCurrentItem(RowOf(kNewRow));
+    QStringList offered;
+    WhenModal("EditDialog", [&](QWidget *dialog) {
+        for (int k = 0; k < StatusCombo()->count(); ++k) offered << StatusCombo()->itemText(k);
+        EXPECT_FALSE(GridEdit(Mac)->isReadOnly());
+        EXPECT_TRUE(GridEdit(IpIndex)->isReadOnly());
+        EXPECT_EQ(GridEdit(Mode)->width(), 200);
+        GridEdit(Mode)->setText("3");
+        QTest::mouseClick(panel->editsPanel->Row(Mode).checkBox, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+    });
+    const unsigned setsBeforeEdit = AgentSetCount();
+    QTest::mouseClick(Button(&TCtrlBtnPanel::EditButton), Qt::LeftButton);
+    EXPECT_EQ(offered, QStringList{"active"});
+    EXPECT_EQ(AgentSetCount(), setsBeforeEdit + 1);
+    EXPECT_EQ(Column(kNewRow, 6, syntax::Integer), "3");
+    ASSERT_TRUE(WaitUntil([this] { return !raw->busy && RowOf(kNewRow) != nullptr; }));
+    EXPECT_EQ(Column(kNewRow, 2, syntax::MacAddress), "00AABBCCDDEE");
+    QStringList restored;
+    for (int k = 0; k < StatusCombo()->count(); ++k) restored << StatusCombo()->itemText(k);
+    EXPECT_EQ(restored, (QStringList{"active", "createAndGo", "destroy"}));
+
+    // Delete answered No sends nothing; Yes destroys the row with one SET.
+    list->setCurrentItem(RowOf(kNewRow));
+    const unsigned setsBeforeDelete = AgentSetCount();
+    MessageBox::setNextAnswer(QMessageBox::No);
+    QTest::mouseClick(Button(&TCtrlBtnPanel::DeleteButton), Qt::LeftButton);
+    EXPECT_EQ(MessageBox::lastText(), "Are you sure to delete ?");
+    EXPECT_EQ(MessageBox::lastCaption(), "Delete");
+    EXPECT_EQ(AgentSetCount(), setsBeforeDelete);
+
+    const std::vector<std::uint32_t> accessBefore = [this] {
+        std::vector<std::uint32_t> bits;
+        for (int i = 0; i < raw->request.list.Count(); ++i) bits.push_back(raw->request.list.Item(i).access);
+        return bits;
+    }();
+    list->setCurrentItem(RowOf(kNewRow));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QTest::mouseClick(Button(&TCtrlBtnPanel::DeleteButton), Qt::LeftButton);
+    EXPECT_EQ(AgentSetCount(), setsBeforeDelete + 1);
+    EXPECT_EQ(RowOf(kNewRow), nullptr);  // read again before the action ended
+    EXPECT_EQ(list->topLevelItemCount(), rowsBefore);
+    EXPECT_TRUE(raw->asyncMode);
+    for (int i = 0; i < raw->request.list.Count(); ++i)
+        EXPECT_EQ(raw->request.list.Item(i).access, accessBefore[static_cast<std::size_t>(i)]) << i;
+}
+
+TEST_F(TablePanel, TheAddDialogPresetsTheIndexAndStatusRows) {
+    OpenWithStatuses();
+    bool indexEditable = false, indexCheckLocked = false, statusLocked = false;
+    QString statusShown;
+    WhenModal("AddDialog", [&](QWidget *dialog) {
+        const UISnmpVar &index = panel->editsPanel->Row(IpIndex);
+        indexEditable = !GridEdit(IpIndex)->isReadOnly();
+        indexCheckLocked = index.checkBox->isChecked() && !index.checkBox->isEnabled();
+        statusLocked = !StatusCombo()->isEnabled() && panel->editsPanel->Row(Status).checkBox->isChecked();
+        statusShown = StatusCombo()->currentText();
+        QTest::mouseClick(dialog->findChild<QPushButton *>("CloseButton"), Qt::LeftButton);
+    });
+    const unsigned setsBefore = AgentSetCount();
+    QTest::mouseClick(Button(&TCtrlBtnPanel::AddButton), Qt::LeftButton);
+    EXPECT_TRUE(indexEditable);
+    EXPECT_TRUE(indexCheckLocked);
+    EXPECT_TRUE(statusLocked);
+    EXPECT_EQ(statusShown, "createAndGo");
+    EXPECT_EQ(AgentSetCount(), setsBefore);
+    // The grid is back, hidden, in the table panel.
+    EXPECT_EQ(panel->editsPanel->parentWidget(), panel->contentArea());
+    EXPECT_TRUE(panel->editsPanel->isHidden());
+}
+
+TEST_F(TablePanel, AnEmptyIndexIsRefusedAndTheDialogStaysOpen) {
+    OpenWithStatuses();
+    bool stillOpen = false;
+    WhenModal("AddDialog", [&](QWidget *dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+        stillOpen = dialog->isVisible();
+        dialog->close();
+    });
+    const unsigned setsBefore = AgentSetCount();
+    QTest::mouseClick(Button(&TCtrlBtnPanel::AddButton), Qt::LeftButton);
+    EXPECT_EQ(MessageBox::lastText(), "Some items are empty!");
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(AgentSetCount(), setsBefore);
+}
+
+TEST_F(TablePanel, WithoutStatusesThereIsNoAddOrDeleteAndNoEditOpensNothing) {
+    Open(-1, "", -1, "");
+    EXPECT_TRUE(Button(&TCtrlBtnPanel::AddButton)->isHidden());
+    EXPECT_TRUE(Button(&TCtrlBtnPanel::DeleteButton)->isHidden());
+    panel->noEdit = true;
+    QTreeWidgetItem *row = RowOf("10.90.90.10");
+    list->setCurrentItem(row);
+    EXPECT_FALSE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
+    bool opened = false;
+    WhenModal("EditDialog", [&](QWidget *dialog) {
+        opened = true;
+        dialog->close();
+    });
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
+    QTest::qWait(100);
+    EXPECT_FALSE(opened);
+}
+
+TEST_F(TablePanel, AStatusValueTheRowDoesNotOfferIsRejected) {
+    QWidget owner;
+    TConfigForm form;
+    try {
+        form.SetListViewPanel(BindingTable(&form), Status, "createAndWait", -1, "");
+        ADD_FAILURE() << "an unknown add status was taken";
+    } catch (const CodedError &e) {
+        EXPECT_EQ(e.message(), "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:createAndWait");
+    }
+}
+
+}  // namespace
