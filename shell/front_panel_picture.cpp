@@ -69,7 +69,7 @@ void DrawChassis(QPainter &p) {
 }
 
 void DrawSystemZone(QPainter &p) {
-    DrawCaption(p, QRect(6, 88, 76, 22), QStringLiteral("QSW-7400"), 12,
+    DrawCaption(p, QRect(14, 90, 70, 20), QStringLiteral("QSW-7400"), 12,
                 Qt::AlignLeft | Qt::AlignVCenter);
     const struct {
         int y;
