@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QPalette>
 #include <QTreeWidget>
 
 namespace {
@@ -27,6 +28,12 @@ void VdSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool toggle) {
     listView->setRootIsDecorated(false);
     listView->setItemsExpandable(false);
     listView->setUniformRowHeights(true);
+    // The selected row stays as visible when the focus moves to the editors.
+    QPalette palette = listView->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    listView->setPalette(palette);
     // Cells framed like a grid.
     listView->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
                                            "border-bottom: 1px solid palette(mid); }"));
