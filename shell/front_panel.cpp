@@ -5,6 +5,7 @@
 #include "engine/coded_error.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 
@@ -82,5 +83,5 @@ FrontPanel::FrontPanel(QWidget *owner, const LedHolders &holders, QLabel *status
 FrontPanel::~FrontPanel() {
     binding_->StopPolling();
     binding_->request.alive = false;
-    while (binding_->busy) QCoreApplication::processEvents();
+    while (binding_->busy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

@@ -5,6 +5,8 @@
 #include "shell/front_panel.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 
@@ -125,6 +127,25 @@ TEST_F(MainFormTest, ASilentDeviceTurnsTheLedsBlackAndPollingGoesOn) {
     EXPECT_TRUE(form->statusPanel()->text().contains("timed out")) << form->statusPanel()->text().toStdString();
     EXPECT_TRUE(form->frontPanel()->binding().pollTimer().isActive());
     for (const auto &led : form->frontPanel()->binding().leds()) EXPECT_EQ(led.colour, kBlack);
+}
+
+TEST_F(MainFormTest, MessagesComeFromTheCataloguesBesideTheModule) {
+    const QString module = LocalLayout();
+    QDir().mkpath(module + "/errMSg");
+    QFile original(QStringLiteral(QSW_SOURCE_DIR "/catalogues/snmpclass.err"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QByteArray texts = original.readAll();
+    texts.replace("SNMP request timed out!", "The switch did not answer.");
+    QFile replaced(module + "/errMSg/snmpclass.err");
+    ASSERT_TRUE(replaced.open(QIODevice::WriteOnly));
+    replaced.write(texts);
+    replaced.close();
+
+    sim_.stop();
+    auto form = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, module);
+    ASSERT_TRUE(form->isReady());  // a silent device is no reason not to start
+    EXPECT_EQ(form->statusPanel()->text(), "The switch did not answer.");  // the start-up RMON read
+    EXPECT_TRUE(form->frontPanel()->binding().pollTimer().isActive());
 }
 
 TEST_F(MainFormTest, ClosingAsksFirst) {
