@@ -82,9 +82,14 @@ void VdSNMPRequest2Edits::ValuesToControls(int varIndex) {
 void VdSNMPRequest2Edits::ShowValue(const ControlBinding &binding, const VarItem &item) {
     QWidget *control = binding.controls.front().data();
     if (control == nullptr) return;  // its window is gone
+    const ControlClass cls = ClassOf(control);
     std::string text = item.options ? item.options->ValueOf(item.value) : item.value;
-    std::string raw;  // a placeholder has no bytes, and every field of it shows the placeholder
-    if (!IsReservedValueText(item.value)) {
+    // Bytes are needed for fields, bits and octet boxes only, so a whole value shown as text (an
+    // empty date, say) never has to convert. A placeholder has no bytes: its fields show it as is.
+    const bool needsBytes = !binding.CoversWholeValue(item) || binding.bitPositions ||
+                            (cls == ControlClass::Edit && binding.controls.size() > 1);
+    std::string raw;
+    if (needsBytes && !IsReservedValueText(item.value)) {
         raw = TextToRaw(text, item.syntax);
         if (!binding.CoversWholeValue(item)) {
             raw = ExtractPart(raw, binding.offset, binding.syntax);
@@ -93,7 +98,6 @@ void VdSNMPRequest2Edits::ShowValue(const ControlBinding &binding, const VarItem
     }
     const VdOptionList *options = binding.EffectiveOptions(item);
     if (options != nullptr) text = options->LabelOf(text);
-    const ControlClass cls = ClassOf(control);
     if ((cls == ControlClass::ComboBox || cls == ControlClass::RadioGroup) && options == nullptr)
         throw catalogue::FrameworkError(20);
 

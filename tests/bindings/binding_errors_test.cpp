@@ -106,10 +106,16 @@ TEST_F(BindingErrors, EachIsRaisedWithItsCatalogueTextAndLeavesTheBindingUsable)
              b.BindControl(Octets, 1, syntax::UInt16, nullptr, &label);
              b.ValuesToControls(Octets);
          }},
-        {"unknown syntax", -511,
+        {"field of an unknown syntax", -511,
          [&](auto &b, auto &) {
-             b.BindControl(Unknown, 0, 99, nullptr, &label);
-             b.ValuesToControls(Unknown);
+             b.Unbind(Octets);
+             b.BindControl(Octets, 0, 99, nullptr, &label);
+             b.ValuesToControls(Octets);
+         }},
+        {"variable of an unknown syntax collected", -511,
+         [&](auto &b, auto &) {
+             b.BindStaticText(Unknown, &label);
+             b.ControlsToValues(Unknown);
          }},
         {"bad input format", -2, [&](auto &b, auto &) { b.BindEdits(Number, "%q", {Edit()}); }},
         {"format without a field", -2, [&](auto &b, auto &) { b.BindEdits(Number, "abc", {Edit()}); }},

@@ -78,6 +78,15 @@ TEST_F(ValueFields, MultiBoxRowsShowAndCollectEachSyntax) {
     }
 }
 
+TEST_F(ValueFields, WholeValueShownAsTextNeedsNoBytes) {
+    Use(syntax::DateAndTime, "");  // a cleared row
+    QLineEdit &edit = *Boxes(1)[0];
+    edit.setText("old");
+    binding.BindEdits(0, "%s", {&edit});
+    binding.ValuesToControls(0);
+    EXPECT_EQ(edit.text(), "");
+}
+
 TEST_F(ValueFields, NullKeepsAddressBoxesAndFieldsOutOfRangeAreRefused) {
     Use(syntax::IpAddress, "(NULL)");
     const std::vector<QLineEdit *> boxes = Boxes(4);
