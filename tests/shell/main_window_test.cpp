@@ -3,6 +3,7 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2leds.h"
 #include "shell/front_panel.h"
+#include "shell/module_command_line.h"
 
 #include <QAction>
 #include <QDir>
@@ -74,6 +75,10 @@ TEST_F(MainFormTest, HostNamesAreShownAsTheirAddressAndTheV3MenusFollowTheVersio
     // The front panel is read over SNMPv3 with the user's keys.
     EXPECT_TRUE(WaitFor([&] { return Painted(*form); })) << form->statusPanel()->text().toStdString();
     EXPECT_EQ(form->rmonStateText()->text(), "enabled");
+    // Sibling modules are handed the same settings, pass phrases included, and no communities.
+    EXPECT_EQ(BuildModuleCommandLine("/TRmon_Statistics", form->settingTexts()),
+              "Rmon /I127.0.0.1 /t" + std::to_string(sim_.port()) +
+                  " /v3 /d /m3 /nmd5des /l3 /a2 /p2 /Amd5despass /Pmd5desprivpass /c /TRmon_Statistics");
 }
 
 TEST_F(MainFormTest, FailedStartUpsSayWhyAndSendNothing) {
