@@ -144,12 +144,7 @@ void TConfigForm::RefreshCurrent() {
     chosen->request.alive = true;
     // A walk still in flight on this page goes on; a second one must not start over it.
     if (chosen->busy) return;
-    ExchangeScope scope(chosen);
-    try {
-        chosen->Get();
-    } catch (const CodedError &e) {
-        chosen->ShowStatus(e.message());
-    }
+    ExchangeScope::Get(chosen);
 }
 
 bool TConfigForm::event(QEvent *e) {

@@ -1,5 +1,7 @@
 #include "editor/exchange_scope.h"
 
+#include "binding/ui/request2controls.h"
+#include "engine/coded_error.h"
 #include "engine/event_pump.h"
 
 #include <map>
@@ -22,4 +24,13 @@ ExchangeScope::~ExchangeScope() {
 
 bool ExchangeScope::Running(const VdSNMPRequest2Controls *binding) {
     return Depths().count(binding) != 0 || EventProcessor.IsProcessing();
+}
+
+void ExchangeScope::Get(VdSNMPRequest2Controls *binding) {
+    ExchangeScope scope(binding);
+    try {
+        binding->Get();
+    } catch (const CodedError &e) {
+        binding->ShowStatus(e.message());
+    }
 }

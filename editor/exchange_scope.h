@@ -16,6 +16,9 @@ public:
     // or a completion being delivered by the event pump.
     static bool Running(const VdSNMPRequest2Controls *binding);
 
+    // Runs the binding's get inside a scope; an error it raises becomes the binding's status line.
+    static void Get(VdSNMPRequest2Controls *binding);
+
 private:
     const VdSNMPRequest2Controls *binding_;
 };

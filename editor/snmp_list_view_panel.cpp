@@ -68,28 +68,27 @@ TSNMPListViewPanel::~TSNMPListViewPanel() {
     list->viewport()->removeEventFilter(this);
 }
 
-void TSNMPListViewPanel::CheckStatusRow(int index, const std::string &value, const char *error) const {
+void TSNMPListViewPanel::SetStatus(int index, const std::string &value, const char *error, int &statusIndex,
+                                   std::string &statusValue, QPushButton *button) {
     const auto *combo = index >= 0 && index < editsPanel->RowCount()
                             ? qobject_cast<const QComboBox *>(editsPanel->Row(index).editor)
                             : nullptr;
     if (combo == nullptr || combo->findText(ToQString(value), Qt::MatchExactly) < 0)
         RaiseEditorError(std::string(error) + value);
+    statusIndex = index;
+    statusValue = value;
+    button->show();
+    buttons_->LayoutButtons();
 }
 
 void TSNMPListViewPanel::SetAddStatus(int index, const std::string &value) {
-    CheckStatusRow(index, value, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:");
-    listPanel->addIndex = index;
-    listPanel->addValue = value;
-    buttons_->AddButton->show();
-    buttons_->LayoutButtons();
+    SetStatus(index, value, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:", listPanel->addIndex,
+              listPanel->addValue, buttons_->AddButton);
 }
 
 void TSNMPListViewPanel::SetDeleteStatus(int index, const std::string &value) {
-    CheckStatusRow(index, value, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:");
-    listPanel->deleteIndex = index;
-    listPanel->deleteValue = value;
-    buttons_->DeleteButton->show();
-    buttons_->LayoutButtons();
+    SetStatus(index, value, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:", listPanel->deleteIndex,
+              listPanel->deleteValue, buttons_->DeleteButton);
 }
 
 void TSNMPListViewPanel::RefreshTable() {

@@ -50,7 +50,9 @@ private:
     void LendEditsPanel(QDialog *dialog, TSNMPPanel *frame);
     void ReturnEditsPanel(QDialog *dialog);
     QString OwnCaption() const;
-    void CheckStatusRow(int index, const std::string &value, const char *error) const;
+    // Takes a row-status value after checking that the row's drop-down offers it.
+    void SetStatus(int index, const std::string &value, const char *error, int &statusIndex, std::string &statusValue,
+                   QPushButton *button);
 
     bool selectingInternally_ = false;
 };

@@ -1,7 +1,6 @@
 #include "editor/snmp_panel.h"
 
 #include "binding/ui/message_box.h"
-#include "engine/coded_error.h"
 #include "binding/ui/request2edits.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/exchange_scope.h"
@@ -58,14 +57,7 @@ TSNMPPanel::TSNMPPanel(QWidget *parent, TMsgPanel *sharedMessages, VdSNMPRequest
     connect(buttons_->CloseButton, &QPushButton::clicked, this, [this] { CloseOwningForm(); });
 }
 
-void TSNMPPanel::Refresh() {
-    ExchangeScope scope(binding_);
-    try {
-        binding_->Get();
-    } catch (const CodedError &e) {
-        binding_->ShowStatus(e.message());
-    }
-}
+void TSNMPPanel::Refresh() { ExchangeScope::Get(binding_); }
 
 void TSNMPPanel::SetContent(QWidget *control) {
     if (content_ && content_ != control) {

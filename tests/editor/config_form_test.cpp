@@ -79,6 +79,20 @@ TEST_F(ConfigForm, PagesAreReadWhenShownAndOnEveryTurn) {
     EXPECT_EQ(form.BindingCount(), 0);
 }
 
+TEST_F(ConfigForm, ShownModallyItReadsAndItsCloseButtonEndsTheLoop) {
+    TConfigForm form;
+    TSNMPEditorPanel *panel = form.SetEditorPanel(SystemBinding(&form));
+    QString contact;
+    WhenModal("ConfigForm", [&](QWidget *) {
+        EXPECT_TRUE(WaitUntil([&] { return !form.Binding(0)->busy && !panel->editsPanel->RowText(1).empty(); }));
+        contact = QString::fromStdString(panel->editsPanel->RowText(1));
+        QTest::mouseClick(panel->buttons()->CloseButton, Qt::LeftButton);
+    });
+    form.exec();
+    EXPECT_FALSE(contact.isEmpty());
+    EXPECT_EQ(form.BindingCount(), 0);
+}
+
 TEST_F(ConfigForm, AWindowNeverOpensLargerThan800By550) {
     std::vector<std::string> oids, labels;
     for (int i = 0; i < 40; ++i) {

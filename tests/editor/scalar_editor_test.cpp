@@ -143,6 +143,31 @@ TEST_F(ScalarEditorRefused, ADeviceErrorGoesToTheMemoAndRestoresTheBinding) {
         << Memo().toStdString();
 }
 
+// An object identifier the collector cannot read: the action stops before anything is sent.
+class ScalarEditorBadValue : public ScalarEditor {
+    void prepare(VdSNMPRequest2Edits &binding) override {
+        binding.request.list.AddItem("1.3.6.1.2.1.1.2", "Object ID", syntax::ObjectId, access_bit::ReadWrite);
+    }
+};
+
+TEST_F(ScalarEditorBadValue, ACollectionErrorIsShownLikeASetErrorAndNothingIsSent) {
+    constexpr int kObjectId = 4;
+    const std::vector<std::uint32_t> accessBefore = AccessBits();
+    Edit(Contact)->setText("not to be sent");
+    Edit(kObjectId)->setText("not an identifier");
+    Check(Contact);
+    Check(kObjectId);
+    const unsigned setsBefore = AgentSetCount();
+    QTest::mouseClick(SetButton(), Qt::LeftButton);
+    EXPECT_EQ(AgentSetCount(), setsBefore);
+    EXPECT_EQ(AgentValue(kSysContact, syntax::DisplayString), "network operations");
+    EXPECT_EQ(Memo().split('\n').size(), 2) << Memo().toStdString();
+    EXPECT_FALSE(Memo().split('\n').last().contains("Ok!"));
+    EXPECT_TRUE(raw->asyncMode);
+    EXPECT_FALSE(raw->busy);
+    EXPECT_EQ(AccessBits(), accessBefore);
+}
+
 const DescriptorRecord kMulticastRange[] = {
     {"1.3.6.1.4.1.99.1", "Index", syntax::Integer, access_bit::Readable, nullptr},
     {"1.3.6.1.4.1.99.2", "From IP", syntax::DisplayString, access_bit::ReadWrite, nullptr},

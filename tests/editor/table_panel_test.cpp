@@ -81,6 +81,8 @@ TEST_F(TablePanel, TheWalkFillsTheListAndTheButtonsFollowTheSelection) {
     EXPECT_FALSE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
     EXPECT_FALSE(Button(&TCtrlBtnPanel::DeleteButton)->isEnabled());
     EXPECT_TRUE(Button(&TCtrlBtnPanel::SetCheckedButton)->isHidden());
+    EXPECT_EQ(panel->content(), panel->listPanel);
+    EXPECT_EQ(panel->binding(), panel->editsPanel->binding());
 
     list->setCurrentItem(RowOf("10.90.90.10"));
     EXPECT_TRUE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
@@ -183,6 +185,7 @@ TEST_F(TablePanel, TheAddDialogPresetsTheIndexAndStatusRows) {
     EXPECT_EQ(AgentSetCount(), setsBefore);
     // The grid is back, hidden, in the table panel.
     EXPECT_EQ(panel->editsPanel->parentWidget(), panel->contentArea());
+    EXPECT_EQ(panel->content(), panel->listPanel);
     EXPECT_TRUE(panel->editsPanel->isHidden());
 }
 
