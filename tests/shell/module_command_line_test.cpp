@@ -10,22 +10,10 @@
 namespace {
 
 SettingTexts Texts(const std::string &version) {
-    SettingTexts t;
-    t.host = "127.0.0.1";
-    t.version = version;
-    t.readCommunity = "pub lic";
-    t.writeCommunity = "pri\"vate";
-    t.port = "16100";
-    t.contextName = "";
-    t.contextEngineID = "800007";
-    t.securityModel = "3";
-    t.securityLevel = "3";
-    t.securityName = "admin";
-    t.authProtocol = "2";
-    t.privProtocol = "2";
-    t.authPassword = "auth pass";
-    t.privPassword = "privpass";
-    return t;
+    return {.host = "127.0.0.1", .version = version, .readCommunity = "pub lic",
+            .writeCommunity = "pri\"vate", .port = "16100", .contextName = "", .contextEngineID = "800007",
+            .securityModel = "3", .securityLevel = "3", .securityName = "admin", .authProtocol = "2",
+            .privProtocol = "2", .authPassword = "auth pass", .privPassword = "privpass"};
 }
 
 TEST(ModuleCommandLine, CommunitiesForV1AndV2c) {
