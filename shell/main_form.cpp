@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -100,6 +101,7 @@ void TMainForm::SetUpWindow() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(kPanelWidth, kPanelHeight + menuBar()->sizeHint().height());
+    if (const QScreen *display = screen()) move(display->availableGeometry().center() - rect().center());
     menu_.snmpConfigure->setVisible(localConfiguration_);
 
     const LedHolders holders{
