@@ -83,7 +83,7 @@ TEST_F(ConfigForm, ShownModallyItReadsAndItsCloseButtonEndsTheLoop) {
     TConfigForm form;
     TSNMPEditorPanel *panel = form.SetEditorPanel(SystemBinding(&form));
     QString contact;
-    WhenModal("ConfigForm", [&](QWidget *) {
+    const auto readAndClose = WhenModal("ConfigForm", [&](QWidget *) {
         EXPECT_TRUE(WaitUntil([&] { return !form.Binding(0)->busy && !panel->editsPanel->RowText(1).empty(); }));
         contact = QString::fromStdString(panel->editsPanel->RowText(1));
         QTest::mouseClick(panel->buttons()->CloseButton, Qt::LeftButton);

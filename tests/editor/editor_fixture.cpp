@@ -94,17 +94,17 @@ bool WaitUntil(const std::function<bool()> &condition, int timeoutMs) {
     return true;
 }
 
-void WhenModal(const QString &name, std::function<void(QWidget *)> action) {
-    auto *poll = new QTimer;
+std::unique_ptr<QTimer> WhenModal(const QString &name, std::function<void(QWidget *)> action) {
+    auto poll = std::make_unique<QTimer>();
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, name, action = std::move(action)] {
+    QObject::connect(poll.get(), &QTimer::timeout, [timer = poll.get(), name, action = std::move(action)] {
         QWidget *modal = QApplication::activeModalWidget();
         if (modal == nullptr || modal->objectName() != name) return;
-        poll->stop();
-        poll->deleteLater();
+        timer->stop();
         action(modal);
     });
     poll->start();
+    return poll;
 }
 
 void EditorTest::SetUpTestSuite() {

@@ -7,6 +7,7 @@
 #include "support/sim_runner.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -43,8 +44,9 @@ void AgentWrite(const std::string &oid, const std::string &text);
 
 bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 10000);
 
-// Runs action on the modal dialog called name as soon as it is shown (polled from the event loop).
-void WhenModal(const QString &name, std::function<void(QWidget *)> action);
+// Runs action on the modal dialog called name as soon as it is shown (polled from the event loop)
+// while the returned watcher lives.
+[[nodiscard]] std::unique_ptr<QTimer> WhenModal(const QString &name, std::function<void(QWidget *)> action);
 
 // With QSW_SCREENS_DIR set, saves a picture of the widget there for a look by eye.
 void SaveScreen(QWidget *widget, const QString &name);

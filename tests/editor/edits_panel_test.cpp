@@ -221,7 +221,7 @@ TEST_F(EditsPanelTest, ABitListRowIsEditedThroughItsDialog) {
 
     // Box 9 stands for bit 0x40 of the second byte; the user adds port 1 and confirms.
     bool sawPort10 = false;
-    WhenModal("BitListDialog", [&](QWidget *dialog) {
+    const auto confirmPortOne = WhenModal("BitListDialog", [&](QWidget *dialog) {
         sawPort10 = dialog->findChild<QCheckBox *>("Bit9")->isChecked();
         QTest::mouseClick(dialog->findChild<QCheckBox *>("Bit0"), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton *>("OkButton"), Qt::LeftButton);
@@ -232,7 +232,7 @@ TEST_F(EditsPanelTest, ABitListRowIsEditedThroughItsDialog) {
     EXPECT_EQ(binding.request.list.Item(PortBits).value, "80400000000000");
 
     // Cancel keeps the value; the row is still bound as an edit box afterwards.
-    WhenModal("BitListDialog", [](QWidget *dialog) {
+    const auto cancelCleared = WhenModal("BitListDialog", [](QWidget *dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton *>("ClearChecksButton"), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton *>("CancelButton"), Qt::LeftButton);
     });
@@ -247,7 +247,7 @@ TEST_F(EditsPanelTest, AValueTheBoxesCannotShowOpensTheDialogCleared) {
     panel->SetBitListRow(PortBits, 20, 52);
     panel->SetRowValue(PortBits, "FF");  // one byte: bits beyond it cannot be shown
     int checked = -1;
-    WhenModal("BitListDialog", [&](QWidget *dialog) {
+    const auto confirmCleared = WhenModal("BitListDialog", [&](QWidget *dialog) {
         checked = 0;
         for (QCheckBox *box : dialog->findChildren<QCheckBox *>()) checked += box->isChecked() ? 1 : 0;
         QTest::mouseClick(dialog->findChild<QPushButton *>("OkButton"), Qt::LeftButton);

@@ -49,7 +49,7 @@ protected:
     }
     // Creates the row through the Add dialog, with a MAC address and mode 2.
     void AddRow(const std::string &ip) {
-        WhenModal("AddDialog", [this, ip](QWidget *dialog) {
+        const auto fillAndSet = WhenModal("AddDialog", [this, ip](QWidget *dialog) {
             SaveScreen(dialog, "add-dialog");
             addCaption = dialog->windowTitle();
             GridEdit(IpIndex)->setText(QString::fromStdString(ip));
@@ -119,7 +119,7 @@ TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
     // Edit: the status drop-down offers neither creation nor destruction meanwhile.
     list->setCurrentItem(RowOf(kNewRow));
     QStringList offered;
-    WhenModal("EditDialog", [&](QWidget *dialog) {
+    const auto changeMode = WhenModal("EditDialog", [&](QWidget *dialog) {
         for (int k = 0; k < StatusCombo()->count(); ++k) offered << StatusCombo()->itemText(k);
         EXPECT_FALSE(GridEdit(Mac)->isReadOnly());
         EXPECT_TRUE(GridEdit(IpIndex)->isReadOnly());
@@ -168,7 +168,7 @@ TEST_F(TablePanel, TheAddDialogPresetsTheIndexAndStatusRows) {
     OpenWithStatuses();
     bool indexEditable = false, indexCheckLocked = false, statusLocked = false;
     QString statusShown;
-    WhenModal("AddDialog", [&](QWidget *dialog) {
+    const auto inspectAndClose = WhenModal("AddDialog", [&](QWidget *dialog) {
         const UISnmpVar &index = panel->editsPanel->Row(IpIndex);
         indexEditable = !GridEdit(IpIndex)->isReadOnly();
         indexCheckLocked = index.checkBox->isChecked() && !index.checkBox->isEnabled();
@@ -192,7 +192,7 @@ TEST_F(TablePanel, TheAddDialogPresetsTheIndexAndStatusRows) {
 TEST_F(TablePanel, AnEmptyIndexIsRefusedAndTheDialogStaysOpen) {
     OpenWithStatuses();
     bool stillOpen = false;
-    WhenModal("AddDialog", [&](QWidget *dialog) {
+    const auto setWithEmptyIndex = WhenModal("AddDialog", [&](QWidget *dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
         stillOpen = dialog->isVisible();
         dialog->close();
@@ -213,7 +213,7 @@ TEST_F(TablePanel, WithoutStatusesThereIsNoAddOrDeleteAndNoEditOpensNothing) {
     list->setCurrentItem(row);
     EXPECT_FALSE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
     bool opened = false;
-    WhenModal("EditDialog", [&](QWidget *dialog) {
+    const auto mustNotOpen = WhenModal("EditDialog", [&](QWidget *dialog) {
         opened = true;
         dialog->close();
     });
