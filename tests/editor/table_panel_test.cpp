@@ -164,6 +164,27 @@ TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
         EXPECT_EQ(raw->request.list.Item(i).access, accessBefore[static_cast<std::size_t>(i)]) << i;
 }
 
+TEST_F(TablePanel, APortListIsEditedThroughTheBitListDialogOfTheEditDialog) {
+    OpenWithStatuses();
+    panel->editsPanel->SetBitListRow(Ports, 20, 52);
+    const std::string row = "10.90.90.11";
+    ASSERT_EQ(Column(row, 4, syntax::BitString), "0000000000000030");
+    list->setCurrentItem(RowOf(row));
+    const auto addPortOne = WhenModal("EditDialog", [this](QWidget *dialog) {
+        const auto tickFirstBox = WhenModal("BitListDialog", [](QWidget *bits) {
+            QTest::mouseClick(bits->findChild<QCheckBox *>("Bit0"), Qt::LeftButton);
+            QTest::mouseClick(bits->findChild<QPushButton *>("OkButton"), Qt::LeftButton);
+        });
+        QTest::mouseClick(GridEdit(Ports), Qt::LeftButton);
+        QTest::mouseClick(panel->editsPanel->Row(Ports).checkBox, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Button(&TCtrlBtnPanel::EditButton), Qt::LeftButton);
+    // The boxes cover the first seven bytes; the eighth keeps what the row had.
+    EXPECT_EQ(Column(row, 4, syntax::BitString), "8000000000000030");
+    EXPECT_EQ(Column(row, 6, syntax::Integer), "2");
+}
+
 TEST_F(TablePanel, TheAddDialogPresetsTheIndexAndStatusRows) {
     OpenWithStatuses();
     bool indexEditable = false, indexCheckLocked = false, statusLocked = false;
