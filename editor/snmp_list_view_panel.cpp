@@ -245,8 +245,11 @@ void TSNMPListViewPanel::RunEditDialog() {
     StatusChoiceTrim trim(*editsPanel);
     if (listPanel->addIndex >= 0) trim.Remove(listPanel->addIndex, listPanel->addValue);
     if (listPanel->deleteIndex >= 0) trim.Remove(listPanel->deleteIndex, listPanel->deleteValue);
+    // A status row left without values takes no room.
+    editsPanel->Layout();
     dialog->exec();
     trim.Restore();
+    editsPanel->Layout();
     ReturnEditsPanel(dialog);
 }
 

@@ -1,5 +1,6 @@
 // A table window against the simulator's IP-MAC binding table: walk, Add, Edit and Delete.
 #include "binding/ui/message_box.h"
+#include "binding/option_list.h"
 #include "editor/config_form.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
@@ -243,8 +244,45 @@ TEST_F(TablePanel, WithoutStatusesThereIsNoAddOrDeleteAndNoEditOpensNothing) {
     EXPECT_FALSE(opened);
 }
 
+const OptionRecord kValidity[] = {{1, "valid"}, {2, "invalid"}, {0, nullptr}};
+
+TEST(RowStatusPair, AStatusRowLeftWithoutValuesIsHiddenAndNeverChecked) {
+    static const VdOptionList validity(kValidity, VdOptionList::Integer);
+    const DescriptorRecord routes[] = {
+        {"1.3.6.1.4.1.99.1.1", "Network", syntax::IpAddress, access_bit::Index, nullptr},
+        {"1.3.6.1.4.1.99.1.2", "Status", syntax::Integer, access_bit::ReadWrite, &validity},
+        {"1.3.6.1.4.1.99.1.3", "Gateway", syntax::IpAddress, access_bit::ReadWrite, nullptr},
+        {nullptr, nullptr, 0, 0, nullptr}};
+    TConfigForm form;
+    auto binding = std::make_unique<VdSNMPRequest2Edits>(&form);
+    binding->request.list.Assign(VdSNMPVarList(routes, VdSNMPVarList::TableWithCreation, 1));
+    binding->request.alive = false;  // nothing may reach the wire from this test
+    TSNMPListViewPanel *panel = form.SetListViewPanel(std::move(binding), 1, "valid", 1, "invalid");
+    TEditsPanel *grid = panel->editsPanel;
+
+    bool statusHidden = false;
+    int checkedAfterCheckAll = -1;
+    bool statusChecked = true;
+    const auto checkAll = WhenModal("EditDialog", [&](QWidget *dialog) {
+        statusHidden = grid->Row(1).editor->isHidden();
+        QTest::mouseClick(dialog->findChild<QPushButton *>("CheckAllButton"), Qt::LeftButton);
+        checkedAfterCheckAll = grid->CheckedRowCount();
+        statusChecked = grid->Row(1).checkBox->isChecked();
+        dialog->close();
+    });
+    panel->EditAction();
+    EXPECT_TRUE(statusHidden);
+    EXPECT_EQ(checkedAfterCheckAll, 1);
+    EXPECT_FALSE(statusChecked);
+    auto *status = qobject_cast<QComboBox *>(grid->Row(1).editor);
+    ASSERT_EQ(status->count(), 2);
+    EXPECT_EQ(status->itemText(0), "valid");
+    EXPECT_EQ(status->itemText(1), "invalid");
+    EXPECT_FALSE(status->isHidden());
+    EXPECT_EQ(panel->binding()->request.list.Item(1).access & access_bit::Hidden, 0u);
+}
+
 TEST_F(TablePanel, AStatusValueTheRowDoesNotOfferIsRejected) {
-    QWidget owner;
     TConfigForm form;
     try {
         form.SetListViewPanel(BindingTable(&form), Status, "createAndWait", -1, "");
