@@ -106,6 +106,10 @@ void TEditsPanel::CreateRowControls(int i) {
         edit->setObjectName(RowName("RowEditor", i));
         edit->setProperty("tag", i);
         edit->resize(editWidth, edit->sizeHint().height());
+        // A value put in from outside shows from its start, as the user reads it.
+        connect(edit, &QLineEdit::textChanged, edit, [edit] {
+            if (!edit->hasFocus()) edit->setCursorPosition(0);
+        });
         row.editor = edit;
         binding_->BindEdits(i, row.rowKind == UISnmpVar::ReadOnlyChoice ? "%s" : row.format, {edit});
     }
