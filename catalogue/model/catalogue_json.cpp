@@ -2,31 +2,12 @@
 
 #include "binding/option_list.h"
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/json_text.h"
 
-#include <cstdio>
 
 namespace {
 
-std::string Str(const std::string &s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
-}
+std::string Str(const std::string &s) { return JsonString(s); }
 
 const char *KindName(EntryKind k) {
     switch (k) {

@@ -1,0 +1,139 @@
+#include "catalogue/model/entry_reading.h"
+
+#include "catalogue/model/json_text.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Values may carry binary octets (status strings); a terminal shows control characters as dots.
+std::string Printable(const std::string &s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = Utf8Length(s, i);
+        if (n == 0 || (n == 1 && (static_cast<unsigned char>(s[i]) < 0x20 || s[i] == 0x7F))) {
+            out += '.';
+            ++i;
+        } else {
+            out.append(s, i, n);
+            i += n;
+        }
+    }
+    return out;
+}
+
+std::size_t Width(const std::string &s) {
+    std::size_t w = 0;
+    for (unsigned char c : s) w += (c & 0xC0) != 0x80 ? 1 : 0;
+    return w;
+}
+
+void AppendPadded(std::string &out, const std::string &text, std::size_t width) {
+    out += text;
+    out.append(width - std::min(width, Width(text)), ' ');
+}
+
+std::string CsvField(const std::string &s) {
+    const std::string p = Printable(s);
+    if (p.find_first_of(",\"\r\n") == std::string::npos) return p;
+    std::string out = "\"";
+    for (char c : p) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string CsvRecord(const std::vector<std::string> &fields) {
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i) out += ',';
+        out += CsvField(fields[i]);
+    }
+    return out + "\r\n";
+}
+
+std::string JsonArray(const std::vector<std::string> &items) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i) out += ",";
+        out += JsonString(items[i]);
+    }
+    return out + "]";
+}
+
+std::string PageText(const PageReading &page) {
+    std::vector<std::size_t> widths(page.columns.size(), 0);
+    auto measure = [&](const std::vector<std::string> &row) {
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
+            widths[c] = std::max(widths[c], Width(Printable(row[c])));
+        }
+    };
+    if (page.table) measure(page.columns);
+    for (const auto &row : page.rows) measure(row);
+    auto line = [&](const std::vector<std::string> &row) {
+        std::string out;
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
+            if (c + 1 == row.size()) out += Printable(row[c]);
+            else AppendPadded(out, Printable(row[c]), widths[c] + 2);
+        }
+        return out + "\n";
+    };
+    std::string out;
+    if (page.table) out += line(page.columns);
+    for (const auto &row : page.rows) out += line(row);
+    return out;
+}
+
+}  // namespace
+
+std::string FormatText(const EntryReading &reading) {
+    std::string out;
+    for (std::size_t i = 0; i < reading.pages.size(); ++i) {
+        const PageReading &page = reading.pages[i];
+        if (i) out += "\n";
+        if (!page.caption.empty()) out += "[" + page.caption + "]\n";
+        out += PageText(page);
+    }
+    return out;
+}
+
+std::string FormatCsv(const EntryReading &reading) {
+    std::string out;
+    for (std::size_t i = 0; i < reading.pages.size(); ++i) {
+        const PageReading &page = reading.pages[i];
+        if (i) out += "\r\n";
+        if (!page.caption.empty()) out += CsvRecord({page.caption});
+        out += CsvRecord(page.columns);
+        for (const auto &row : page.rows) out += CsvRecord(row);
+    }
+    return out;
+}
+
+std::string FormatJson(const EntryReading &reading) {
+    std::string out = "{\"entry\":" + JsonArray(reading.path) + ",\"title\":" + JsonString(reading.title) +
+                      ",\"pages\":[";
+    for (std::size_t i = 0; i < reading.pages.size(); ++i) {
+        const PageReading &page = reading.pages[i];
+        if (i) out += ",";
+        out += "\n{\"page\":" + JsonString(page.caption) + ",\"kind\":" + (page.table ? "\"table\"" : "\"editor\"");
+        if (page.table) {
+            out += ",\"columns\":" + JsonArray(page.columns) + ",\"rows\":[";
+            for (std::size_t r = 0; r < page.rows.size(); ++r) {
+                if (r) out += ",";
+                out += "\n" + JsonArray(page.rows[r]);
+            }
+            out += "]";
+        } else {
+            out += ",\"values\":[";
+            for (std::size_t r = 0; r < page.rows.size(); ++r) {
+                if (r) out += ",";
+                out += "\n{\"label\":" + JsonString(page.rows[r][0]) + ",\"value\":" + JsonString(page.rows[r][1]) + "}";
+            }
+            out += "]";
+        }
+        out += "}";
+    }
+    return out + "]}\n";
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What reading a catalogue entry gave, page by page, as the entry's window would show it.
+struct PageReading {
+    std::string caption;  // page caption; empty for single-panel entries
+    bool table = false;
+    // Tables: one column per shown column; scalars: the two columns "Label" and "Value".
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+};
+
+struct EntryReading {
+    std::vector<std::string> path;  // captions from the top-level menu to the entry
+    std::string title;
+    std::vector<PageReading> pages;
+};
+
+// Aligned, captioned columns; scalars as label and value lines; pages under their captions.
+std::string FormatText(const EntryReading &reading);
+// RFC 4180: a header row of column captions; pages one after another, each introduced by a record
+// holding its caption and separated by an empty line.
+std::string FormatCsv(const EntryReading &reading);
+std::string FormatJson(const EntryReading &reading);
