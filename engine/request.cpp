@@ -251,6 +251,7 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
     int k = 0;
     int ended = 0;
     std::string indexSuffix;
+    std::vector<std::pair<int, std::string>> endedItems;
     for (int i = 0; i < list.Count(); ++i) {
         if (!list.IsRequested(i)) continue;
         if (static_cast<std::size_t>(k) >= response.bindings.size()) {
@@ -269,7 +270,7 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
         if (WalkEnded(requested, item.lastOid, returned)) {
             ++ended;
             item.value = kNotDone;
-            item.lastOid = requested + "." + EncodeIndex();
+            endedItems.emplace_back(i, returned);
         } else {
             // An agent that goes backwards would keep a walk going for ever.
             if (list.IsTable() && !item.lastOid.empty() && !OidGreater(returned, item.lastOid))
@@ -281,8 +282,18 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
         }
         ++k;
     }
-    if (ended == k) return StepEnd::Over;
+    if (ended == k) {
+        // Nothing to restart from: asking on from beyond the column keeps it ended.
+        for (const auto &[i, returned] : endedItems) list.Item(i).lastOid = returned;
+        return StepEnd::Over;
+    }
     if (list.IsTable()) DecodeIndex(indexSuffix);
+    // An ended column goes on from the row just read; its index is known only now, since an index
+    // column may itself be one of the ended ones.
+    if (!endedItems.empty()) {
+        const std::string index = EncodeIndex();
+        for (const auto &[i, returned] : endedItems) list.Item(i).lastOid = BaseOid(i) + "." + index;
+    }
     for (int i = 0; i < list.Count(); ++i) ApplyExpression(i, true);
     return list.IsTable() ? StepEnd::MoreRows : StepEnd::Over;
 }

@@ -1,6 +1,9 @@
 #include "shell/main_form.h"
 
 #include "binding/ui/message_box.h"
+#include "catalogue/entry_recipe.h"
+#include "catalogue/menu_builder.h"
+#include "catalogue/model/catalogue_model.h"
 #include "shell/device_commands.h"
 #include "shell/front_panel.h"
 #include "shell/front_panel_picture.h"
@@ -45,6 +48,11 @@ TMainForm::TMainForm(const StartupEnvironment &environment, QWidget *parent)
     font.setPixelSize(11);
     setFont(font);
     menu_ = BuildMainMenu(menuBar());
+    BuildCatalogueMenus(menuBar(), MenuCatalogue::Instance(),
+                        {[this](const MenuEntry &entry) {
+                             OpenEntryWindow(entry, {this, hostText(), [this] { CheckRmonState(); }});
+                         },
+                         [this](const std::string &argument) { LaunchModule(argument); }});
     BuildControls();
     ConnectMenuItems();
 

@@ -28,12 +28,17 @@ void installSignalHandlers()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-// The shipped profile is installed beside the executable.
-std::string shippedProfile()
+// The default profiles lie beside the executable: the one generated from the module's catalogue
+// (when built) first, then the shipped one, which overlays it.
+std::vector<std::string> defaultProfiles()
 {
     std::error_code error;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return (exe.parent_path() / "qsw7400-sim.profile").string();
+    auto dir = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    std::vector<std::string> files;
+    if (std::filesystem::exists(dir / "qsw7400-sim-catalogue.profile", error))
+        files.push_back((dir / "qsw7400-sim-catalogue.profile").string());
+    files.push_back((dir / "qsw7400-sim.profile").string());
+    return files;
 }
 
 // Loads the profiles and synthetic rows; an error text on failure.
@@ -41,7 +46,7 @@ std::optional<std::string> buildModel(const SimOptions& options, MibModel& model
 {
     std::vector<std::string> files;
     if (!options.noDefaultProfile)
-        files.push_back(shippedProfile());
+        files = defaultProfiles();
     files.insert(files.end(), options.profiles.begin(), options.profiles.end());
     try {
         for (const std::string& file : files)

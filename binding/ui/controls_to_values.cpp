@@ -121,6 +121,7 @@ void VdSNMPRequest2Edits::CollectVariable(int varIndex) {
     const std::string current = item.options ? item.options->ValueOf(item.value) : item.value;
     std::string raw = CurrentRaw(current, item.syntax);
     bool bound = false;
+    bool emptyWhole = false;
     for (const ControlBinding &binding : bindings_) {
         if (binding.varIndex != varIndex || !binding.controls.front()) continue;
         const bool first = !bound;
@@ -136,6 +137,11 @@ void VdSNMPRequest2Edits::CollectVariable(int varIndex) {
             item.value = text;  // a placeholder is kept as it stands, never converted into a value
             return;
         }
+        if (binding.CoversWholeValue(item) && text.empty()) {
+            raw.clear();
+            emptyWhole = true;
+            continue;
+        }
         if (binding.CoversWholeValue(item)) CheckWholeValueText(text, item.syntax);
         const std::string part = TextToRaw(text, binding.syntax);
         // A first binding of the whole value replaces the old value, so a shorter text leaves no tail.
@@ -145,6 +151,11 @@ void VdSNMPRequest2Edits::CollectVariable(int varIndex) {
             WritePart(raw, binding.offset, part);
     }
     if (!bound) return;
+    if (emptyWhole && raw.empty()) {
+        // An empty field holds no value: packing would invent a 0 or a NULL for it.
+        item.value.clear();
+        return;
+    }
     item.value = RawToText(raw, item.syntax);
     if (item.options) item.value = item.options->LabelOf(item.value);
 }

@@ -148,9 +148,9 @@ TEST_F(BindingErrors, WholeValueTextsMustConvertToTheirSyntax) {
     } cases[] = {
         {Address, "10.1.2.3", true},  {Address, "300.1.2.3", false}, {Address, "10.1.2", false},
         {Address, "10.1.2.3.4", false}, {Address, "a.b.c.d", false}, {Number, "-2147483648", true},
-        {Number, "2147483648", false}, {Number, "12abc", false},     {Number, "", false},
+        {Number, "2147483648", false}, {Number, "12abc", false},     {Number, "", true},
         {Count, "4294967295", true},  {Count, "-1", false},          {Gauge, "4294967296", false},
-        {Number, "(NULL)", true},
+        {Number, "(NULL)", true},  // an empty field holds no value; the set flow decides about it
     };
     QLineEdit &edit = *Edit();
     for (const Case &c : cases) {

@@ -85,28 +85,6 @@ void AgentWrite(const std::string &oid, const std::string &text) {
     request.Write(false);
 }
 
-bool WaitUntil(const std::function<bool()> &condition, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) return false;
-        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
-}
-
-std::unique_ptr<QTimer> WhenModal(const QString &name, std::function<void(QWidget *)> action) {
-    auto poll = std::make_unique<QTimer>();
-    poll->setInterval(10);
-    QObject::connect(poll.get(), &QTimer::timeout, [timer = poll.get(), name, action = std::move(action)] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal->objectName() != name) return;
-        timer->stop();
-        action(modal);
-    });
-    poll->start();
-    return poll;
-}
-
 void EditorTest::SetUpTestSuite() {
     static QTemporaryDir sessionDirectory;
     CreateGlobalSession(sessionDirectory.path().toStdString());
@@ -124,11 +102,5 @@ void EditorTest::TearDownTestSuite() {
 }
 
 void EditorTest::SetUp() { MessageBox::reset(); }
-
-void SaveScreen(QWidget *widget, const QString &name) {
-    const QString directory = qEnvironmentVariable("QSW_SCREENS_DIR");
-    if (directory.isEmpty()) return;
-    widget->grab().save(directory + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
 
 }  // namespace editor_test

@@ -5,6 +5,7 @@
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
 #include "support/sim_runner.h"
+#include "support/widget_support.h"
 
 #include <QString>
 #include <QTimer>
@@ -41,15 +42,6 @@ std::string AgentValue(const std::string &oid, std::uint32_t syntax);
 unsigned AgentSetCount();
 // Writes one DisplayString on the agent.
 void AgentWrite(const std::string &oid, const std::string &text);
-
-bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 10000);
-
-// Runs action on the modal dialog called name as soon as it is shown (polled from the event loop)
-// while the returned watcher lives.
-[[nodiscard]] std::unique_ptr<QTimer> WhenModal(const QString &name, std::function<void(QWidget *)> action);
-
-// With QSW_SCREENS_DIR set, saves a picture of the widget there for a look by eye.
-void SaveScreen(QWidget *widget, const QString &name);
 
 class EditorTest : public ::testing::Test {
 protected:

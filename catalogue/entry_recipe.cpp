@@ -1,0 +1,120 @@
+#include "catalogue/entry_recipe.h"
+
+#include "binding/ui/message_box.h"
+#include "binding/ui/request2edits.h"
+#include "catalogue/model/catalogue_model.h"
+#include "editor/config_form.h"
+#include "editor/ctrl_btn_panel.h"
+#include "editor/edits_panel.h"
+#include "editor/snmp_list_view_panel.h"
+#include "engine/session.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+
+void ApplyAdjustment(const Adjustment &a, TSNMPEditorPanel *panel, TSNMPListViewPanel *table) {
+    using T = Adjustment::Type;
+    switch (a.type) {
+    case T::Format: panel->SetVarFormat(a.row, a.text); break;
+    case T::BitList: panel->editsPanel->SetBitListRow(a.row, 20, 52); break;
+    case T::EditWidth: panel->SetEditWidth(a.value); break;
+    case T::DialogEditWidth: panel->editsPanel->SetEditWidth(a.value); break;
+    case T::NoEdit:
+        if (table != nullptr) {
+            table->buttons()->EditButton->hide();
+            table->buttons()->LayoutButtons();
+            table->noEdit = true;
+        }
+        break;
+    case T::RowsNotEditable:
+        if (table != nullptr) table->noEdit = true;
+        break;
+    case T::RowPreset:
+        if (QCheckBox *box = panel->editsPanel->Row(a.row).checkBox) {
+            box->setChecked(true);
+            box->hide();
+        }
+        break;
+    case T::Synchronous: break;  // applied before the panel exists
+    }
+}
+
+// A notification around the Add dialog, as the entry's steps spell it.
+TSNMPListViewPanel::Notification Notification(const std::vector<NotificationStep> &steps, TEditsPanel *rows) {
+    return [&steps, rows](QPushButton *) {
+        using T = NotificationStep::Type;
+        for (const NotificationStep &s : steps) {
+            switch (s.type) {
+            case T::ClearAllRows: rows->ClearAllRows(); break;
+            case T::CheckRow: rows->CheckRow(s.row); break;
+            case T::DisableCheck:
+                if (QCheckBox *box = rows->Row(s.row).checkBox) box->setEnabled(false);
+                break;
+            case T::EnableCheck:
+                if (QCheckBox *box = rows->Row(s.row).checkBox) box->setEnabled(true);
+                break;
+            case T::SetRow: rows->SetRowValue(s.row, s.text); break;
+            }
+        }
+    };
+}
+
+std::unique_ptr<VdSNMPRequest2Edits> BuildBinding(const MenuEntry &entry, const BindingSpec &spec, TConfigForm *form) {
+    auto binding = std::make_unique<VdSNMPRequest2Edits>(form);
+    binding->request.list.Assign(VdSNMPVarList(spec.Table(), spec.listKind, spec.indexCount));
+    // Counter64 columns cannot travel over SNMPv1; only this window's request changes.
+    if (entry.useV2cForCounter64 && binding->request.security.version == 0) binding->request.security.version = 1;
+    if (spec.HasAdjustment(Adjustment::Type::Synchronous)) binding->asyncMode = false;
+    return binding;
+}
+
+TSNMPEditorPanel *SetUpPanel(const MenuEntry &entry, const BindingSpec &spec, TConfigForm *form) {
+    auto binding = BuildBinding(entry, spec, form);
+    const QString page = QString::fromStdString(spec.pageCaption);
+    const bool pages = entry.kind == EntryKind::Pages;
+    if (spec.panel == PanelKind::Editor) {
+        return pages ? form->AddEditorPage(page, std::move(binding)) : form->SetEditorPanel(std::move(binding));
+    }
+    return pages ? form->AddListViewPage(page, std::move(binding), spec.statusRow, spec.addValue, spec.statusRow,
+                                         spec.deleteValue)
+                 : form->SetListViewPanel(std::move(binding), spec.statusRow, spec.addValue, spec.statusRow,
+                                          spec.deleteValue);
+}
+
+}  // namespace
+
+QString EntryCaption(const MenuEntry &entry, const std::string &hostText) {
+    return QString::fromStdString(entry.titleWithHost ? entry.title + hostText : entry.title);
+}
+
+std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const RecipeContext &context) {
+    auto form = std::make_unique<TConfigForm>(context.mainWindow);
+    form->setWindowTitle(EntryCaption(entry, context.hostText));
+    if (entry.kind == EntryKind::Pages) form->SetPageControl();
+    for (const BindingSpec &spec : entry.bindings) {
+        TSNMPEditorPanel *panel = SetUpPanel(entry, spec, form.get());
+        auto *table = dynamic_cast<TSNMPListViewPanel *>(panel);
+        for (const Adjustment &a : spec.adjustments) ApplyAdjustment(a, panel, table);
+        if (table != nullptr && !spec.beforeAdd.empty()) table->beforeAdd = Notification(spec.beforeAdd, panel->editsPanel);
+        if (table != nullptr && !spec.afterAdd.empty()) table->afterAdd = Notification(spec.afterAdd, panel->editsPanel);
+    }
+    if (entry.windowHeight > 0) form->resize(form->width(), entry.windowHeight);
+    if (entry.windowWider > 0) form->resize(form->width() + entry.windowWider, form->height());
+    if (entry.closeHookRmonCheck && context.rmonCheck) {
+        QObject::connect(form.get(), &QDialog::finished, form.get(), [check = context.rmonCheck] { check(); });
+    }
+    return form;
+}
+
+void OpenEntryWindow(const MenuEntry &entry, const RecipeContext &context) {
+    if (entry.askV2cForCounter64 && SessionSecurity.version == 0 &&
+        MessageBox::OkCancel(context.mainWindow, QStringLiteral("Changes SNMP Version"),
+                             QStringLiteral("This table has Counter64 ! \n Do you want to chane to SNMP V2 ?"),
+                             MessageBox::Icon::Information) == QMessageBox::Ok) {
+        SessionSecurity.version = 1;
+    }
+    std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, context);
+    form->exec();
+}

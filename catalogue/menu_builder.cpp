@@ -1,0 +1,94 @@
+#include "catalogue/menu_builder.h"
+
+#include "catalogue/model/catalogue_model.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QMenu *TopLevel(QMenuBar *bar, const std::string &caption) {
+    for (QAction *action : bar->actions()) {
+        if (action->menu() && action->text() == QString::fromStdString(caption)) return action->menu();
+    }
+    return nullptr;
+}
+
+// Takes the shell's items out of a menu so the catalogue can put them back in its order.
+QList<QAction *> TakeItems(QMenu *menu) {
+    QList<QAction *> items = menu->actions();
+    for (QAction *item : items) menu->removeAction(item);
+    return items;
+}
+
+QAction *Reuse(QList<QAction *> &spare, const QString &caption) {
+    for (QAction *item : spare) {
+        if (!item->menu() && !item->isSeparator() && item->text() == caption) {
+            spare.removeOne(item);
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+void AddEntries(QMenu *menu, const std::vector<MenuEntry> &entries, QList<QAction *> &spare,
+                const MenuActions &actions) {
+    for (const MenuEntry &e : entries) {
+        const QString caption = QString::fromStdString(e.caption);
+        if (e.kind == EntryKind::Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        if (e.kind == EntryKind::Submenu) {
+            QMenu *sub = menu->addMenu(caption);
+            sub->setObjectName(MenuItemName(e.caption));
+            sub->menuAction()->setObjectName(MenuItemName(e.caption));
+            AddEntries(sub, e.children, spare, actions);
+            continue;
+        }
+        QAction *item = Reuse(spare, caption);
+        if (item != nullptr) {
+            menu->addAction(item);
+            continue;
+        }
+        item = menu->addAction(caption);
+        item->setObjectName(MenuItemName(e.caption));
+        switch (e.kind) {
+        case EntryKind::Editor:
+        case EntryKind::Table:
+        case EntryKind::Pages:
+            QObject::connect(item, &QAction::triggered, item, [&e, open = actions.openEntry] { open(e); });
+            break;
+        case EntryKind::ExternalModule:
+            QObject::connect(item, &QAction::triggered, item,
+                             [argument = e.argument, launch = actions.launchModule] { launch(argument); });
+            break;
+        default:
+            // Dedicated windows come with their own windows; until then the entry is there but off.
+            item->setEnabled(false);
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+QString MenuItemName(const std::string &caption) {
+    QString name;
+    for (QChar c : QString::fromStdString(caption)) {
+        if (c.isLetterOrNumber()) name += c;
+    }
+    return name + QLatin1Char('1');
+}
+
+void BuildCatalogueMenus(QMenuBar *bar, const MenuCatalogue &catalogue, const MenuActions &actions) {
+    for (const Menu &m : catalogue.menus()) {
+        QMenu *menu = TopLevel(bar, m.caption);
+        if (menu == nullptr || m.entries.empty()) continue;
+        QList<QAction *> spare = TakeItems(menu);
+        AddEntries(menu, m.entries, spare, actions);
+        // Shell items the catalogue does not list keep their place after it.
+        for (QAction *item : spare) menu->addAction(item);
+    }
+}
