@@ -25,13 +25,6 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-if [ ! -x "$build/qsw7400" ]; then
-  echo "The simulated QSW-7400 answers on 127.0.0.1:$port (communities public/private)."
-  echo "The module's windows are not built yet; press Ctrl-C to stop the simulator."
-  wait $sim
-  exit
-fi
-
 module="$build/vandrel_ems/qsw7400"
 mkdir -p "$module"
 # A copy, not a symbolic link: the module finds its catalogues and configuration beside its own

@@ -119,6 +119,7 @@ TEST_P(CatalogueWindow, OpensAndReadsEveryPageWithoutError) {
         }
     }
     EXPECT_EQ(MessageBox::shownCount(), 0);
+    SaveScreen(form.get(), QString::fromStdString(CaseName({GetParam(), 0})));
     form->close();
 }
 
