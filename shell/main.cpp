@@ -1,11 +1,14 @@
 #include "binding/ui/message_box.h"
 #include "shell/command_line.h"
+#include "shell/headless_options.h"
+#include "shell/headless_run.h"
 #include "shell/host_resolver.h"
 #include "shell/main_form.h"
 #include "shell/setting_texts.h"
 #include "shell/single_instance.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <exception>
 
@@ -22,6 +25,12 @@ QString RunningInstanceTitle(const QStringList &parameters) {
 }  // namespace
 
 int main(int argc, char *argv[]) {
+    // Scripted runs need no display: decided before any GUI application exists.
+    if (IsHeadlessRun(argc, argv)) {
+        QCoreApplication application(argc, argv);
+        return RunHeadless(QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath(),
+                           QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    }
     QApplication application(argc, argv);
     const QStringList parameters = QCoreApplication::arguments().mid(1);
     const QString title = RunningInstanceTitle(parameters);

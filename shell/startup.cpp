@@ -18,10 +18,6 @@ constexpr Catalogue kLoadOrder[] = {Catalogue::SnmpClass, Catalogue::Snmp,    Ca
                                     Catalogue::Common};
 constexpr int kStartupTimeout = 200;
 
-void Tell(QWidget *parent, const QString &text, MessageBox::Icon icon) {
-    MessageBox::Ok(parent, MessageBox::ModuleCaption(), text, icon);
-}
-
 void LoadCatalogues(const QString &moduleDirectory) {
     const QDir directory(QDir(moduleDirectory).filePath(QStringLiteral("errMSg")));
     for (Catalogue c : kLoadOrder)
@@ -30,12 +26,12 @@ void LoadCatalogues(const QString &moduleDirectory) {
 
 }  // namespace
 
-StartupOutcome RunStartup(const StartupEnvironment &environment, QWidget *messageParent) {
+StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupReport &report) {
     StartupOutcome outcome;
     try {
         CreateGlobalSession("");
     } catch (const CodedError &error) {
-        Tell(messageParent, QString::fromStdString(error.message()), MessageBox::Icon::Error);
+        report(QString::fromStdString(error.message()), StartupNotice::Error);
         return outcome;
     }
     outcome.localConfiguration = IsLocalConfiguration(environment.moduleDirectory);
@@ -44,17 +40,17 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, QWidget *messag
 
     // Without a device to manage there is nothing to start: no request goes to the defaults.
     if (environment.parameters.isEmpty()) {
-        Tell(messageParent, QStringLiteral("No parameter input"), MessageBox::Icon::Information);
+        report(QStringLiteral("No parameter input"), StartupNotice::Information);
         return outcome;
     }
     SessionParameters parameters = SessionParameters::FromSession();
     try {
         if (!ParseCommandLine(environment.parameters, parameters)) {
-            Tell(messageParent, QStringLiteral("Error Host Name!"), MessageBox::Icon::Information);
+            report(QStringLiteral("Error Host Name!"), StartupNotice::Information);
             return outcome;
         }
     } catch (const NotANumber &error) {
-        Tell(messageParent, QString::fromUtf8(error.what()), MessageBox::Icon::Error);
+        report(QString::fromUtf8(error.what()), StartupNotice::Error);
         return outcome;
     }
     const std::optional<QString> configuration = ConfigurationPath(
@@ -64,4 +60,11 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, QWidget *messag
     outcome.texts = SettingTexts::From(parameters);
     outcome.ready = true;
     return outcome;
+}
+
+StartupOutcome RunStartup(const StartupEnvironment &environment, QWidget *messageParent) {
+    return RunStartup(environment, [messageParent](const QString &text, StartupNotice kind) {
+        MessageBox::Ok(messageParent, MessageBox::ModuleCaption(), text,
+                       kind == StartupNotice::Error ? MessageBox::Icon::Error : MessageBox::Icon::Information);
+    });
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 // What the module was started with.
@@ -19,8 +21,13 @@ struct StartupOutcome {
     SettingTexts texts;
 };
 
+enum class StartupNotice { Information, Error };
+using StartupReport = std::function<void(const QString &text, StartupNotice kind)>;
+
 // The start-up sequence: creates the session, loads the message catalogues from "errMSg/" beside
 // the module, applies the command line and then the device's configuration file to the session's
-// parameters. Every failure has been shown to the user when it returns not ready, and the module
-// is then to end without sending anything.
+// parameters. Every failure has been reported when it returns not ready, and the module is then to
+// end without sending anything.
+StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupReport &report);
+// The same, telling the user of failures in message boxes over messageParent.
 StartupOutcome RunStartup(const StartupEnvironment &environment, QWidget *messageParent);

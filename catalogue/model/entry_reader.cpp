@@ -1,0 +1,72 @@
+#include "catalogue/model/entry_reader.h"
+
+#include "catalogue/model/catalogue_model.h"
+#include "engine/request.h"
+
+namespace {
+
+// Labels carry blanks that widen their window column; a script wants the words.
+std::string Caption(const std::string &label) {
+    const std::size_t begin = label.find_first_not_of(' ');
+    if (begin == std::string::npos) return {};
+    return label.substr(begin, label.find_last_not_of(' ') - begin + 1);
+}
+
+// The table panel's visible columns, in list order.
+std::vector<int> VisibleColumns(const VdSNMPVarList &list) {
+    std::vector<int> columns;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.IsColumn(i) && !list.IsHiddenColumn(i)) columns.push_back(i);
+    return columns;
+}
+
+void ReadTable(VdSNMPRequest &request, PageReading &page) {
+    const std::vector<int> columns = VisibleColumns(request.list);
+    for (int i : columns) page.columns.push_back(Caption(request.list.Item(i).label));
+    for (bool first = true; request.ReadStep(first); first = false) {
+        if (!request.RowConditionHolds()) continue;
+        std::vector<std::string> &row = page.rows.emplace_back();
+        for (int i : columns) row.push_back(request.list.Item(i).value);
+    }
+}
+
+// An editor panel shows one line per variable except the hidden ones; values stay empty when the
+// row condition turns the reading down, as the panel then shows nothing.
+void ReadScalars(VdSNMPRequest &request, PageReading &page) {
+    page.columns = {"Label", "Value"};
+    request.ReadStep(true);
+    const bool shown = request.RowConditionHolds();
+    for (int i = 0; i < request.list.Count(); ++i) {
+        const VarItem &item = request.list.Item(i);
+        if ((item.access & access_bit::Hidden) != 0) continue;
+        page.rows.push_back({Caption(item.label), shown ? item.value : std::string()});
+    }
+}
+
+PageReading ReadPanel(const MenuEntry &entry, const BindingSpec &spec) {
+    VdSNMPRequest request;
+    request.list.Assign(VdSNMPVarList(spec.Table(), spec.listKind, spec.indexCount));
+    // Counter64 columns cannot travel over SNMPv1; only this entry's request changes.
+    if (entry.useV2cForCounter64 && request.security.version == 0) request.security.version = 1;
+    PageReading page;
+    page.caption = spec.pageCaption;
+    page.table = request.list.IsTable();
+    if (page.table)
+        ReadTable(request, page);
+    else
+        ReadScalars(request, page);
+    return page;
+}
+
+}  // namespace
+
+bool IsReadableEntry(const MenuEntry &entry) {
+    const bool kind = entry.kind == EntryKind::Editor || entry.kind == EntryKind::Table || entry.kind == EntryKind::Pages;
+    return kind && !entry.bindings.empty();
+}
+
+EntryReading ReadEntry(const MenuEntry &entry, std::vector<std::string> path, std::string title) {
+    EntryReading reading{std::move(path), std::move(title), {}};
+    for (const BindingSpec &spec : entry.bindings) reading.pages.push_back(ReadPanel(entry, spec));
+    return reading;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "catalogue/model/entry_reading.h"
+
+#include <string>
+#include <vector>
+
+struct MenuEntry;
+
+// True for the entries whose windows show device values: editor, table and pages entries.
+bool IsReadableEntry(const MenuEntry &entry);
+
+// Reads an entry from the device as its window would, with the session's parameters: a scalar
+// panel with one get, a table panel walked to its end, every page of a pages entry. Rows and
+// columns are those the window shows. Throws CodedError for a failed exchange.
+EntryReading ReadEntry(const MenuEntry &entry, std::vector<std::string> path, std::string title);

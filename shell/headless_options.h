@@ -1,0 +1,28 @@
+#pragma once
+
+#include "catalogue/model/entry_reading.h"
+
+#include <QStringList>
+
+#include <string>
+
+// What a run without a window was asked to do. Every option starts with "--", which no module
+// switch does, so the module's own switches pass through untouched.
+struct HeadlessOptions {
+    enum class Action { Show, Catalogue, Help };
+    using Formatter = std::string (*)(const EntryReading &);
+
+    Action action = Action::Help;
+    std::string entry;                   // --show: captions joined by ">"
+    Formatter format = &FormatText;      // --format text|csv|json
+    bool v2cForCounter64 = false;        // --v2c
+    QStringList moduleParameters;        // everything else, for the start-up sequence
+};
+
+// True when the command line asks for a run without a window.
+bool IsHeadlessRun(int argc, char *argv[]);
+
+// Throws std::invalid_argument with a sentence for the user on an unknown or incomplete option.
+HeadlessOptions ParseHeadlessOptions(const QStringList &parameters);
+
+std::string HeadlessHelpText(const std::string &program);

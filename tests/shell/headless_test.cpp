@@ -1,0 +1,275 @@
+#include "main_form_fixture.h"
+
+#include "engine/request.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUdpSocket>
+
+#include <unistd.h>
+
+namespace {
+
+using Records = std::vector<QStringList>;
+
+// RFC 4180 records, quoted fields with doubled quotes and line breaks included.
+Records ParseCsv(const QString &text) {
+    Records records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c != u'"') field += c;
+            else if (i + 1 < text.size() && text[i + 1] == u'"') field += text[++i];
+            else quoted = false;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            record << field;
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            record << field;
+            records.push_back(record);
+            record.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    EXPECT_FALSE(quoted) << "unterminated quoted field";
+    EXPECT_TRUE(record.isEmpty() && field.isEmpty()) << "last record without its line break";
+    return records;
+}
+
+QJsonObject ParseJson(const QString &text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return document.object();
+}
+
+// A UDP port nobody listens on.
+quint16 ClosedPort() {
+    QUdpSocket socket;
+    EXPECT_TRUE(socket.bind(QHostAddress::LocalHost, 0));
+    return socket.localPort();
+}
+
+// The module's program as the host product installs it: a file of its own beside its catalogues,
+// for the module finds both through its own program file.
+class HeadlessTest : public MainFormTest {
+protected:
+    ProcessOutcome Run(const QStringList &arguments, const QString &module) {
+        const QString program = QDir(module).filePath(QStringLiteral("qsw7400"));
+        const QByteArray built = QByteArrayLiteral(QSW_BINARY_DIR "/qsw7400");
+        if (!QFile::exists(program) && ::link(built.constData(), program.toLocal8Bit().constData()) != 0) {
+            EXPECT_TRUE(QFile::copy(QString::fromLocal8Bit(built), program));
+        }
+        const QDir catalogues(QStringLiteral(QSW_BINARY_DIR "/errMSg"));
+        QDir(module).mkpath(QStringLiteral("errMSg"));
+        for (const QString &name : catalogues.entryList(QDir::Files))
+            QFile::copy(catalogues.filePath(name), QDir(module).filePath(QStringLiteral("errMSg/") + name));
+        // A platform plugin that cannot start without a display: a run that made a GUI application
+        // would end in an abort.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        return runProcess(program, arguments, environment, 60000);
+    }
+
+    ProcessOutcome Show(const QString &entry, const QStringList &options = {}) {
+        return Run(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate", "--show", entry} + options, LocalLayout());
+    }
+
+    static void ExpectSuccess(const ProcessOutcome &run) {
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    }
+
+    static void ExpectFailure(const ProcessOutcome &run, const QString &message) {
+        EXPECT_GT(run.exitCode, 0);
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+    }
+
+    void WriteText(const std::string &oid, const std::string &value) {
+        VdSNMPRequest request;
+        request.device = {"127.0.0.1", sim_.port()};
+        request.security.version = 1;
+        request.security.readCommunity = "public";
+        request.security.writeCommunity = "private";
+        request.list.AddItem(oid, "", syntax::DisplayString, access_bit::ReadWrite);
+        request.list.Item(0).value = value;
+        request.Write(false);
+    }
+};
+
+TEST_F(HeadlessTest, EditorEntryPrintsEachLabelWithTheValueTheDeviceHolds) {
+    // Blanks around captions and letter case do not matter; "Basic " carries a blank of its own.
+    const ProcessOutcome run = Show(QStringLiteral(" basic configuration>BASIC > Basic Information "));
+    ExpectSuccess(run);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    // The simulator's values (1, 1, 1, 1, 1 and a text), the numbers named by the entry's choices.
+    const std::vector<std::pair<QString, std::string>> expected = {
+        {"Protocol Capability", "other"}, {"Console In Use", "other"},   {"Save Configuration", "other"},
+        {"File Transfer", "other"},       {"Status Reset", "proceeding"}, {"Serial Number", "Serial Number"},
+    };
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(expected.size())) << run.out.toStdString();
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QString &line = lines[static_cast<qsizetype>(i)];
+        EXPECT_TRUE(line.startsWith(expected[i].first)) << line.toStdString();
+        EXPECT_FALSE(expected[i].second.empty());
+        EXPECT_TRUE(line.endsWith(QString::fromStdString(expected[i].second))) << line.toStdString();
+        // Values line up in one column.
+        EXPECT_EQ(line.size() - static_cast<qsizetype>(expected[i].second.size()),
+                  lines[0].size() - static_cast<qsizetype>(expected[0].second.size()));
+    }
+}
+
+TEST_F(HeadlessTest, TableEntryAsCsvAndJsonHoldsEveryRowInTheWindowsColumns) {
+    const ProcessOutcome csv = Show(QStringLiteral("Basic Configuration>MIB II>IF Table"), {"--format", "csv"});
+    const ProcessOutcome json = Show(QStringLiteral("Basic Configuration>MIB II>IF Table"), {"--format=json"});
+    ExpectSuccess(csv);
+    ExpectSuccess(json);
+    const QStringList columns = {"Index", "Descr", "Type", "Mtu", "Speed", "Phys Address", "Admin Status",
+                                 "Oper Status", "Last Change", "Out QLen", "Specific"};
+    const Records records = ParseCsv(csv.out);
+    ASSERT_EQ(records.size(), 53u);
+    EXPECT_EQ(records[0], columns);
+
+    const QJsonObject object = ParseJson(json.out);
+    EXPECT_EQ(object["entry"].toArray(), QJsonArray({"Basic Configuration", "MIB II", "IF Table"}));
+    EXPECT_EQ(object["title"].toString(), QStringLiteral("IF Table127.0.0.1"));
+    const QJsonArray pages = object["pages"].toArray();
+    ASSERT_EQ(pages.size(), 1);
+    const QJsonObject page = pages[0].toObject();
+    EXPECT_EQ(page["kind"].toString(), QStringLiteral("table"));
+    EXPECT_EQ(page["columns"].toArray(), QJsonArray::fromStringList(columns));
+    const QJsonArray rows = page["rows"].toArray();
+    ASSERT_EQ(rows.size(), 52);
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const QStringList row = rows[r].toVariant().toStringList();
+        EXPECT_EQ(row, records[static_cast<std::size_t>(r + 1)]);
+        EXPECT_EQ(row[0], QString::number(r + 1));
+        EXPECT_EQ(row[1], QStringLiteral("Port %1").arg(r + 1));
+    }
+}
+
+TEST_F(HeadlessTest, CsvQuotesSeparatorsAndQuotesAndJsonEscapesThem) {
+    WriteText("1.3.6.1.2.1.1.4", "Ops, \"NOC\"\tdesk");
+    const QString entry = QStringLiteral("Basic Configuration>MIB II>Information");
+    const ProcessOutcome csv = Show(entry, {"--format", "csv"});
+    const ProcessOutcome json = Show(entry, {"--format", "json"});
+    ExpectSuccess(csv);
+    ExpectSuccess(json);
+    const Records records = ParseCsv(csv.out);
+    ASSERT_GE(records.size(), 5u);
+    EXPECT_EQ(records[0], QStringList({"Label", "Value"}));
+    const auto contact = std::find_if(records.begin(), records.end(),
+                                      [](const QStringList &r) { return r.value(1).startsWith("Ops"); });
+    ASSERT_NE(contact, records.end()) << csv.out.toStdString();
+    // A control character shows as a dot, as on a terminal.
+    EXPECT_EQ(contact->value(1), QStringLiteral("Ops, \"NOC\".desk"));
+
+    // JSON carries the exact text.
+    const QJsonArray values = ParseJson(json.out)["pages"].toArray()[0].toObject()["values"].toArray();
+    ASSERT_EQ(values.size(), static_cast<qsizetype>(records.size() - 1));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        EXPECT_EQ(values[i]["label"].toString(), records[static_cast<std::size_t>(i + 1)][0]);
+    const auto exact = std::find_if(values.begin(), values.end(),
+                                    [](const QJsonValue &v) { return v["label"].toString() == "Contact"; });
+    ASSERT_NE(exact, values.end());
+    EXPECT_EQ(exact->toObject()["value"].toString(), QStringLiteral("Ops, \"NOC\"\tdesk"));
+}
+
+TEST_F(HeadlessTest, PagesEntryPrintsEveryPageUnderItsCaption) {
+    const QString entry = QStringLiteral("Basic Configuration>System Log");
+    const ProcessOutcome text = Show(entry);
+    const ProcessOutcome json = Show(entry, {"--format", "json"});
+    ExpectSuccess(text);
+    ExpectSuccess(json);
+    const qsizetype control = text.out.indexOf(QStringLiteral("[System Log Control]\nSystem Log Global State"));
+    const qsizetype server = text.out.indexOf(QStringLiteral("[System Log Server]\nIndex"));
+    EXPECT_EQ(control, 0) << text.out.toStdString();
+    EXPECT_GT(server, control) << text.out.toStdString();
+
+    const QJsonArray pages = ParseJson(json.out)["pages"].toArray();
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[0]["kind"].toString(), QStringLiteral("editor"));
+    EXPECT_EQ(pages[0]["values"].toArray().size(), 1);
+    EXPECT_EQ(pages[1]["kind"].toString(), QStringLiteral("table"));
+    EXPECT_EQ(pages[1]["columns"].toArray().size(), 7);
+    const QJsonArray rows = pages[1]["rows"].toArray();
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(text.out.count(u'\n'), 2 + 1 + 1 + 1 + rows.size());  // captions, two lines, blank, header, rows
+}
+
+TEST_F(HeadlessTest, EntriesThatCannotBeReadFailWithAMessageAndNoOutput) {
+    const struct {
+        const char *entry;
+        const char *message;
+    } cases[] = {
+        {"Basic Configuration>MIB II>No Such Table", "no menu entry"},
+        {"Basic Configuration", "no menu entry"},
+        {"Basic Configuration>Equipment Management>Basic Information", "no table or values to read"},  // window
+        {"Basic Configuration>MIB II", "no table or values to read"},                                  // submenu
+        {"Basic Configuration>Save Changes", "no table or values to read"},                            // command
+        {"Basic Configuration>dot3 Statistics", "no table or values to read"},                         // module
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.entry);
+        ExpectFailure(Show(QString::fromUtf8(c.entry)), QString::fromUtf8(c.message));
+    }
+}
+
+TEST_F(HeadlessTest, MistakesInTheOptionsFailBeforeAnythingIsSent) {
+    const QString module = LocalLayout();
+    const struct {
+        QStringList arguments;
+        const char *message;
+    } cases[] = {
+        {{"/I127.0.0.1", "--show", "Basic Configuration>System Log", "--format", "xml"}, "Unknown format"},
+        {{"/I127.0.0.1", "--show"}, "--show needs a value"},
+        {{"/I127.0.0.1", "--shwo", "Basic Configuration>System Log"}, "Unknown option --shwo"},
+        {{"--catalogue", "--show", "Basic Configuration>System Log"}, "cannot be combined"},
+        {{"/I127.0.0.1", "--format", "csv"}, "Give --show"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const ProcessOutcome run = Run(c.arguments, module);
+        ExpectFailure(run, QString::fromUtf8(c.message));
+        EXPECT_EQ(run.exitCode, 2);
+    }
+    ExpectFailure(Run({"--show", "Basic Configuration>System Log"}, module), QStringLiteral("No parameter input"));
+}
+
+TEST_F(HeadlessTest, AgentThatDoesNotAnswerEndsInTheTimeOutMessage) {
+    const QByteArray port = QByteArray::number(ClosedPort());
+    const QString module = LocalLayout("Version=1\nAgentPort=" + port + "\n");
+    ExpectFailure(Run({"/I127.0.0.1", "/Rpublic", "--show", "Basic Configuration>MIB II>IF Table"}, module),
+                  QStringLiteral("SNMP request timed out!"));
+}
+
+TEST_F(HeadlessTest, CatalogueAndHelpNeedNoDevice) {
+    const ProcessOutcome catalogue = Run({"--catalogue"}, PlainDirectory());
+    ExpectSuccess(catalogue);
+    const QJsonArray entries = ParseJson(catalogue.out)["entries"].toArray();
+    const auto basic = std::count_if(entries.begin(), entries.end(), [](const QJsonValue &e) {
+        return e["path"].toArray().first().toString() == QStringLiteral("Basic Configuration");
+    });
+    EXPECT_EQ(basic, 54);
+
+    const ProcessOutcome help = Run({"--help"}, PlainDirectory());
+    ExpectSuccess(help);
+    for (const char *word : {"/I", "/v3", "/W", "/p", "--show", "--format", "--v2c", "--catalogue"})
+        EXPECT_TRUE(help.out.contains(QString::fromUtf8(word))) << word;
+}
+
+}  // namespace
