@@ -162,6 +162,19 @@ TEST_F(HeadlessTest, TableEntryAsCsvAndJsonHoldsEveryRowInTheWindowsColumns) {
     }
 }
 
+TEST_F(HeadlessTest, EntryThatReadsCounter64WithSNMPv2cDoesSoOnAnSNMPv1Session) {
+    const ProcessOutcome run = Run({"/I127.0.0.1", "/Rpublic", "--show", "Basic Configuration>IF-MIB>IFX Table",
+                                    "--format", "csv"},
+                                   LocalLayout("Version=0\n"));
+    ExpectSuccess(run);
+    const Records records = ParseCsv(run.out);
+    ASSERT_EQ(records.size(), 53u);
+    const qsizetype octets = records[0].indexOf(QStringLiteral("HC In Octets"));
+    ASSERT_GE(octets, 0);
+    // Beyond 32 bits, which SNMPv1 cannot carry.
+    EXPECT_GT(records[1][octets].toULongLong(), 0xFFFFFFFFull) << records[1].join(u',').toStdString();
+}
+
 TEST_F(HeadlessTest, CsvQuotesSeparatorsAndQuotesAndJsonEscapesThem) {
     WriteText("1.3.6.1.2.1.1.4", "Ops, \"NOC\"\tdesk");
     const QString entry = QStringLiteral("Basic Configuration>MIB II>Information");
