@@ -3,6 +3,8 @@
 #include "catalogue/model/catalogue_model.h"
 #include "engine/request.h"
 
+#include <functional>
+
 namespace {
 
 // Labels carry blanks that widen their window column; a script wants the words.
@@ -20,27 +22,39 @@ std::vector<int> VisibleColumns(const VdSNMPVarList &list) {
     return columns;
 }
 
+// Reads as the window's get does: one step for a scalar list, a walk to its end for a table list;
+// each result the window would show goes to shown.
+void Read(VdSNMPRequest &request, const std::function<void()> &shown) {
+    if (!request.list.IsTable()) {
+        request.ReadStep(true);
+        if (request.RowConditionHolds()) shown();
+        return;
+    }
+    for (bool first = true; request.ReadStep(first); first = false)
+        if (request.RowConditionHolds()) shown();
+}
+
+// A table panel adds a row per result.
 void ReadTable(VdSNMPRequest &request, PageReading &page) {
     const std::vector<int> columns = VisibleColumns(request.list);
     for (int i : columns) page.columns.push_back(Caption(request.list.Item(i).label));
-    for (bool first = true; request.ReadStep(first); first = false) {
-        if (!request.RowConditionHolds()) continue;
+    Read(request, [&] {
         std::vector<std::string> &row = page.rows.emplace_back();
         for (int i : columns) row.push_back(request.list.Item(i).value);
-    }
+    });
 }
 
-// An editor panel shows one line per variable except the hidden ones; values stay empty when the
-// row condition turns the reading down, as the panel then shows nothing.
-void ReadScalars(VdSNMPRequest &request, PageReading &page) {
+// An editor panel shows one line per variable except the hidden ones, holding the last result;
+// values stay empty without one.
+void ReadEditor(VdSNMPRequest &request, PageReading &page) {
     page.columns = {"Label", "Value"};
-    request.ReadStep(true);
-    const bool shown = request.RowConditionHolds();
-    for (int i = 0; i < request.list.Count(); ++i) {
-        const VarItem &item = request.list.Item(i);
-        if ((item.access & access_bit::Hidden) != 0) continue;
-        page.rows.push_back({Caption(item.label), shown ? item.value : std::string()});
-    }
+    std::vector<int> lines;
+    for (int i = 0; i < request.list.Count(); ++i)
+        if ((request.list.Item(i).access & access_bit::Hidden) == 0) lines.push_back(i);
+    for (int i : lines) page.rows.push_back({Caption(request.list.Item(i).label), {}});
+    Read(request, [&] {
+        for (std::size_t k = 0; k < lines.size(); ++k) page.rows[k][1] = request.list.Item(lines[k]).value;
+    });
 }
 
 PageReading ReadPanel(const MenuEntry &entry, const BindingSpec &spec) {
@@ -50,11 +64,11 @@ PageReading ReadPanel(const MenuEntry &entry, const BindingSpec &spec) {
     if (entry.useV2cForCounter64 && request.security.version == 0) request.security.version = 1;
     PageReading page;
     page.caption = spec.pageCaption;
-    page.table = request.list.IsTable();
+    page.table = spec.panel == PanelKind::Table;
     if (page.table)
         ReadTable(request, page);
     else
-        ReadScalars(request, page);
+        ReadEditor(request, page);
     return page;
 }
 

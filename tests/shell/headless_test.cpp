@@ -133,6 +133,17 @@ TEST_F(HeadlessTest, EditorEntryPrintsEachLabelWithTheValueTheDeviceHolds) {
     }
 }
 
+TEST_F(HeadlessTest, EditorEntryOverAWalkedListShowsItsValuesAsLines) {
+    // The list is read as a table, but the window shows its values in an editor panel.
+    const ProcessOutcome run = Show(QStringLiteral("Basic Configuration>Basic>CPU Utilization"), {"--format", "csv"});
+    ExpectSuccess(run);
+    const Records expected = {{"Label", "Value"},
+                              {"CPUutilization In 5sec", "1"},
+                              {"CPUutilization In 1min", "1"},
+                              {"CPUutilization In 5min", "1"}};
+    EXPECT_EQ(ParseCsv(run.out), expected);
+}
+
 TEST_F(HeadlessTest, TableEntryAsCsvAndJsonHoldsEveryRowInTheWindowsColumns) {
     const ProcessOutcome csv = Show(QStringLiteral("Basic Configuration>MIB II>IF Table"), {"--format", "csv"});
     const ProcessOutcome json = Show(QStringLiteral("Basic Configuration>MIB II>IF Table"), {"--format=json"});
