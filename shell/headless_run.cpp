@@ -5,12 +5,12 @@
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_reader.h"
-#include "engine/coded_error.h"
 #include "engine/session.h"
 #include "shell/headless_options.h"
 #include "shell/startup.h"
 
 #include <cstdio>
+#include <exception>
 #include <stdexcept>
 
 namespace {
@@ -48,14 +48,8 @@ int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
     // The window's question, answered by the option instead of asked.
     if (options.v2cForCounter64 && entry.askV2cForCounter64 && SessionSecurity.version == 0)
         SessionSecurity.version = 1;
-    try {
-        const EntryReading reading =
-            ReadEntry(entry, found.path, EntryCaption(entry, outcome.texts.host).toStdString());
-        return Print(options.format(reading));
-    } catch (const CodedError &error) {
-        Complain(error.message());
-        return kFailed;
-    }
+    const EntryReading reading = ReadEntry(entry, found.path, EntryCaption(entry, outcome.texts.host).toStdString());
+    return Print(options.format(reading));
 }
 
 }  // namespace
@@ -68,10 +62,16 @@ int RunHeadless(const QStringList &parameters, const QString &moduleDirectory, c
         Complain(std::string(error.what()) + " --help describes the options.");
         return kUsage;
     }
-    switch (options.action) {
-    case HeadlessOptions::Action::Help: return Print(HeadlessHelpText(program.toStdString()));
-    case HeadlessOptions::Action::Catalogue: return Print(CatalogueJson(MenuCatalogue::Instance()));
-    case HeadlessOptions::Action::Show: return Show(options, moduleDirectory);
+    // A failed exchange raises the catalogue's message; nothing has been printed by then.
+    try {
+        switch (options.action) {
+        case HeadlessOptions::Action::Help: return Print(HeadlessHelpText(program.toStdString()));
+        case HeadlessOptions::Action::Catalogue: return Print(CatalogueJson(MenuCatalogue::Instance()));
+        case HeadlessOptions::Action::Show: return Show(options, moduleDirectory);
+        }
+    } catch (const std::exception &error) {
+        Complain(error.what());
+        return kFailed;
     }
     return kUsage;
 }
