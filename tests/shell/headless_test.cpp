@@ -2,6 +2,7 @@
 
 #include "engine/request.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -233,6 +234,16 @@ TEST_F(HeadlessTest, PagesEntryPrintsEveryPageUnderItsCaption) {
     const QJsonArray rows = pages[1]["rows"].toArray();
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(text.out.count(u'\n'), 2 + 1 + 1 + 1 + rows.size());  // captions, two lines, blank, header, rows
+}
+
+TEST_F(HeadlessTest, RunsBesideAWindowForTheSameDeviceInsteadOfHandingOverToIt) {
+    auto form = StartOnSimulator();
+    ASSERT_TRUE(form->isReady());
+    const ProcessOutcome run = Show(QStringLiteral("Basic Configuration>System Log"));
+    ExpectSuccess(run);
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("[System Log Control]"))) << run.out.toStdString();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(HeadlessTest, EntriesThatCannotBeReadFailWithAMessageAndNoOutput) {
