@@ -3,6 +3,7 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/entry_request.h"
 #include "editor/config_form.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
@@ -63,9 +64,7 @@ TSNMPListViewPanel::Notification Notification(const std::vector<NotificationStep
 
 std::unique_ptr<VdSNMPRequest2Edits> BuildBinding(const MenuEntry &entry, const BindingSpec &spec, TConfigForm *form) {
     auto binding = std::make_unique<VdSNMPRequest2Edits>(form);
-    binding->request.list.Assign(VdSNMPVarList(spec.Table(), spec.listKind, spec.indexCount));
-    // Counter64 columns cannot travel over SNMPv1; only this window's request changes.
-    if (entry.useV2cForCounter64 && binding->request.security.version == 0) binding->request.security.version = 1;
+    PrepareEntryRequest(entry, spec, binding->request);
     if (spec.HasAdjustment(Adjustment::Type::Synchronous)) binding->asyncMode = false;
     return binding;
 }

@@ -50,16 +50,6 @@ std::string OptionsJson(const VdOptionList *options) {
     return out + "]";
 }
 
-template <typename T, typename F>
-std::string Array(const std::vector<T> &items, F toJson) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i) out += ",";
-        out += toJson(items[i]);
-    }
-    return out + "]";
-}
-
 std::string BindingJson(const BindingSpec &b) {
     std::string out = "{\"page\":" + Str(b.pageCaption);
     out += ",\"panel\":" + Str(b.panel == PanelKind::Table ? "table" : "editor");
@@ -71,8 +61,8 @@ std::string BindingJson(const BindingSpec &b) {
     } else {
         out += ",\"statusRow\":null";
     }
-    out += ",\"adjustments\":" + Array(b.adjustments, AdjustmentJson);
-    out += ",\"records\":" + Array(b.records, [](const CatalogueRecord &r) {
+    out += ",\"adjustments\":" + JsonArray(b.adjustments, AdjustmentJson);
+    out += ",\"records\":" + JsonArray(b.records, [](const CatalogueRecord &r) {
                return "{\"oid\":" + Str(r.oid) + ",\"label\":" + Str(r.label) +
                       ",\"syntax\":" + std::to_string(r.syntax) + ",\"access\":" + std::to_string(r.access) +
                       ",\"options\":" + OptionsJson(r.options) + "}";
@@ -88,7 +78,7 @@ void AppendEntries(const std::vector<MenuEntry> &entries, std::vector<std::strin
             AppendEntries(e.children, path, out);
         } else {
             if (out.back() != '[') out += ",\n";
-            out += "{\"path\":" + Array(path, Str) + ",\"kind\":" + Str(KindName(e.kind));
+            out += "{\"path\":" + JsonArray(path, Str) + ",\"kind\":" + Str(KindName(e.kind));
             out += ",\"title\":" + Str(e.title) + ",\"titleWithHost\":" + (e.titleWithHost ? "true" : "false");
             if (!e.windowClass.empty()) out += ",\"window\":" + Str(e.windowClass);
             if (!e.argument.empty()) out += ",\"argument\":" + Str(e.argument);
@@ -97,7 +87,7 @@ void AppendEntries(const std::vector<MenuEntry> &entries, std::vector<std::strin
             if (e.useV2cForCounter64) out += ",\"v2cForCounter64\":true";
             if (e.askV2cForCounter64) out += ",\"askV2cForCounter64\":true";
             if (e.closeHookRmonCheck) out += ",\"closeHook\":\"RMON check\"";
-            out += ",\"bindings\":" + Array(e.bindings, BindingJson) + "}";
+            out += ",\"bindings\":" + JsonArray(e.bindings, BindingJson) + "}";
         }
         path.pop_back();
     }
@@ -106,7 +96,7 @@ void AppendEntries(const std::vector<MenuEntry> &entries, std::vector<std::strin
 }  // namespace
 
 std::string CatalogueJson(const MenuCatalogue &catalogue) {
-    std::string out = "{\"menus\":" + Array(catalogue.menus(), [](const Menu &m) { return Str(m.caption); });
+    std::string out = "{\"menus\":" + JsonArray(catalogue.menus(), [](const Menu &m) { return Str(m.caption); });
     out += ",\n\"entries\":[";
     std::vector<std::string> path;
     for (const Menu &m : catalogue.menus()) {

@@ -1,6 +1,7 @@
 #include "catalogue/model/entry_reader.h"
 
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/entry_request.h"
 #include "engine/request.h"
 
 #include <functional>
@@ -59,9 +60,7 @@ void ReadEditor(VdSNMPRequest &request, PageReading &page) {
 
 PageReading ReadPanel(const MenuEntry &entry, const BindingSpec &spec) {
     VdSNMPRequest request;
-    request.list.Assign(VdSNMPVarList(spec.Table(), spec.listKind, spec.indexCount));
-    // Counter64 columns cannot travel over SNMPv1; only this entry's request changes.
-    if (entry.useV2cForCounter64 && request.security.version == 0) request.security.version = 1;
+    PrepareEntryRequest(entry, spec, request);
     PageReading page;
     page.caption = spec.pageCaption;
     page.table = spec.panel == PanelKind::Table;

@@ -54,15 +54,6 @@ std::string CsvRecord(const std::vector<std::string> &fields) {
     return out + "\r\n";
 }
 
-std::string JsonArray(const std::vector<std::string> &items) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i) out += ",";
-        out += JsonString(items[i]);
-    }
-    return out + "]";
-}
-
 std::string PageText(const PageReading &page) {
     std::vector<std::size_t> widths(page.columns.size(), 0);
     auto measure = [&](const std::vector<std::string> &row) {
@@ -112,17 +103,17 @@ std::string FormatCsv(const EntryReading &reading) {
 }
 
 std::string FormatJson(const EntryReading &reading) {
-    std::string out = "{\"entry\":" + JsonArray(reading.path) + ",\"title\":" + JsonString(reading.title) +
+    std::string out = "{\"entry\":" + JsonArray(reading.path, JsonString) + ",\"title\":" + JsonString(reading.title) +
                       ",\"pages\":[";
     for (std::size_t i = 0; i < reading.pages.size(); ++i) {
         const PageReading &page = reading.pages[i];
         if (i) out += ",";
         out += "\n{\"page\":" + JsonString(page.caption) + ",\"kind\":" + (page.table ? "\"table\"" : "\"editor\"");
         if (page.table) {
-            out += ",\"columns\":" + JsonArray(page.columns) + ",\"rows\":[";
+            out += ",\"columns\":" + JsonArray(page.columns, JsonString) + ",\"rows\":[";
             for (std::size_t r = 0; r < page.rows.size(); ++r) {
                 if (r) out += ",";
-                out += "\n" + JsonArray(page.rows[r]);
+                out += "\n" + JsonArray(page.rows[r], JsonString);
             }
             out += "]";
         } else {
