@@ -161,11 +161,18 @@ std::size_t Slot(Catalogue c) { return static_cast<std::size_t>(c); }
 bool IsBlank(const std::string &s) { return s.find_first_not_of(" \t\r\n\f\v") == std::string::npos; }
 
 // A file cannot hold a line break inside an entry: the two characters "\n" stand for one.
-std::string UnescapeLineBreaks(std::string s) {
-    for (std::size_t at = s.find("\\n"); at != std::string::npos; at = s.find("\\n", at + 1)) {
-        s.replace(at, 2, "\n");
+std::string UnescapeLineBreaks(const std::string &s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == 'n') {
+            out += '\n';
+            ++i;
+        } else {
+            out += s[i];
+        }
     }
-    return s;
+    return out;
 }
 
 // Entries as the file format defines them: lines of up to 1023 characters (a longer line gives

@@ -113,7 +113,8 @@ std::string FormatJson(const EntryReading &reading) {
             out += ",\"columns\":" + JsonArray(page.columns, JsonString) + ",\"rows\":[";
             for (std::size_t r = 0; r < page.rows.size(); ++r) {
                 if (r) out += ",";
-                out += "\n" + JsonArray(page.rows[r], JsonString);
+                out += '\n';
+                out += JsonArray(page.rows[r], JsonString);
             }
             out += "]";
         } else {

@@ -104,7 +104,10 @@ std::string IndexPart(const ColumnDef &c, int k) {
     case syntax::DisplayString: {
         const std::string text = "row" + n;
         std::string out = c.implied ? "" : std::to_string(text.size()) + ".";
-        for (std::size_t i = 0; i < text.size(); ++i) out += (i ? "." : "") + std::to_string(static_cast<unsigned char>(text[i]));
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (i) out += '.';
+            out += std::to_string(static_cast<unsigned char>(text[i]));
+        }
         return out;
     }
     case syntax::ObjectId: return c.implied ? "1.3.6." + n : "4.1.3.6." + n;
@@ -229,7 +232,8 @@ std::string SimProfileFromCatalogue(const MenuCatalogue &catalogue, const std::s
         for (int k = 1; k <= 3; ++k) {
             std::string index;
             for (std::uint32_t number : table.indexOrder) {
-                index += (index.empty() ? "" : ".") + IndexPart(table.columns.at(number), k);
+                if (!index.empty()) index += '.';
+                index += IndexPart(table.columns.at(number), k);
             }
             std::string line = "row " + entry + " " + index;
             for (const auto &[number, c] : table.columns) {
