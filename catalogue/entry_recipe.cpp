@@ -62,24 +62,24 @@ TSNMPListViewPanel::Notification Notification(const std::vector<NotificationStep
     };
 }
 
-std::unique_ptr<VdSNMPRequest2Edits> BuildBinding(const MenuEntry &entry, const BindingSpec &spec, TConfigForm *form) {
+std::unique_ptr<VdSNMPRequest2Edits> BuildBinding(const MenuEntry &entry, const BindingSpec &recipe, TConfigForm *form) {
     auto binding = std::make_unique<VdSNMPRequest2Edits>(form);
-    PrepareEntryRequest(entry, spec, binding->request);
-    if (spec.HasAdjustment(Adjustment::Type::Synchronous)) binding->asyncMode = false;
+    PrepareEntryRequest(entry, recipe, binding->request);
+    if (recipe.HasAdjustment(Adjustment::Type::Synchronous)) binding->asyncMode = false;
     return binding;
 }
 
-TSNMPEditorPanel *SetUpPanel(const MenuEntry &entry, const BindingSpec &spec, TConfigForm *form) {
-    auto binding = BuildBinding(entry, spec, form);
-    const QString page = QString::fromStdString(spec.pageCaption);
+TSNMPEditorPanel *SetUpPanel(const MenuEntry &entry, const BindingSpec &recipe, TConfigForm *form) {
+    auto binding = BuildBinding(entry, recipe, form);
+    const QString page = QString::fromStdString(recipe.pageCaption);
     const bool pages = entry.kind == EntryKind::Pages;
-    if (spec.panel == PanelKind::Editor) {
+    if (recipe.panel == PanelKind::Editor) {
         return pages ? form->AddEditorPage(page, std::move(binding)) : form->SetEditorPanel(std::move(binding));
     }
-    return pages ? form->AddListViewPage(page, std::move(binding), spec.statusRow, spec.addValue, spec.statusRow,
-                                         spec.deleteValue)
-                 : form->SetListViewPanel(std::move(binding), spec.statusRow, spec.addValue, spec.statusRow,
-                                          spec.deleteValue);
+    return pages ? form->AddListViewPage(page, std::move(binding), recipe.statusRow, recipe.addValue, recipe.statusRow,
+                                         recipe.deleteValue)
+                 : form->SetListViewPanel(std::move(binding), recipe.statusRow, recipe.addValue, recipe.statusRow,
+                                          recipe.deleteValue);
 }
 
 }  // namespace
@@ -92,12 +92,12 @@ std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const Reci
     auto form = std::make_unique<TConfigForm>(context.mainWindow);
     form->setWindowTitle(EntryCaption(entry, context.hostText));
     if (entry.kind == EntryKind::Pages) form->SetPageControl();
-    for (const BindingSpec &spec : entry.bindings) {
-        TSNMPEditorPanel *panel = SetUpPanel(entry, spec, form.get());
+    for (const BindingSpec &recipe : entry.bindings) {
+        TSNMPEditorPanel *panel = SetUpPanel(entry, recipe, form.get());
         auto *table = dynamic_cast<TSNMPListViewPanel *>(panel);
-        for (const Adjustment &a : spec.adjustments) ApplyAdjustment(a, panel, table);
-        if (table != nullptr && !spec.beforeAdd.empty()) table->beforeAdd = Notification(spec.beforeAdd, panel->editsPanel);
-        if (table != nullptr && !spec.afterAdd.empty()) table->afterAdd = Notification(spec.afterAdd, panel->editsPanel);
+        for (const Adjustment &a : recipe.adjustments) ApplyAdjustment(a, panel, table);
+        if (table != nullptr && !recipe.beforeAdd.empty()) table->beforeAdd = Notification(recipe.beforeAdd, panel->editsPanel);
+        if (table != nullptr && !recipe.afterAdd.empty()) table->afterAdd = Notification(recipe.afterAdd, panel->editsPanel);
     }
     if (entry.windowHeight > 0) form->resize(form->width(), entry.windowHeight);
     if (entry.windowWider > 0) form->resize(form->width() + entry.windowWider, form->height());

@@ -58,12 +58,12 @@ void ReadEditor(VdSNMPRequest &request, PageReading &page) {
     });
 }
 
-PageReading ReadPanel(const MenuEntry &entry, const BindingSpec &spec) {
+PageReading ReadPanel(const MenuEntry &entry, const BindingSpec &recipe) {
     VdSNMPRequest request;
-    PrepareEntryRequest(entry, spec, request);
+    PrepareEntryRequest(entry, recipe, request);
     PageReading page;
-    page.caption = spec.pageCaption;
-    page.table = spec.panel == PanelKind::Table;
+    page.caption = recipe.pageCaption;
+    page.table = recipe.panel == PanelKind::Table;
     if (page.table)
         ReadTable(request, page);
     else
@@ -80,6 +80,6 @@ bool IsReadableEntry(const MenuEntry &entry) {
 
 EntryReading ReadEntry(const MenuEntry &entry, std::vector<std::string> path, std::string title) {
     EntryReading reading{std::move(path), std::move(title), {}};
-    for (const BindingSpec &spec : entry.bindings) reading.pages.push_back(ReadPanel(entry, spec));
+    for (const BindingSpec &recipe : entry.bindings) reading.pages.push_back(ReadPanel(entry, recipe));
     return reading;
 }

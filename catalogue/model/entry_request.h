@@ -7,4 +7,4 @@ struct MenuEntry;
 // Prepares a request for one panel of an entry, as its window and a headless read both do: the
 // list built from the panel's descriptor table, and SNMPv2c for entries whose Counter64 columns
 // SNMPv1 cannot carry (only this request changes, not the session).
-void PrepareEntryRequest(const MenuEntry &entry, const BindingSpec &spec, VdSNMPRequest &request);
+void PrepareEntryRequest(const MenuEntry &entry, const BindingSpec &recipe, VdSNMPRequest &request);
