@@ -1,19 +1,13 @@
 #include "catalogue/menu_builder.h"
 
 #include "catalogue/model/catalogue_model.h"
+#include "shell/main_menu.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
-
-QMenu *TopLevel(QMenuBar *bar, const std::string &caption) {
-    for (QAction *action : bar->actions()) {
-        if (action->menu() && action->text() == QString::fromStdString(caption)) return action->menu();
-    }
-    return nullptr;
-}
 
 // Takes the shell's items out of a menu so the catalogue can put them back in its order.
 QList<QAction *> TakeItems(QMenu *menu) {
@@ -84,7 +78,7 @@ QString MenuItemName(const std::string &caption) {
 
 void BuildCatalogueMenus(QMenuBar *bar, const MenuCatalogue &catalogue, const MenuActions &actions) {
     for (const Menu &m : catalogue.menus()) {
-        QMenu *menu = TopLevel(bar, m.caption);
+        QMenu *menu = TopLevelMenu(bar, QString::fromStdString(m.caption));
         if (menu == nullptr || m.entries.empty()) continue;
         QList<QAction *> spare = TakeItems(menu);
         AddEntries(menu, m.entries, spare, actions);

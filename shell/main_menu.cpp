@@ -1,28 +1,12 @@
 #include "shell/main_menu.h"
 
+#include "catalogue/menu_builder.h"
+#include "catalogue/model/catalogue_model.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
-
-struct TopLevel {
-    const char *caption;
-    const char *name;
-};
-
-// Captions exactly as shown, trailing blank of "Security " included.
-constexpr TopLevel kTopLevel[] = {
-    {"Basic Configuration", "BasicConfiguration1"},
-    {"Single IP Configuration", "SingleIPConfiguration1"},
-    {"Bridge", "Bridge1"},
-    {"VLAN", "VLAN1"},
-    {"RMON", "RMON1"},
-    {"SNMP V3", "SNMPV31"},
-    {"Security ", "Security1"},
-    {"Layer2 Management", "Layer2Management1"},
-    {"Layer 3 Management", "Layer3Management1"},
-    {"Help", "Help1"},
-};
 
 QAction *Item(QMenu *menu, const char *caption, const char *name) {
     QAction *action = menu->addAction(QString::fromLatin1(caption));
@@ -47,9 +31,10 @@ QMenu *TopLevelMenu(QMenuBar *bar, const QString &caption) {
 
 MainMenuItems BuildMainMenu(QMenuBar *bar) {
     bar->setObjectName(QStringLiteral("MainMenu"));
-    for (const TopLevel &top : kTopLevel) {
-        QMenu *menu = bar->addMenu(QString::fromLatin1(top.caption));
-        menu->setObjectName(QString::fromLatin1(top.name));
+    // The catalogue knows the menu bar's menus, captions exactly as shown.
+    for (const Menu &top : MenuCatalogue::Instance().menus()) {
+        QMenu *menu = bar->addMenu(QString::fromStdString(top.caption));
+        menu->setObjectName(MenuItemName(top.caption));
     }
     auto menu = [bar](const char *caption) { return TopLevelMenu(bar, QString::fromLatin1(caption)); };
 
