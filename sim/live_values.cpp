@@ -1,5 +1,7 @@
 #include "live_values.h"
 
+#include "device_clock.h"
+
 LiveValues::LiveValues(const MibModel& model, StatisticReader statistics)
     : model_(model), statistics_(std::move(statistics)), start_(Clock::now())
 {
@@ -44,6 +46,10 @@ Value LiveValues::current(const Instance& instance) const
     }
     case LiveRule::Kind::Stat:
         value.number = wrap(value.type, statistics_(rule.stat).value_or(0));
+        break;
+    case LiveRule::Kind::Clock:
+        // A written time is kept with the moment it was written, so it reads back moved on.
+        value.octets = dateAndTimeAfter(value.octets, std::chrono::milliseconds(millisecondsSince(instance.since)));
         break;
     }
     return value;

@@ -17,7 +17,7 @@ inline bool isWritable(Access access) { return access == Access::ReadWrite || ac
 
 // A value computed when read instead of stored.
 struct LiveRule {
-    enum class Kind { Uptime, Grow, Toggle, RowCount, Stat };
+    enum class Kind { Uptime, Grow, Toggle, RowCount, Stat, Clock };
     Kind kind = Kind::Uptime;
     std::uint64_t rate = 0;     // Grow: added per second
     std::size_t byte = 0;       // Toggle: octet position

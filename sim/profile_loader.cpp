@@ -1,6 +1,7 @@
 #include "profile_loader.h"
 
 #include "agent_statistics.h"
+#include "device_clock.h"
 #include "profile_tokens.h"
 
 #include <charconv>
@@ -168,6 +169,8 @@ private:
         } else if (fields[0] == "rows" && fields.size() == 2 && counting) {
             rule.kind = LiveRule::Kind::RowCount;
             rule.table = oidOf(fields[1]);
+        } else if (fields[0] == "clock" && fields.size() == 1 && type.syntax == Syntax::DateAndTime) {
+            rule.kind = LiveRule::Kind::Clock;
         } else if (fields[0] == "stat" && fields.size() == 2 && counting && isAgentStatistic(fields[1])) {
             rule.kind = LiveRule::Kind::Stat;
             rule.stat = fields[1];
@@ -187,6 +190,8 @@ private:
         for (const Attribute& attribute : attrs)
             applyTypeAttribute(type, attribute);
         Value value = defaultValue(type.syntax, type.constraint);
+        if (type.live && type.live->kind == LiveRule::Kind::Clock)
+            value.octets = dateAndTimeNow();
         for (const Attribute& attribute : attrs)
             if (attribute.key == "value")
                 value = valueOf(type, attribute.value);

@@ -1,5 +1,7 @@
 #include "value.h"
 
+#include "device_clock.h"
+
 #include <array>
 #include <charconv>
 #include <limits>
@@ -166,8 +168,10 @@ ValueFault checkValue(Syntax syntax, const Constraint& constraint, const Value& 
         return ValueFault::WrongType;
     if (isOctetWire(wire)) {
         const auto& sizes = constraint.sizes.empty() ? naturalSizes(syntax) : constraint.sizes;
-        return inAny(sizes, static_cast<std::int64_t>(value.octets.size())) ? ValueFault::None
-                                                                            : ValueFault::WrongLength;
+        if (!inAny(sizes, static_cast<std::int64_t>(value.octets.size())))
+            return ValueFault::WrongLength;
+        return syntax != Syntax::DateAndTime || isValidDateAndTime(value.octets) ? ValueFault::None
+                                                                                 : ValueFault::WrongValue;
     }
     if (wire == WireType::IpAddress)
         return value.octets.size() == 4 ? ValueFault::None : ValueFault::WrongLength;

@@ -280,3 +280,44 @@ column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 4 nextHop IpAddress rc
 column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 5 metric Integer rc range=1..65535 default=1
 column 1.3.6.1.4.1.171.11.69.4.3.2.5.1 6 status Integer rc range=2,3 default=3
 row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 0.0.0.0.0.0.0.0.1 10.90.90.254 1 3
+
+# Time windows, equipment information and IP routing
+# clock: capabilities (system time, SNTP, summer time, real-time clock), a running clock that keeps
+# a written time and moves it on, reset on reboot false
+object 1.3.6.1.4.1.171.12.10.1.0 timeCapacity Bits ro value=hex:F0
+object 1.3.6.1.4.1.171.12.10.2.0 currentClock DateAndTime rw live=clock
+object 1.3.6.1.4.1.171.12.10.3.0 clockResetOnReboot Integer ro range=1,2 value=2
+# summer time: status (0 disable, 1 repeating, 2 annual), offset in minutes; repeating points pack
+# week, day (16 bits), month, hour, minute (2nd Sun of Mar 02:00 to last Sun of Oct 03:00); annual
+# points pack day, month, hour, minute (26 Mar 02:00 to 29 Oct 03:00)
+object 1.3.6.1.4.1.171.12.10.12.1.0 summerTimeStatus Integer rw range=0..2 value=1
+object 1.3.6.1.4.1.171.12.10.12.2.0 summerTimeOffset Integer rw range=30,60,90,120 value=60
+object 1.3.6.1.4.1.171.12.10.12.3.0 repeatingStart OctetString rw size=6 value=hex:020001030200
+object 1.3.6.1.4.1.171.12.10.12.4.0 repeatingEnd OctetString rw size=6 value=hex:0000010A0300
+object 1.3.6.1.4.1.171.12.10.12.5.0 annualStart OctetString rw size=4 value=hex:1A030200
+object 1.3.6.1.4.1.171.12.10.12.6.0 annualEnd OctetString rw size=4 value=hex:1D0A0300
+# equipment: capacity 0x40 (redundant power), stacking version, units supported and present
+object 1.3.6.1.4.1.171.12.11.1.1.0 equipmentCapacity Bits ro value=hex:40
+object 1.3.6.1.4.1.171.12.11.1.9.1.0 stackingVersion Integer ro value=2
+object 1.3.6.1.4.1.171.12.11.1.9.2.0 maxSupportedUnits Integer ro value=8
+object 1.3.6.1.4.1.171.12.11.1.9.3.0 numOfUnit Integer ro live=rows:1.3.6.1.4.1.171.12.11.1.9.4.1
+# IP routes (type 3 direct, 4 indirect; proto 2 local, 3 netmgmt, 8 rip, 13 ospf, 1 other)
+table 1.3.6.1.2.1.4.21.1 ipRouteEntry
+column 1.3.6.1.2.1.4.21.1 1 ipRouteDest IpAddress ro index
+column 1.3.6.1.2.1.4.21.1 2 ipRouteIfIndex Integer rw
+column 1.3.6.1.2.1.4.21.1 3 ipRouteMetric1 Integer rw
+column 1.3.6.1.2.1.4.21.1 4 ipRouteMetric2 Integer rw default=-1
+column 1.3.6.1.2.1.4.21.1 5 ipRouteMetric3 Integer rw default=-1
+column 1.3.6.1.2.1.4.21.1 6 ipRouteMetric4 Integer rw default=-1
+column 1.3.6.1.2.1.4.21.1 7 ipRouteNextHop IpAddress rw
+column 1.3.6.1.2.1.4.21.1 8 ipRouteType Integer rw range=1..4
+column 1.3.6.1.2.1.4.21.1 9 ipRouteProto Integer ro range=1..16
+column 1.3.6.1.2.1.4.21.1 10 ipRouteAge Integer rw
+column 1.3.6.1.2.1.4.21.1 11 ipRouteMask IpAddress rw
+column 1.3.6.1.2.1.4.21.1 12 ipRouteMetric5 Integer rw default=-1
+column 1.3.6.1.2.1.4.21.1 13 ipRouteInfo ObjectId ro default=0.0
+row 1.3.6.1.2.1.4.21.1 0.0.0.0 1 1 - - - 10.90.90.254 4 3 3600 0.0.0.0 - -
+row 1.3.6.1.2.1.4.21.1 10.90.90.0 1 0 - - - 10.90.90.90 3 2 0 255.255.255.0 - -
+row 1.3.6.1.2.1.4.21.1 172.16.0.0 2 2 - - - 10.90.90.1 4 8 25 255.255.0.0 - -
+row 1.3.6.1.2.1.4.21.1 192.168.10.0 3 20 5 - - 10.90.90.2 4 13 120 255.255.255.0 - 1.3.6.1.2.1.14
+row 1.3.6.1.2.1.4.21.1 192.168.30.0 1 5 - - - 10.90.90.3 4 1 600 255.255.255.0 - -

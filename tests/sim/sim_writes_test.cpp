@@ -2,6 +2,8 @@
 #include "net_snmp_tools.h"
 #include "support/sim_runner.h"
 
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,6 +13,7 @@ const QString kSysDescr = "1.3.6.1.2.1.1.1.0";
 const QString kRmonState = "1.3.6.1.4.1.171.11.69.4.2.1.2.3.0";
 const QString kBinding = "1.3.6.1.4.1.171.12.23.4.1.1"; // IP-MAC binding entry, RowStatus column 3
 const QString kRoute = "1.3.6.1.4.1.171.11.69.4.3.2.5.1"; // static routes, valid/invalid column 6
+const QString kClock = "1.3.6.1.4.1.171.12.10.2.0";       // DateAndTime kept as a running clock
 
 class SimWrites : public ::testing::Test {
 protected:
@@ -57,6 +60,11 @@ TEST_F(SimWrites, BadWritesAreRefusedWithTheMatchingError)
         {"column of a missing row", "-v2c", {kBinding + ".6.10.1.1.1", "i", "2"}, "noCreation"},
         {"createAndGo on an existing row", "-v2c", {kBinding + ".3.10.90.90.10", "i", "4"}, "inconsistentValue"},
         {"active on a missing row", "-v2c", {kBinding + ".3.10.1.1.1", "i", "1"}, "inconsistentValue"},
+        {"30 February", "-v2c", {kClock, "x", "07D0021E03040500"}, "wrongValue"},
+        {"day 0", "-v2c", {kClock, "x", "07D0010003040500"}, "wrongValue"},
+        {"hour 24", "-v2c", {kClock, "x", "07D0010118000000"}, "wrongValue"},
+        {"zone without direction", "-v2c", {kClock, "x", "07D00101030405002A0000"}, "wrongValue"},
+        {"clock of 9 octets", "-v2c", {kClock, "x", "07D001010304050000"}, "wrongLength"},
     };
     for (const Refusal& c : cases) {
         ToolResult r = set(c.binding, c.version);
@@ -65,6 +73,21 @@ TEST_F(SimWrites, BadWritesAreRefusedWithTheMatchingError)
     }
     EXPECT_EQ(get(kSysName), "\"QSW-7400\"");
     EXPECT_EQ(get(kRmonState), "3");
+}
+
+TEST_F(SimWrites, TheClockKeepsAWrittenTimeAndMovesItOn)
+{
+    // 2000-12-31 23:59:59.9 +5:30 crosses into the next year within the second.
+    ASSERT_EQ(set({kClock, "x", "07D00C1F173B3B092B051E"}).exitCode, 0);
+    QThread::msleep(1200);
+    // Printed as "07 D1 ..." with quotes.
+    const QStringList octets =
+        runV2c("snmpget", sim.agent(), {"-Oqvx", kClock}).out.remove('"').simplified().split(' ');
+    ASSERT_EQ(octets.size(), 11) << octets.join(' ').toStdString();
+    EXPECT_EQ(octets.mid(0, 6).join(' ').toStdString(), "07 D1 01 01 00 00");
+    EXPECT_GE(octets[6].toInt(nullptr, 16), 1);
+    EXPECT_LE(octets[6].toInt(nullptr, 16), 10);
+    EXPECT_EQ(octets.mid(8, 3).join(' ').toStdString(), "2B 05 1E");
 }
 
 TEST_F(SimWrites, ReadCommunityCannotWrite)
