@@ -1,6 +1,6 @@
 #include "binding/edit_constraint_rules.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/num_list.h"
 
@@ -26,7 +26,7 @@ enum CommonEntry {
     kListNumberRange = 11,
 };
 
-[[noreturn]] void BadFormat() { throw catalogue::CommonError(kBadFormat); }
+[[noreturn]] void BadFormat() { throw messages::CommonError(kBadFormat); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -121,7 +121,7 @@ void SetDefaultBounds(ConstraintRule &rule) {
 }
 
 std::string Refusal(int entry, std::initializer_list<std::pair<const char *, std::string>> values) {
-    std::string text = catalogue::Text(Catalogue::Common, entry);
+    std::string text = messages::Text(MessageCatalogue::Common, entry);
     for (const auto &[word, value] : values) text = ReplacePlaceholder(text, word, value);
     return text;
 }

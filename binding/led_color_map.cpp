@@ -1,6 +1,6 @@
 #include "binding/led_color_map.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 
 #include <string>
@@ -28,7 +28,7 @@ LedColour VdSNMPLedColorMapList::ColourOf(std::uint8_t byte) const {
 namespace {
 
 LedState Missing(const VdSNMPLedColorMapList &map) {
-    if (map.missingColour == kNoColour) throw catalogue::FrameworkError(19);
+    if (map.missingColour == kNoColour) throw messages::FrameworkError(19);
     return {map.missingColour, false};
 }
 

@@ -1,7 +1,7 @@
 #include "binding/multi_box_fields.h"
 
 #include "binding/whole_value_check.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/date_time.h"
 #include "engine/descriptor.h"
@@ -46,7 +46,7 @@ std::uint64_t BoxNumber(const std::string &box) {
 
 std::uint64_t BoxAt(const std::vector<std::string> &boxes, std::size_t i, std::uint64_t maximum) {
     const std::uint64_t n = BoxNumber(boxes[i]);
-    if (n > maximum) throw catalogue::FrameworkError(18);
+    if (n > maximum) throw messages::FrameworkError(18);
     return n;
 }
 
@@ -95,7 +95,7 @@ std::string TimeTicksFromBoxes(const std::vector<std::string> &boxes) {
                                 BoxAt(boxes, 2, max32 / kTicksPerMinute) * kTicksPerMinute +
                                 BoxAt(boxes, 3, max32 / kTicksPerSecond) * kTicksPerSecond +
                                 BoxAt(boxes, 4, max32);
-    if (ticks > max32) throw catalogue::FrameworkError(18);
+    if (ticks > max32) throw messages::FrameworkError(18);
     return TimeTicksText(static_cast<std::uint32_t>(ticks));
 }
 
@@ -131,7 +131,7 @@ std::string DateTimeNumberFromBoxes(const std::vector<std::string> &boxes) {
     int *fields[] = {&f.year, &f.month, &f.day, &f.hour, &f.minutes, &f.seconds, &f.milliseconds};
     for (std::size_t i = 0; i < 7; ++i) *fields[i] = static_cast<int>(BoxAt(boxes, i, 9999));
     const auto days = JoinDateTimeNumber(f);
-    if (!days) throw catalogue::FrameworkError(18);
+    if (!days) throw messages::FrameworkError(18);
     return LocalDateTimeText(*days);
 }
 
@@ -178,7 +178,7 @@ std::optional<std::vector<std::string>> ValueToBoxes(std::uint32_t s, const std:
         return boxes;
     }
     if (text == kNullText && KeepsBoxesForNull(s)) return std::nullopt;
-    if (boxCount < MinimumBoxes(s, text, raw.size())) throw catalogue::FrameworkError(22);
+    if (boxCount < MinimumBoxes(s, text, raw.size())) throw messages::FrameworkError(22);
     switch (s) {
     case syntax::BitString:
     case syntax::OctetString:
@@ -209,7 +209,7 @@ std::string BoxesToValue(std::uint32_t s, const std::vector<std::string> &boxes,
     for (const std::string &box : boxes)
         if (IsReservedValueText(box)) return box;
     const std::size_t minimum = MinimumBoxes(s, currentText, rawLength);
-    if (boxes.size() < minimum) throw catalogue::FrameworkError(22);
+    if (boxes.size() < minimum) throw messages::FrameworkError(22);
     switch (s) {
     case syntax::BitString:
     case syntax::OctetString:

@@ -1,6 +1,6 @@
 #include "binding/position_list.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 
 #include <charconv>
@@ -13,10 +13,10 @@ std::vector<int> ParsePositionList(const std::string &text) {
         int n = -1;
         auto [next, ec] = std::from_chars(p, end, n);
         if (ec != std::errc() || n < 0 || (next != end && *next != ',') || next + 1 == end)
-            throw catalogue::CommonError(2);
+            throw messages::CommonError(2);
         positions.push_back(n);
         p = next == end ? end : next + 1;
     }
-    if (positions.empty()) throw catalogue::CommonError(2);
+    if (positions.empty()) throw messages::CommonError(2);
     return positions;
 }

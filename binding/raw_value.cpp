@@ -1,6 +1,6 @@
 #include "binding/raw_value.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/date_time.h"
 #include "engine/descriptor.h"
@@ -48,7 +48,7 @@ std::size_t SizeOf(std::uint32_t s) {
     case syntax::LocalDateTime: return 8;
     case syntax::DateAndTime: return 11;
     case syntax::Ipv6Address: return 16;
-    default: throw catalogue::FrameworkError(kUnknownSyntax);
+    default: throw messages::FrameworkError(kUnknownSyntax);
     }
 }
 
@@ -74,7 +74,7 @@ unsigned BigEndian16At(const std::string &raw) { return Byte(raw, 0) << 8 | Byte
 // not one is refused rather than written as an empty value.
 std::vector<std::uint32_t> DottedNumbers(const std::string &text) {
     const auto numbers = SplitOid(!text.empty() && text.front() == '.' ? text.substr(1) : text);
-    if (!numbers) throw catalogue::FrameworkError(kTooShort);
+    if (!numbers) throw messages::FrameworkError(kTooShort);
     return *numbers;
 }
 
@@ -88,13 +88,13 @@ std::string Counter64Raw(const std::string &text) {
 
 std::string DateAndTimeRaw(const std::string &text) {
     const auto parsed = VdDateTime::Parse(text);
-    if (!parsed) throw catalogue::FrameworkError(kTooShort);
+    if (!parsed) throw messages::FrameworkError(kTooShort);
     return parsed->ToOctets();
 }
 
 std::string LocalDateTimeRaw(const std::string &text) {
     const auto days = LocalDateTimeNumber(text);
-    if (!days) throw catalogue::FrameworkError(kTooShort);
+    if (!days) throw messages::FrameworkError(kTooShort);
     return DoubleOctets(*days);
 }
 
@@ -161,7 +161,7 @@ std::string RawToText(const std::string &raw, std::uint32_t s) {
     const std::size_t size = SizeOf(s);
     if (s == syntax::Null) return kNull;
     if (raw.empty()) return s == syntax::DisplayString ? "" : kNull;
-    if (size != kToEnd && raw.size() < size) throw catalogue::FrameworkError(kTooShort);
+    if (size != kToEnd && raw.size() < size) throw messages::FrameworkError(kTooShort);
     switch (s) {
     case syntax::Boolean: return Truth(LittleEndianAt(raw, 0, 4) != 0);
     case syntax::Bool8: return Truth(Byte(raw, 0) != 0);
@@ -195,6 +195,6 @@ std::string ExtractPart(const std::string &raw, std::size_t offset, std::uint32_
     const std::size_t size = SizeOf(s);
     if (raw.empty() || size == 0) return {};
     if (size == kToEnd) return offset < raw.size() ? raw.substr(offset) : std::string();
-    if (offset > raw.size() || raw.size() - offset < size) throw catalogue::FrameworkError(kBeyondValue);
+    if (offset > raw.size() || raw.size() - offset < size) throw messages::FrameworkError(kBeyondValue);
     return raw.substr(offset, size);
 }

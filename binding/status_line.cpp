@@ -1,6 +1,6 @@
 #include "binding/status_line.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "binding/whole_value_check.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
 #include "engine/number_text.h"
@@ -33,5 +33,5 @@ bool Converts(const std::string &text, std::uint32_t s) {
 
 void CheckWholeValueText(const std::string &text, std::uint32_t syntax) {
     if (IsReservedValueText(text)) return;
-    if (!Converts(text, syntax)) throw catalogue::FrameworkError(18);
+    if (!Converts(text, syntax)) throw messages::FrameworkError(18);
 }

@@ -62,14 +62,14 @@ TSNMPListViewPanel::Notification Notification(const std::vector<NotificationStep
     };
 }
 
-std::unique_ptr<VdSNMPRequest2Edits> BuildBinding(const MenuEntry &entry, const BindingSpec &recipe, TConfigForm *form) {
+std::unique_ptr<VdSNMPRequest2Edits> BuildBinding(const MenuEntry &entry, const PanelRecipe &recipe, TConfigForm *form) {
     auto binding = std::make_unique<VdSNMPRequest2Edits>(form);
     PrepareEntryRequest(entry, recipe, binding->request);
     if (recipe.HasAdjustment(Adjustment::Type::Synchronous)) binding->asyncMode = false;
     return binding;
 }
 
-TSNMPEditorPanel *SetUpPanel(const MenuEntry &entry, const BindingSpec &recipe, TConfigForm *form) {
+TSNMPEditorPanel *SetUpPanel(const MenuEntry &entry, const PanelRecipe &recipe, TConfigForm *form) {
     auto binding = BuildBinding(entry, recipe, form);
     const QString page = QString::fromStdString(recipe.pageCaption);
     const bool pages = entry.kind == EntryKind::Pages;
@@ -92,7 +92,7 @@ std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const Reci
     auto form = std::make_unique<TConfigForm>(context.mainWindow);
     form->setWindowTitle(EntryCaption(entry, context.hostText));
     if (entry.kind == EntryKind::Pages) form->SetPageControl();
-    for (const BindingSpec &recipe : entry.bindings) {
+    for (const PanelRecipe &recipe : entry.bindings) {
         TSNMPEditorPanel *panel = SetUpPanel(entry, recipe, form.get());
         auto *table = dynamic_cast<TSNMPListViewPanel *>(panel);
         for (const Adjustment &a : recipe.adjustments) ApplyAdjustment(a, panel, table);

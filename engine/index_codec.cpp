@@ -1,6 +1,6 @@
 #include "engine/index_codec.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/date_time.h"
 #include "engine/descriptor.h"
@@ -27,7 +27,7 @@ class Reader {
 public:
     explicit Reader(const std::string &suffix) {
         auto parsed = SplitOid(suffix);
-        if (!parsed) throw catalogue::FrameworkError(kSuffixTooShort);
+        if (!parsed) throw messages::FrameworkError(kSuffixTooShort);
         ids_ = std::move(*parsed);
     }
     std::size_t Remaining() const { return ids_.size() - at_; }
@@ -51,7 +51,7 @@ public:
 
 private:
     void Need(std::size_t n) const {
-        if (n > Remaining()) throw catalogue::FrameworkError(kSuffixTooShort);
+        if (n > Remaining()) throw messages::FrameworkError(kSuffixTooShort);
     }
     SubIds ids_;
     std::size_t at_ = 0;
@@ -96,7 +96,7 @@ std::uint32_t Whole32(const std::string &value, bool isSigned) {
     } else if (auto n = ParseUnsigned32(value)) {
         return *n;
     }
-    throw catalogue::FrameworkError(kBadValue);
+    throw messages::FrameworkError(kBadValue);
 }
 
 }  // namespace
@@ -135,7 +135,7 @@ std::string DecodeIndexComponent(std::uint32_t s, bool impliedLast, const std::s
     case syntax::Ipv6Address:
         value = ToHex(Octets(impliedLast ? in.Take(in.Remaining()) : in.Take(kIpv6Length)));
         break;
-    default: throw catalogue::FrameworkError(kBadSyntax);
+    default: throw messages::FrameworkError(kBadSyntax);
     }
     return in.Rest();
 }
@@ -151,7 +151,7 @@ std::string EncodeIndexComponent(std::uint32_t s, bool impliedLast, const std::s
     case syntax::Null: return {};
     case syntax::ObjectId: {
         const auto ids = SplitOid(value);
-        if (!ids) throw catalogue::FrameworkError(kBadValue);
+        if (!ids) throw messages::FrameworkError(kBadValue);
         const std::string dotted = JoinOid(*ids);
         if (impliedLast) return dotted;
         return dotted.empty() ? "0" : std::to_string(ids->size()) + "." + dotted;
@@ -159,7 +159,7 @@ std::string EncodeIndexComponent(std::uint32_t s, bool impliedLast, const std::s
     case syntax::IpAddress:
     case syntax::NsapAddress: {
         const auto ids = SplitOid(value);
-        if (!ids || ids->size() != 4) throw catalogue::FrameworkError(kBadValue);
+        if (!ids || ids->size() != 4) throw messages::FrameworkError(kBadValue);
         return JoinOid(*ids);
     }
     case syntax::Counter:
@@ -168,7 +168,7 @@ std::string EncodeIndexComponent(std::uint32_t s, bool impliedLast, const std::s
     case syntax::TimeTicks: return std::to_string(ParseTimeTicks(value));
     case syntax::Counter64: {
         const auto n = ParseUnsigned64(value);
-        if (!n) throw catalogue::FrameworkError(kBadValue);
+        if (!n) throw messages::FrameworkError(kBadValue);
         return Pair(*n, true);
     }
     case syntax::Double: return Pair(DoubleBits(LeadingDouble(value)), false);
@@ -177,6 +177,6 @@ std::string EncodeIndexComponent(std::uint32_t s, bool impliedLast, const std::s
     case syntax::DateAndTime: return OctetIds(VdDateTime(value).ToOctets(), false);
     case syntax::Ipv6Address:
         return impliedLast ? OctetIds(FromHex(value), false) : FixedOctetIds(value, kIpv6Length);
-    default: throw catalogue::FrameworkError(kBadSyntax);
+    default: throw messages::FrameworkError(kBadSyntax);
     }
 }

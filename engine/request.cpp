@@ -1,7 +1,7 @@
 #include "engine/request.h"
 
 #include "binding/option_list.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/event_pump.h"
 #include "engine/index_codec.h"
@@ -31,7 +31,7 @@ constexpr char kNotDone[] = "(NOTDONE)";
 }
 
 snmp::Session &Session() {
-    if (!GlobalSession) throw catalogue::FrameworkError(kCannotCreateSession);
+    if (!GlobalSession) throw messages::FrameworkError(kCannotCreateSession);
     return *GlobalSession;
 }
 
@@ -92,12 +92,12 @@ snmp::Command VdSNMPRequest::ReadCommand() const {
     case VdSNMPVarList::SingleInstance: return snmp::Command::Get;
     case VdSNMPVarList::Table:
     case VdSNMPVarList::TableWithCreation: return snmp::Command::GetNext;
-    default: throw catalogue::FrameworkError(kBadKind);
+    default: throw messages::FrameworkError(kBadKind);
     }
 }
 
 snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
-    if (mode == PduMode::ReadNext && !list.IsTable()) throw catalogue::FrameworkError(kReadNextOnSingleValue);
+    if (mode == PduMode::ReadNext && !list.IsTable()) throw messages::FrameworkError(kReadNextOnSingleValue);
     snmp::Pdu pdu;
     pdu.securityLevel = security.securityLevel;
     pdu.contextName = scope.contextName;
@@ -122,7 +122,7 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
             case VdSNMPVarList::SingleInstance: b.oid = BaseOid(i); break;
             case VdSNMPVarList::Table:
             case VdSNMPVarList::TableWithCreation: b.oid = BaseOid(i) + "." + EncodeIndex(); break;
-            default: throw catalogue::FrameworkError(kBadKind);
+            default: throw messages::FrameworkError(kBadKind);
             }
             LoadValue(i, b);
             break;
@@ -234,7 +234,7 @@ void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu 
             const StepEnd end = ProcessResponse(response, error.status);
             if (end == StepEnd::EchoEnded) {
                 error.status = 0;
-                error.message = catalogue::Text(Catalogue::VdSnmp, 0);
+                error.message = messages::Text(MessageCatalogue::VdSnmp, 0);
             }
             error.finished = end != StepEnd::MoreRows;
         } catch (const CodedError &e) {
@@ -304,7 +304,7 @@ void VdSNMPRequest::DecodeIndex(const std::string &suffix) {
     std::string rest = suffix;
     const int count = std::min(list.indexCount, list.Count());
     for (int i = 0; i < count; ++i) {
-        if (rest.empty()) throw catalogue::FrameworkError(kSuffixTooShort);
+        if (rest.empty()) throw messages::FrameworkError(kSuffixTooShort);
         if (!list.IsRequested(i)) list.Item(i).lastOid = BaseOid(i) + "." + rest;
         rest = DecodeIndexItem(i, rest);
     }

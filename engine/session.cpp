@@ -1,7 +1,7 @@
 #include "engine/session.h"
 
 #include "engine/boot_counter.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/event_pump.h"
 
@@ -28,7 +28,7 @@ void CreateSessionOnce() {
     try {
         GlobalSession = std::make_unique<snmp::Session>();
     } catch (const std::bad_alloc &) {
-        throw catalogue::FrameworkError(kCannotCreateSession);
+        throw messages::FrameworkError(kCannotCreateSession);
     }
     GlobalSession->onSocketOpened = [](int socket) { EventProcessor.WatchSocket(socket); };
 }
@@ -47,9 +47,9 @@ void CreateGlobalSession(const std::string &directory) {
     unsigned boots = 0;
     const int loaded = boot_counter::Get(file, kLocalEngineId, boots);
     if (loaded != boot_counter::Found && loaded != boot_counter::NoEntry && loaded != boot_counter::CannotOpen)
-        throw catalogue::FrameworkError(kCannotLoadBoots);
+        throw messages::FrameworkError(kCannotLoadBoots);
     if (boot_counter::Save(file, kLocalEngineId, boots + 1) != 0)
-        throw catalogue::FrameworkError(kCannotSaveBoots);
+        throw messages::FrameworkError(kCannotSaveBoots);
     GlobalSession->SetLocalEngine(kLocalEngineId, boots + 1);
 
     SessionDevice = VdSNMPDevice{};
@@ -78,7 +78,7 @@ bool IsValidAgentAddress(const std::string &host) {
 
 snmp::Target BuildTargets(const VdSNMPDevice &device, const VdSNMPSecurity &security, int timeout,
                           int retries) {
-    if (!IsValidAgentAddress(device.host)) throw catalogue::FrameworkError(kInvalidAddress);
+    if (!IsValidAgentAddress(device.host)) throw messages::FrameworkError(kInvalidAddress);
     snmp::Target t;
     t.host = device.host;
     t.port = device.port;

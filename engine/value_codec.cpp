@@ -1,6 +1,6 @@
 #include "engine/value_codec.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/date_time.h"
 #include "engine/descriptor.h"
@@ -83,21 +83,21 @@ std::string PrintedValue(const snmp::VarBind &b, std::uint32_t s) {
         return s == syntax::Double ? DoubleText(d) : LocalDateTimeText(d);
     }
     case syntax::DateAndTime: return DateAndTimeText(OctetsOf(b));
-    default: throw catalogue::FrameworkError(kBadSyntax);
+    default: throw messages::FrameworkError(kBadSyntax);
     }
 }
 
 std::uint32_t Unsigned32(const std::string &text) {
     if (auto n = ParseUnsigned32(text)) return *n;
-    throw catalogue::FrameworkError(kBadValue);
+    throw messages::FrameworkError(kBadValue);
 }
 
 std::string IpOctets(const std::string &text) {
     const auto parts = SplitOid(text);
-    if (!parts || parts->size() != 4) throw catalogue::FrameworkError(kBadValue);
+    if (!parts || parts->size() != 4) throw messages::FrameworkError(kBadValue);
     std::string octets;
     for (auto part : *parts) {
-        if (part > 255) throw catalogue::FrameworkError(kBadValue);
+        if (part > 255) throw messages::FrameworkError(kBadValue);
         octets += static_cast<char>(part);
     }
     return octets;
@@ -134,7 +134,7 @@ void TextToBinding(const std::string &text, std::uint32_t s, snmp::VarBind &b) {
         return;
     case syntax::Integer: {
         const auto n = ParseSigned32(text);
-        if (!n) throw catalogue::FrameworkError(kBadValue);
+        if (!n) throw messages::FrameworkError(kBadValue);
         b.type = snmp::type::Integer;
         b.integer = *n;
         return;
@@ -147,7 +147,7 @@ void TextToBinding(const std::string &text, std::uint32_t s, snmp::VarBind &b) {
     case syntax::DisplayString: return SetOctets(b, snmp::type::OctetString, text);
     case syntax::Null: b.type = snmp::type::Null; return;
     case syntax::ObjectId:
-        if (const auto ids = SplitOid(text); !ids || ids->size() < 2) throw catalogue::FrameworkError(kBadValue);
+        if (const auto ids = SplitOid(text); !ids || ids->size() < 2) throw messages::FrameworkError(kBadValue);
         return SetOctets(b, snmp::type::ObjectId, text);
     case syntax::IpAddress:
     case syntax::NsapAddress: return SetOctets(b, snmp::type::IpAddress, IpOctets(text));
@@ -157,7 +157,7 @@ void TextToBinding(const std::string &text, std::uint32_t s, snmp::VarBind &b) {
     case syntax::TimeTicks: return SetUnsigned(b, snmp::type::TimeTicks, ParseTimeTicks(text));
     case syntax::Counter64: {
         const auto n = ParseUnsigned64(text);
-        if (!n) throw catalogue::FrameworkError(kBadValue);
+        if (!n) throw messages::FrameworkError(kBadValue);
         return SetUnsigned(b, snmp::type::Counter64, *n);
     }
     case syntax::Double: return SetOctets(b, snmp::type::OctetString, DoubleOctets(LeadingDouble(text)));
@@ -165,9 +165,9 @@ void TextToBinding(const std::string &text, std::uint32_t s, snmp::VarBind &b) {
         return SetOctets(b, snmp::type::OctetString, DoubleOctets(ParseLocalDateTime(text)));
     case syntax::DateAndTime: {
         const auto parsed = VdDateTime::Parse(text);
-        if (!parsed) throw catalogue::FrameworkError(kBadValue);
+        if (!parsed) throw messages::FrameworkError(kBadValue);
         return SetOctets(b, snmp::type::OctetString, parsed->ToOctets());
     }
-    default: throw catalogue::FrameworkError(kBadSyntax);
+    default: throw messages::FrameworkError(kBadSyntax);
     }
 }

@@ -1,7 +1,7 @@
 #include "shell/startup.h"
 
 #include "binding/ui/message_box.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"
 #include "shell/command_line.h"
@@ -13,15 +13,15 @@
 
 namespace {
 
-constexpr Catalogue kLoadOrder[] = {Catalogue::SnmpClass, Catalogue::Snmp,    Catalogue::SnmpMsg,
-                                    Catalogue::VdSnmp,    Catalogue::SnmpV3,  Catalogue::SnmpUsm,
-                                    Catalogue::Common};
+constexpr MessageCatalogue kLoadOrder[] = {MessageCatalogue::SnmpClass, MessageCatalogue::Snmp,    MessageCatalogue::SnmpMsg,
+                                    MessageCatalogue::VdSnmp,    MessageCatalogue::SnmpV3,  MessageCatalogue::SnmpUsm,
+                                    MessageCatalogue::Common};
 constexpr int kStartupTimeout = 200;
 
 void LoadCatalogues(const QString &moduleDirectory) {
     const QDir directory(QDir(moduleDirectory).filePath(QStringLiteral("errMSg")));
-    for (Catalogue c : kLoadOrder)
-        catalogue::LoadCatalogue(directory.filePath(QString::fromLatin1(catalogue::FileName(c))).toStdString(), c);
+    for (MessageCatalogue c : kLoadOrder)
+        messages::LoadCatalogue(directory.filePath(QString::fromLatin1(messages::FileName(c))).toStdString(), c);
 }
 
 }  // namespace

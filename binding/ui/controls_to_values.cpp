@@ -4,7 +4,7 @@
 #include "binding/ui/radio_group.h"
 #include "binding/ui/request2edits.h"
 #include "binding/whole_value_check.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
 
@@ -45,15 +45,15 @@ std::string CheckBoxText(const ControlBinding &binding, const VdOptionList *opti
     const bool checked = qobject_cast<QCheckBox *>(binding.controls[0].data())->isChecked();
     if (options != nullptr) {
         const int position = checked ? 1 : 0;  // option 0 means unchecked, option 1 checked
-        if (options->Count() <= position) throw catalogue::FrameworkError(20);
+        if (options->Count() <= position) throw messages::FrameworkError(20);
         return options->EntryAt(position).value;
     }
-    if (!IsBooleanSyntax(binding.syntax)) throw catalogue::FrameworkError(17);
+    if (!IsBooleanSyntax(binding.syntax)) throw messages::FrameworkError(17);
     return checked ? "true" : "false";
 }
 
 std::string ComboBoxText(const ControlBinding &binding, const VdOptionList *options) {
-    if (options == nullptr) throw catalogue::FrameworkError(20);
+    if (options == nullptr) throw messages::FrameworkError(20);
     std::string label = FromQString(qobject_cast<QComboBox *>(binding.controls[0].data())->currentText());
     if (binding.controls.size() > 1 && binding.controls[1]) {
         if (binding.syntax == syntax::ObjectId) label += '.';
@@ -63,7 +63,7 @@ std::string ComboBoxText(const ControlBinding &binding, const VdOptionList *opti
 }
 
 std::string RadioGroupText(const ControlBinding &binding, const VdOptionList *options) {
-    if (options == nullptr) throw catalogue::FrameworkError(20);
+    if (options == nullptr) throw messages::FrameworkError(20);
     const auto *group = qobject_cast<VdRadioGroup *>(binding.controls[0].data());
     const int index = group->itemIndex();
     const QStringList items = group->items();
@@ -106,7 +106,7 @@ std::string VdSNMPRequest2Edits::CollectPart(const ControlBinding &binding, cons
     }
     case ControlClass::Unsupported: break;
     }
-    throw catalogue::FrameworkError(21);
+    throw messages::FrameworkError(21);
 }
 
 void VdSNMPRequest2Edits::ControlsToValues(int varIndex) {

@@ -1,7 +1,7 @@
 #include "binding/ui/edit_constraint.h"
 
 #include "binding/ui/message_box.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 
 #include <QApplication>
@@ -96,7 +96,7 @@ void VdEditConstraint::Attach(const std::string &format, QLineEdit *edit) {
 
 void VdEditConstraint::AttachSequence(const std::string &format, const std::vector<QLineEdit *> &edits) {
     const std::vector<std::string> pieces = SplitSequence(format);
-    if (pieces.size() > edits.size()) throw catalogue::CommonError(2);
+    if (pieces.size() > edits.size()) throw messages::CommonError(2);
     std::vector<ConstraintRule> rules;
     for (const std::string &piece : pieces) rules.push_back(ParseConstraint(piece));
     for (std::size_t i = 0; i < rules.size(); ++i) AttachRule(rules[i], edits[i]);

@@ -4,7 +4,7 @@
 #include "binding/status_line.h"
 #include "binding/whole_value_check.h"
 #include "binding/ui/message_box.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 
 #include <QLabel>
@@ -14,7 +14,7 @@
 
 namespace {
 
-std::string OkText() { return catalogue::Text(Catalogue::VdSnmp, 0); }
+std::string OkText() { return messages::Text(MessageCatalogue::VdSnmp, 0); }
 
 // Clears a busy flag when an exchange leaves by an exception.
 class BusyGuard {
@@ -223,7 +223,7 @@ void VdSNMPRequest2Controls::ShowError(const std::string &message) {
 void VdSNMPRequest2Controls::ShowStatus(const std::string &message) {
     if (!HasStatusTarget()) return;
     const std::string line =
-        FormatStatusLine(catalogue::Text(Catalogue::SnmpMsg, lastOperation_), message,
+        FormatStatusLine(messages::Text(MessageCatalogue::SnmpMsg, lastOperation_), message,
                          request.list.caption, StatusTimeText(QTime::currentTime()));
     PutOnTarget(QString::fromStdString(line));
 }

@@ -4,7 +4,7 @@
 #include "binding/position_list.h"
 #include "binding/ui/option_controls.h"
 #include "binding/ui/radio_group.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 
 #include <QCheckBox>
@@ -51,13 +51,13 @@ VdSNMPRequest2Edits::VdSNMPRequest2Edits(QWidget *owner)
 VdSNMPRequest2Edits::~VdSNMPRequest2Edits() { QObject::disconnect(selectionConnection_); }
 
 void VdSNMPRequest2Edits::CheckVarIndex(int varIndex) const {
-    if (varIndex < 0 || varIndex >= request.list.Count()) throw catalogue::CommonError(12);
+    if (varIndex < 0 || varIndex >= request.list.Count()) throw messages::CommonError(12);
 }
 
 void VdSNMPRequest2Edits::BindControl(int varIndex, std::size_t offset, std::uint32_t syntax,
                                       const VdOptionList *optionList, QWidget *control, QLineEdit *secondControl) {
     CheckVarIndex(varIndex);
-    if (control == nullptr) throw catalogue::FrameworkError(21);
+    if (control == nullptr) throw messages::FrameworkError(21);
     ControlBinding binding;
     binding.varIndex = varIndex;
     binding.offset = offset;
@@ -67,10 +67,10 @@ void VdSNMPRequest2Edits::BindControl(int varIndex, std::size_t offset, std::uin
     const VdOptionList *options = binding.EffectiveOptions(request.list.Item(varIndex));
     const ControlClass cls = ClassOf(control);
     if (cls == ControlClass::ComboBox || cls == ControlClass::RadioGroup) {
-        if (options == nullptr) throw catalogue::FrameworkError(20);
+        if (options == nullptr) throw messages::FrameworkError(20);
         if (cls == ControlClass::ComboBox && secondControl == nullptr &&
             options->valueKind() == VdOptionList::TextPrefix)
-            throw catalogue::FrameworkError(22);
+            throw messages::FrameworkError(22);
         if (auto *box = qobject_cast<QComboBox *>(control))
             FillComboBox(*options, box);
         else
@@ -109,7 +109,7 @@ void VdSNMPRequest2Edits::BindEditsPart(int varIndex, std::size_t offset, std::u
 
 void VdSNMPRequest2Edits::BindPanel(int varIndex, const std::string &format, QWidget *panel) {
     CheckVarIndex(varIndex);
-    if (panel == nullptr) throw catalogue::FrameworkError(21);
+    if (panel == nullptr) throw messages::FrameworkError(21);
     std::vector<QLineEdit *> edits;
     constraint_.BuildEditRow(panel, format, &edits);
     BindEditBoxes(varIndex, 0, request.list.Item(varIndex).syntax, nullptr, format, edits, false);
@@ -120,10 +120,10 @@ void VdSNMPRequest2Edits::BindEditBoxes(int varIndex, std::size_t offset, std::u
                                         const std::vector<QLineEdit *> &edits, bool attach) {
     CheckVarIndex(varIndex);
     const std::size_t fields = FieldCount(format);
-    if (fields == 0) throw catalogue::CommonError(2);
-    if (edits.size() < fields) throw catalogue::FrameworkError(22);
+    if (fields == 0) throw messages::CommonError(2);
+    if (edits.size() < fields) throw messages::FrameworkError(22);
     for (std::size_t k = 0; k < fields; ++k)
-        if (edits[k] == nullptr) throw catalogue::FrameworkError(22);
+        if (edits[k] == nullptr) throw messages::FrameworkError(22);
     if (attach) {
         const std::vector<std::string> pieces = FieldPieces(format);
         std::size_t attached = 0;
@@ -147,12 +147,12 @@ void VdSNMPRequest2Edits::BindCheckBoxBits(int varIndex, const std::string &bitP
                                            const std::vector<QCheckBox *> &checkBoxes) {
     CheckVarIndex(varIndex);
     std::vector<int> positions = ParsePositionList(bitPositions);
-    if (checkBoxes.size() < positions.size()) throw catalogue::FrameworkError(22);
+    if (checkBoxes.size() < positions.size()) throw messages::FrameworkError(22);
     ControlBinding binding;
     binding.varIndex = varIndex;
     binding.syntax = request.list.Item(varIndex).syntax;
     for (std::size_t k = 0; k < positions.size(); ++k) {
-        if (checkBoxes[k] == nullptr) throw catalogue::FrameworkError(22);
+        if (checkBoxes[k] == nullptr) throw messages::FrameworkError(22);
         binding.controls.push_back(checkBoxes[k]);
     }
     binding.bitPositions = std::move(positions);

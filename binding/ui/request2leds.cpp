@@ -3,7 +3,7 @@
 #include "binding/option_list.h"
 #include "binding/position_list.h"
 #include "binding/raw_value.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 
 #include <QFrame>
@@ -20,7 +20,7 @@ VdSNMPRequest2Leds::~VdSNMPRequest2Leds() { StopPolling(); }
 
 void VdSNMPRequest2Leds::AddLed(int varIndex, std::size_t bytePosition, const VdSNMPLedColorMapList &colourMap,
                                 VdLedShape *shape) {
-    if (shape == nullptr) throw catalogue::FrameworkError(21);
+    if (shape == nullptr) throw messages::FrameworkError(21);
     LedRecord led;
     led.varIndex = varIndex;
     led.bytePosition = bytePosition;
@@ -34,7 +34,7 @@ void VdSNMPRequest2Leds::AddLed(int varIndex, std::size_t bytePosition, const Vd
 void VdSNMPRequest2Leds::AddLedRow(int varIndex, const std::string &positions,
                                    const VdSNMPLedColorMapList &colourMap, QWidget *panel, int left,
                                    int spacing, int shapeKind, int width, int height) {
-    if (panel == nullptr || shapeKind != kRectangle) throw catalogue::FrameworkError(21);
+    if (panel == nullptr || shapeKind != kRectangle) throw messages::FrameworkError(21);
     const std::vector<int> bytes = ParsePositionList(positions);
     for (std::size_t k = 0; k < bytes.size(); ++k) {
         auto *shape = new VdLedShape(panel);
@@ -96,7 +96,7 @@ void VdSNMPRequest2Leds::OnGetError(const VdSNMPError &error) {
 }
 
 void VdSNMPRequest2Leds::EvaluateLed(LedRecord &led) {
-    if (led.varIndex < 0 || led.varIndex >= request.list.Count()) throw catalogue::CommonError(12);
+    if (led.varIndex < 0 || led.varIndex >= request.list.Count()) throw messages::CommonError(12);
     const VarItem &item = request.list.Item(led.varIndex);
     const std::string text = item.options ? item.options->ValueOf(item.value) : item.value;
     const LedState state = EvaluateLedState(TextToRaw(text, item.syntax), led.bytePosition, layoutMode_,

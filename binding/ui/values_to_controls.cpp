@@ -5,7 +5,7 @@
 #include "binding/ui/option_controls.h"
 #include "binding/ui/radio_group.h"
 #include "binding/ui/request2edits.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
 
@@ -19,7 +19,7 @@ namespace {
 // Bit 0 of a bit map is the most significant bit of its first byte.
 bool BitIsSet(const std::string &raw, int bit) {
     const auto byte = static_cast<std::size_t>(bit / 8);
-    if (byte >= raw.size()) throw catalogue::FrameworkError(19);
+    if (byte >= raw.size()) throw messages::FrameworkError(19);
     return (static_cast<unsigned char>(raw[byte]) >> (7 - bit % 8)) & 1;
 }
 
@@ -39,7 +39,7 @@ void ShowOnCheckBoxes(const ControlBinding &binding, const VdOptionList *options
         box->setChecked(position > 0);  // the first option means unchecked
         return;
     }
-    if (!IsBooleanSyntax(binding.syntax)) throw catalogue::FrameworkError(17);
+    if (!IsBooleanSyntax(binding.syntax)) throw messages::FrameworkError(17);
     box->setChecked(text == "true");
 }
 
@@ -72,7 +72,7 @@ void ShowOnEdits(const ControlBinding &binding, const std::string &text, const s
 void VdSNMPRequest2Edits::ValuesToControls(int varIndex) {
     for (const ControlBinding &binding : bindings_) {
         if (varIndex >= 0 && binding.varIndex != varIndex) continue;
-        if (binding.varIndex >= request.list.Count()) throw catalogue::CommonError(12);
+        if (binding.varIndex >= request.list.Count()) throw messages::CommonError(12);
         const VarItem &item = request.list.Item(binding.varIndex);
         if (item.access & access_bit::Excluded) continue;
         ShowValue(binding, item);
@@ -99,7 +99,7 @@ void VdSNMPRequest2Edits::ShowValue(const ControlBinding &binding, const VarItem
     const VdOptionList *options = binding.EffectiveOptions(item);
     if (options != nullptr) text = options->LabelOf(text);
     if ((cls == ControlClass::ComboBox || cls == ControlClass::RadioGroup) && options == nullptr)
-        throw catalogue::FrameworkError(20);
+        throw messages::FrameworkError(20);
 
     switch (cls) {
     case ControlClass::Label: qobject_cast<QLabel *>(control)->setText(ToQString(text)); break;
@@ -107,6 +107,6 @@ void VdSNMPRequest2Edits::ShowValue(const ControlBinding &binding, const VarItem
     case ControlClass::ComboBox: ShowOnComboBox(binding, *options, text); break;
     case ControlClass::RadioGroup: SelectInRadioGroup(*options, qobject_cast<VdRadioGroup *>(control), text); break;
     case ControlClass::Edit: ShowOnEdits(binding, text, raw); break;
-    case ControlClass::Unsupported: throw catalogue::FrameworkError(21);
+    case ControlClass::Unsupported: throw messages::FrameworkError(21);
     }
 }

@@ -50,7 +50,7 @@ std::string OptionsJson(const VdOptionList *options) {
     return out + "]";
 }
 
-std::string BindingJson(const BindingSpec &b) {
+std::string BindingJson(const PanelRecipe &b) {
     std::string out = "{\"page\":" + Str(b.pageCaption);
     out += ",\"panel\":" + Str(b.panel == PanelKind::Table ? "table" : "editor");
     out += ",\"listKind\":" + std::to_string(b.listKind) + ",\"indexCount\":" + std::to_string(b.indexCount);

@@ -2,14 +2,14 @@
 
 #include "binding/option_list.h"
 
-bool BindingSpec::HasAdjustment(Adjustment::Type type) const {
+bool PanelRecipe::HasAdjustment(Adjustment::Type type) const {
     for (const Adjustment &a : adjustments) {
         if (a.type == type) return true;
     }
     return false;
 }
 
-void BindingSpec::BuildTable() {
+void PanelRecipe::BuildTable() {
     descriptors_.clear();
     descriptors_.reserve(records.size() + 1);
     for (const CatalogueRecord &r : records) {

@@ -48,13 +48,13 @@ struct NotificationStep {
 enum class PanelKind { Editor, Table };
 
 // One panel of an entry's window over one descriptor table.
-class BindingSpec {
+class PanelRecipe {
 public:
-    BindingSpec() = default;
-    BindingSpec(BindingSpec &&) = default;
-    BindingSpec &operator=(BindingSpec &&) = default;
-    BindingSpec(const BindingSpec &) = delete;
-    BindingSpec &operator=(const BindingSpec &) = delete;
+    PanelRecipe() = default;
+    PanelRecipe(PanelRecipe &&) = default;
+    PanelRecipe &operator=(PanelRecipe &&) = default;
+    PanelRecipe(const PanelRecipe &) = delete;
+    PanelRecipe &operator=(const PanelRecipe &) = delete;
 
     std::string pageCaption;  // empty outside pages entries
     PanelKind panel = PanelKind::Editor;
@@ -89,7 +89,7 @@ struct MenuEntry {
     bool titleWithHost = true;  // false for titles marked (no host)
     std::string windowClass;    // window entries
     std::string argument;       // external module entries
-    std::vector<BindingSpec> bindings;
+    std::vector<PanelRecipe> bindings;
     int windowHeight = 0;  // 0: as fitted
     int windowWider = 0;
     bool useV2cForCounter64 = false;  // this window's request reads with v2c on a v1 session

@@ -58,7 +58,7 @@ void ReadEditor(VdSNMPRequest &request, PageReading &page) {
     });
 }
 
-PageReading ReadPanel(const MenuEntry &entry, const BindingSpec &recipe) {
+PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe) {
     VdSNMPRequest request;
     PrepareEntryRequest(entry, recipe, request);
     PageReading page;
@@ -80,6 +80,6 @@ bool IsReadableEntry(const MenuEntry &entry) {
 
 EntryReading ReadEntry(const MenuEntry &entry, std::vector<std::string> path, std::string title) {
     EntryReading reading{std::move(path), std::move(title), {}};
-    for (const BindingSpec &recipe : entry.bindings) reading.pages.push_back(ReadPanel(entry, recipe));
+    for (const PanelRecipe &recipe : entry.bindings) reading.pages.push_back(ReadPanel(entry, recipe));
     return reading;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-class BindingSpec;
+class PanelRecipe;
 class VdSNMPRequest;
 struct MenuEntry;
 
 // Prepares a request for one panel of an entry, as its window and a headless read both do: the
 // list built from the panel's descriptor table, and SNMPv2c for entries whose Counter64 columns
 // SNMPv1 cannot carry (only this request changes, not the session).
-void PrepareEntryRequest(const MenuEntry &entry, const BindingSpec &recipe, VdSNMPRequest &request);
+void PrepareEntryRequest(const MenuEntry &entry, const PanelRecipe &recipe, VdSNMPRequest &request);

@@ -133,8 +133,8 @@ private:
         if (body == "separator") return AddEntry(depth, MenuEntry());
         if (StartsWith(body, "\"")) return ParseEntryLine(depth, body);
         if (ConsumePrefix(body, "page ")) return StartPageRecords(depth, body);
-        if (ConsumePrefix(body, "before add: ")) return ParseSteps(depth, body, &BindingSpec::beforeAdd);
-        if (ConsumePrefix(body, "after add: ")) return ParseSteps(depth, body, &BindingSpec::afterAdd);
+        if (ConsumePrefix(body, "before add: ")) return ParseSteps(depth, body, &PanelRecipe::beforeAdd);
+        if (ConsumePrefix(body, "after add: ")) return ParseSteps(depth, body, &PanelRecipe::afterAdd);
         ParseRecord(depth, body);
     }
 
@@ -209,7 +209,7 @@ private:
         std::string_view page = segment;
         if (ConsumePrefix(page, "page ")) {
             if (entry.kind != EntryKind::Pages) throw ParseError("a page outside a pages entry");
-            BindingSpec binding;
+            PanelRecipe binding;
             binding.pageCaption = Quoted(page);
             if (ConsumePrefix(page, " (editor): ")) binding.panel = PanelKind::Editor;
             else if (ConsumePrefix(page, " (table): ")) binding.panel = PanelKind::Table;
@@ -219,7 +219,7 @@ private:
             return;
         }
         if (first && entry.kind != EntryKind::Pages) {
-            BindingSpec binding;
+            PanelRecipe binding;
             binding.panel = entry.kind == EntryKind::Table ? PanelKind::Table : PanelKind::Editor;
             ParseBinding(segment, binding, entry);
             entry.bindings.push_back(std::move(binding));
@@ -233,7 +233,7 @@ private:
         }
     }
 
-    void ParseBinding(std::string_view segment, BindingSpec &binding, MenuEntry &entry) {
+    void ParseBinding(std::string_view segment, PanelRecipe &binding, MenuEntry &entry) {
         const auto parts = SplitOutsideQuotes(segment, ',');
         if (parts.size() < 3) throw ParseError("root, kind/count and row count expected");
         binding.root = std::string(parts[0]);
@@ -267,7 +267,7 @@ private:
         return false;
     }
 
-    static void ParseBindingAdjustment(std::string_view part, BindingSpec &binding) {
+    static void ParseBindingAdjustment(std::string_view part, PanelRecipe &binding) {
         std::string_view p = part;
         using T = Adjustment::Type;
         if (ConsumePrefix(p, "status row ")) {
@@ -316,7 +316,7 @@ private:
         throw ParseError("no such page: " + caption);
     }
 
-    BindingSpec &CurrentBinding(int depth) {
+    PanelRecipe &CurrentBinding(int depth) {
         if (entry_ == nullptr) throw ParseError("a record outside an entry with descriptor tables");
         const bool pages = entry_->kind == EntryKind::Pages;
         if (depth != entryDepth_ + (pages ? 2 : 1) || (pages && binding_ < 0)) {
@@ -325,8 +325,8 @@ private:
         return entry_->bindings[static_cast<std::size_t>(pages ? binding_ : 0)];
     }
 
-    void ParseSteps(int depth, std::string_view body, std::vector<NotificationStep> BindingSpec::*steps) {
-        BindingSpec &binding = CurrentBinding(depth);
+    void ParseSteps(int depth, std::string_view body, std::vector<NotificationStep> PanelRecipe::*steps) {
+        PanelRecipe &binding = CurrentBinding(depth);
         using T = NotificationStep::Type;
         for (std::string_view part : SplitOutsideQuotes(body, ',')) {
             std::string_view p = part;
@@ -346,7 +346,7 @@ private:
     }
 
     void ParseRecord(int depth, std::string_view body) {
-        BindingSpec &binding = CurrentBinding(depth);
+        PanelRecipe &binding = CurrentBinding(depth);
         CatalogueRecord record;
         const auto blank = body.find(' ');
         const std::string_view id = body.substr(0, blank);
@@ -391,7 +391,7 @@ private:
     void FinishEntry() {
         if (entry_ != nullptr) {
             for (std::size_t i = 0; i < entry_->bindings.size(); ++i) {
-                BindingSpec &b = entry_->bindings[i];
+                PanelRecipe &b = entry_->bindings[i];
                 if (static_cast<int>(b.records.size()) != expectedRows_[i]) {
                     throw ParseError("\"" + entry_->caption + "\"" +
                                      (b.pageCaption.empty() ? "" : " page \"" + b.pageCaption + "\"") + " lists " +

@@ -117,7 +117,7 @@ std::string IndexPart(const ColumnDef &c, int k) {
 
 // The status rule of a table with a row-status column, from the values its entry creates and
 // destroys rows with.
-std::string StatusRule(const BindingSpec &b) {
+std::string StatusRule(const PanelRecipe &b) {
     const CatalogueRecord &status = b.records[static_cast<std::size_t>(b.statusRow)];
     if (status.options == nullptr || status.oid == " ") return {};
     const VdOptionList &o = *status.options;
@@ -134,7 +134,7 @@ std::string StatusRule(const BindingSpec &b) {
     return "status=" + std::to_string(LastArc(status.oid)) + " create=" + creates + " destroy=" + destroy;
 }
 
-void AddScalars(const BindingSpec &b, bool instanceZero, ProfileModel &model) {
+void AddScalars(const PanelRecipe &b, bool instanceZero, ProfileModel &model) {
     for (const CatalogueRecord &r : b.records) {
         if (r.oid == " ") continue;
         const std::string oid = instanceZero ? r.oid + ".0" : r.oid;
@@ -146,7 +146,7 @@ void AddScalars(const BindingSpec &b, bool instanceZero, ProfileModel &model) {
     }
 }
 
-void AddTable(const BindingSpec &b, ProfileModel &model) {
+void AddTable(const PanelRecipe &b, ProfileModel &model) {
     // The entry is the parent of the first column that is not an index component from elsewhere.
     std::string entry;
     for (std::size_t i = 0; i < b.records.size() && entry.empty(); ++i) {
@@ -187,7 +187,7 @@ void AddTable(const BindingSpec &b, ProfileModel &model) {
 void AddEntries(const std::vector<MenuEntry> &entries, ProfileModel &model) {
     for (const MenuEntry &e : entries) {
         AddEntries(e.children, model);
-        for (const BindingSpec &b : e.bindings) {
+        for (const PanelRecipe &b : e.bindings) {
             if (b.listKind == VdSNMPVarList::SingleInstance) AddScalars(b, false, model);
             else if (b.listKind == VdSNMPVarList::ScalarGroup || b.indexCount == 0) AddScalars(b, true, model);
             else AddTable(b, model);

@@ -1,7 +1,7 @@
 #include "binding/option_list.h"
 #include "binding/ui/radio_group.h"
 #include "binding/ui/request2edits.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
 
@@ -130,8 +130,8 @@ TEST_F(BindingErrors, EachIsRaisedWithItsCatalogueTextAndLeavesTheBindingUsable)
             ADD_FAILURE() << c.name << ": no error";
         } catch (const CodedError &e) {
             EXPECT_EQ(e.code(), c.code) << c.name;
-            const std::string text = c.code == -2 || c.code == -12 ? catalogue::Text(Catalogue::Common, -c.code)
-                                                                   : catalogue::Text(Catalogue::VdSnmp, -c.code - 500);
+            const std::string text = c.code == -2 || c.code == -12 ? messages::Text(MessageCatalogue::Common, -c.code)
+                                                                   : messages::Text(MessageCatalogue::VdSnmp, -c.code - 500);
             EXPECT_EQ(e.message(), text) << c.name;
         }
         binding.Unbind(Number);

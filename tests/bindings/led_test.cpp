@@ -4,7 +4,7 @@
 #include "binding/ui/led_shape.h"
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2leds.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
 
@@ -75,7 +75,7 @@ TEST(LedState, AbsentByteIsAnErrorWhenTheMapHasNoMissingColour) {
         FAIL() << "no error";
     } catch (const CodedError &e) {
         EXPECT_EQ(e.code(), -519);
-        EXPECT_EQ(e.message(), catalogue::Text(Catalogue::VdSnmp, 19));
+        EXPECT_EQ(e.message(), messages::Text(MessageCatalogue::VdSnmp, 19));
     }
     // A port without link is dark then, not painted in a colour that does not exist.
     EXPECT_EQ(EvaluateLedState(Bytes({0, 0, 0, 1, 2}), 3, 2, 3, kPortsStrict, {}).colour, kBlack);
@@ -202,7 +202,7 @@ TEST_F(FrontPanel, ErrorWhilePaintingAResultEndsTheGetInTheStatusLine) {
     MessageBox::reset();
     leds.Get();
     ASSERT_TRUE(WaitFor([&] { return !leds.busy; }));
-    EXPECT_EQ(status.text().toStdString().rfind("Get: " + catalogue::Text(Catalogue::VdSnmp, 19) + ". Receive at ", 0), 0u)
+    EXPECT_EQ(status.text().toStdString().rfind("Get: " + messages::Text(MessageCatalogue::VdSnmp, 19) + ". Receive at ", 0), 0u)
         << status.text().toStdString();
     EXPECT_EQ(MessageBox::shownCount(), 0);
 }

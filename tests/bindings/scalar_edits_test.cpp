@@ -2,7 +2,7 @@
 #include "scalars.h"
 
 #include "binding/ui/request2edits.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 
 #include <QCheckBox>
@@ -118,7 +118,7 @@ TEST_F(ScalarEditor, TextThatIsNotTheSyntaxIsRefusedBeforeAnythingIsSent) {
         FAIL() << "no error";
     } catch (const CodedError &e) {
         EXPECT_EQ(e.code(), -518);
-        EXPECT_EQ(e.message(), catalogue::Text(Catalogue::VdSnmp, 18));
+        EXPECT_EQ(e.message(), messages::Text(MessageCatalogue::VdSnmp, 18));
     }
     EXPECT_FALSE(binding.busy);
     EXPECT_EQ(SetRequestsSeen(), before);

@@ -4,7 +4,7 @@
 #include "binding/status_line.h"
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 
 #include <QLabel>

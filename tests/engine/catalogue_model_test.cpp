@@ -58,7 +58,7 @@ TEST(MenuCatalogue, EntryLineAndRecordsBecomeADescriptorTable) {
     EXPECT_EQ(e.kind, EntryKind::Editor);
     EXPECT_EQ(e.title, "Basic Information : ");
     ASSERT_EQ(e.bindings.size(), 1u);
-    const BindingSpec &b = e.bindings[0];
+    const PanelRecipe &b = e.bindings[0];
     EXPECT_EQ(b.listKind, 0);
     VdSNMPVarList list(b.Table(), b.listKind, b.indexCount);
     ASSERT_EQ(list.Count(), 6);

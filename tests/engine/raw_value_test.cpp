@@ -1,6 +1,6 @@
 #include "binding/raw_value.h"
 
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
 #include "engine/hex_text.h"
@@ -25,7 +25,7 @@ void ExpectFrameworkError(const std::function<void()> &operation, int n, const s
         ADD_FAILURE() << context << ": no error";
     } catch (const CodedError &e) {
         EXPECT_EQ(e.code(), -(500 + n)) << context;
-        EXPECT_EQ(e.message(), catalogue::Text(Catalogue::VdSnmp, n)) << context;
+        EXPECT_EQ(e.message(), messages::Text(MessageCatalogue::VdSnmp, n)) << context;
     }
 }
 

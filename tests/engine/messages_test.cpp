@@ -1,4 +1,4 @@
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 
 #include "engine/coded_error.h"
 
@@ -24,7 +24,7 @@ protected:
         fs::create_directories(dir_);
     }
     void TearDown() override {
-        catalogue::ResetToBuiltIn();
+        messages::ResetToBuiltIn();
         fs::remove_all(dir_);
     }
     std::string Write(const std::string &name, const std::string &content) {
@@ -53,57 +53,57 @@ TEST_F(CatalogueFiles, TakesOneEntryPerNonBlankLine) {
         {"an escaped line break", "one\\ntwo\n", {"one\ntwo"}},
     };
     for (const auto &c : cases) {
-        ASSERT_TRUE(catalogue::LoadCatalogue(Write("snmp.err", c.content), Catalogue::Snmp)) << c.what;
+        ASSERT_TRUE(messages::LoadCatalogue(Write("snmp.err", c.content), MessageCatalogue::Snmp)) << c.what;
         for (std::size_t i = 0; i < c.entries.size(); ++i)
-            EXPECT_EQ(catalogue::Text(Catalogue::Snmp, static_cast<int>(i)), c.entries[i]) << c.what << ", entry " << i;
+            EXPECT_EQ(messages::Text(MessageCatalogue::Snmp, static_cast<int>(i)), c.entries[i]) << c.what << ", entry " << i;
         // The entry after the file's last is the built-in one of that number.
-        EXPECT_EQ(catalogue::Text(Catalogue::Snmp, static_cast<int>(c.entries.size())),
-                  catalogue::BuiltIn(Catalogue::Snmp)[c.entries.size()])
+        EXPECT_EQ(messages::Text(MessageCatalogue::Snmp, static_cast<int>(c.entries.size())),
+                  messages::BuiltIn(MessageCatalogue::Snmp)[c.entries.size()])
             << c.what;
-        catalogue::ResetToBuiltIn();
+        messages::ResetToBuiltIn();
     }
 }
 
 TEST_F(CatalogueFiles, KeepsTheCurrentListWhenAFileHasNoEntries) {
-    const std::string builtIn = catalogue::Text(Catalogue::Common, 3);
-    EXPECT_FALSE(catalogue::LoadCatalogue(Write("empty.err", ""), Catalogue::Common));
-    EXPECT_FALSE(catalogue::LoadCatalogue(Write("blank.err", "\n  \r\n\t\n"), Catalogue::Common));
-    EXPECT_FALSE(catalogue::LoadCatalogue((dir_ / "missing.err").string(), Catalogue::Common));
-    EXPECT_EQ(catalogue::Text(Catalogue::Common, 3), builtIn);
+    const std::string builtIn = messages::Text(MessageCatalogue::Common, 3);
+    EXPECT_FALSE(messages::LoadCatalogue(Write("empty.err", ""), MessageCatalogue::Common));
+    EXPECT_FALSE(messages::LoadCatalogue(Write("blank.err", "\n  \r\n\t\n"), MessageCatalogue::Common));
+    EXPECT_FALSE(messages::LoadCatalogue((dir_ / "missing.err").string(), MessageCatalogue::Common));
+    EXPECT_EQ(messages::Text(MessageCatalogue::Common, 3), builtIn);
 
-    ASSERT_TRUE(catalogue::LoadCatalogue(Write("one.err", "replaced\n"), Catalogue::Common));
-    EXPECT_FALSE(catalogue::LoadCatalogue(Write("empty.err", ""), Catalogue::Common));
-    EXPECT_EQ(catalogue::Text(Catalogue::Common, 0), "replaced");
+    ASSERT_TRUE(messages::LoadCatalogue(Write("one.err", "replaced\n"), MessageCatalogue::Common));
+    EXPECT_FALSE(messages::LoadCatalogue(Write("empty.err", ""), MessageCatalogue::Common));
+    EXPECT_EQ(messages::Text(MessageCatalogue::Common, 0), "replaced");
 }
 
 TEST_F(CatalogueFiles, LooksUpBeyondAShortFileInTheBuiltInList) {
-    ASSERT_TRUE(catalogue::LoadCatalogue(Write("snmp.err", "Too big, from the file\nNo such name, from the file\n"),
-                                         Catalogue::Snmp));
+    ASSERT_TRUE(messages::LoadCatalogue(Write("snmp.err", "Too big, from the file\nNo such name, from the file\n"),
+                                         MessageCatalogue::Snmp));
     EXPECT_EQ(TranslateStatus(2).text, "No such name, from the file");
     EXPECT_EQ(TranslateStatus(2).code, -102);
     EXPECT_EQ(TranslateStatus(6).text, "Cannot access variable, No Access!");
-    EXPECT_EQ(catalogue::Text(Catalogue::Snmp, 18), "Unknown error code!");
-    EXPECT_EQ(catalogue::Text(Catalogue::Snmp, -1), "Unknown error code!");
+    EXPECT_EQ(messages::Text(MessageCatalogue::Snmp, 18), "Unknown error code!");
+    EXPECT_EQ(messages::Text(MessageCatalogue::Snmp, -1), "Unknown error code!");
 }
 
 TEST_F(CatalogueFiles, LoadsAllSevenFromADirectory) {
     Write("snmpclass.err", "Failed, in other words\nNo resources\nInternal\nUnsupported\nNo answer in time\n");
-    catalogue::LoadAll(dir_.string());
+    messages::LoadAll(dir_.string());
     EXPECT_EQ(TranslateStatus(-5).text, "No answer in time");
     EXPECT_EQ(TranslateStatus(-5).code, -405);
     EXPECT_EQ(TranslateStatus(2).text, "Variable does not exist!");  // no snmp.err: built-in
 }
 
 TEST(Catalogues, ShippedFilesHoldTheBuiltInTexts) {
-    for (Catalogue c : catalogue::kAll) {
-        const std::string file = std::string(QSW_SOURCE_DIR) + "/catalogues/" + catalogue::FileName(c);
-        ASSERT_TRUE(catalogue::LoadCatalogue(file, c)) << file;
-        const auto &builtIn = catalogue::BuiltIn(c);
+    for (MessageCatalogue c : messages::kAll) {
+        const std::string file = std::string(QSW_SOURCE_DIR) + "/messages/" + messages::FileName(c);
+        ASSERT_TRUE(messages::LoadCatalogue(file, c)) << file;
+        const auto &builtIn = messages::BuiltIn(c);
         for (std::size_t i = 0; i < builtIn.size(); ++i)
-            EXPECT_EQ(catalogue::Text(c, static_cast<int>(i)), builtIn[i]) << file << ", entry " << i;
-        EXPECT_EQ(catalogue::Text(c, static_cast<int>(builtIn.size())), "Unknown error code!") << file << " is longer";
+            EXPECT_EQ(messages::Text(c, static_cast<int>(i)), builtIn[i]) << file << ", entry " << i;
+        EXPECT_EQ(messages::Text(c, static_cast<int>(builtIn.size())), "Unknown error code!") << file << " is longer";
     }
-    catalogue::ResetToBuiltIn();
+    messages::ResetToBuiltIn();
 }
 
 TEST(Catalogues, TranslatesEveryStatusFamily) {
@@ -142,14 +142,14 @@ TEST(Catalogues, TranslatesEveryStatusFamily) {
 }
 
 TEST(Catalogues, RaisesFrameworkAndCommonErrorsWithTheirCodes) {
-    const CodedError framework = catalogue::FrameworkError(11);
+    const CodedError framework = messages::FrameworkError(11);
     EXPECT_EQ(framework.code(), -511);
     EXPECT_EQ(framework.message(), "Bad SNMP syntax!");
     EXPECT_STREQ(framework.what(), "Bad SNMP syntax!");
-    const CodedError common = catalogue::CommonError(2);
+    const CodedError common = messages::CommonError(2);
     EXPECT_EQ(common.code(), -2);
     EXPECT_EQ(common.message(), "Bad format specifier of edit's constraint!");
-    EXPECT_NE(catalogue::Text(Catalogue::Common, 9).find("'.\nHere,"), std::string::npos);
+    EXPECT_NE(messages::Text(MessageCatalogue::Common, 9).find("'.\nHere,"), std::string::npos);
 }
 
 TEST(Catalogues, ReplacesPlaceholdersWithoutRescanning) {

@@ -1,4 +1,4 @@
-#include "engine/catalogues.h"
+#include "engine/messages.h"
 
 #include "engine/coded_error.h"
 
@@ -154,9 +154,9 @@ const std::vector<std::string> kSnmpMsg = {
 constexpr int kUnknownCodeEntry = 28;
 
 // Loaded lists; null while the built-in list is in force.
-std::array<std::unique_ptr<std::vector<std::string>>, std::size(catalogue::kAll)> g_loaded;
+std::array<std::unique_ptr<std::vector<std::string>>, std::size(messages::kAll)> g_loaded;
 
-std::size_t Slot(Catalogue c) { return static_cast<std::size_t>(c); }
+std::size_t Slot(MessageCatalogue c) { return static_cast<std::size_t>(c); }
 
 bool IsBlank(const std::string &s) { return s.find_first_not_of(" \t\r\n\f\v") == std::string::npos; }
 
@@ -192,35 +192,35 @@ std::vector<std::string> ReadEntries(std::FILE *f) {
 
 }  // namespace
 
-namespace catalogue {
+namespace messages {
 
-const char *FileName(Catalogue c) {
+const char *FileName(MessageCatalogue c) {
     switch (c) {
-    case Catalogue::Common: return "common.err";
-    case Catalogue::Snmp: return "snmp.err";
-    case Catalogue::SnmpMsg: return "snmp.msg";
-    case Catalogue::VdSnmp: return "vdsnmp.err";
-    case Catalogue::SnmpV3: return "snmpv3.err";
-    case Catalogue::SnmpUsm: return "snmpusm.err";
-    case Catalogue::SnmpClass: return "snmpclass.err";
+    case MessageCatalogue::Common: return "common.err";
+    case MessageCatalogue::Snmp: return "snmp.err";
+    case MessageCatalogue::SnmpMsg: return "snmp.msg";
+    case MessageCatalogue::VdSnmp: return "vdsnmp.err";
+    case MessageCatalogue::SnmpV3: return "snmpv3.err";
+    case MessageCatalogue::SnmpUsm: return "snmpusm.err";
+    case MessageCatalogue::SnmpClass: return "snmpclass.err";
     }
     return "";
 }
 
-const std::vector<std::string> &BuiltIn(Catalogue c) {
+const std::vector<std::string> &BuiltIn(MessageCatalogue c) {
     switch (c) {
-    case Catalogue::Common: return kCommon;
-    case Catalogue::Snmp: return kSnmp;
-    case Catalogue::SnmpMsg: return kSnmpMsg;
-    case Catalogue::VdSnmp: return kVdSnmp;
-    case Catalogue::SnmpV3: return kSnmpV3;
-    case Catalogue::SnmpUsm: return kSnmpUsm;
-    case Catalogue::SnmpClass: return kSnmpClass;
+    case MessageCatalogue::Common: return kCommon;
+    case MessageCatalogue::Snmp: return kSnmp;
+    case MessageCatalogue::SnmpMsg: return kSnmpMsg;
+    case MessageCatalogue::VdSnmp: return kVdSnmp;
+    case MessageCatalogue::SnmpV3: return kSnmpV3;
+    case MessageCatalogue::SnmpUsm: return kSnmpUsm;
+    case MessageCatalogue::SnmpClass: return kSnmpClass;
     }
     return kCommon;
 }
 
-std::string Text(Catalogue c, int n) {
+std::string Text(MessageCatalogue c, int n) {
     if (n < 0) return kVdSnmp[kUnknownCodeEntry];
     const auto index = static_cast<std::size_t>(n);
     if (const auto &loaded = g_loaded[Slot(c)]; loaded && index < loaded->size()) return (*loaded)[index];
@@ -229,7 +229,7 @@ std::string Text(Catalogue c, int n) {
     return kVdSnmp[kUnknownCodeEntry];
 }
 
-bool LoadCatalogue(const std::string &file, Catalogue c) {
+bool LoadCatalogue(const std::string &file, MessageCatalogue c) {
     std::unique_ptr<std::FILE, int (*)(std::FILE *)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
     if (!f) return false;
     auto entries = ReadEntries(f.get());
@@ -239,7 +239,7 @@ bool LoadCatalogue(const std::string &file, Catalogue c) {
 }
 
 void LoadAll(const std::string &directory) {
-    for (Catalogue c : kAll) {
+    for (MessageCatalogue c : kAll) {
         std::string path = directory;
         if (!path.empty() && path.back() != '/') path += '/';
         LoadCatalogue(path + FileName(c), c);
@@ -250,20 +250,20 @@ void ResetToBuiltIn() {
     for (auto &loaded : g_loaded) loaded.reset();
 }
 
-CodedError FrameworkError(int n) { return CodedError(Text(Catalogue::VdSnmp, n), -(500 + n)); }
+CodedError FrameworkError(int n) { return CodedError(Text(MessageCatalogue::VdSnmp, n), -(500 + n)); }
 
-CodedError CommonError(int n) { return CodedError(Text(Catalogue::Common, n), -n); }
+CodedError CommonError(int n) { return CodedError(Text(MessageCatalogue::Common, n), -n); }
 
-}  // namespace catalogue
+}  // namespace messages
 
 TranslatedStatus TranslateStatus(int status) {
-    using catalogue::Text;
-    if (status == 0 || status == 1400 || status == -1401) return {0, Text(Catalogue::VdSnmp, 0)};
-    if (status >= 1 && status <= 18) return {-100 - status, Text(Catalogue::Snmp, status - 1)};
-    if (status >= -23 && status <= -1) return {status - 400, Text(Catalogue::SnmpClass, -1 - status)};
-    if (status >= -1418 && status <= -1402) return {status + 1201, Text(Catalogue::SnmpV3, -1402 - status)};
-    if (status >= 1401 && status <= 1414) return {1100 - status, Text(Catalogue::SnmpUsm, status - 1401)};
-    return {-(500 + kUnknownCodeEntry), Text(Catalogue::VdSnmp, kUnknownCodeEntry)};
+    using messages::Text;
+    if (status == 0 || status == 1400 || status == -1401) return {0, Text(MessageCatalogue::VdSnmp, 0)};
+    if (status >= 1 && status <= 18) return {-100 - status, Text(MessageCatalogue::Snmp, status - 1)};
+    if (status >= -23 && status <= -1) return {status - 400, Text(MessageCatalogue::SnmpClass, -1 - status)};
+    if (status >= -1418 && status <= -1402) return {status + 1201, Text(MessageCatalogue::SnmpV3, -1402 - status)};
+    if (status >= 1401 && status <= 1414) return {1100 - status, Text(MessageCatalogue::SnmpUsm, status - 1401)};
+    return {-(500 + kUnknownCodeEntry), Text(MessageCatalogue::VdSnmp, kUnknownCodeEntry)};
 }
 
 std::string ReplacePlaceholder(const std::string &text, const std::string &word, const std::string &value) {

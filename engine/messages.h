@@ -7,7 +7,7 @@ class CodedError;
 
 // The seven replaceable message catalogues. Each starts with its built-in texts and may be replaced
 // once by a file of the same name.
-enum class Catalogue {
+enum class MessageCatalogue {
     Common,     // "common.err"
     Snmp,       // "snmp.err": agent error statuses 1 to 18
     SnmpMsg,    // "snmp.msg": status-line templates
@@ -17,22 +17,22 @@ enum class Catalogue {
     SnmpClass,  // "snmpclass.err": session-class statuses
 };
 
-namespace catalogue {
+namespace messages {
 
-inline constexpr Catalogue kAll[] = {Catalogue::Common, Catalogue::Snmp,   Catalogue::SnmpMsg,
-                                     Catalogue::VdSnmp, Catalogue::SnmpV3, Catalogue::SnmpUsm,
-                                     Catalogue::SnmpClass};
+inline constexpr MessageCatalogue kAll[] = {MessageCatalogue::Common, MessageCatalogue::Snmp,   MessageCatalogue::SnmpMsg,
+                                     MessageCatalogue::VdSnmp, MessageCatalogue::SnmpV3, MessageCatalogue::SnmpUsm,
+                                     MessageCatalogue::SnmpClass};
 
-const char *FileName(Catalogue c);
-const std::vector<std::string> &BuiltIn(Catalogue c);
+const char *FileName(MessageCatalogue c);
+const std::vector<std::string> &BuiltIn(MessageCatalogue c);
 
 // Entry n of a catalogue. Beyond the end of a loaded list the built-in entry of the same number
 // stands; beyond that "Unknown error code!".
-std::string Text(Catalogue c, int n);
+std::string Text(MessageCatalogue c, int n);
 
 // Replaces a catalogue's list by the entries of a file; a missing, unreadable or empty file keeps
 // the current list. Returns whether the file replaced it.
-bool LoadCatalogue(const std::string &file, Catalogue c);
+bool LoadCatalogue(const std::string &file, MessageCatalogue c);
 
 // Loads all seven from a directory (file names as FileName gives them).
 void LoadAll(const std::string &directory);
@@ -46,7 +46,7 @@ CodedError FrameworkError(int n);
 // A "common.err" error: entry n with code -n.
 CodedError CommonError(int n);
 
-}  // namespace catalogue
+}  // namespace messages
 
 struct TranslatedStatus {
     int code;
