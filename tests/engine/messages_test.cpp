@@ -96,7 +96,7 @@ TEST_F(CatalogueFiles, LoadsAllSevenFromADirectory) {
 
 TEST(Catalogues, ShippedFilesHoldTheBuiltInTexts) {
     for (MessageCatalogue c : messages::kAll) {
-        const std::string file = std::string(QSW_SOURCE_DIR) + "/messages/" + messages::FileName(c);
+        const std::string file = std::string(QSW_SOURCE_DIR) + "/catalogues/" + messages::FileName(c);
         ASSERT_TRUE(messages::LoadCatalogue(file, c)) << file;
         const auto &builtIn = messages::BuiltIn(c);
         for (std::size_t i = 0; i < builtIn.size(); ++i)

@@ -137,7 +137,7 @@ TEST_F(MainFormTest, ASilentDeviceTurnsTheLedsBlackAndPollingGoesOn) {
 TEST_F(MainFormTest, MessagesComeFromTheCataloguesBesideTheModule) {
     const QString module = LocalLayout();
     QDir().mkpath(module + "/errMSg");
-    QFile original(QStringLiteral(QSW_SOURCE_DIR "/messages/snmpclass.err"));
+    QFile original(QStringLiteral(QSW_SOURCE_DIR "/catalogues/snmpclass.err"));
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     QByteArray texts = original.readAll();
     texts.replace("SNMP request timed out!", "The switch did not answer.");
