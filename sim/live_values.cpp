@@ -22,7 +22,7 @@ std::uint64_t millisecondsSince(LiveValues::Clock::time_point since)
 
 } // namespace
 
-Value LiveValues::current(const Instance& instance) const
+Value LiveValues::current(const Oid& name, const Instance& instance) const
 {
     if (!instance.type->live)
         return instance.value;
@@ -32,9 +32,11 @@ Value LiveValues::current(const Instance& instance) const
     case LiveRule::Kind::Uptime:
         value.number = wrap(WireType::TimeTicks, millisecondsSince(start_) / 10);
         break;
-    case LiveRule::Kind::Grow:
-        value.number = wrap(value.type, value.number + rule.rate * millisecondsSince(instance.since) / 1000);
+    case LiveRule::Kind::Grow: {
+        const std::uint64_t rate = rule.rate + rule.rateStep * (name.empty() ? 0 : name.back());
+        value.number = wrap(value.type, value.number + rate * millisecondsSince(instance.since) / 1000);
         break;
+    }
     case LiveRule::Kind::Toggle:
         if ((millisecondsSince(start_) / 1000 / rule.periodSeconds) % 2 == 1 && rule.byte < value.octets.size())
             value.octets[rule.byte] = static_cast<char>(rule.toggled);

@@ -11,7 +11,8 @@ public:
     using StatisticReader = std::function<std::optional<std::uint64_t>(std::string_view)>;
 
     LiveValues(const MibModel& model, StatisticReader statistics);
-    Value current(const Instance& instance) const;
+    // name: the instance's identifier (a growing column may grow faster row by row).
+    Value current(const Oid& name, const Instance& instance) const;
 
 private:
     const MibModel& model_;

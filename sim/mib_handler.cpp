@@ -40,7 +40,7 @@ void handleGet(MibHandler& self, netsnmp_agent_request_info* reqinfo, netsnmp_re
     for (netsnmp_request_info* request = requests; request; request = request->next) {
         Oid name = nameOf(request->requestvb);
         if (const Instance* instance = self.model().find(name))
-            setWireValue(request->requestvb, self.live().current(*instance));
+            setWireValue(request->requestvb, self.live().current(name, *instance));
         else
             netsnmp_set_request_error(reqinfo, request, missingKind(self.model(), name));
     }
@@ -53,7 +53,7 @@ void handleGetNext(MibHandler& self, const Oid& root, netsnmp_agent_request_info
         Oid name = nameOf(request->requestvb);
         const auto* next = self.nextInstance(name, request->inclusive, isVersion1(reqinfo));
         if (next && hasPrefix(next->first, root)) {
-            answer(request, next->first, self.live().current(next->second));
+            answer(request, next->first, self.live().current(next->first, next->second));
         } else if (next) {
             // Left unanswered, the library asks the registration of the next subtree.
         } else if (self.quirks().v1EchoEnd && isVersion1(reqinfo)) {

@@ -21,14 +21,14 @@ column 1.3.6.1.2.1.2.2.1 6 ifPhysAddress MacAddress ro
 column 1.3.6.1.2.1.2.2.1 7 ifAdminStatus Integer rw range=1..3 default=1
 column 1.3.6.1.2.1.2.2.1 8 ifOperStatus Integer ro range=1..7 default=2
 column 1.3.6.1.2.1.2.2.1 9 ifLastChange TimeTicks ro
-column 1.3.6.1.2.1.2.2.1 10 ifInOctets Counter32 ro live=grow:12500
-column 1.3.6.1.2.1.2.2.1 11 ifInUcastPkts Counter32 ro live=grow:90
+column 1.3.6.1.2.1.2.2.1 10 ifInOctets Counter32 ro live=grow:12500:250
+column 1.3.6.1.2.1.2.2.1 11 ifInUcastPkts Counter32 ro live=grow:90:2
 column 1.3.6.1.2.1.2.2.1 12 ifInNUcastPkts Counter32 ro live=grow:4
 column 1.3.6.1.2.1.2.2.1 13 ifInDiscards Counter32 ro
 column 1.3.6.1.2.1.2.2.1 14 ifInErrors Counter32 ro
 column 1.3.6.1.2.1.2.2.1 15 ifInUnknownProtos Counter32 ro
-column 1.3.6.1.2.1.2.2.1 16 ifOutOctets Counter32 ro live=grow:9800
-column 1.3.6.1.2.1.2.2.1 17 ifOutUcastPkts Counter32 ro live=grow:70
+column 1.3.6.1.2.1.2.2.1 16 ifOutOctets Counter32 ro live=grow:9800:150
+column 1.3.6.1.2.1.2.2.1 17 ifOutUcastPkts Counter32 ro live=grow:70:1
 column 1.3.6.1.2.1.2.2.1 18 ifOutNUcastPkts Counter32 ro live=grow:3
 column 1.3.6.1.2.1.2.2.1 19 ifOutDiscards Counter32 ro
 column 1.3.6.1.2.1.2.2.1 20 ifOutErrors Counter32 ro
@@ -160,19 +160,19 @@ row 1.3.6.1.2.1.31.1.1.1 50 "1/50" 850 250 550 150 5050000150 395950 850 250 404
 row 1.3.6.1.2.1.31.1.1.1 51 "1/51" 867 255 561 153 5051000153 403869 867 255 4045900357 306357 561 153 - 1000 - - "" 0
 row 1.3.6.1.2.1.31.1.1.1 52 "1/52" 884 260 572 156 5052000156 411788 884 260 4046800364 312364 572 156 - 1000 - - "" 0
 
-# ip
+# ip (ipInReceives wraps past 2^32 about 30 seconds after start)
 object 1.3.6.1.2.1.4.1.0 ipForwarding Integer rw range=1,2 value=2
 object 1.3.6.1.2.1.4.2.0 ipDefaultTTL Integer rw range=1..255 value=64
-object 1.3.6.1.2.1.4.3.0 ipInReceives Counter32 ro live=grow:40 value=39
+object 1.3.6.1.2.1.4.3.0 ipInReceives Counter32 ro live=grow:40 value=4294966096
 object 1.3.6.1.2.1.4.4.0 ipInHdrErrors Counter32 ro value=52
-object 1.3.6.1.2.1.4.5.0 ipInAddrErrors Counter32 ro value=65
-object 1.3.6.1.2.1.4.6.0 ipForwDatagrams Counter32 ro value=78
+object 1.3.6.1.2.1.4.5.0 ipInAddrErrors Counter32 ro live=grow:2 value=65
+object 1.3.6.1.2.1.4.6.0 ipForwDatagrams Counter32 ro live=grow:12 value=78
 object 1.3.6.1.2.1.4.7.0 ipInUnknownProtos Counter32 ro value=91
-object 1.3.6.1.2.1.4.8.0 ipInDiscards Counter32 ro value=104
+object 1.3.6.1.2.1.4.8.0 ipInDiscards Counter32 ro live=grow:1 value=104
 object 1.3.6.1.2.1.4.9.0 ipInDelivers Counter32 ro live=grow:38 value=117
 object 1.3.6.1.2.1.4.10.0 ipOutRequests Counter32 ro live=grow:35 value=130
 object 1.3.6.1.2.1.4.11.0 ipOutDiscards Counter32 ro value=143
-object 1.3.6.1.2.1.4.12.0 ipOutNoRoutes Counter32 ro value=156
+object 1.3.6.1.2.1.4.12.0 ipOutNoRoutes Counter32 ro live=grow:3 value=156
 object 1.3.6.1.2.1.4.13.0 ipReasmTimeout Integer ro value=60
 object 1.3.6.1.2.1.4.14.0 ipReasmReqds Counter32 ro value=0
 object 1.3.6.1.2.1.4.15.0 ipReasmOKs Counter32 ro value=0
@@ -183,38 +183,38 @@ object 1.3.6.1.2.1.4.19.0 ipFragCreates Counter32 ro value=0
 object 1.3.6.1.2.1.4.23.0 ipRoutingDiscards Counter32 ro value=0
 
 # icmp
-object 1.3.6.1.2.1.5.1.0 icmpInMsgs Counter32 ro live=grow:1 value=3
+object 1.3.6.1.2.1.5.1.0 icmpInMsgs Counter32 ro live=grow:6 value=3
 object 1.3.6.1.2.1.5.2.0 icmpInErrors Counter32 ro value=6
-object 1.3.6.1.2.1.5.3.0 icmpInDestUnreachs Counter32 ro value=9
+object 1.3.6.1.2.1.5.3.0 icmpInDestUnreachs Counter32 ro live=grow:2 value=9
 object 1.3.6.1.2.1.5.4.0 icmpInTimeExcds Counter32 ro value=12
 object 1.3.6.1.2.1.5.5.0 icmpInParmProbs Counter32 ro value=15
 object 1.3.6.1.2.1.5.6.0 icmpInSrcQuenchs Counter32 ro value=18
 object 1.3.6.1.2.1.5.7.0 icmpInRedirects Counter32 ro value=21
-object 1.3.6.1.2.1.5.8.0 icmpInEchos Counter32 ro live=grow:1 value=24
+object 1.3.6.1.2.1.5.8.0 icmpInEchos Counter32 ro live=grow:4 value=24
 object 1.3.6.1.2.1.5.9.0 icmpInEchoReps Counter32 ro value=27
 object 1.3.6.1.2.1.5.10.0 icmpInTimestamps Counter32 ro value=30
 object 1.3.6.1.2.1.5.11.0 icmpInTimestampReps Counter32 ro value=33
 object 1.3.6.1.2.1.5.12.0 icmpInAddrMasks Counter32 ro value=36
 object 1.3.6.1.2.1.5.13.0 icmpInAddrMaskReps Counter32 ro value=39
-object 1.3.6.1.2.1.5.14.0 icmpOutMsgs Counter32 ro live=grow:1 value=42
+object 1.3.6.1.2.1.5.14.0 icmpOutMsgs Counter32 ro live=grow:5 value=42
 object 1.3.6.1.2.1.5.15.0 icmpOutErrors Counter32 ro value=45
-object 1.3.6.1.2.1.5.16.0 icmpOutDestUnreachs Counter32 ro value=48
+object 1.3.6.1.2.1.5.16.0 icmpOutDestUnreachs Counter32 ro live=grow:1 value=48
 object 1.3.6.1.2.1.5.17.0 icmpOutTimeExcds Counter32 ro value=51
 object 1.3.6.1.2.1.5.18.0 icmpOutParmProbs Counter32 ro value=54
 object 1.3.6.1.2.1.5.19.0 icmpOutSrcQuenchs Counter32 ro value=57
 object 1.3.6.1.2.1.5.20.0 icmpOutRedirects Counter32 ro value=60
 object 1.3.6.1.2.1.5.21.0 icmpOutEchos Counter32 ro value=63
-object 1.3.6.1.2.1.5.22.0 icmpOutEchoReps Counter32 ro live=grow:1 value=66
+object 1.3.6.1.2.1.5.22.0 icmpOutEchoReps Counter32 ro live=grow:4 value=66
 object 1.3.6.1.2.1.5.23.0 icmpOutTimestamps Counter32 ro value=69
 object 1.3.6.1.2.1.5.24.0 icmpOutTimestampReps Counter32 ro value=72
 object 1.3.6.1.2.1.5.25.0 icmpOutAddrMasks Counter32 ro value=75
 object 1.3.6.1.2.1.5.26.0 icmpOutAddrMaskReps Counter32 ro value=78
 
 # udp
-object 1.3.6.1.2.1.7.1.0 udpInDatagrams Counter32 ro live=grow:6 value=101
-object 1.3.6.1.2.1.7.2.0 udpNoPorts Counter32 ro value=202
+object 1.3.6.1.2.1.7.1.0 udpInDatagrams Counter32 ro live=grow:25 value=101
+object 1.3.6.1.2.1.7.2.0 udpNoPorts Counter32 ro live=grow:2 value=202
 object 1.3.6.1.2.1.7.3.0 udpInErrors Counter32 ro value=303
-object 1.3.6.1.2.1.7.4.0 udpOutDatagrams Counter32 ro live=grow:6 value=404
+object 1.3.6.1.2.1.7.4.0 udpOutDatagrams Counter32 ro live=grow:22 value=404
 
 # snmp: the agent's own message counters
 object 1.3.6.1.2.1.11.1.0 snmpInPkts Counter32 ro live=stat:snmpInPkts
@@ -321,3 +321,63 @@ row 1.3.6.1.2.1.4.21.1 10.90.90.0 1 0 - - - 10.90.90.90 3 2 0 255.255.255.0 - -
 row 1.3.6.1.2.1.4.21.1 172.16.0.0 2 2 - - - 10.90.90.1 4 8 25 255.255.0.0 - -
 row 1.3.6.1.2.1.4.21.1 192.168.10.0 3 20 5 - - 10.90.90.2 4 13 120 255.255.255.0 - 1.3.6.1.2.1.14
 row 1.3.6.1.2.1.4.21.1 192.168.30.0 1 5 - - - 10.90.90.3 4 1 600 255.255.255.0 - -
+
+# bridge port counters (TTpBridgePortInfo_Table): frames grow faster port by port, discards stay put
+table 1.3.6.1.2.1.17.4.4.1 dot1dTpPortEntry
+column 1.3.6.1.2.1.17.4.4.1 1 dot1dTpPort Integer ro range=1..65535 index
+column 1.3.6.1.2.1.17.4.4.1 2 dot1dTpPortMaxInfo Integer ro default=1500
+column 1.3.6.1.2.1.17.4.4.1 3 dot1dTpPortInFrames Counter32 ro live=grow:40:7
+column 1.3.6.1.2.1.17.4.4.1 4 dot1dTpPortOutFrames Counter32 ro live=grow:30:5
+column 1.3.6.1.2.1.17.4.4.1 5 dot1dTpPortInDiscards Counter32 ro
+row 1.3.6.1.2.1.17.4.4.1 1 - 100003 90007 0
+row 1.3.6.1.2.1.17.4.4.1 2 - 200006 180014 0
+row 1.3.6.1.2.1.17.4.4.1 3 - 300009 270021 0
+row 1.3.6.1.2.1.17.4.4.1 4 - 400012 360028 68
+row 1.3.6.1.2.1.17.4.4.1 5 - 500015 450035 0
+row 1.3.6.1.2.1.17.4.4.1 6 - 600018 540042 0
+row 1.3.6.1.2.1.17.4.4.1 7 - 700021 630049 0
+row 1.3.6.1.2.1.17.4.4.1 8 - 800024 720056 136
+row 1.3.6.1.2.1.17.4.4.1 9 - 900027 810063 0
+row 1.3.6.1.2.1.17.4.4.1 10 - 1000030 900070 0
+row 1.3.6.1.2.1.17.4.4.1 11 - 1100033 990077 0
+row 1.3.6.1.2.1.17.4.4.1 12 - 1200036 1080084 204
+row 1.3.6.1.2.1.17.4.4.1 13 - 1300039 1170091 0
+row 1.3.6.1.2.1.17.4.4.1 14 - 1400042 1260098 0
+row 1.3.6.1.2.1.17.4.4.1 15 - 1500045 1350105 0
+row 1.3.6.1.2.1.17.4.4.1 16 - 1600048 1440112 272
+row 1.3.6.1.2.1.17.4.4.1 17 - 1700051 1530119 0
+row 1.3.6.1.2.1.17.4.4.1 18 - 1800054 1620126 0
+row 1.3.6.1.2.1.17.4.4.1 19 - 1900057 1710133 0
+row 1.3.6.1.2.1.17.4.4.1 20 - 2000060 1800140 340
+row 1.3.6.1.2.1.17.4.4.1 21 - 2100063 1890147 0
+row 1.3.6.1.2.1.17.4.4.1 22 - 2200066 1980154 0
+row 1.3.6.1.2.1.17.4.4.1 23 - 2300069 2070161 0
+row 1.3.6.1.2.1.17.4.4.1 24 - 2400072 2160168 408
+row 1.3.6.1.2.1.17.4.4.1 25 - 2500075 2250175 0
+row 1.3.6.1.2.1.17.4.4.1 26 - 2600078 2340182 0
+row 1.3.6.1.2.1.17.4.4.1 27 - 2700081 2430189 0
+row 1.3.6.1.2.1.17.4.4.1 28 - 2800084 2520196 476
+row 1.3.6.1.2.1.17.4.4.1 29 - 2900087 2610203 0
+row 1.3.6.1.2.1.17.4.4.1 30 - 3000090 2700210 0
+row 1.3.6.1.2.1.17.4.4.1 31 - 3100093 2790217 0
+row 1.3.6.1.2.1.17.4.4.1 32 - 3200096 2880224 544
+row 1.3.6.1.2.1.17.4.4.1 33 - 3300099 2970231 0
+row 1.3.6.1.2.1.17.4.4.1 34 - 3400102 3060238 0
+row 1.3.6.1.2.1.17.4.4.1 35 - 3500105 3150245 0
+row 1.3.6.1.2.1.17.4.4.1 36 - 3600108 3240252 612
+row 1.3.6.1.2.1.17.4.4.1 37 - 3700111 3330259 0
+row 1.3.6.1.2.1.17.4.4.1 38 - 3800114 3420266 0
+row 1.3.6.1.2.1.17.4.4.1 39 - 3900117 3510273 0
+row 1.3.6.1.2.1.17.4.4.1 40 - 4000120 3600280 680
+row 1.3.6.1.2.1.17.4.4.1 41 - 4100123 3690287 0
+row 1.3.6.1.2.1.17.4.4.1 42 - 4200126 3780294 0
+row 1.3.6.1.2.1.17.4.4.1 43 - 4300129 3870301 0
+row 1.3.6.1.2.1.17.4.4.1 44 - 4400132 3960308 748
+row 1.3.6.1.2.1.17.4.4.1 45 - 4500135 4050315 0
+row 1.3.6.1.2.1.17.4.4.1 46 - 4600138 4140322 0
+row 1.3.6.1.2.1.17.4.4.1 47 - 4700141 4230329 0
+row 1.3.6.1.2.1.17.4.4.1 48 - 4800144 4320336 816
+row 1.3.6.1.2.1.17.4.4.1 49 - 4900147 4410343 0
+row 1.3.6.1.2.1.17.4.4.1 50 - 5000150 4500350 0
+row 1.3.6.1.2.1.17.4.4.1 51 - 5100153 4590357 0
+row 1.3.6.1.2.1.17.4.4.1 52 - 5200156 4680364 884

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,33 @@ TEST_F(ProfileFiles, LaterProfilesOverlayEarlierOnes)
 
     SimRunner alone({"--no-default-profile", "--profile", first});
     EXPECT_TRUE(runV2c("snmpget", alone.agent(), {"1.3.6.1.2.1.1.5.0"}).out.contains("No Such Object"));
+}
+
+TEST_F(ProfileFiles, GrowingCountersWrapAndRowsGrowAtTheirOwnRates)
+{
+    const QString path = write("grow.profile", "object 1.3.6.1.4.1.9.1.0 near Counter32 ro live=grow:1000 value=4294967000\n"
+                                               "table 1.3.6.1.4.1.9.2.1 t\n"
+                                               "column 1.3.6.1.4.1.9.2.1 1 idx Integer ro index\n"
+                                               "column 1.3.6.1.4.1.9.2.1 2 frames Counter32 ro live=grow:100:400\n"
+                                               "row 1.3.6.1.4.1.9.2.1 1 0\n"
+                                               "row 1.3.6.1.4.1.9.2.1 3 0\n");
+    SimRunner sim({"--no-default-profile", "--profile", path});
+    auto read = [&] {
+        ToolResult r = runV2c("snmpget", sim.agent(),
+                              {"-Oqv", "1.3.6.1.4.1.9.1.0", "1.3.6.1.4.1.9.2.1.2.1", "1.3.6.1.4.1.9.2.1.2.3"});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        QList<quint64> values;
+        for (const QString& line : r.lines())
+            values << line.trimmed().toULongLong();
+        return values;
+    };
+    QThread::msleep(1100);
+    const QList<quint64> values = read();
+    ASSERT_EQ(values.size(), 3);
+    EXPECT_LT(values[0], 4294967000u) << "the counter went past 2^32 - 1 and started again";
+    EXPECT_GE(values[1], 500u);
+    EXPECT_GE(values[2], 1300u) << "row 3 grows 100 + 3 x 400 per second";
+    EXPECT_GT(values[2], 2 * values[1]);
 }
 
 TEST(SimStartUp, BadOptionsAreRefusedWithUsage)
