@@ -1,0 +1,47 @@
+#include "windows/logic/current_time_rules.h"
+
+#include <cctype>
+
+namespace current_time {
+
+namespace {
+
+constexpr OptionRecord kResetRecords[] = {{1, "true"}, {2, "false"}, {0, nullptr}};
+
+struct Capability {
+    unsigned bit;
+    const char *name;
+};
+constexpr Capability kCapabilities[] = {
+    {0x80, "systemTime"}, {0x40, ",SNTP"}, {0x20, ",SummerTime"}, {0x10, ",realTimeClock"}};
+
+}  // namespace
+
+const DescriptorRecord kDescriptors[] = {
+    {"1.3.6.1.4.1.171.12.10.1", "Time Capacity", syntax::BitString, access_bit::Readable, nullptr},
+    {"1.3.6.1.4.1.171.12.10.2", "Current Clock(Example 1992-5-26,13:30:15.0)", syntax::DateAndTime,
+     access_bit::ReadWrite, nullptr},
+    {"1.3.6.1.4.1.171.12.10.3", "Clock Reset On Reboot", syntax::Integer, access_bit::Readable, &kResetOptions},
+    {nullptr, nullptr, 0, 0, nullptr},
+};
+
+const VdOptionList kResetOptions(kResetRecords, VdOptionList::Integer);
+const char kClockFormat[] = "%s{l22}";
+const char kEmptyClockMessage[] = "The Current Edit should not be empty!";
+
+std::optional<std::string> CapabilityText(const std::string &capacityHex) {
+    if (capacityHex.empty()) return std::nullopt;
+    // The leading hexadecimal digits: the first octet's two.
+    unsigned bits = 0;
+    for (std::size_t i = 0; i < capacityHex.size() && i < 2; ++i) {
+        const auto c = static_cast<unsigned char>(capacityHex[i]);
+        if (!std::isxdigit(c)) break;
+        bits = bits * 16 + static_cast<unsigned>(std::isdigit(c) ? c - '0' : std::toupper(c) - 'A' + 10);
+    }
+    std::string text = " ";
+    for (const Capability &capability : kCapabilities)
+        if (bits & capability.bit) text += capability.name;
+    return text;
+}
+
+}  // namespace current_time

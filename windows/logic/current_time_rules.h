@@ -1,0 +1,24 @@
+#pragma once
+// The device clock without widgets: its variables and the text of its capability bits.
+
+#include "binding/option_list.h"
+#include "engine/descriptor.h"
+
+#include <optional>
+#include <string>
+
+namespace current_time {
+
+enum Row : int { kCapacity = 0, kClock = 1, kResetOnReboot = 2 };
+
+extern const DescriptorRecord kDescriptors[];
+extern const VdOptionList kResetOptions;
+extern const char kClockFormat[];
+extern const char kEmptyClockMessage[];
+
+// The capability names of the first octet of the capacity's hexadecimal text, after one blank:
+// "systemTime", ",SNTP", ",SummerTime", ",realTimeClock" for 0x80, 0x40, 0x20 and 0x10. Nothing
+// for an empty text, which leaves the field as it was.
+std::optional<std::string> CapabilityText(const std::string &capacityHex);
+
+}  // namespace current_time
