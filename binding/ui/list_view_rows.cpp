@@ -35,8 +35,11 @@ void VdSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool toggle) {
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     listView->setPalette(palette);
     // Cells framed like a grid.
+    // A style sheet on items takes over their selected look too, so it is spelled out.
     listView->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
-                                           "border-bottom: 1px solid palette(mid); }"));
+                                           "border-bottom: 1px solid palette(mid); }"
+                                           "QTreeView::item:selected { background: palette(highlight); "
+                                           "color: palette(highlighted-text); }"));
     // Handlers connected earlier run first, as the list view's own selection handler did.
     selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
                                             [this] { SelectionChanged(); });
