@@ -318,6 +318,18 @@ void TEditsPanel::SetRowFormat(int i, const std::string &format) {
     row.format = format;
 }
 
+void TEditsPanel::ReplaceRowEditor(int i, QWidget *control) {
+    UISnmpVar &row = MutableRow(i);
+    QWidget *replaced = row.editor;
+    binding_->Unbind(i);
+    control->setParent(replaced->parentWidget());
+    control->setGeometry(replaced->geometry());
+    control->setEnabled(replaced->isEnabled());
+    control->setVisible(!replaced->isHidden());
+    row.editor = control;
+    delete replaced;
+}
+
 void TEditsPanel::SetBitListRow(int i, int perLine, int bitCount) {
     UISnmpVar &row = MutableRow(i);
     if (row.rowKind != UISnmpVar::ReadOnlyValue && row.rowKind != UISnmpVar::EditableValue)

@@ -53,6 +53,9 @@ public:
 
     // Binds the row's edit box anew with an input format; the row must be an edit-box row.
     void SetRowFormat(int i, const std::string &format);
+    // Puts a control of the caller's in place of the row's editor (unbound and destroyed); the row
+    // then counts as one whose editor is a panel.
+    void ReplaceRowEditor(int i, QWidget *control);
     // Makes the row's value editable only through a grid of numbered bit check boxes.
     void SetBitListRow(int i, int perLine, int bitCount);
     // The bit-list dialog of a bit-list row; true when the user closed it with OK.

@@ -1,0 +1,88 @@
+// The read-only windows on the simulator: the route table, the equipment facts and the about box.
+#include "window_fixture.h"
+
+#include "windows/about_form.h"
+#include "windows/equipment_basic_info_form.h"
+#include "windows/ip_routing_form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace window_test {
+namespace {
+
+class InfoWindowsTest : public WindowTest {};
+
+std::vector<std::string> Row(const QTreeWidgetItem *item) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < item->columnCount(); ++c) cells.push_back(item->text(c).toStdString());
+    return cells;
+}
+
+TEST_F(InfoWindowsTest, TheRoutingWindowListsEveryRouteOfTheDevice) {
+    TIP_Routing form;
+    form.show();
+    EXPECT_EQ(form.windowTitle().toStdString(), "IP Routing : 127.0.0.1");
+    // Twice: a second walk starts with an empty list.
+    for (int pass = 0; pass < 2; ++pass) {
+        form.statusPanel->clear();
+        form.BT_Get->click();
+        ASSERT_TRUE(WaitUntil([&] { return !form.statusPanel->text().isEmpty(); }));
+        EXPECT_TRUE(form.statusPanel->text().startsWith("Get: Ok!")) << form.statusPanel->text().toStdString();
+    }
+    QTreeWidget *list = form.LV_IP_Routing;
+    QStringList captions;
+    for (int c = 0; c < list->columnCount(); ++c) captions << list->headerItem()->text(c).trimmed();
+    EXPECT_EQ(captions.join('|').toStdString(),
+              "Dest|IF Index|Metric1|Metric2|Metric3|Metric4|Next Hop|Type|Proto|Age|Mask|Metric5|Info");
+    const std::vector<std::vector<std::string>> routes = {
+        {"0.0.0.0", "1", "1", "-1", "-1", "-1", "10.90.90.254", "indirect", "netmgmt", "3600", "0.0.0.0", "-1", "0.0"},
+        {"10.90.90.0", "1", "0", "-1", "-1", "-1", "10.90.90.90", "direct", "local", "0", "255.255.255.0", "-1", "0.0"},
+        {"172.16.0.0", "2", "2", "-1", "-1", "-1", "10.90.90.1", "indirect", "rip", "25", "255.255.0.0", "-1", "0.0"},
+        {"192.168.10.0", "3", "20", "5", "-1", "-1", "10.90.90.2", "indirect", "ospf", "120", "255.255.255.0", "-1",
+         "1.3.6.1.2.1.14"},
+        // A protocol without a label shows its number.
+        {"192.168.30.0", "1", "5", "-1", "-1", "-1", "10.90.90.3", "indirect", "1", "600", "255.255.255.0", "-1", "0.0"},
+    };
+    ASSERT_EQ(list->topLevelItemCount(), static_cast<int>(routes.size()));
+    for (int r = 0; r < list->topLevelItemCount(); ++r) EXPECT_EQ(Row(list->topLevelItem(r)), routes[r]);
+    form.activateWindow();
+    list->setFocus();
+    list->setCurrentItem(list->topLevelItem(3));
+    SaveScreen(&form, QStringLiteral("ip_routing"));
+}
+
+TEST_F(InfoWindowsTest, TheEquipmentWindowShowsItsFactsAndKeepsAHistoryOfReads) {
+    TEquipmentBasicInfoForm form;
+    form.show();
+    EXPECT_EQ(form.windowTitle().toStdString(), "Equipment Basic Information :127.0.0.1");
+    EXPECT_EQ(form.Edit1->text().toStdString(), "Redundant Power and Stacking") << "until the first answer";
+    for (int lines = 1; lines <= 3; ++lines) {
+        form.BitBtn1->click();
+        ASSERT_TRUE(WaitUntil([&] { return form.Memo1->toPlainText().count("Get: Ok!") >= lines; }));
+    }
+    EXPECT_EQ(form.Memo1->toPlainText().count("Get: Ok!"), 3);
+    EXPECT_EQ(form.Edit1->text().toStdString(), "Redundant Power");
+    EXPECT_EQ(form.Edit2->text().toStdString(), "8");
+    EXPECT_EQ(form.Edit3->text().toStdString(), "3") << "the rows of the unit table";
+    EXPECT_EQ(form.Edit4->text().toStdString(), "2");
+    SaveScreen(&form, QStringLiteral("equipment"));
+}
+
+TEST_F(InfoWindowsTest, TheAboutBoxNamesTheModuleAndClosesWithOk) {
+    TAboutForm form;
+    form.show();
+    EXPECT_EQ(form.windowTitle().toStdString(), "About QSW-7400 Management Module");
+    EXPECT_EQ(form.Label2->text().toStdString(), "Version 4.50V10");
+    EXPECT_EQ(form.size(), QSize(354, 105));
+    SaveScreen(&form, QStringLiteral("about"));
+    form.BT_Ok->click();
+    EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace window_test

@@ -1,0 +1,89 @@
+#include "windows/equipment_basic_info_form.h"
+
+#include "binding/ui/request2edits.h"
+#include "editor/exchange_scope.h"
+#include "editor/window_fit.h"
+#include "engine/session.h"
+#include "windows/logic/equipment_info_table.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDesignWidth = 404;
+constexpr int kDesignHeight = 189;
+
+QLineEdit *MakeField(QWidget *parent, const char *name) {
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    edit->setPalette(palette);
+    return edit;
+}
+
+}  // namespace
+
+TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *parent)
+    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+    setObjectName(QStringLiteral("EquipmentBasicInfoForm"));
+    setWindowTitle(QStringLiteral("Equipment Basic Information :") + QString::fromStdString(SessionDevice.host));
+    resize(kDesignWidth, kDesignHeight);
+
+    Edit1 = MakeField(this, "Edit1");
+    Edit1->setText(QStringLiteral("Redundant Power and Stacking"));
+    Edit2 = MakeField(this, "Edit2");
+    Edit3 = MakeField(this, "Edit3");
+    Edit4 = MakeField(this, "Edit4");
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    BitBtn1 = new QPushButton(QStringLiteral("Refresh"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+
+    auto *fields = new QGridLayout;
+    const std::pair<const char *, QLineEdit *> rows[] = {{"Equipment Capacity", Edit1},
+                                                         {"Max Supported Units", Edit2},
+                                                         {"Number Of Unit", Edit3},
+                                                         {"Stacking Version", Edit4}};
+    int line = 0;
+    for (const auto &[caption, edit] : rows) {
+        fields->addWidget(new QLabel(QString::fromLatin1(caption), this), line, 0);
+        fields->addWidget(edit, line++, 1);
+    }
+    auto *left = new QVBoxLayout;
+    left->addLayout(fields);
+    left->addWidget(Memo1, 1);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addStretch();
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+    CentreOnMainWindow(this);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+
+    using namespace equipment_info;
+    binding_->request.list.Assign(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0));
+    binding_->request.list.caption = " Equipment Basic Information";
+    binding_->BindEdits(kCapacity, "%s", {Edit1});
+    binding_->BindEdits(kMaxUnits, "%i", {Edit2});
+    binding_->BindEdits(kUnitCount, "%i", {Edit3});
+    binding_->BindEdits(kStackingVersion, "%i", {Edit4});
+    binding_->SetStatusTarget(Memo1);
+}
+
+TEquipmentBasicInfoForm::~TEquipmentBasicInfoForm() = default;
+
+void TEquipmentBasicInfoForm::BitBtn1Click() {
+    if (binding_->busy) return;
+    ExchangeScope::Get(binding_.get());
+}

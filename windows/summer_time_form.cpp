@@ -1,0 +1,185 @@
+#include "windows/summer_time_form.h"
+
+#include "binding/ui/message_box.h"
+#include "binding/ui/request2edits.h"
+#include "editor/ctrl_btn_panel.h"
+#include "editor/edits_panel.h"
+#include "editor/exchange_scope.h"
+#include "editor/snmp_editor_panel.h"
+#include "engine/coded_error.h"
+#include "engine/session.h"
+#include "windows/logic/summer_time_rules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <string_view>
+
+using namespace summer_time;
+
+namespace {
+
+// Wider than the original 240: a drop-down of a fifth of it must show "Wed" beside its arrow.
+constexpr int kEditWidth = 300;
+constexpr char kOffsetFormat[] = "%i{n30x120l3}";
+constexpr int kEditGap = 4;
+
+std::string TextOf(const QWidget *control) {
+    if (const auto *combo = qobject_cast<const QComboBox *>(control)) return combo->currentText().toStdString();
+    if (const auto *edit = qobject_cast<const QLineEdit *>(control)) return edit->text().toStdString();
+    return {};
+}
+
+}  // namespace
+
+TSummerTimeForm::TSummerTimeForm(QWidget *parent)
+    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+    setObjectName(QStringLiteral("SummerTimeForm"));
+    setWindowTitle(QStringLiteral("Summer Time : ") + QString::fromStdString(SessionDevice.host));
+
+    binding_->request.list.Assign(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0));
+    binding_->request.list.caption = " Summer Time";
+    binding_->asyncMode = false;
+    resize(1, 1);  // the panel decides the size
+    panel = new TSNMPEditorPanel(this, binding_.get());
+    panel->AttachToForm(this);
+    panel->SetEditWidth(kEditWidth);
+    panel->SetVarFormat(kOffset, kOffsetFormat);
+    for (int row = kRepeatingStart; row <= kAnnualEnd; ++row) BuildPointRow(row);
+
+    TCtrlBtnPanel *buttons = panel->buttons();
+    disconnect(buttons->RefreshButton, &QPushButton::clicked, panel, nullptr);
+    disconnect(buttons->SetCheckedButton, &QPushButton::clicked, panel, nullptr);
+    connect(buttons->RefreshButton, &QPushButton::clicked, this, [this] { Read(); });
+    connect(buttons->SetCheckedButton, &QPushButton::clicked, this, [this] { Write(); });
+    auto *status = qobject_cast<QComboBox *>(panel->editsPanel->Row(kStatus).editor);
+    connect(status, &QComboBox::currentTextChanged, this, [this] { SwitchRows(); });
+
+    panel->editsPanel->SetRowValue(kStatus, kRepeating);
+    SwitchRows();
+    panel->AttachToForm(this);
+}
+
+TSummerTimeForm::~TSummerTimeForm() {
+    // The panel goes with the window's children; the request must not outlive its owner's notice.
+    binding_->request.alive = false;
+}
+
+void TSummerTimeForm::BuildPointRow(int row) {
+    TEditsPanel *edits = panel->editsPanel;
+    auto *host = new QWidget;
+    host->setObjectName(QString::fromLatin1(PointName(row)));
+    edits->ReplaceRowEditor(row, host);
+    TCtrlsList &controls = controlLists[static_cast<std::size_t>(row - kRepeatingStart)];
+    controls.append(host);
+
+    const std::vector<PointField> &fields = PointFields(row);
+    const int count = static_cast<int>(fields.size());
+    const int width = host->width() / count;
+    const int height = host->height();
+    for (int k = 0; k < count; ++k) {
+        const PointField &field = fields[static_cast<std::size_t>(k)];
+        const QString name = QString::fromLatin1(PointName(row)) + QString::fromLatin1(field.name);
+        const int left = host->width() * k / count;
+        QWidget *control = nullptr;
+        if (field.options != nullptr) {
+            auto *combo = new QComboBox(host);
+            combo->setGeometry(left, 0, width, height);
+            binding_->BindComboBoxPart(row, field.offset, field.syntax, field.options, combo);
+            control = combo;
+        } else {
+            // Edits sit a little right of their slot so their frames do not touch a drop-down.
+            auto *edit = new QLineEdit(host);
+            edit->setGeometry(left + kEditGap, 0, width - kEditGap, height);
+            edit->setToolTip(QString::fromLatin1(field.hint));
+            binding_->BindEditsPart(row, field.offset, field.syntax, nullptr, "%i", {edit});
+            control = edit;
+            if (std::string_view(field.hint) == "Hour") {
+                auto *colon = new QLabel(QStringLiteral(":"), host);
+                QFont bold = colon->font();
+                bold.setBold(true);
+                colon->setFont(bold);
+                colon->adjustSize();
+                colon->move(left + width, 2);
+            }
+        }
+        control->setObjectName(name);
+        controls.append(control);
+    }
+}
+
+void TSummerTimeForm::SwitchRows() {
+    TEditsPanel *edits = panel->editsPanel;
+    const std::vector<int> shown = PointRowsShown(edits->RowText(kStatus));
+    for (int row = kRepeatingStart; row <= kAnnualEnd; ++row) {
+        if (std::find(shown.begin(), shown.end(), row) != shown.end()) {
+            edits->ShowRow(row);
+        } else {
+            edits->HideRow(row);
+            edits->UncheckRow(row);
+        }
+    }
+    edits->Layout();
+}
+
+void TSummerTimeForm::IncludeOnly(const std::vector<int> &rows) {
+    VdSNMPVarList &list = binding_->request.list;
+    for (int i = 0; i < list.Count(); ++i) list.Item(i).access |= access_bit::Excluded;
+    for (int row : rows) Include(row);
+}
+
+void TSummerTimeForm::Include(int row) { binding_->request.list.Item(row).access &= ~access_bit::Excluded; }
+
+bool TSummerTimeForm::Run(const std::function<void()> &exchange) {
+    try {
+        ExchangeScope scope(binding_.get());
+        exchange();
+        return true;
+    } catch (const CodedError &e) {
+        binding_->ShowStatus(e.message());
+        return false;
+    }
+}
+
+void TSummerTimeForm::Read() {
+    IncludeOnly({kStatus});
+    // The second step runs even when the first failed: the offset may still be readable.
+    Run([this] { binding_->Get(); });
+    SwitchRows();
+    for (int row : DetailRows(panel->editsPanel->RowText(kStatus))) Include(row);
+    Run([this] { binding_->Get(); });
+}
+
+void TSummerTimeForm::Write() {
+    TEditsPanel *edits = panel->editsPanel;
+    FormInput input;
+    for (int row = 0; row < kRowCount; ++row) {
+        RowInput &in = input[static_cast<std::size_t>(row)];
+        in.ticked = edits->Row(row).checkBox->isChecked();
+        if (IsPointRow(row)) {
+            const TCtrlsList &controls = controlLists[static_cast<std::size_t>(row - kRepeatingStart)];
+            for (int k = 1; k < controls.size(); ++k) in.texts.push_back(TextOf(controls[k]));
+        } else {
+            in.texts.push_back(edits->RowText(row));
+        }
+    }
+    const Verdict verdict = Check(input);
+    if (!verdict.accepted) {
+        if (!verdict.message.empty())
+            MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromStdString(verdict.message));
+        return;
+    }
+    // The status goes first and alone; when it fails the offset and the points stay unsent.
+    for (const std::vector<int> &step : WriteSteps(input)) {
+        IncludeOnly(step);
+        const bool written = Run([this, &step] {
+            for (int row : step) binding_->ControlsToValues(row);
+            binding_->Set(false, false);
+        });
+        if (!written) return;
+    }
+}
