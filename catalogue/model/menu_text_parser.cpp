@@ -351,7 +351,8 @@ private:
         const auto blank = body.find(' ');
         const std::string_view id = body.substr(0, blank);
         body.remove_prefix(blank == std::string_view::npos ? body.size() : blank);
-        if (id == "=") record.oid = binding.root;
+        // Under a root joined from several subtrees, "=" stands for the first of them.
+        if (id == "=") record.oid = binding.root.substr(0, binding.root.find(' '));
         else if (id == "(blank)") record.oid = " ";
         else if (StartsWith(id, ".") && IsNumericOid(id)) {
             if (binding.root.find(' ') != std::string::npos) throw ParseError("a relative identifier under a joined root");

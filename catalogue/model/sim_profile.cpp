@@ -91,8 +91,22 @@ std::string Access(const CatalogueRecord &r, bool creatable) {
     return "na";
 }
 
+// The k-th of a column's allowed values, counting round from the first.
+std::string RangeValue(const std::string &range, int k) {
+    std::vector<std::string> values;
+    for (std::size_t start = 0;;) {
+        const auto comma = range.find(',', start);
+        values.push_back(range.substr(start, comma - start));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return values[static_cast<std::size_t>(k - 1) % values.size()];
+}
+
 // The index sub-identifiers of row k for one index component.
 std::string IndexPart(const ColumnDef &c, int k) {
+    // An enumerated index takes only its listed values.
+    if (!c.range.empty()) return RangeValue(c.range, k);
     const std::string n = std::to_string(k);
     switch (c.syntax) {
     case syntax::IpAddress: return "10.90.90." + n;
