@@ -12,6 +12,7 @@
 #include "engine/descriptor.h"
 #include "support/widget_support.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,12 +66,18 @@ QString FreshIndexText(std::uint32_t syntax, int n) {
     }
 }
 
-// Fills the index rows of the Add dialog's grid with fresh values.
+// Fills the index rows of the Add dialog's grid with fresh values, and any other row the dialog
+// checked by itself (a table with a single value row sends it) that is still empty.
 void FillIndex(TEditsPanel &grid, const std::vector<CatalogueRecord> &records) {
     int n = 0;
     for (int i = 0; i < static_cast<int>(records.size()); ++i) {
-        if (!grid.IsIndexRow(i)) continue;
         QWidget *editor = grid.Row(i).editor;
+        if (!grid.IsIndexRow(i)) {
+            auto *edit = qobject_cast<QLineEdit *>(editor);
+            if (edit && edit->text().isEmpty() && !edit->isReadOnly() && grid.Row(i).checkBox->isChecked())
+                edit->setText(FreshIndexText(records[static_cast<std::size_t>(i)].syntax, n++));
+            continue;
+        }
         if (auto *box = qobject_cast<QComboBox *>(editor)) {
             box->setCurrentIndex(box->count() - 1);
         } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
@@ -129,6 +136,11 @@ TEST_P(CatalogueRows, AddsAndDeletesARowOnTheAgent) {
     const auto add = WhenModal("AddDialog", [&](QWidget *dialog) {
         FillIndex(*panel->editsPanel, recipe.records);
         QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+        // A refused set leaves the dialog open; the test must not wait on it for ever.
+        if (!WaitUntil([&] { return !dialog->isVisible(); }, 5000)) {
+            ADD_FAILURE() << "the Add dialog stayed open: " << MessageBox::lastText().toStdString();
+            dialog->close();
+        }
     });
     QTest::mouseClick(panel->buttons()->AddButton, Qt::LeftButton);
     ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() == listBefore.size() + 1 && !binding->busy; }))
