@@ -16,9 +16,9 @@ QList<QAction *> TakeItems(QMenu *menu) {
     return items;
 }
 
-QAction *Reuse(QList<QAction *> &spare, const QString &caption) {
+QAction *Reuse(QList<QAction *> &spare, const QString &caption, bool submenu) {
     for (QAction *item : spare) {
-        if (!item->menu() && !item->isSeparator() && item->text() == caption) {
+        if ((item->menu() != nullptr) == submenu && !item->isSeparator() && item->text() == caption) {
             spare.removeOne(item);
             return item;
         }
@@ -34,20 +34,26 @@ void AddEntries(QMenu *menu, const std::vector<MenuEntry> &entries, QList<QActio
             menu->addSeparator();
             continue;
         }
+        const QString name = e.objectName.empty() ? MenuItemName(e.caption) : QString::fromStdString(e.objectName);
         if (e.kind == EntryKind::Submenu) {
-            QMenu *sub = menu->addMenu(caption);
-            sub->setObjectName(MenuItemName(e.caption));
-            sub->menuAction()->setObjectName(MenuItemName(e.caption));
+            QAction *shellItem = Reuse(spare, caption, true);
+            QMenu *sub = shellItem != nullptr ? shellItem->menu() : new QMenu(caption, menu);
+            menu->addMenu(sub);
+            if (shellItem == nullptr) {
+                sub->setObjectName(name);
+                sub->menuAction()->setObjectName(name);
+            }
             AddEntries(sub, e.children, spare, actions);
             continue;
         }
-        QAction *item = Reuse(spare, caption);
-        if (item != nullptr) {
+        QAction *item = Reuse(spare, caption, false);
+        const bool reused = item != nullptr;
+        if (reused) {
             menu->addAction(item);
-            continue;
+        } else {
+            item = menu->addAction(caption);
+            item->setObjectName(name);
         }
-        item = menu->addAction(caption);
-        item->setObjectName(MenuItemName(e.caption));
         switch (e.kind) {
         case EntryKind::Editor:
         case EntryKind::Table:
@@ -55,12 +61,13 @@ void AddEntries(QMenu *menu, const std::vector<MenuEntry> &entries, QList<QActio
             QObject::connect(item, &QAction::triggered, item, [&e, open = actions.openEntry] { open(e); });
             break;
         case EntryKind::ExternalModule:
+            if (reused) break;  // the shell starts its own module items
             QObject::connect(item, &QAction::triggered, item,
                              [argument = e.argument, launch = actions.launchModule] { launch(argument); });
             break;
         default:
             // Dedicated windows come with their own windows; until then the entry is there but off.
-            item->setEnabled(false);
+            if (!reused) item->setEnabled(false);
             break;
         }
     }

@@ -87,6 +87,10 @@ void AppendEntries(const std::vector<MenuEntry> &entries, std::vector<std::strin
             if (e.useV2cForCounter64) out += ",\"v2cForCounter64\":true";
             if (e.askV2cForCounter64) out += ",\"askV2cForCounter64\":true";
             if (e.closeHookRmonCheck) out += ",\"closeHook\":\"RMON check\"";
+            if (e.v3Only) out += ",\"v3Only\":true";
+            if (e.localLayoutOnly) out += ",\"localLayoutOnly\":true";
+            if (e.followsRmonState) out += ",\"followsRmonState\":true";
+            if (!e.preRead.empty()) out += ",\"preRead\":" + Str(e.preRead);
             out += ",\"bindings\":" + JsonArray(e.bindings, BindingJson) + "}";
         }
         path.pop_back();

@@ -95,6 +95,11 @@ struct MenuEntry {
     bool useV2cForCounter64 = false;  // this window's request reads with v2c on a v1 session
     bool askV2cForCounter64 = false;  // ask to switch the session to v2c on a v1 session
     bool closeHookRmonCheck = false;  // closing re-runs the main window's RMON check
+    bool v3Only = false;              // usable on SNMPv3 sessions only
+    bool localLayoutOnly = false;     // shown only when the module runs in its local layout
+    bool followsRmonState = false;    // enabled and disabled by the main window's RMON check
+    std::string objectName;           // the item's control name where the menus fix one
+    std::string preRead;              // window entries: main-window text read from the device first
     std::vector<MenuEntry> children;  // submenus
 };
 

@@ -2,6 +2,8 @@
 
 #include "binding/option_list.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <stdexcept>
 #include <string_view>
@@ -72,6 +74,12 @@ std::pair<int, int> Pair(std::string_view s) {
     const auto slash = s.find('/');
     if (slash == std::string_view::npos) throw ParseError("kind/count expected: " + std::string(s));
     return {Number(s.substr(0, slash)), Number(s.substr(slash + 1))};
+}
+
+// `name` as its text.
+std::string BackQuoted(std::string_view s) {
+    if (s.size() < 3 || s.front() != '`' || s.back() != '`') throw ParseError("`name` expected: " + std::string(s));
+    return std::string(s.substr(1, s.size() - 2));
 }
 
 bool IsNumericOid(std::string_view s) {
@@ -165,8 +173,10 @@ private:
     void ParseEntryLine(int depth, std::string_view body) {
         MenuEntry entry;
         entry.caption = Quoted(body);
-        if (body == " (submenu)") {
+        if (ConsumePrefix(body, " (submenu)")) {
             entry.kind = EntryKind::Submenu;
+            if (!body.empty() && !ConsumePrefix(body, ", ")) throw ParseError("',' expected after (submenu)");
+            if (!body.empty()) ParseEntryAdjustments(body, entry);
             return AddEntry(depth, std::move(entry));
         }
         if (!ConsumePrefix(body, ": ")) throw ParseError("':' or ' (submenu)' expected after the caption");
@@ -199,7 +209,7 @@ private:
             std::string_view part = parts[i];
             if (ConsumePrefix(part, "title ")) ParseTitle(part, entry);
             else if (ConsumePrefix(part, "argument ")) entry.argument = Quoted(part);
-            else throw ParseError("unexpected: " + std::string(parts[i]));
+            else if (!ParseEntryAdjustment(part, entry)) throw ParseError("unexpected: " + std::string(parts[i]));
         }
     }
 
@@ -251,9 +261,26 @@ private:
         }
     }
 
+    static void ParseEntryAdjustments(std::string_view text, MenuEntry &entry) {
+        for (std::string_view part : SplitOutsideQuotes(text, ',')) {
+            if (!ParseEntryAdjustment(part, entry)) throw ParseError("unexpected: " + std::string(part));
+        }
+    }
+
     static bool ParseEntryAdjustment(std::string_view part, MenuEntry &entry) {
         std::string_view p = part;
         if (p == "v2c") return entry.useV2cForCounter64 = true;
+        if (p == "v3 only") return entry.v3Only = true;
+        if (p == "local layout only") return entry.localLayoutOnly = true;
+        if (p == "follows RMON state") return entry.followsRmonState = true;
+        if (ConsumePrefix(p, "name ")) {
+            entry.objectName = BackQuoted(p);
+            return true;
+        }
+        if (ConsumePrefix(p, "pre-read ")) {
+            entry.preRead = BackQuoted(p);
+            return true;
+        }
         if (p == "Counter64 question") return entry.askV2cForCounter64 = true;
         if (p == "close hook") return entry.closeHookRmonCheck = true;
         if (ConsumePrefix(p, "window height ")) {
@@ -388,6 +415,21 @@ private:
         return catalogue_.SharedOptionList(textValues ? VdOptionList::Text : VdOptionList::Integer, entries);
     }
 
+    // The status row's label a listed add or delete value names; the lists sometimes capitalise it.
+    static std::string StatusLabel(const VdOptionList *options, const std::string &value) {
+        if (options == nullptr) throw ParseError("the status row has no option list");
+        for (int i = 0; i < options->Count(); ++i) {
+            const std::string &label = options->EntryAt(i).label;
+            if (label.size() == value.size() &&
+                std::equal(label.begin(), label.end(), value.begin(), [](char a, char b) {
+                    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                })) {
+                return label;
+            }
+        }
+        throw ParseError("status value \"" + value + "\" is not in the status row's option list");
+    }
+
     // Checks the finished entry's record counts against its stated row counts.
     void FinishEntry() {
         if (entry_ != nullptr) {
@@ -400,6 +442,11 @@ private:
                                      std::to_string(expectedRows_[i]));
                 }
                 if (b.statusRow >= static_cast<int>(b.records.size())) throw ParseError("status row beyond the records");
+                if (b.statusRow >= 0) {
+                    const VdOptionList *options = b.records[static_cast<std::size_t>(b.statusRow)].options;
+                    b.addValue = StatusLabel(options, b.addValue);
+                    b.deleteValue = StatusLabel(options, b.deleteValue);
+                }
                 b.BuildTable();
             }
         }

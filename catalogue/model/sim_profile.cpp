@@ -5,6 +5,7 @@
 #include "engine/var_list.h"
 
 #include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -47,10 +48,15 @@ std::string Quote(const std::string &text) {
     return out + "\"";
 }
 
+// Octet strings whose value text is their hexadecimal form.
+bool IsHexText(std::uint32_t syntax) {
+    return syntax == syntax::OctetString || syntax == syntax::BitString || syntax == syntax::Opaque;
+}
+
 // A plausible value for a record, in the profile's value form.
 std::string PlausibleValue(const CatalogueRecord &r) {
     if (r.options != nullptr && r.options->Count() > 0) {
-        return r.options->EntryAt(0).value;
+        return (IsHexText(r.syntax) ? "hex:" : "") + r.options->EntryAt(0).value;
     }
     switch (r.syntax) {
     case syntax::Integer: return "1";
@@ -72,7 +78,7 @@ std::string PlausibleValue(const CatalogueRecord &r) {
 }
 
 std::string Range(const CatalogueRecord &r) {
-    if (r.options == nullptr || r.options->valueKind() != VdOptionList::Integer) return {};
+    if (r.options == nullptr || r.options->valueKind() != VdOptionList::Integer || IsHexText(r.syntax)) return {};
     std::string out;
     for (int i = 0; i < r.options->Count(); ++i) out += (i ? "," : "") + r.options->EntryAt(i).value;
     return out;
@@ -171,6 +177,10 @@ void AddTable(const PanelRecipe &b, ProfileModel &model) {
     const bool creatable = b.statusRow >= 0;
     if (creatable && table.statusRule.empty()) table.statusRule = StatusRule(b);
     const bool fresh = table.indexOrder.empty();
+    std::set<std::uint32_t> ownNumbers;
+    for (const CatalogueRecord &r : b.records) {
+        if (r.oid != " " && ParentOid(r.oid) == entry) ownNumbers.insert(LastArc(r.oid));
+    }
     for (std::size_t i = 0; i < b.records.size(); ++i) {
         const CatalogueRecord &r = b.records[i];
         const bool isIndex = static_cast<int>(i) < b.indexCount;
@@ -178,8 +188,12 @@ void AddTable(const PanelRecipe &b, ProfileModel &model) {
         if (!own && !isIndex) continue;
         if (isIndex && !fresh) continue;
         // An index component that is not a column of this entry is served by no column of its own:
-        // it takes the place of a column number before the first real index column.
-        const std::uint32_t number = own ? LastArc(r.oid) : static_cast<std::uint32_t>(i);
+        // it takes the next column number after the previous index component that no column uses.
+        std::uint32_t number = own ? LastArc(r.oid) : 0;
+        if (!own) {
+            if (!table.indexOrder.empty()) number = table.indexOrder.back() + 1;
+            while (ownNumbers.count(number)) ++number;
+        }
         if (table.columns.count(number)) continue;
         ColumnDef c;
         c.name = Name(r.label);
