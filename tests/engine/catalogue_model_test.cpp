@@ -127,6 +127,10 @@ TEST(MenuCatalogue, FaultsNameFileAndLine) {
         {"   - separator\n", "test.menu:2: indent must be a multiple"},
         {"- \"A\": table, title \"A\"; 1.3.6, 3/1, 1 row, status row 4 \"a\"/\"b\"\n  - .1 \"x\" 2/1\n",
          "status row beyond the records"},
+        {"- \"A\": table, title \"A\"; 1.3.6, 3/1, 1 row, status row 0 \"createAndGo\"/\"destory\"\n"
+         "  - .1 \"x\" 2/6: 4 \"createAndGo\", 6 \"destroy\"\n",
+         "status value \"destory\" is not in the status row's option list"},
+        {"- \"A\" (submenu), v4 only\n", "test.menu:2: unexpected: v4 only"},
     };
     for (const auto &c : cases) {
         EXPECT_NE(ParseErrorOf(head + c.text).find(c.expected), std::string::npos)
@@ -157,4 +161,26 @@ TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
     }
     EXPECT_TRUE(found);
     EXPECT_EQ(basic, 54);
+}
+
+TEST(MenuCatalogue, ListIrregularitiesAreMendedAndItemMarksKept) {
+    // Status values are named as the status row's option list spells them.
+    const BindingSpec &vlans = Entry({"VLAN", "802.1Q", "802.1Q VLAN"}).bindings[0];
+    EXPECT_EQ(vlans.addValue, "createAndGo");
+    EXPECT_EQ(vlans.deleteValue, "destroy");
+    // "=" under a root joined from two subtrees stands for the first subtree.
+    const BindingSpec &bridge = Entry({"Bridge", "802.1d ", "Information"}).bindings[0];
+    EXPECT_EQ(bridge.records[0].oid, "1.3.6.1.2.1.17.1.2");
+    EXPECT_EQ(bridge.records[2].oid, "1.3.6.1.2.1.17.4.2");
+
+    const MenuEntry &usm = Entry({"SNMP V3", "User-based Security Model"});
+    EXPECT_EQ(usm.kind, EntryKind::Submenu);
+    EXPECT_TRUE(usm.v3Only);
+    EXPECT_EQ(usm.objectName, "USM");
+    EXPECT_TRUE(Entry({"SNMP V3", "SNMP Configure"}).localLayoutOnly);
+    EXPECT_FALSE(Entry({"SNMP V3", "SNMP Configure"}).v3Only);
+    EXPECT_TRUE(Entry({"RMON", "Alarm/Event"}).followsRmonState);
+    EXPECT_EQ(Entry({"RMON", "Alarm/Event"}).argument, "/TRmon_AlarmEvent");
+    EXPECT_TRUE(Entry({"RMON", "RMON State"}).closeHookRmonCheck);
+    EXPECT_EQ(Entry({"Bridge", "Spanning Tree", "STP Control "}).preRead, "stSTP");
 }
