@@ -165,11 +165,11 @@ TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
 
 TEST(MenuCatalogue, ListIrregularitiesAreMendedAndItemMarksKept) {
     // Status values are named as the status row's option list spells them.
-    const BindingSpec &vlans = Entry({"VLAN", "802.1Q", "802.1Q VLAN"}).bindings[0];
+    const PanelRecipe &vlans = Entry({"VLAN", "802.1Q", "802.1Q VLAN"}).bindings[0];
     EXPECT_EQ(vlans.addValue, "createAndGo");
     EXPECT_EQ(vlans.deleteValue, "destroy");
     // "=" under a root joined from two subtrees stands for the first subtree.
-    const BindingSpec &bridge = Entry({"Bridge", "802.1d ", "Information"}).bindings[0];
+    const PanelRecipe &bridge = Entry({"Bridge", "802.1d ", "Information"}).bindings[0];
     EXPECT_EQ(bridge.records[0].oid, "1.3.6.1.2.1.17.1.2");
     EXPECT_EQ(bridge.records[2].oid, "1.3.6.1.2.1.17.4.2");
 
