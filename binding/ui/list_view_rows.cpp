@@ -16,6 +16,15 @@ constexpr int kValueRole = Qt::UserRole;
 
 }  // namespace
 
+// Cells framed like a grid. An item style sheet takes the selection's colours with it: the selected
+// row names them again, or it is white text on a white row.
+const QString &GridListStyle() {
+    static const QString style = QStringLiteral(
+        "QTreeView::item { border-right: 1px solid palette(mid); border-bottom: 1px solid palette(mid); } "
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }");
+    return style;
+}
+
 void VdSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool toggle) {
     QObject::disconnect(selectionConnection_);
     listView_ = listView;
@@ -34,12 +43,7 @@ void VdSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool toggle) {
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     listView->setPalette(palette);
-    // Cells framed like a grid.
-    // A style sheet on items takes over their selected look too, so it is spelled out.
-    listView->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
-                                           "border-bottom: 1px solid palette(mid); }"
-                                           "QTreeView::item:selected { background: palette(highlight); "
-                                           "color: palette(highlighted-text); }"));
+    listView->setStyleSheet(GridListStyle());
     // Handlers connected earlier run first, as the list view's own selection handler did.
     selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
                                             [this] { SelectionChanged(); });

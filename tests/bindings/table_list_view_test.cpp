@@ -79,6 +79,27 @@ TEST(ListViewColumns, FreshListViewGetsTheCaptionOfASingleColumn) {
     EXPECT_EQ(listView.headerItem()->text(0), "Description");
 }
 
+TEST(ListViewColumns, SelectedRowIsPaintedInTheSelectionColours) {
+    QWidget window;
+    VdSNMPRequest2Edits binding(&window);
+    binding.request.list.AddItem("1.3.6.1.2.1.2.2.1.2", "A long column caption", syntax::DisplayString,
+                                 access_bit::Readable);
+    QTreeWidget listView(&window);
+    binding.BindListView(&listView, false);
+    for (const char *value : {"a", "b", "c"}) {
+        binding.request.list.Item(0).value = value;
+        binding.AddRow();
+    }
+    listView.resize(300, 200);
+    window.show();
+    listView.setCurrentItem(listView.topLevelItem(1));
+    const QRect row = listView.visualItemRect(listView.topLevelItem(1));
+    const QImage picture = listView.viewport()->grab().toImage();
+    // Right of the short text, inside the row.
+    EXPECT_EQ(picture.pixelColor(row.right() - 8, row.center().y()),
+              listView.palette().color(QPalette::Active, QPalette::Highlight));
+}
+
 class InterfaceTable : public ::testing::Test {
 protected:
     void SetUp() override {
