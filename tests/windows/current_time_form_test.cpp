@@ -94,5 +94,25 @@ TEST_F(CurrentTimeTest, AnEmptyClockIsRefusedWithItsMessage) {
     EXPECT_EQ(AgentSetCount(), sets);
 }
 
+// An agent that answers late keeps the read in flight while the window goes.
+class SlowClockTest : public WindowTest {
+protected:
+    static void SetUpTestSuite() { Start({"--delay", "400"}); }
+};
+
+TEST_F(SlowClockTest, ClosingDuringTheReadTouchesNothingOfTheClosedWindow) {
+    auto form = std::make_unique<TCurrentTimeForm>();
+    form->show();
+    form->GetButtonClick();
+    form->close();
+    form.reset();
+    QTest::qWait(1000);  // the late answer arrives here; the sanitizers watch what it touches
+
+    TCurrentTimeForm again;
+    again.show();
+    PressAndWait(again, &TCurrentTimeForm::GetButtonClick);
+    EXPECT_TRUE(LastLine(again.Memo1).startsWith("Get: Ok!")) << LastLine(again.Memo1).toStdString();
+}
+
 }  // namespace
 }  // namespace window_test
