@@ -107,6 +107,47 @@ TEST(MenuCatalogue, EqualsSignUnderAJoinedRootIsItsFirstSubtree) {
               std::string::npos);
 }
 
+TEST(MenuCatalogue, SecurityMenuKeepsItsCaptionsWindowsAndEntryBehaviours) {
+    const Menu &security = MenuCatalogue::Instance().menus()[6];
+    ASSERT_FALSE(security.entries.empty());
+    EXPECT_EQ(security.entries.front().caption, "SSH");
+    EXPECT_EQ(security.entries.back().caption, "Broadcast Segmentation Control");
+
+    const MenuEntry &aac = Entry({"Security ", "Access Control Information", "AAC  Server Control Table"});
+    EXPECT_EQ(aac.kind, EntryKind::Window);
+    EXPECT_EQ(aac.windowClass, "TfrmACCServerCtrl");
+    EXPECT_EQ(aac.title, "ACC Server Control Table : ");
+    EXPECT_EQ(Entry({"Security ", "SSL", "SSL Control"}).windowClass, "TSSLManagementForm");
+
+    EXPECT_TRUE(Entry({"Security ", "802.1X", "Authentication Session Statistics"}).askV2cForCounter64);
+    const MenuEntry &database = Entry({"Security ", "802.1X", "MAC -based Access Control", "Database Table"});
+    EXPECT_TRUE(database.bindings[0].HasAdjustment(Adjustment::Type::Synchronous));
+    EXPECT_EQ(database.bindings[0].listKind, 2);
+    EXPECT_EQ(database.bindings[0].statusRow, 2);
+
+    // The same captions under two submenus open different tables.
+    EXPECT_NE(Entry({"Security ", "802.1X", "Web-based Access Control", "Control Table"}).bindings[0].root,
+              Entry({"Security ", "802.1X", "MAC -based Access Control", "Control Table"}).bindings[0].root);
+
+    const MenuEntry &config = Entry({"Security ", "802.1X", "Authentication Configuration Table"});
+    std::vector<std::pair<int, std::string>> formats;
+    for (const Adjustment &a : config.bindings[0].adjustments) formats.emplace_back(a.row, a.text);
+    EXPECT_EQ(formats, (std::vector<std::pair<int, std::string>>{{7, "%i{n0x65535}"},
+                                                                {8, "%i{n1x65535}"},
+                                                                {9, "%i{n1x65535}"},
+                                                                {10, "%i{n1x65535}"},
+                                                                {11, "%i{n1x10}"},
+                                                                {12, "%i{n1x65535}"}}));
+    EXPECT_EQ(config.bindings[0].records[0].oid, " ");
+    EXPECT_EQ(config.bindings[0].records[13].oid, "1.0.8802.1.1.1.1.2.1.1.13");
+
+    // MAC and port both index these rows, so both are decoded from the instance.
+    const MenuEntry &macStats =
+        Entry({"Security ", "802.1X", "RADIUS Server", "MAC Authentication Session Stats Table"});
+    EXPECT_EQ(macStats.bindings[0].indexCount, 2);
+    EXPECT_TRUE(macStats.useV2cForCounter64) << "its octet counters are Counter64";
+}
+
 TEST(MenuCatalogue, IdenticalEnumerationsShareOneOptionList) {
     const MenuEntry &fdb = Entry({"Basic Configuration", "Basic ", "FDB Clear All State"});
     const MenuEntry &arp = Entry({"Basic Configuration", "Basic ", "ARP Clear All State"});
@@ -146,10 +187,12 @@ TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     const QJsonArray entries = doc.object()["entries"].toArray();
     int basic = 0;
+    int security = 0;
     bool found = false;
     for (const auto &v : entries) {
         const QJsonObject o = v.toObject();
         if (o["path"].toArray().first().toString() == "Basic Configuration") ++basic;
+        if (o["path"].toArray().first().toString() == "Security ") ++security;
         if (o["path"].toArray().last().toString() != "SNTP") continue;
         found = true;
         const QJsonObject binding = o["bindings"].toArray()[0].toObject();
@@ -161,6 +204,7 @@ TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
     }
     EXPECT_TRUE(found);
     EXPECT_EQ(basic, 54);
+    EXPECT_EQ(security, 53);
 }
 
 TEST(MenuCatalogue, ListIrregularitiesAreMendedAndItemMarksKept) {
