@@ -50,7 +50,7 @@ TEST_F(MainFormTest, StartsOnTheSimulatorAndPaintsTheFrontPanel) {
         {PortLed(8), kBlack, false},    // link byte 1, speed byte 2
         {PortLed(49), kGreen, false},   // combo port at speed byte 4
         {PortLed(50), kBlack, false},   // no link
-        {PortLed(52), kOrange, false},  // gigabit port at speed byte 1
+        {PortLed(52), kOrange, false},  // combo port at speed byte 1
     };
     for (const auto &e : expected) {
         EXPECT_EQ(Led(*form, e.led).colour, e.colour) << "LED " << e.led;
