@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 const std::string kPortControl = "1.3.6.1.4.1.171.11.69.4.2.4.5.1";
@@ -80,6 +82,17 @@ protected:
         }
     }
 
+    // Opens the Edit dialog on a row, lets change fill it, sends it and waits for the reread.
+    bool EditRow(const QStringList &leading, const std::function<void()> &change) {
+        list->setCurrentItem(Row(leading));
+        const auto edit = WhenModal("EditDialog", [&](QWidget *dialog) {
+            change();
+            Send(dialog);
+        });
+        QTest::mouseClick(panel->buttons()->EditButton, Qt::LeftButton);
+        return WaitForWalk();
+    }
+
     // The value part of snmpget's answer, e.g. "INTEGER: 2" or "No Such Instance ...".
     static std::string AgentValue(const std::string &oid) {
         const ProcessOutcome got =
@@ -99,14 +112,10 @@ TEST_F(PortAndTrunkWindows, APortDisabledInPortControlTableIsDisabledOnTheAgent)
     EXPECT_EQ(list->topLevelItemCount(), 56) << "52 copper rows and the fibre side of the 4 combo ports";
     ASSERT_EQ(AgentValue(kPortControl + ".4.5.1"), "INTEGER: 3");
 
-    list->setCurrentItem(Row({"5", "copper"}));
-    const auto disable = WhenModal("EditDialog", [&](QWidget *dialog) {
+    ASSERT_TRUE(EditRow({"5", "copper"}, [&] {
         Combo(3)->setCurrentText("disabled");
         Tick(3);
-        Send(dialog);
-    });
-    QTest::mouseClick(panel->buttons()->EditButton, Qt::LeftButton);
-    ASSERT_TRUE(WaitForWalk());
+    }));
     EXPECT_TRUE(LastLine(form.get()).startsWith("Get: Ok!")) << LastLine(form.get()).toStdString();
 
     EXPECT_EQ(AgentValue(kPortControl + ".4.5.1"), "INTEGER: 2");
@@ -120,14 +129,10 @@ TEST_F(PortAndTrunkWindows, TrunkMembersEditedAndATrunkAddedAndDeletedOnTheAgent
     ASSERT_EQ(AgentValue(kTrunk + ".4.2"), "Hex-STRING: 00 00 F0 00 00 00 00");
 
     // Port 21 joins the server trunk of ports 17 to 20.
-    list->setCurrentItem(Row({"2"}));
-    const auto widen = WhenModal("EditDialog", [&](QWidget *dialog) {
+    ASSERT_TRUE(EditRow({"2"}, [&] {
         Edit(3)->setText("0000F800000000");
         Tick(3);
-        Send(dialog);
-    });
-    QTest::mouseClick(panel->buttons()->EditButton, Qt::LeftButton);
-    ASSERT_TRUE(WaitForWalk());
+    }));
     EXPECT_EQ(AgentValue(kTrunk + ".4.2"), "Hex-STRING: 00 00 F8 00 00 00 00");
     EXPECT_EQ(AgentValue(kTrunk + ".2.2"), "STRING: \"server-bond\"") << "the name was not checked, so not sent";
 
