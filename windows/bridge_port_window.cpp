@@ -1,6 +1,5 @@
 #include "windows/bridge_port_window.h"
 
-#include "binding/ui/message_box.h"
 #include "windows/logic/counter_input.h"
 #include "windows/logic/counter_tables.h"
 
@@ -151,14 +150,9 @@ void TTpBridgePortInfo_Table::Redraw() {
 }
 
 void TTpBridgePortInfo_Table::CB_HistoryCountChange() {
-    const QString text = CB_HistoryCount->currentText();
-    const std::optional<int> length = HistoryLength(text.toStdString());
-    if (!length) {
-        MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromStdString(HistoryLengthRefusal(text.toStdString())),
-                       MessageBox::Icon::Error);
-        CB_HistoryCount->setEditText(QString::number(historyLength_));
-        return;
-    }
+    const std::optional<int> length =
+        AcceptedNumber(CB_HistoryCount, &HistoryLength, &HistoryLengthRefusal, historyLength_);
+    if (!length) return;
     historyLength_ = *length;
     ResetToShownRow();
 }

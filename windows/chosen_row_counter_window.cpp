@@ -2,7 +2,7 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
-#include "engine/coded_error.h"
+#include "windows/binding_read.h"
 #include "windows/logic/counter_tables.h"
 
 #include <QGridLayout>
@@ -12,7 +12,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <utility>
 
 namespace {
 
@@ -55,6 +54,8 @@ TChosenRowCounterWindow::TChosenRowCounterWindow(QWidget *parent, const Layout &
     });
 }
 
+TChosenRowCounterWindow::~TChosenRowCounterWindow() = default;
+
 void TChosenRowCounterWindow::Opening() {
     ST_Time->setText(QString::fromStdString(TimeOfDay()));
     SelectFirstInterval();
@@ -66,21 +67,13 @@ void TChosenRowCounterWindow::Opening() {
     listBinding_->BindStaticText(1, ST_Descr);
     // Connected after the binding's own handler, which has put the row into the labels by then.
     connect(rowList_, &QTreeWidget::itemSelectionChanged, this, [this] { RowChosen(); });
-    listBinding_->getDone = [this](VdSNMPRequest2Controls &, const VdSNMPError &error) {
-        if (rowsDone_) std::exchange(rowsDone_, nullptr)(error.status == 0);
-    };
+    rowsRead_ = std::make_unique<BindingRead>(listBinding_);
     ReadRows([this](bool ok) { RowsRead(ok); });
 }
 
 void TChosenRowCounterWindow::ReadRows(std::function<void(bool ok)> then) {
     if (listBinding_ == nullptr || listBinding_->busy) return;
-    rowsDone_ = std::move(then);
-    try {
-        listBinding_->Get();
-    } catch (const CodedError &e) {
-        listBinding_->ShowStatus(e.message());
-        if (rowsDone_) std::exchange(rowsDone_, nullptr)(false);
-    }
+    rowsRead_->Start(std::move(then));
 }
 
 void TChosenRowCounterWindow::RowsRead(bool ok) {

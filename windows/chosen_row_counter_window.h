@@ -2,6 +2,7 @@
 
 #include "windows/counter_window.h"
 
+class BindingRead;
 struct DescriptorRecord;
 
 // A counter window over one row of a device table, chosen from a list of its rows on top: the
@@ -10,6 +11,8 @@ struct DescriptorRecord;
 class TChosenRowCounterWindow : public TCounterWindow {
     Q_OBJECT
 public:
+    ~TChosenRowCounterWindow() override;
+
     QTreeWidget *rowList() const { return rowList_; }
     // The index whose counters are polled; empty while there is nothing to watch.
     const std::string &polledIndex() const { return polledIndex_; }
@@ -54,7 +57,7 @@ private:
     const RowListDesign rows_;
     QTreeWidget *rowList_ = nullptr;
     VdSNMPRequest2Edits *listBinding_ = nullptr;
-    std::function<void(bool)> rowsDone_;
+    std::unique_ptr<BindingRead> rowsRead_;
     std::string polledIndex_;
     bool counterListStale_ = false;
     bool selecting_ = false;

@@ -3,6 +3,7 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
+#include "windows/binding_read.h"
 #include "windows/logic/counter_input.h"
 
 #include <QCloseEvent>
@@ -134,7 +135,7 @@ TCounterWindow::TCounterWindow(QWidget *parent, const Layout &layout, CounterMon
 
 TCounterWindow::~TCounterWindow() {
     StopExchanges();
-    for (auto &binding : bindings_) binding->getDone = nullptr;
+    counterRead_.reset();
     bindings_.clear();
 }
 
@@ -148,20 +149,10 @@ VdSNMPRequest2Edits *TCounterWindow::NewBinding() {
 void TCounterWindow::SetCounterBinding(VdSNMPRequest2Edits *binding) {
     counterBinding_ = binding;
     binding->BindListView(hiddenList_, true);
-    binding->getDone = [this](VdSNMPRequest2Controls &, const VdSNMPError &error) {
-        if (readDone_) std::exchange(readDone_, nullptr)(error.status == 0);
-    };
+    counterRead_ = std::make_unique<BindingRead>(binding);
 }
 
-void TCounterWindow::ReadCounters(std::function<void(bool ok)> then) {
-    readDone_ = std::move(then);
-    try {
-        counterBinding_->Get();
-    } catch (const CodedError &e) {
-        counterBinding_->ShowStatus(e.message());
-        if (readDone_) std::exchange(readDone_, nullptr)(false);
-    }
-}
+void TCounterWindow::ReadCounters(std::function<void(bool ok)> then) { counterRead_->Start(std::move(then)); }
 
 std::string TCounterWindow::TimeOfDay() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString(); }
 
@@ -172,16 +163,21 @@ void TCounterWindow::SelectFirstInterval() {
 
 int TCounterWindow::intervalMs() const { return Timer1->interval(); }
 
-void TCounterWindow::CB_IntervalChange() {
-    const QString text = CB_Interval->currentText();
-    const std::optional<int> ms = IntervalMilliseconds(text.toStdString());
-    if (!ms) {
-        MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromStdString(IntervalRefusal(text.toStdString())),
-                       MessageBox::Icon::Error);
-        CB_Interval->setEditText(QString::number(Timer1->interval() / 1000));
-        return;
+std::optional<int> TCounterWindow::AcceptedNumber(QComboBox *box, std::optional<int> (*parse)(const std::string &),
+                                                  std::string (*refusal)(const std::string &), int inForce) {
+    const std::string text = box->currentText().toStdString();
+    const std::optional<int> number = parse(text);
+    if (!number) {
+        MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromStdString(refusal(text)), MessageBox::Icon::Error);
+        box->setEditText(QString::number(inForce));
     }
-    Timer1->setInterval(*ms);
+    return number;
+}
+
+void TCounterWindow::CB_IntervalChange() {
+    const std::optional<int> ms =
+        AcceptedNumber(CB_Interval, &IntervalMilliseconds, &IntervalRefusal, Timer1->interval() / 1000);
+    if (ms) Timer1->setInterval(*ms);
 }
 
 void TCounterWindow::showEvent(QShowEvent *e) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ class QStatusBar;
 class QTimer;
 class QTreeWidget;
 class QVBoxLayout;
+class BindingRead;
 class VdSNMPRequest2Edits;
 
 // What every counter window shares: the counter list and the hidden list its poll is read into, the
@@ -85,6 +87,10 @@ protected:
     // The hidden list's first row, cell by cell; empty when nothing was read.
     std::vector<std::string> ReadCells() const;
     void ShowError(const std::string &message);
+    // The number typed or chosen in an editable combo box, or nullopt after the error box, with the
+    // box's text put back to the value in force.
+    std::optional<int> AcceptedNumber(QComboBox *box, std::optional<int> (*parse)(const std::string &),
+                                      std::string (*refusal)(const std::string &), int inForce);
 
     static std::string TimeOfDay();
 
@@ -119,5 +125,5 @@ private:
     bool polling_ = false;
     bool opened_ = false;
     int measurement_ = 0;
-    std::function<void(bool)> readDone_;
+    std::unique_ptr<BindingRead> counterRead_;
 };
