@@ -84,13 +84,9 @@ TSNMPEditorPanel *SetUpPanel(const MenuEntry &entry, const PanelRecipe &recipe, 
 
 }  // namespace
 
-QString EntryCaption(const MenuEntry &entry, const std::string &hostText) {
-    return QString::fromStdString(entry.titleWithHost ? entry.title + hostText : entry.title);
-}
-
 std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const RecipeContext &context) {
     auto form = std::make_unique<TConfigForm>(context.mainWindow);
-    form->setWindowTitle(EntryCaption(entry, context.hostText));
+    SetEntryCaption(*form, entry, context.hostText);
     if (entry.kind == EntryKind::Pages) form->SetPageControl();
     for (const PanelRecipe &recipe : entry.bindings) {
         TSNMPEditorPanel *panel = SetUpPanel(entry, recipe, form.get());

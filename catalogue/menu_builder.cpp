@@ -1,81 +1,93 @@
 #include "catalogue/menu_builder.h"
 
-#include "catalogue/model/catalogue_model.h"
-#include "shell/main_menu.h"
+#include "catalogue/window_registry.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-namespace {
+#include <algorithm>
 
-// Takes the shell's items out of a menu so the catalogue can put them back in its order.
-QList<QAction *> TakeItems(QMenu *menu) {
-    QList<QAction *> items = menu->actions();
-    for (QAction *item : items) menu->removeAction(item);
-    return items;
-}
+class MenuBarBuilder {
+public:
+    MenuBarBuilder(const WindowRegistry &windows, const MenuActions &actions) : windows_(windows), actions_(actions) {}
 
-QAction *Reuse(QList<QAction *> &spare, const QString &caption, bool submenu) {
-    for (QAction *item : spare) {
-        if ((item->menu() != nullptr) == submenu && !item->isSeparator() && item->text() == caption) {
-            spare.removeOne(item);
-            return item;
+    void AddEntries(QMenu *menu, const std::vector<MenuEntry> &entries) {
+        for (const MenuEntry &e : entries) {
+            if (e.kind == EntryKind::Separator) {
+                menu->addSeparator();
+                continue;
+            }
+            const QString caption = QString::fromStdString(e.caption);
+            QAction *item = nullptr;
+            if (e.kind == EntryKind::Submenu) {
+                QMenu *sub = menu->addMenu(caption);
+                sub->setObjectName(MenuItemName(e.caption, e.objectName));
+                item = sub->menuAction();
+                AddEntries(sub, e.children);
+            } else {
+                item = menu->addAction(caption);
+                Dispatch(item, e);
+            }
+            item->setObjectName(MenuItemName(e.caption, e.objectName));
+            items_.items_.emplace_back(&e, item);
         }
     }
-    return nullptr;
-}
 
-void AddEntries(QMenu *menu, const std::vector<MenuEntry> &entries, QList<QAction *> &spare,
-                const MenuActions &actions) {
-    for (const MenuEntry &e : entries) {
-        const QString caption = QString::fromStdString(e.caption);
-        if (e.kind == EntryKind::Separator) {
-            menu->addSeparator();
-            continue;
-        }
-        const QString name = e.objectName.empty() ? MenuItemName(e.caption) : QString::fromStdString(e.objectName);
-        if (e.kind == EntryKind::Submenu) {
-            QAction *shellItem = Reuse(spare, caption, true);
-            QMenu *sub = shellItem != nullptr ? shellItem->menu() : new QMenu(caption, menu);
-            menu->addMenu(sub);
-            if (shellItem == nullptr) {
-                sub->setObjectName(name);
-                sub->menuAction()->setObjectName(name);
-            }
-            AddEntries(sub, e.children, spare, actions);
-            continue;
-        }
-        QAction *item = Reuse(spare, caption, false);
-        const bool reused = item != nullptr;
-        if (reused) {
-            menu->addAction(item);
-        } else {
-            item = menu->addAction(caption);
-            item->setObjectName(name);
-        }
+    MenuBarItems Take() { return std::move(items_); }
+
+private:
+    void Dispatch(QAction *item, const MenuEntry &e) {
+        const std::function<void(const MenuEntry &)> *action = nullptr;
         switch (e.kind) {
         case EntryKind::Editor:
         case EntryKind::Table:
-        case EntryKind::Pages:
-            QObject::connect(item, &QAction::triggered, item, [&e, open = actions.openEntry] { open(e); });
+        case EntryKind::Pages: action = &actions_.openEntry; break;
+        case EntryKind::Window:
+            if (!windows_.Has(e.windowClass)) {
+                // Its window comes with a later piece of work; until then the entry is there but off.
+                item->setEnabled(false);
+                items_.unusable_.push_back(&e);
+                return;
+            }
+            action = &actions_.openWindow;
             break;
-        case EntryKind::ExternalModule:
-            if (reused) break;  // the shell starts its own module items
-            QObject::connect(item, &QAction::triggered, item,
-                             [argument = e.argument, launch = actions.launchModule] { launch(argument); });
-            break;
-        default:
-            // Dedicated windows come with their own windows; until then the entry is there but off.
-            if (!reused) item->setEnabled(false);
-            break;
+        case EntryKind::ExternalModule: action = &actions_.startModule; break;
+        case EntryKind::Command: action = &actions_.runCommand; break;
+        case EntryKind::Help: action = &actions_.openHelp; break;
+        case EntryKind::Submenu:
+        case EntryKind::Separator: return;
         }
+        QObject::connect(item, &QAction::triggered, item, [&e, run = *action] { run(e); });
     }
+
+    const WindowRegistry &windows_;
+    const MenuActions &actions_;
+    MenuBarItems items_;
+};
+
+QAction *MenuBarItems::Item(const MenuEntry &entry) const {
+    for (const auto &[e, item] : items_)
+        if (e == &entry) return item;
+    return nullptr;
 }
 
-}  // namespace
+bool MenuBarItems::Usable(const MenuEntry &entry) const {
+    return std::find(unusable_.begin(), unusable_.end(), &entry) == unusable_.end();
+}
 
-QString MenuItemName(const std::string &caption) {
+void MenuBarItems::Enable(Mark mark, bool enabled) const {
+    for (const auto &[e, item] : items_)
+        if (e->*mark) item->setEnabled(enabled && Usable(*e));
+}
+
+void MenuBarItems::Show(Mark mark, bool visible) const {
+    for (const auto &[e, item] : items_)
+        if (e->*mark) item->setVisible(visible);
+}
+
+QString MenuItemName(const std::string &caption, const std::string &objectName) {
+    if (!objectName.empty()) return QString::fromStdString(objectName);
     QString name;
     for (QChar c : QString::fromStdString(caption)) {
         if (c.isLetterOrNumber()) name += c;
@@ -83,13 +95,14 @@ QString MenuItemName(const std::string &caption) {
     return name + QLatin1Char('1');
 }
 
-void BuildCatalogueMenus(QMenuBar *bar, const MenuCatalogue &catalogue, const MenuActions &actions) {
+MenuBarItems BuildMenuBar(QMenuBar *bar, const MenuCatalogue &catalogue, const WindowRegistry &windows,
+                          const MenuActions &actions) {
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    MenuBarBuilder builder(windows, actions);
     for (const Menu &m : catalogue.menus()) {
-        QMenu *menu = TopLevelMenu(bar, QString::fromStdString(m.caption));
-        if (menu == nullptr || m.entries.empty()) continue;
-        QList<QAction *> spare = TakeItems(menu);
-        AddEntries(menu, m.entries, spare, actions);
-        // Shell items the catalogue does not list keep their place after it.
-        for (QAction *item : spare) menu->addAction(item);
+        QMenu *menu = bar->addMenu(QString::fromStdString(m.caption));
+        menu->setObjectName(MenuItemName(m.caption));
+        builder.AddEntries(menu, m.entries);
     }
+    return builder.Take();
 }

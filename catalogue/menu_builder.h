@@ -1,26 +1,56 @@
 #pragma once
 
+#include "catalogue/model/catalogue_model.h"
+
+#include <QList>
 #include <QString>
 
 #include <functional>
-#include <string>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QMenuBar;
-class MenuCatalogue;
-struct MenuEntry;
+class WindowRegistry;
 
-// What the menu bar's entries dispatch to besides the generic recipe.
+// The named actions the main window offers the menu bar; every item dispatches to one of them.
 struct MenuActions {
-    std::function<void(const MenuEntry &)> openEntry;              // editor, table and pages entries
-    std::function<void(const std::string &argument)> launchModule;  // external module entries
+    std::function<void(const MenuEntry &)> openEntry;    // editor, table and pages entries
+    std::function<void(const MenuEntry &)> openWindow;   // dedicated windows
+    std::function<void(const MenuEntry &)> startModule;  // external modules
+    std::function<void(const MenuEntry &)> runCommand;   // device commands
+    std::function<void(const MenuEntry &)> openHelp;
 };
 
-// Fills the menu bar's top-level menus with the catalogue's entries, in menu order with their
-// separators and submenus. Items the shell already placed (commands, help, module items) are
-// reused where an entry carries the same caption, so they keep their handlers. Window entries stay
-// disabled until their windows exist.
-void BuildCatalogueMenus(QMenuBar *bar, const MenuCatalogue &catalogue, const MenuActions &actions);
+// The menu bar's items by the catalogue entries they were made from.
+class MenuBarItems {
+public:
+    // The item of an entry (a submenu's menu action); nullptr for separators and unknown entries.
+    QAction *Item(const MenuEntry &entry) const;
+    // Whether the entry's item does something when clicked: false only for a window entry whose
+    // window is not registered.
+    bool Usable(const MenuEntry &entry) const;
 
-// The object name of an entry's menu item: its caption's letters and digits followed by "1".
-QString MenuItemName(const std::string &caption);
+    // An item mark of the menu data: v3Only, localLayoutOnly, followsRmonState.
+    using Mark = bool MenuEntry::*;
+    // Lets the items with a mark follow the main window's state; an item that is not usable stays
+    // disabled.
+    void Enable(Mark mark, bool enabled) const;
+    void Show(Mark mark, bool visible) const;
+
+    const std::vector<std::pair<const MenuEntry *, QAction *>> &all() const { return items_; }
+
+private:
+    friend class MenuBarBuilder;
+    std::vector<std::pair<const MenuEntry *, QAction *>> items_;
+    std::vector<const MenuEntry *> unusable_;
+};
+
+// Fills the menu bar with the catalogue's top-level menus and every one of their items, in menu
+// order with separators and submenus. Window entries whose class the registry lacks are disabled.
+MenuBarItems BuildMenuBar(QMenuBar *bar, const MenuCatalogue &catalogue, const WindowRegistry &windows,
+                          const MenuActions &actions);
+
+// The object name of an entry's menu item: the name the menu data gives it, or its caption's letters
+// and digits followed by "1".
+QString MenuItemName(const std::string &caption, const std::string &objectName = {});

@@ -1,5 +1,6 @@
 # Writes the menu texts into a C++ source so the catalogue needs no files at run time.
-# Called with -DOUTPUT=<file.cpp> -DMENUS=<list of .menu files>.
+# Called with -DOUTPUT=<file.cpp> -DMENUS=<.menu files separated by |>.
+string(REPLACE "|" ";" MENUS "${MENUS}")
 set(body "#include \"catalogue/model/catalogue_model.h\"\n\nconst std::vector<MenuCatalogue::MenuText> &BuiltInMenuTexts() {\n    static const std::vector<MenuCatalogue::MenuText> texts = {\n")
 foreach(menu IN LISTS MENUS)
   file(READ "${menu}" content)

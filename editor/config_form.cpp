@@ -6,39 +6,30 @@
 #include "editor/snmp_list_view_panel.h"
 #include "editor/window_fit.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kDesignWidth = 159;
 constexpr int kDesignHeight = 105;
-constexpr int kCloseRetryMs = 20;
-constexpr int kWaitSliceMs = 20;
 
 }  // namespace
 
-TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent) {
+TConfigForm::TConfigForm(QWidget *parent) : TDeviceForm(parent) {
     setObjectName(QStringLiteral("ConfigForm"));
     setWindowTitle(QStringLiteral("ConfigForm"));
     resize(kDesignWidth, kDesignHeight);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     CentreOnMainWindow(this);
-    // The first read runs once the window's event loop does, after every set-up call.
-    QCoreApplication::postEvent(this, new QEvent(kRefreshEvent));
 }
 
-TConfigForm::~TConfigForm() {
-    if (ReleaseBindings()) return;
-    // Destroyed from inside an exchange of its own: the running bindings must outlive this call.
-    for (auto &binding : bindings_)
-        if (ExchangeScope::Running(binding.get())) (void)binding.release();
+VdSNMPRequest2Edits *TConfigForm::Binding(int k) const {
+    // Every binding of this window is one over edits.
+    return static_cast<VdSNMPRequest2Edits *>(BindingAt(k));
 }
 
 void TConfigForm::ClaimKind(FormKind kind) {
@@ -46,14 +37,9 @@ void TConfigForm::ClaimKind(FormKind kind) {
     formKind_ = kind;
 }
 
-VdSNMPRequest2Edits *TConfigForm::Adopt(std::unique_ptr<VdSNMPRequest2Edits> binding) {
-    bindings_.push_back(std::move(binding));
-    return bindings_.back().get();
-}
-
 TSNMPEditorPanel *TConfigForm::SetEditorPanel(std::unique_ptr<VdSNMPRequest2Edits> binding) {
     ClaimKind(EditorPanel);
-    auto *panel = new TSNMPEditorPanel(this, Adopt(std::move(binding)));
+    auto *panel = new TSNMPEditorPanel(this, AdoptBinding(std::move(binding)));
     panel->AttachToForm(this);
     return panel;
 }
@@ -72,7 +58,7 @@ TSNMPListViewPanel *TConfigForm::SetListViewPanel(std::unique_ptr<VdSNMPRequest2
                                                   const std::string &deleteValue) {
     ClaimKind(ListViewPanel);
     TSNMPListViewPanel *panel =
-        MakeListViewPanel(this, Adopt(std::move(binding)), addIndex, addValue, deleteIndex, deleteValue);
+        MakeListViewPanel(this, AdoptBinding(std::move(binding)), addIndex, addValue, deleteIndex, deleteValue);
     panel->AttachToForm(this);
     return panel;
 }
@@ -108,7 +94,7 @@ void TConfigForm::FitPage(QWidget *sheet, TSNMPPanel *panel) {
 TSNMPEditorPanel *TConfigForm::AddEditorPage(const QString &caption, std::unique_ptr<VdSNMPRequest2Edits> binding) {
     if (formKind_ != Pages) RaiseEditorError("Can not add editor page to a none-page pannel!");
     QWidget *sheet = AddPage(caption);
-    auto *panel = new TSNMPEditorPanel(sheet, Adopt(std::move(binding)));
+    auto *panel = new TSNMPEditorPanel(sheet, AdoptBinding(std::move(binding)));
     FitPage(sheet, panel);
     return panel;
 }
@@ -119,7 +105,7 @@ TSNMPListViewPanel *TConfigForm::AddListViewPage(const QString &caption, std::un
     if (formKind_ != Pages) RaiseEditorError("Can not add listview page to a none-page pannel!");
     QWidget *sheet = AddPage(caption);
     TSNMPListViewPanel *panel =
-        MakeListViewPanel(sheet, Adopt(std::move(binding)), addIndex, addValue, deleteIndex, deleteValue);
+        MakeListViewPanel(sheet, AdoptBinding(std::move(binding)), addIndex, addValue, deleteIndex, deleteValue);
     FitPage(sheet, panel);
     return panel;
 }
@@ -129,7 +115,7 @@ void TConfigForm::RefreshCurrent() {
     switch (formKind_) {
     case NotSetUp: return;
     case EditorPanel:
-    case ListViewPanel: chosen = bindings_.empty() ? nullptr : bindings_.front().get(); break;
+    case ListViewPanel: chosen = BindingCount() == 0 ? nullptr : Binding(0); break;
     case Pages: {
         if (pageControl_->count() == 0) return;
         const int k = pageControl_->currentWidget()->property("tag").toInt();
@@ -138,67 +124,11 @@ void TConfigForm::RefreshCurrent() {
     }
     default: RaiseEditorError("Refresh a Form with unknown Form Type!");
     }
-    if (chosen == nullptr || released_) return;
+    if (chosen == nullptr || bindingsReleased()) return;
     if (currentBinding_ != nullptr) currentBinding_->request.alive = false;
     currentBinding_ = chosen;
     chosen->request.alive = true;
     // A walk still in flight on this page goes on; a second one must not start over it.
     if (chosen->busy) return;
     ExchangeScope::Get(chosen);
-}
-
-bool TConfigForm::event(QEvent *e) {
-    if (e->type() == kRefreshEvent) {
-        RefreshCurrent();
-        return true;
-    }
-    return QDialog::event(e);
-}
-
-bool TConfigForm::ReleaseBindings() {
-    if (released_) return true;
-    for (auto &binding : bindings_) binding->request.alive = false;
-    for (auto &binding : bindings_) {
-        if (ExchangeScope::Running(binding.get())) {
-            // Its exchange is further up the call stack and ends after the current step: close then.
-            closePending_ = true;
-            if (closeRetry_ == nullptr) {
-                closeRetry_ = new QTimer(this);
-                closeRetry_->setInterval(kCloseRetryMs);
-                connect(closeRetry_, &QTimer::timeout, this, [this] { RetryClose(); });
-            }
-            closeRetry_->start();
-            return false;
-        }
-    }
-    released_ = true;
-    closePending_ = false;
-    if (closeRetry_ != nullptr) closeRetry_->stop();
-    for (auto &binding : bindings_) {
-        while (binding->busy)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, kWaitSliceMs);
-        binding.reset();
-    }
-    bindings_.clear();
-    currentBinding_ = nullptr;
-    return true;
-}
-
-void TConfigForm::RetryClose() {
-    for (auto &binding : bindings_)
-        if (ExchangeScope::Running(binding.get())) return;
-    closeRetry_->stop();
-    close();
-}
-
-void TConfigForm::closeEvent(QCloseEvent *e) {
-    if (!ReleaseBindings()) {
-        e->ignore();
-        return;
-    }
-    QDialog::closeEvent(e);
-}
-
-void TConfigForm::reject() {
-    if (ReleaseBindings()) QDialog::reject();
 }

@@ -13,8 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QEvent>
 #include <QHelpEvent>
@@ -229,10 +227,7 @@ void TSNMPListViewPanel::EditAction() {
 void TSNMPListViewPanel::RunEditDialog() {
     if (binding_->asyncMode) {
         // Let a walk in flight end its current step before the row is edited.
-        binding_->request.alive = false;
-        const QDeadlineTimer deadline(kEditWaitMs);
-        while (binding_->busy && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+        ExchangeScope::StopAndWait(*binding_, kEditWaitMs);
         binding_->request.alive = true;
     }
     TSNMPPanel *frame = nullptr;

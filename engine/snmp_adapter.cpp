@@ -31,7 +31,11 @@ namespace {
 // Outstanding calls are known to the library by number only, so a late or repeated report of a
 // call that has completed finds nothing.
 std::uintptr_t g_lastCall = 0;
-std::map<std::uintptr_t, Session *> g_callOwners;
+std::map<std::uintptr_t, Session *> &CallOwners() {
+    // Never destroyed: a session closed at exit reports its outstanding calls through the callback.
+    static auto *owners = new std::map<std::uintptr_t, Session *>;
+    return *owners;
+}
 
 // The library's error numbers in the catalogue numbering; anything else is "Operation failed!".
 struct ErrorMapping {
@@ -308,8 +312,8 @@ int ReportStatus(netsnmp_pdu *pdu) { return MapLibraryError(snmpv3_get_report_ty
 
 int LibraryCallback(int op, netsnmp_session *session, int, netsnmp_pdu *pdu, void *magic) {
     const auto call = reinterpret_cast<std::uintptr_t>(magic);
-    const auto owner = g_callOwners.find(call);
-    if (owner == g_callOwners.end()) return 1;
+    const auto owner = CallOwners().find(call);
+    if (owner == CallOwners().end()) return 1;
     Pdu response;
     int reason = status::OperationFailed;
     switch (op) {
@@ -351,7 +355,7 @@ Session::~Session() {
     auto calls = std::move(calls_);
     calls_.clear();
     for (auto &[id, done] : calls) {
-        g_callOwners.erase(id);
+        CallOwners().erase(id);
         done(status::SessionClosing, Pdu{});
     }
 }
@@ -440,7 +444,7 @@ int Session::SendAsync(Command command, const Target &target, const Pdu &request
         result = MapLibraryError(snmp_sess_session(channel->handle)->s_snmp_errno);
         if (result != status::Timeout) {
             calls_.erase(call);
-            g_callOwners.erase(call);
+            CallOwners().erase(call);
             return result;
         }
         Hold(call, status::Timeout, Pdu{});
@@ -451,7 +455,7 @@ int Session::SendAsync(Command command, const Target &target, const Pdu &request
 std::uintptr_t Session::Register(CompletionHandler done) {
     const std::uintptr_t call = ++g_lastCall;
     calls_.emplace(call, std::move(done));
-    g_callOwners.emplace(call, this);
+    CallOwners().emplace(call, this);
     return call;
 }
 
@@ -475,7 +479,7 @@ void Session::Deliver(std::uintptr_t call, int reason, const Pdu &response) {
     if (it == calls_.end()) return;
     CompletionHandler done = std::move(it->second);
     calls_.erase(it);
-    g_callOwners.erase(call);
+    CallOwners().erase(call);
     done(reason, response);
 }
 

@@ -4,11 +4,6 @@
 #include "engine/coded_error.h"
 #include "engine/request.h"
 
-const DeviceCommand kSaveChanges{"1.3.6.1.4.1.171.12.1.2.6", "3", "Save Configurations into NV-RAM ?",
-                                 "Save Configure", true};
-const DeviceCommand kReboot{"1.3.6.1.4.1.171.12.1.2.19", "2", "Are you sure to reboot the device?", "Reboot",
-                            false};
-
 QString RunDeviceCommand(const DeviceCommand &command, QWidget *parent) {
     VdSNMPRequest request;
     request.list.kind = VdSNMPVarList::ScalarGroup;

@@ -2,10 +2,9 @@
 
 #include "binding/led_color_map.h"
 #include "binding/ui/request2leds.h"
+#include "editor/exchange_scope.h"
 #include "engine/coded_error.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 
@@ -82,6 +81,6 @@ FrontPanel::FrontPanel(QWidget *owner, const LedHolders &holders, QLabel *status
 
 FrontPanel::~FrontPanel() {
     binding_->StopPolling();
-    binding_->request.alive = false;
-    while (binding_->busy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ExchangeScope::StopAndWait(*binding_);
+    ExchangeScope::Dispose(std::move(binding_));
 }

@@ -5,9 +5,11 @@
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_reader.h"
+#include "catalogue/window_registry.h"
 #include "engine/session.h"
 #include "shell/headless_options.h"
 #include "shell/startup.h"
+#include "windows/window_list.h"
 
 #include <cstdio>
 #include <exception>
@@ -48,7 +50,7 @@ int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
     // The window's question, answered by the option instead of asked.
     if (options.v2cForCounter64 && entry.askV2cForCounter64 && SessionSecurity.version == 0)
         SessionSecurity.version = 1;
-    const EntryReading reading = ReadEntry(entry, found.path, EntryCaption(entry, outcome.texts.host).toStdString());
+    const EntryReading reading = ReadEntry(entry, found.path, EntryCaption(entry, outcome.texts.host));
     return Print(options.format(reading));
 }
 
@@ -66,7 +68,7 @@ int RunHeadless(const QStringList &parameters, const QString &moduleDirectory, c
     try {
         switch (options.action) {
         case HeadlessOptions::Action::Help: return Print(HeadlessHelpText(program.toStdString()));
-        case HeadlessOptions::Action::Catalogue: return Print(CatalogueJson(MenuCatalogue::Instance()));
+        case HeadlessOptions::Action::Catalogue: return Print(CatalogueJson(MenuCatalogue::Instance(), DedicatedWindows().Classes()));
         case HeadlessOptions::Action::Show: return Show(options, moduleDirectory);
         }
     } catch (const std::exception &error) {

@@ -2,16 +2,15 @@
 
 #include "binding/ui/message_box.h"
 #include "catalogue/entry_recipe.h"
-#include "catalogue/menu_builder.h"
-#include "catalogue/model/catalogue_model.h"
+#include "catalogue/window_registry.h"
 #include "shell/device_commands.h"
 #include "shell/front_panel.h"
 #include "shell/front_panel_picture.h"
 #include "shell/module_command_line.h"
 #include "shell/rmon_check.h"
 #include "shell/single_instance.h"
+#include "windows/window_list.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -39,7 +38,7 @@ QLabel *HiddenStaticText(QWidget *parent, const char *name, const QRect &place) 
 
 }  // namespace
 
-TMainForm::TMainForm(const StartupEnvironment &environment, QWidget *parent)
+TMainForm::TMainForm(const StartupEnvironment &environment, const MenuCatalogue &menus, QWidget *parent)
     : QMainWindow(parent), moduleDirectory_(environment.moduleDirectory) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("QSW-7400"));
@@ -47,14 +46,8 @@ TMainForm::TMainForm(const StartupEnvironment &environment, QWidget *parent)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
-    menu_ = BuildMainMenu(menuBar());
-    BuildCatalogueMenus(menuBar(), MenuCatalogue::Instance(),
-                        {[this](const MenuEntry &entry) {
-                             OpenEntryWindow(entry, {this, hostText(), [this] { CheckRmonState(); }});
-                         },
-                         [this](const std::string &argument) { LaunchModule(argument); }});
+    menu_ = BuildMenuBar(menuBar(), menus, DedicatedWindows(), Actions());
     BuildControls();
-    ConnectMenuItems();
 
     const StartupOutcome outcome = RunStartup(environment, this);
     ready_ = outcome.ready;
@@ -96,13 +89,21 @@ QFrame *TMainForm::AddLedHolder(const char *name, int left, int top, int width, 
     return holder;
 }
 
-void TMainForm::ConnectMenuItems() {
-    connect(menu_.saveChanges, &QAction::triggered, this, &TMainForm::SaveConfigClick);
-    connect(menu_.reboot, &QAction::triggered, this, &TMainForm::ResetClick);
-    connect(menu_.help, &QAction::triggered, this, &TMainForm::H1Click);
-    connect(menu_.rmonStatistics, &QAction::triggered, this, [this] { LaunchModule("/TRmon_Statistics"); });
-    connect(menu_.rmonHistory, &QAction::triggered, this, [this] { LaunchModule("/TRmon_History"); });
-    connect(menu_.rmonAlarmEvent, &QAction::triggered, this, [this] { LaunchModule("/TRmon_AlarmEvent"); });
+MenuActions TMainForm::Actions() {
+    return {
+        .openEntry = [this](const MenuEntry &entry) { OpenEntryWindow(entry, recipeContext()); },
+        .openWindow = [this](const MenuEntry &entry) { OpenDedicatedWindow(entry, recipeContext(), DedicatedWindows()); },
+        .startModule = [this](const MenuEntry &entry) { LaunchModule(entry.argument); },
+        .runCommand = [this](const MenuEntry &entry) { RunCommand(*entry.command); },
+        .openHelp = [this](const MenuEntry &) { H1Click(); },
+    };
+}
+
+RecipeContext TMainForm::recipeContext() {
+    return {.mainWindow = this,
+            .hostText = hostText(),
+            .statusPanel = statusPanel_,
+            .rmonCheck = [this] { CheckRmonState(); }};
 }
 
 void TMainForm::SetUpWindow() {
@@ -110,7 +111,7 @@ void TMainForm::SetUpWindow() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(kPanelWidth, kPanelHeight + menuBar()->sizeHint().height());
     if (const QScreen *display = screen()) move(display->availableGeometry().center() - rect().center());
-    menu_.snmpConfigure->setVisible(localConfiguration_);
+    menu_.Show(&MenuEntry::localLayoutOnly, localConfiguration_);
 
     const LedHolders holders{
         AddLedHolder("PowerLedPanel", 24, 28, 7, 7),  AddLedHolder("ConsoleLedPanel", 24, 42, 7, 7),
@@ -122,9 +123,11 @@ void TMainForm::SetUpWindow() {
 
     const QString title = QString::fromStdString(MainWindowTitle(texts_.host));
     setWindowTitle(title);
-    for (QAction *item : menu_.snmpV3) item->setEnabled(texts_.version == "3");
+    menu_.Enable(&MenuEntry::v3Only, texts_.version == "3");
 
-    rmonCheck_ = std::make_unique<RmonCheck>(this, rmonState_, statusPanel_, menu_.rmonModules());
+    rmonCheck_ = std::make_unique<RmonCheck>(this, rmonState_, statusPanel_, [this](bool enabled) {
+        menu_.Enable(&MenuEntry::followsRmonState, enabled);
+    });
     CheckRmonState();
     singleInstance_ = std::make_unique<SingleInstance>(title, this);
 }
@@ -137,12 +140,14 @@ void TMainForm::LaunchModule(const std::string &argument) {
     ::LaunchModule(argument, "", texts_, moduleDirectory_);
 }
 
-void TMainForm::SaveConfigClick() {
-    const QString failure = RunDeviceCommand(kSaveChanges, this);
+void TMainForm::RunCommand(const DeviceCommand &command) {
+    const QString failure = RunDeviceCommand(command, this);
     if (!failure.isEmpty()) statusPanel_->setText(failure);
 }
 
-void TMainForm::ResetClick() { RunDeviceCommand(kReboot, this); }
+void TMainForm::SaveConfigClick() { RunCommand(kSaveChangesCommand); }
+
+void TMainForm::ResetClick() { RunCommand(kRebootCommand); }
 
 void TMainForm::H1Click() {
     QDesktopServices::openUrl(

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/main_menu.h"
+#include "catalogue/menu_builder.h"
+#include "catalogue/recipe_context.h"
 #include "shell/startup.h"
 
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 #include <memory>
 #include <string>
 
+struct DeviceCommand;
 class FrontPanel;
 class QFrame;
 class QLabel;
@@ -17,11 +19,12 @@ class SingleInstance;
 
 // The module's main window: the switch's front with its LEDs, a status bar, and the menu bar of
 // management functions. Creating it runs the start-up sequence and, when that succeeds, the
-// window set-up.
+// window set-up. Every menu item comes from the menu catalogue.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(const StartupEnvironment &environment, QWidget *parent = nullptr);
+    explicit TMainForm(const StartupEnvironment &environment,
+                       const MenuCatalogue &menus = MenuCatalogue::Instance(), QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // False when start-up failed (its message has been shown): the module is to end.
@@ -30,7 +33,7 @@ public:
     const SettingTexts &settingTexts() const { return texts_; }
     const std::string &hostText() const { return texts_.host; }
     const QString &moduleDirectory() const { return moduleDirectory_; }
-    const MainMenuItems &menuItems() const { return menu_; }
+    const MenuBarItems &menuItems() const { return menu_; }
     QLabel *statusPanel() const { return statusPanel_; }
     QLabel *rmonStateText() const { return rmonState_; }
     QLabel *stpText() const { return stp_; }
@@ -44,6 +47,8 @@ public:
     void SaveConfigClick();
     void ResetClick();
     void H1Click();
+    // What an entry's window gets from the main window.
+    RecipeContext recipeContext();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -51,14 +56,15 @@ protected:
 private:
     void BuildControls();
     void SetUpWindow();
-    void ConnectMenuItems();
+    MenuActions Actions();
+    void RunCommand(const DeviceCommand &command);
     QFrame *AddLedHolder(const char *name, int left, int top, int width, int height);
 
     QString moduleDirectory_;
     bool ready_ = false;
     bool localConfiguration_ = false;
     SettingTexts texts_;
-    MainMenuItems menu_;
+    MenuBarItems menu_;
 
     QFrame *panel_ = nullptr;
     QStatusBar *statusBar_ = nullptr;

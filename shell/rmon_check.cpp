@@ -4,7 +4,6 @@
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
 
-#include <QAction>
 #include <QLabel>
 
 namespace {
@@ -20,9 +19,9 @@ const DescriptorRecord kRmonState[] = {
 
 }  // namespace
 
-RmonCheck::RmonCheck(QWidget *owner, QLabel *stateText, QLabel *statusPanel, QList<QAction *> rmonItems)
+RmonCheck::RmonCheck(QWidget *owner, QLabel *stateText, QLabel *statusPanel, Follow follow)
     : binding_(std::make_unique<VdSNMPRequest2Edits>(owner)), stateText_(stateText),
-      statusPanel_(statusPanel), items_(std::move(rmonItems)) {
+      statusPanel_(statusPanel), follow_(std::move(follow)) {
     binding_->request.list.Assign(VdSNMPVarList(kRmonState, VdSNMPVarList::ScalarGroup, 0));
     binding_->asyncMode = false;
     binding_->BindStaticText(0, stateText_);
@@ -39,5 +38,5 @@ void RmonCheck::Run() {
     }
     const QString state = stateText_->text();
     if (state != QLatin1String("disabled") && state != QLatin1String("enabled")) return;
-    for (QAction *item : items_) item->setEnabled(state == QLatin1String("enabled"));
+    follow_(state == QLatin1String("enabled"));
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QList>
-
+#include <functional>
 #include <memory>
 
-class QAction;
 class QLabel;
 class QWidget;
 class VdSNMPRequest2Edits;
@@ -13,7 +11,8 @@ class VdSNMPRequest2Edits;
 // "disabled" disables them, "enabled" enables them, anything else leaves them alone.
 class RmonCheck {
 public:
-    RmonCheck(QWidget *owner, QLabel *stateText, QLabel *statusPanel, QList<QAction *> rmonItems);
+    using Follow = std::function<void(bool enabled)>;
+    RmonCheck(QWidget *owner, QLabel *stateText, QLabel *statusPanel, Follow follow);
     ~RmonCheck();
     RmonCheck(const RmonCheck &) = delete;
     RmonCheck &operator=(const RmonCheck &) = delete;
@@ -25,5 +24,5 @@ private:
     std::unique_ptr<VdSNMPRequest2Edits> binding_;
     QLabel *stateText_;
     QLabel *statusPanel_;
-    QList<QAction *> items_;
+    Follow follow_;
 };

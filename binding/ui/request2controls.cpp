@@ -113,7 +113,16 @@ void VdSNMPRequest2Controls::GetCompleted(void *owner, const VdSNMPError &error,
     static_cast<VdSNMPRequest2Controls *>(owner)->GetStepDone(error);
 }
 
+void VdSNMPRequest2Controls::Abandon() {
+    request.alive = false;
+    abandoned_ = true;
+}
+
 void VdSNMPRequest2Controls::GetStepDone(const VdSNMPError &error) {
+    if (abandoned_) {
+        busy = false;
+        return;
+    }
     if (error.status != 0) {
         busy = false;
         OnGetError(error);
@@ -179,6 +188,10 @@ void VdSNMPRequest2Controls::SetCompleted(void *owner, const VdSNMPError &error,
 }
 
 void VdSNMPRequest2Controls::SetStepDone(const VdSNMPError &error) {
+    if (abandoned_) {
+        busy = false;
+        return;
+    }
     if (error.status != 0) {
         busy = false;
         OnSetError(error);

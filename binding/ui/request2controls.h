@@ -29,6 +29,11 @@ public:
     // indexList: comma-separated variable positions to send; empty sends every editable variable.
     void Set(bool reload, bool collect, const std::string &indexList = {});
 
+    // For a binding whose window has gone: its request is no longer alive and completions still to
+    // come touch nothing.
+    void Abandon();
+    bool abandoned() const { return abandoned_; }
+
     // Formats the status template of the last operation around message and shows it.
     void ShowStatus(const std::string &message);
 
@@ -72,4 +77,5 @@ private:
     QPointer<QWidget> owner_;
     QPointer<QObject> statusTarget_;
     int lastOperation_ = GetOperation;
+    bool abandoned_ = false;
 };

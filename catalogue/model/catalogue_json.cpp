@@ -2,8 +2,8 @@
 
 #include "binding/option_list.h"
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/device_command.h"
 #include "catalogue/model/json_text.h"
-
 
 namespace {
 
@@ -70,17 +70,22 @@ std::string BindingJson(const PanelRecipe &b) {
     return out + "}";
 }
 
-void AppendEntries(const std::vector<MenuEntry> &entries, std::vector<std::string> &path, std::string &out) {
+void AppendEntries(const std::vector<MenuEntry> &entries, const std::set<std::string> &windowClasses,
+                   std::vector<std::string> &path, std::string &out) {
     for (const MenuEntry &e : entries) {
         if (e.kind == EntryKind::Separator) continue;
         path.push_back(e.caption);
         if (e.kind == EntryKind::Submenu) {
-            AppendEntries(e.children, path, out);
+            AppendEntries(e.children, windowClasses, path, out);
         } else {
             if (out.back() != '[') out += ",\n";
             out += "{\"path\":" + JsonArray(path, Str) + ",\"kind\":" + Str(KindName(e.kind));
             out += ",\"title\":" + Str(e.title) + ",\"titleWithHost\":" + (e.titleWithHost ? "true" : "false");
-            if (!e.windowClass.empty()) out += ",\"window\":" + Str(e.windowClass);
+            if (e.kind == EntryKind::Window) {
+                out += ",\"window\":" + Str(e.windowClass);
+                out += std::string(",\"available\":") + (windowClasses.count(e.windowClass) ? "true" : "false");
+            }
+            if (e.command != nullptr) out += ",\"command\":" + Str(e.command->handler);
             if (!e.argument.empty()) out += ",\"argument\":" + Str(e.argument);
             if (e.windowHeight) out += ",\"windowHeight\":" + std::to_string(e.windowHeight);
             if (e.windowWider) out += ",\"windowWider\":" + std::to_string(e.windowWider);
@@ -99,13 +104,13 @@ void AppendEntries(const std::vector<MenuEntry> &entries, std::vector<std::strin
 
 }  // namespace
 
-std::string CatalogueJson(const MenuCatalogue &catalogue) {
+std::string CatalogueJson(const MenuCatalogue &catalogue, const std::set<std::string> &windowClasses) {
     std::string out = "{\"menus\":" + JsonArray(catalogue.menus(), [](const Menu &m) { return Str(m.caption); });
     out += ",\n\"entries\":[";
     std::vector<std::string> path;
     for (const Menu &m : catalogue.menus()) {
         path.assign(1, m.caption);
-        AppendEntries(m.entries, path, out);
+        AppendEntries(m.entries, windowClasses, path, out);
     }
     return out + "]}\n";
 }

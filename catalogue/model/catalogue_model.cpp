@@ -18,6 +18,10 @@ void PanelRecipe::BuildTable() {
     descriptors_.push_back({nullptr, nullptr, 0, 0, nullptr});
 }
 
+std::string EntryCaption(const MenuEntry &entry, const std::string &hostText) {
+    return entry.titleWithHost ? entry.title + hostText : entry.title;
+}
+
 const VdOptionList *MenuCatalogue::SharedOptionList(
     int valueKind, const std::vector<std::pair<std::string, std::string>> &entries) {
     // Identical enumerations share one list; the key spells kind, values and labels unambiguously.

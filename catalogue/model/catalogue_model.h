@@ -9,6 +9,7 @@
 #include <vector>
 
 class VdOptionList;
+struct DeviceCommand;
 
 // One descriptor record of a catalogue entry, owning its texts.
 struct CatalogueRecord {
@@ -89,6 +90,7 @@ struct MenuEntry {
     bool titleWithHost = true;  // false for titles marked (no host)
     std::string windowClass;    // window entries
     std::string argument;       // external module entries
+    const DeviceCommand *command = nullptr;  // command entries
     std::vector<PanelRecipe> bindings;
     int windowHeight = 0;  // 0: as fitted
     int windowWider = 0;
@@ -102,6 +104,10 @@ struct MenuEntry {
     std::string preRead;              // window entries: main-window text read from the device first
     std::vector<MenuEntry> children;  // submenus
 };
+
+// The caption of an entry's window: its title, followed by the host text unless the entry says
+// (no host).
+std::string EntryCaption(const MenuEntry &entry, const std::string &hostText);
 
 struct Menu {
     std::string caption;
@@ -121,6 +127,7 @@ public:
     // Parses menu texts into the menu bar's top-level menus (every one of them, in menu-bar order,
     // empty where no text fills it); throws std::runtime_error naming the file and line of a fault.
     explicit MenuCatalogue(const std::vector<MenuText> &texts);
+    ~MenuCatalogue();
 
     const std::vector<Menu> &menus() const { return menus_; }
 

@@ -1,6 +1,7 @@
 #include "catalogue/model/catalogue_model.h"
 
 #include "binding/option_list.h"
+#include "catalogue/model/device_command.h"
 
 #include <algorithm>
 #include <cctype>
@@ -197,11 +198,14 @@ private:
         else if (kind == "table") entry.kind = EntryKind::Table;
         else if (kind == "pages") entry.kind = EntryKind::Pages;
         else if (kind == "external module") entry.kind = EntryKind::ExternalModule;
-        else if (kind == "command") entry.kind = EntryKind::Command;
         else if (kind == "help") entry.kind = EntryKind::Help;
-        else if (ConsumePrefix(kind, "window `") && kind.size() > 1 && kind.back() == '`') {
+        else if (ConsumePrefix(kind, "command ")) {
+            entry.kind = EntryKind::Command;
+            entry.command = FindDeviceCommand(BackQuoted(kind));
+            if (entry.command == nullptr) throw ParseError("no such device command: " + std::string(kind));
+        } else if (ConsumePrefix(kind, "window ")) {
             entry.kind = EntryKind::Window;
-            entry.windowClass = std::string(kind.substr(0, kind.size() - 1));
+            entry.windowClass = BackQuoted(kind);
         } else {
             throw ParseError("unknown entry kind: " + std::string(parts[0]));
         }
@@ -469,6 +473,8 @@ MenuCatalogue::MenuCatalogue(const std::vector<MenuText> &texts) {
     for (const char *caption : kTopLevelMenus) menus_.push_back(Menu{caption, {}});
     for (const MenuText &t : texts) MenuTextParser(*this, t.name).Parse(t.text);
 }
+
+MenuCatalogue::~MenuCatalogue() = default;
 
 const MenuCatalogue &MenuCatalogue::Instance() {
     static const MenuCatalogue catalogue(BuiltInMenuTexts());

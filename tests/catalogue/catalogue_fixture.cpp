@@ -41,6 +41,12 @@ std::string CaseName(const ::testing::TestParamInfo<EntryCase> &info) {
     return name + std::to_string(info.index);
 }
 
+RecipeContext LocalContext() {
+    RecipeContext context;
+    context.hostText = "127.0.0.1";
+    return context;
+}
+
 QString LastLine(QWidget *page) {
     auto *memo = page->findChild<QPlainTextEdit *>("memo");
     if (memo == nullptr) return {};

@@ -2,6 +2,7 @@
 // What the catalogue-wide tests share: the entries of the whole catalogue, one simulator for a
 // test suite, and the last status line of a panel.
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/recipe_context.h"
 #include "support/sim_runner.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,9 @@ std::vector<EntryCase> WindowEntries();
 
 // gtest's name for a case: the captions' letters and digits, joined by '_', and the case number.
 std::string CaseName(const ::testing::TestParamInfo<EntryCase> &info);
+
+// What a window opened on the simulator gets from the main window.
+RecipeContext LocalContext();
 
 // The last line of the message memo inside page; empty without one.
 QString LastLine(QWidget *page);

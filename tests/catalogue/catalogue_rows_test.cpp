@@ -115,7 +115,7 @@ TEST_P(CatalogueRows, AddsAndDeletesARowOnTheAgent) {
     const std::string statusColumn = recipe.records[static_cast<std::size_t>(recipe.statusRow)].oid;
     MessageBox::reset();
 
-    std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, {nullptr, "127.0.0.1", {}});
+    std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, LocalContext());
     form->show();
     QWidget *pageWidget = form.get();
     if (QTabWidget *tabs = form->pageControl()) {

@@ -5,7 +5,6 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "catalogue/entry_recipe.h"
-#include "catalogue/menu_builder.h"
 #include "catalogue/model/catalogue_model.h"
 #include "editor/config_form.h"
 #include "editor/ctrl_btn_panel.h"
@@ -16,7 +15,6 @@
 #include "support/widget_support.h"
 
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -37,7 +35,7 @@ protected:
 TEST_P(CatalogueWindow, OpensAndReadsEveryPageWithoutError) {
     const MenuEntry &entry = *GetParam().entry;
     MessageBox::reset();
-    std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, {nullptr, "127.0.0.1", {}});
+    std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, LocalContext());
     EXPECT_TRUE(form->windowTitle().startsWith(QString::fromStdString(entry.title)));
     form->show();
     std::vector<QWidget *> pages;
@@ -65,23 +63,5 @@ TEST_P(CatalogueWindow, OpensAndReadsEveryPageWithoutError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueWindow, ::testing::ValuesIn(WindowEntries()), CaseName);
-
-TEST(CatalogueMenus, TheMenuBarFollowsTheCatalogueAndReusesShellItems) {
-    QMenuBar bar;
-    QMenu *basic = bar.addMenu("Basic Configuration");
-    QAction *save = basic->addAction("Save Changes");
-    int opened = 0;
-    BuildCatalogueMenus(&bar, MenuCatalogue::Instance(), {[&](const MenuEntry &) { ++opened; }, {}});
-    const QList<QAction *> items = basic->actions();
-    EXPECT_EQ(items.first()->text(), "Basic ");
-    EXPECT_TRUE(items.contains(save)) << "the shell's command item keeps its place and handler";
-    EXPECT_EQ(items.last()->text(), "Reboot");
-    EXPECT_FALSE(items.last()->isEnabled()) << "a command without a shell item is not wired";
-    auto *equipment = bar.findChild<QMenu *>("EquipmentManagement1");
-    ASSERT_NE(equipment, nullptr);
-    EXPECT_FALSE(equipment->actions().first()->isEnabled()) << "dedicated windows are not built yet";
-    bar.findChild<QAction *>("IFTable1")->trigger();
-    EXPECT_EQ(opened, 1);
-}
 
 }  // namespace

@@ -41,7 +41,7 @@ protected:
         const MenuEntry *entry = MenuCatalogue::Instance().Find(full);
         ASSERT_NE(entry, nullptr);
         MessageBox::reset();
-        form = BuildEntryWindow(*entry, {nullptr, "127.0.0.1", {}});
+        form = BuildEntryWindow(*entry, LocalContext());
         form->show();
         panel = form->findChild<TSNMPListViewPanel *>();
         list = form->findChild<QTreeWidget *>();

@@ -58,7 +58,7 @@ protected:
     }
 
     static std::unique_ptr<TConfigForm> OpenAndRead(const MenuEntry &entry) {
-        std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, {nullptr, "127.0.0.1", {}});
+        std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, LocalContext());
         form->show();
         EXPECT_TRUE(WaitUntil([&] { return LastLine(form.get()).startsWith("Get:") && !form->Binding(0)->busy; }));
         return form;

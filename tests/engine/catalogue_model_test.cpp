@@ -1,6 +1,7 @@
 #include "binding/option_list.h"
 #include "catalogue/model/catalogue_json.h"
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/device_command.h"
 #include "engine/var_list.h"
 
 #include <QJsonArray>
@@ -51,6 +52,7 @@ TEST(MenuCatalogue, BasicConfigurationMenuHasEveryEntryKind) {
     EXPECT_EQ(counts[EntryKind::ExternalModule], 1);
     EXPECT_EQ(counts[EntryKind::Command], 2);
     EXPECT_EQ(menus[0].entries.back().caption, "Reboot");
+    EXPECT_EQ(menus[0].entries.back().command, &kRebootCommand);
 }
 
 TEST(MenuCatalogue, EntryLineAndRecordsBecomeADescriptorTable) {
@@ -164,6 +166,9 @@ TEST(MenuCatalogue, FaultsNameFileAndLine) {
         {"- \"A\": editor, title \"A\"; 1.3.6, 0/0, 2 rows\n  - .1 \"x\" 2/2\n", "lists 1 records but says 2"},
         {"- \"A\": editor, title \"A\"; 1.3.6, 0/0, 1 row, sideways\n", "test.menu:2: unknown adjustment"},
         {"- \"A\": gadget\n", "test.menu:2: unknown entry kind"},
+        {"- \"A\": command `Explode`\n", "test.menu:2: no such device command"},
+        {"- \"A\": command\n", "test.menu:2: unknown entry kind"},
+        {"- \"A\": help, name H1\n", "test.menu:2: `name` expected"},
         {"- \"A\": editor, title \"A\"; 1.3.6, 0/0, 1 row\n  - .1 \"x\" two/2\n", "test.menu:3: a number expected"},
         {"   - separator\n", "test.menu:2: indent must be a multiple"},
         {"- \"A\": table, title \"A\"; 1.3.6, 3/1, 1 row, status row 4 \"a\"/\"b\"\n  - .1 \"x\" 2/1\n",
@@ -181,7 +186,7 @@ TEST(MenuCatalogue, FaultsNameFileAndLine) {
 }
 
 TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
-    const std::string json = CatalogueJson(MenuCatalogue::Instance());
+    const std::string json = CatalogueJson(MenuCatalogue::Instance(), {"TIF_Counters"});
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
@@ -205,6 +210,12 @@ TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
     EXPECT_TRUE(found);
     EXPECT_EQ(basic, 54);
     EXPECT_EQ(security, 53);
+    // Window entries say whether their window can open yet; commands name their handler.
+    std::map<QString, QJsonObject> mib2;
+    for (const auto &v : entries) mib2[v.toObject()["path"].toArray().last().toString()] = v.toObject();
+    EXPECT_TRUE(mib2["IF Counter"]["available"].toBool());
+    EXPECT_EQ(mib2["IP Counter"]["available"], QJsonValue(false));
+    EXPECT_EQ(mib2["Reboot"]["command"].toString(), "ResetClick");
 }
 
 TEST(MenuCatalogue, ListIrregularitiesAreMendedAndItemMarksKept) {

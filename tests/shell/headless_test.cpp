@@ -1,6 +1,8 @@
 #include "main_form_fixture.h"
 
+#include "catalogue/window_registry.h"
 #include "engine/request.h"
+#include "windows/window_list.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -300,6 +302,11 @@ TEST_F(HeadlessTest, CatalogueAndHelpNeedNoDevice) {
         return e["path"].toArray().first().toString() == QStringLiteral("Basic Configuration");
     });
     EXPECT_EQ(basic, 54);
+    for (const QJsonValue &e : entries) {
+        if (e["kind"].toString() != QStringLiteral("window")) continue;
+        EXPECT_EQ(e["available"].toBool(), DedicatedWindows().Has(e["window"].toString().toStdString()))
+            << e["window"].toString().toStdString();
+    }
 
     const ProcessOutcome help = Run({"--help"}, PlainDirectory());
     ExpectSuccess(help);

@@ -43,8 +43,32 @@ QString MainFormTest::PlainDirectory() {
     return module;
 }
 
-std::unique_ptr<TMainForm> MainFormTest::Start(const QStringList &parameters, const QString &moduleDirectory) {
-    return std::make_unique<TMainForm>(StartupEnvironment{parameters, moduleDirectory});
+std::unique_ptr<TMainForm> MainFormTest::Start(const QStringList &parameters, const QString &moduleDirectory,
+                                               const MenuCatalogue &menus) {
+    return std::make_unique<TMainForm>(StartupEnvironment{parameters, moduleDirectory}, menus);
+}
+
+QAction *MainFormTest::MenuItem(const TMainForm &form, const std::vector<std::string> &path,
+                                const MenuCatalogue &menus) {
+    const MenuEntry *entry = menus.Find(path);
+    return entry == nullptr ? nullptr : form.menuItems().Item(*entry);
+}
+
+QList<QAction *> MainFormTest::ItemsWith(const TMainForm &form, MenuBarItems::Mark mark) {
+    QList<QAction *> items;
+    for (const auto &[entry, item] : form.menuItems().all())
+        if (entry->*mark) items << item;
+    return items;
+}
+
+const MenuCatalogue &MainFormTest::ConditionMenus() {
+    static const MenuCatalogue menus(std::vector<MenuCatalogue::MenuText>{
+        {"conditions.menu", "menu \"SNMP V3\"\n"
+                            "- \"SNMP Configure\": window `TfrmConfigSNMP`, name `SNMPConfigure1`, local layout only\n"
+                            "- \"Engine Help\": help, name `Engine`, v3 only\n"
+                            "- \"SNMP Target MIB\" (submenu), name `TARGET`, v3 only\n"
+                            "  - \"Help\": help\n"}});
+    return menus;
 }
 
 std::unique_ptr<TMainForm> MainFormTest::StartOnSimulator() {

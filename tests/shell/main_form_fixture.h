@@ -24,9 +24,18 @@ protected:
     // A module directory outside the local layout, without any configuration file.
     QString PlainDirectory();
 
-    std::unique_ptr<TMainForm> Start(const QStringList &parameters, const QString &moduleDirectory);
+    std::unique_ptr<TMainForm> Start(const QStringList &parameters, const QString &moduleDirectory,
+                                     const MenuCatalogue &menus = MenuCatalogue::Instance());
     // Starts the module on the simulator over SNMPv1 with its communities.
     std::unique_ptr<TMainForm> StartOnSimulator();
+
+    // The menu item of the entry at a path of captions of the form's catalogue.
+    static QAction *MenuItem(const TMainForm &form, const std::vector<std::string> &path,
+                             const MenuCatalogue &menus = MenuCatalogue::Instance());
+    // The items whose entries carry a mark.
+    static QList<QAction *> ItemsWith(const TMainForm &form, MenuBarItems::Mark mark);
+    // Items with every mark the main window acts on.
+    static const MenuCatalogue &ConditionMenus();
 
     static bool WaitFor(const std::function<bool()> &condition, int timeoutMs = 10000);
     // One value of the simulator's, read or written over SNMPv1 with a request of the test's own.

@@ -2,14 +2,18 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2leds.h"
+#include "editor/exchange_scope.h"
 #include "shell/front_panel.h"
 #include "shell/module_command_line.h"
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 
@@ -33,8 +37,6 @@ TEST_F(MainFormTest, StartsOnTheSimulatorAndPaintsTheFrontPanel) {
     EXPECT_EQ(form->windowTitle(), "QSW-7400 : 127.0.0.1");
     EXPECT_EQ(form->settingTexts().port, std::to_string(sim_.port()));
     EXPECT_TRUE(form->localConfiguration());
-    EXPECT_TRUE(form->menuItems().snmpConfigure->isVisible());
-    for (QAction *item : form->menuItems().snmpV3) EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
 
     ASSERT_TRUE(WaitFor([&] { return Painted(*form); })) << form->statusPanel()->text().toStdString();
     const struct {
@@ -63,15 +65,35 @@ TEST_F(MainFormTest, StartsOnTheSimulatorAndPaintsTheFrontPanel) {
     EXPECT_EQ(Led(*form, PortLed(49)).shape->parentWidget()->objectName(), "Combo1Panel");
 }
 
-TEST_F(MainFormTest, HostNamesAreShownAsTheirAddressAndTheV3MenusFollowTheVersion) {
+TEST_F(MainFormTest, TheV3ItemsAndSnmpConfigureFollowTheSessionAndTheLayout) {
+    auto v1 = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, LocalLayout(), ConditionMenus());
+    ASSERT_TRUE(v1->isReady());
+    EXPECT_TRUE(v1->localConfiguration());
+    const QList<QAction *> v3Items = ItemsWith(*v1, &MenuEntry::v3Only);
+    ASSERT_EQ(v3Items.size(), 2);
+    for (QAction *item : v3Items) EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    QAction *configure = v1->menuBar()->findChild<QMenu *>("SNMPV31")->actions().first();
+    EXPECT_EQ(configure->objectName(), "SNMPConfigure1");
+    EXPECT_TRUE(configure->isVisible());
+    EXPECT_FALSE(configure->isEnabled()) << "its window is not registered";
+    v1.reset();
+
+    auto v3 = Start({"/I127.0.0.1", "/v3", "/t" + QString::number(sim_.port()), "/m3", "/l3", "/nmd5des", "/a2",
+                     "/p2", "/Amd5despass", "/Pmd5desprivpass"},
+                    PlainDirectory(), ConditionMenus());
+    ASSERT_TRUE(v3->isReady());
+    for (QAction *item : ItemsWith(*v3, &MenuEntry::v3Only))
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_FALSE(ItemsWith(*v3, &MenuEntry::localLayoutOnly).first()->isVisible());
+}
+
+TEST_F(MainFormTest, HostNamesAreShownAsTheirAddressOverSnmpV3) {
     auto form = Start({"/Ilocalhost", "/v3", "/t" + QString::number(sim_.port()), "/m3", "/l3", "/nmd5des",
                        "/a2", "/p2", "/Amd5despass", "/Pmd5desprivpass"},
                       PlainDirectory());
     ASSERT_TRUE(form->isReady());
     EXPECT_EQ(form->windowTitle(), "QSW-7400 : 127.0.0.1");
     EXPECT_FALSE(form->localConfiguration());
-    EXPECT_FALSE(form->menuItems().snmpConfigure->isVisible());
-    for (QAction *item : form->menuItems().snmpV3) EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
     // The front panel is read over SNMPv3 with the user's keys.
     EXPECT_TRUE(WaitFor([&] { return Painted(*form); })) << form->statusPanel()->text().toStdString();
     EXPECT_EQ(form->rmonStateText()->text(), "enabled");
@@ -104,7 +126,8 @@ TEST_F(MainFormTest, FailedStartUpsSayWhyAndSendNothing) {
 TEST_F(MainFormTest, RmonModuleEntriesFollowTheDeviceState) {
     auto form = StartOnSimulator();
     ASSERT_TRUE(form->isReady());
-    const QList<QAction *> items = form->menuItems().rmonModules();
+    const QList<QAction *> items = ItemsWith(*form, &MenuEntry::followsRmonState);
+    ASSERT_EQ(items.size(), 3);
     for (QAction *item : items) EXPECT_TRUE(item->isEnabled());
 
     WriteInteger(kRmonState, "2");
@@ -122,6 +145,30 @@ TEST_F(MainFormTest, RmonModuleEntriesFollowTheDeviceState) {
     form->CheckRmonState();
     for (QAction *item : items) EXPECT_TRUE(item->isEnabled());
     EXPECT_EQ(form->statusPanel()->text(), "SNMP request timed out!");
+}
+
+TEST_F(MainFormTest, TheMainWindowGoesWithinTheDeadlineWhileASlowAgentHoldsTheFrontPanel) {
+    SimRunner slow({"--delay", QString::number(ExchangeScope::kStopDeadlineMs + 600)});
+    auto form = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"},
+                      LocalLayout("Version=1\nAgentPort=" + QByteArray::number(slow.port()) + "\n"));
+    ASSERT_TRUE(form->isReady());
+    VdSNMPRequest2Leds &leds = form->frontPanel()->binding();
+    // The next poll, sent just now, is answered only after the deadline.
+    ASSERT_TRUE(WaitFor([&] { return !leds.busy; }));
+    ASSERT_TRUE(WaitFor([&] { return leds.busy; }));
+    QElapsedTimer clock;
+    clock.start();
+    form.reset();
+    EXPECT_LT(clock.elapsed(), ExchangeScope::kStopDeadlineMs + 500);
+    WaitFor([] { return false; }, 1500);  // the late answer finds nothing to paint
+}
+
+TEST_F(MainFormTest, TheMainWindowMayGoFromInsideTheFrontPanelsOwnExchange) {
+    auto form = StartOnSimulator();
+    ASSERT_TRUE(form->isReady());
+    form->frontPanel()->binding().getDone = [&](VdSNMPRequest2Controls &, const VdSNMPError &) { form.reset(); };
+    ASSERT_TRUE(WaitFor([&] { return form == nullptr; }));
+    WaitFor([] { return false; }, 300);
 }
 
 TEST_F(MainFormTest, ASilentDeviceTurnsTheLedsBlackAndPollingGoesOn) {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QWidget;
+
+// What an entry's window needs from the main window.
+struct RecipeContext {
+    QWidget *mainWindow = nullptr;
+    std::string hostText;              // the device's host text, shown in every window's caption
+    QLabel *statusPanel = nullptr;     // the main window's status line
+    std::function<void()> rmonCheck;   // the main window's RMON availability check
+};

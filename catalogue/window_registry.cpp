@@ -1,0 +1,31 @@
+#include "catalogue/window_registry.h"
+
+#include "catalogue/model/catalogue_model.h"
+#include "catalogue/recipe_context.h"
+#include "editor/device_form.h"
+
+#include <stdexcept>
+
+void WindowRegistry::Add(const std::string &windowClass, WindowCreator creator) {
+    if (!creators_.emplace(windowClass, std::move(creator)).second)
+        throw std::logic_error("window class registered twice: " + windowClass);
+}
+
+const WindowCreator *WindowRegistry::Find(const std::string &windowClass) const {
+    const auto it = creators_.find(windowClass);
+    return it == creators_.end() ? nullptr : &it->second;
+}
+
+std::set<std::string> WindowRegistry::Classes() const {
+    std::set<std::string> classes;
+    for (const auto &[name, creator] : creators_) classes.insert(name);
+    return classes;
+}
+
+void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, const WindowRegistry &windows) {
+    const WindowCreator *create = windows.Find(entry.windowClass);
+    if (create == nullptr) return;
+    std::unique_ptr<QDialog> window = (*create)(entry, context);
+    SetEntryCaption(*window, entry, context.hostText);
+    window->exec();
+}

@@ -1,0 +1,102 @@
+#include "editor/device_form.h"
+
+#include "binding/ui/request2controls.h"
+#include "catalogue/model/catalogue_model.h"
+#include "editor/exchange_scope.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+constexpr int kCloseRetryMs = 20;
+
+}  // namespace
+
+TDeviceForm::TDeviceForm(QWidget *parent) : QDialog(parent) {}
+
+TDeviceForm::~TDeviceForm() {
+    for (QTimer *timer : pollTimers_) timer->stop();
+    for (auto &binding : bindings_) ExchangeScope::Dispose(std::move(binding));
+}
+
+QTimer *TDeviceForm::AddPollTimer(int intervalMs) {
+    auto *timer = new QTimer(this);
+    timer->setInterval(intervalMs);
+    pollTimers_.push_back(timer);
+    return timer;
+}
+
+bool TDeviceForm::event(QEvent *e) {
+    if (e->type() == kRefreshEvent) {
+        if (!released_) RefreshCurrent();
+        return true;
+    }
+    return QDialog::event(e);
+}
+
+void TDeviceForm::showEvent(QShowEvent *e) {
+    QDialog::showEvent(e);
+    if (shown_) return;
+    shown_ = true;
+    // Posted, so that the read starts once the window's own event loop runs.
+    QCoreApplication::postEvent(this, new QEvent(kRefreshEvent));
+}
+
+bool TDeviceForm::ReleaseBindings() {
+    if (released_) return true;
+    if (releasing_) return false;
+    for (QTimer *timer : pollTimers_) timer->stop();
+    for (auto &binding : bindings_) binding->request.alive = false;
+    for (auto &binding : bindings_) {
+        if (ExchangeScope::Running(binding.get())) {
+            // Its exchange is further up the call stack and ends after the current step: close then.
+            closePending_ = true;
+            if (closeRetry_ == nullptr) {
+                closeRetry_ = new QTimer(this);
+                closeRetry_->setInterval(kCloseRetryMs);
+                connect(closeRetry_, &QTimer::timeout, this, &TDeviceForm::RetryClose);
+            }
+            closeRetry_->start();
+            return false;
+        }
+    }
+    const QPointer<TDeviceForm> self(this);
+    releasing_ = true;
+    for (std::size_t k = 0; k < bindings_.size() && self; ++k) ExchangeScope::StopAndWait(*bindings_[k]);
+    // Destroyed while waiting: its destructor has handed the bindings over.
+    if (!self) return false;
+    releasing_ = false;
+    released_ = true;
+    closePending_ = false;
+    if (closeRetry_ != nullptr) closeRetry_->stop();
+    for (auto &binding : bindings_) ExchangeScope::Dispose(std::move(binding));
+    bindings_.clear();
+    BindingsReleased();
+    return true;
+}
+
+void TDeviceForm::RetryClose() {
+    for (auto &binding : bindings_)
+        if (ExchangeScope::Running(binding.get())) return;
+    closeRetry_->stop();
+    close();
+}
+
+void TDeviceForm::closeEvent(QCloseEvent *e) {
+    if (!ReleaseBindings()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+void TDeviceForm::reject() {
+    if (ReleaseBindings()) QDialog::reject();
+}
+
+void SetEntryCaption(QWidget &window, const MenuEntry &entry, const std::string &hostText) {
+    if (!entry.title.empty()) window.setWindowTitle(QString::fromStdString(EntryCaption(entry, hostText)));
+}
