@@ -1636,3 +1636,131 @@ row 1.3.6.1.4.1.171.12.41.3.1.1 49 1 "" 1
 row 1.3.6.1.4.1.171.12.41.3.1.1 50 1 "" 1
 row 1.3.6.1.4.1.171.12.41.3.1.1 51 1 "" 1
 row 1.3.6.1.4.1.171.12.41.3.1.1 52 1 "" 1
+
+# Security menu
+# SSH: version 2 on port 22, at most 8 sessions, 120 s idle time-out
+object 1.3.6.1.4.1.171.12.6.1.1.0 sshVersion Integer ro value=2
+object 1.3.6.1.4.1.171.12.6.1.2.0 sshAdmin Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.12.6.1.3.0 sshMaxAuthFailAttempts Integer rw range=2..20 value=2
+object 1.3.6.1.4.1.171.12.6.1.4.0 sshSessionKeyRekeying Integer rw range=0,10,30,60 value=60
+object 1.3.6.1.4.1.171.12.6.1.5.0 sshMaxSession Integer rw range=1..8 value=8
+object 1.3.6.1.4.1.171.12.6.1.6.0 sshConnectionTimeout Integer rw range=120..600 value=120
+object 1.3.6.1.4.1.171.12.6.1.7.0 sshListenedPort Integer ro value=22
+# SSL certificate fetched from a TFTP server
+object 1.3.6.1.4.1.171.12.7.2.1.0 sslCertServer IpAddress rw value=10.90.90.20
+object 1.3.6.1.4.1.171.12.7.2.2.0 sslCertPath DisplayString rw size=0..64 value="certs/qsw7400.der"
+object 1.3.6.1.4.1.171.12.7.2.3.0 sslKeyPath DisplayString rw size=0..64 value="certs/qsw7400.key"
+object 1.3.6.1.4.1.171.12.7.2.4.0 sslCertControl Integer rw range=2..4 value=2
+object 1.3.6.1.4.1.171.12.7.2.5.0 sslCertShowStatus Integer ro range=1..3 value=2
+# 802.1X on (1 enabled), RADIUS with EAP, port-based
+object 1.0.8802.1.1.1.1.1.1.0 dot1xSystemAuthControl Integer rw range=1,2 value=1
+object 1.3.6.1.4.1.171.12.3.1.1.0 authProtocol Integer ro range=1,2 value=1
+object 1.3.6.1.4.1.171.12.3.1.2.0 authMode Integer rw range=1..3 value=1
+# 802.1X port configuration: the usual timers (quiet 60 s, tx 30 s, supplicant and server 30 s, 2 requests, re-authentication hourly)
+table 1.0.8802.1.1.1.1.2.1.1 dot1xAuthConfigEntry
+column 1.0.8802.1.1.1.1.2.1.1 0 portNumber Integer na index
+column 1.0.8802.1.1.1.1.2.1.1 1 paeState Integer ro range=1..9
+column 1.0.8802.1.1.1.1.2.1.1 2 backendAuthState Integer ro range=1..7
+column 1.0.8802.1.1.1.1.2.1.1 3 adminControlledDirections Integer rw range=0,1
+column 1.0.8802.1.1.1.1.2.1.1 4 operControlledDirections Integer ro range=0,1
+column 1.0.8802.1.1.1.1.2.1.1 5 authControlledPortStatus Integer ro range=1,2
+column 1.0.8802.1.1.1.1.2.1.1 6 authControlledPortControl Integer rw range=1..3
+column 1.0.8802.1.1.1.1.2.1.1 7 quietPeriod Gauge32 rw range=0..65535
+column 1.0.8802.1.1.1.1.2.1.1 8 txPeriod Gauge32 rw range=1..65535
+column 1.0.8802.1.1.1.1.2.1.1 9 suppTimeout Gauge32 rw range=1..65535
+column 1.0.8802.1.1.1.1.2.1.1 10 serverTimeout Gauge32 rw range=1..65535
+column 1.0.8802.1.1.1.1.2.1.1 11 maxReq Gauge32 rw range=1..10
+column 1.0.8802.1.1.1.1.2.1.1 12 reAuthPeriod Gauge32 rw range=1..65535
+column 1.0.8802.1.1.1.1.2.1.1 13 reAuthEnabled Integer rw range=1,2
+row 1.0.8802.1.1.1.1.2.1.1 1 5 6 0 0 1 2 60 30 30 30 2 3600 2
+row 1.0.8802.1.1.1.1.2.1.1 2 5 6 0 0 1 2 60 30 30 30 2 3600 2
+row 1.0.8802.1.1.1.1.2.1.1 3 2 6 0 0 2 2 60 30 30 30 2 3600 2
+row 1.0.8802.1.1.1.1.2.1.1 4 2 6 0 0 2 2 60 30 30 30 2 3600 2
+row 1.0.8802.1.1.1.1.2.1.1 5 5 6 0 0 1 2 60 30 30 30 2 3600 2
+row 1.0.8802.1.1.1.1.2.1.1 6 2 6 0 0 2 2 60 30 30 30 2 3600 2
+row 1.0.8802.1.1.1.1.2.1.1 7 8 6 0 0 1 3 60 30 30 30 2 3600 2
+row 1.0.8802.1.1.1.1.2.1.1 8 8 6 0 0 1 3 60 30 30 30 2 3600 2
+# 802.1X sessions: 64-bit octet counters beyond 2^32 that keep growing
+table 1.0.8802.1.1.1.1.2.4.1 dot1xAuthSessionStatsEntry
+column 1.0.8802.1.1.1.1.2.4.1 0 portNumber Integer na index
+column 1.0.8802.1.1.1.1.2.4.1 1 octetsRx Counter64 ro live=grow:52000
+column 1.0.8802.1.1.1.1.2.4.1 2 octetsTx Counter64 ro live=grow:31000
+column 1.0.8802.1.1.1.1.2.4.1 3 framesRx Counter32 ro live=grow:40
+column 1.0.8802.1.1.1.1.2.4.1 4 framesTx Counter32 ro live=grow:25
+column 1.0.8802.1.1.1.1.2.4.1 5 sessionId DisplayString ro
+column 1.0.8802.1.1.1.1.2.4.1 6 authenticMethod Integer ro range=1,2
+column 1.0.8802.1.1.1.1.2.4.1 7 sessionTime TimeTicks ro
+column 1.0.8802.1.1.1.1.2.4.1 8 terminateCause Integer ro range=1..7,999
+column 1.0.8802.1.1.1.1.2.4.1 9 userName DisplayString ro
+row 1.0.8802.1.1.1.1.2.4.1 1 6442450944 3221225472 5120334 3100221 "00000011" 1 8640000 999 "alice"
+row 1.0.8802.1.1.1.1.2.4.1 2 4831838208 2147483648 3800112 1900871 "00000012" 1 4320000 999 "bob"
+row 1.0.8802.1.1.1.1.2.4.1 5 12884901888 9663676416 9800441 7700120 "00000015" 2 25920000 999 "printer-2f"
+# RADIUS servers: two on the management subnet, a backup on the next one
+table 1.3.6.1.4.1.171.12.3.2.4.1 radiusServerEntry
+column 1.3.6.1.4.1.171.12.3.2.4.1 1 serverIndex Integer na range=1..3 index
+column 1.3.6.1.4.1.171.12.3.2.4.1 2 serverIp IpAddress ro
+column 1.3.6.1.4.1.171.12.3.2.4.1 3 serverKey DisplayString na
+column 1.3.6.1.4.1.171.12.3.2.4.1 4 authPort Gauge32 ro
+column 1.3.6.1.4.1.171.12.3.2.4.1 5 acctPort Gauge32 ro
+column 1.3.6.1.4.1.171.12.3.2.4.1 6 serverStatus Integer ro range=1..6
+row 1.3.6.1.4.1.171.12.3.2.4.1 1 10.90.90.11 "radius-key" 1812 1813 1
+row 1.3.6.1.4.1.171.12.3.2.4.1 2 10.90.90.12 "radius-key" 1812 1813 1
+row 1.3.6.1.4.1.171.12.3.2.4.1 3 10.90.91.11 "radius-key" 1645 1646 1
+table 1.3.6.1.4.1.171.12.3.3.3.1 radiusAuthServerEntry
+column 1.3.6.1.4.1.171.12.3.3.3.1 1 serverIndex Integer na index
+column 1.3.6.1.4.1.171.12.3.3.3.1 2 serverAddress IpAddress ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 3 serverPort Gauge32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 4 roundTripTime Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 5 accessRequests Counter32 ro live=grow:2
+column 1.3.6.1.4.1.171.12.3.3.3.1 6 accessRetransmissions Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 7 accessAccepts Counter32 ro live=grow:2
+column 1.3.6.1.4.1.171.12.3.3.3.1 8 accessRejects Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 9 accessChallenges Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 10 malformedAccessResponses Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 11 badAuthenticators Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 12 pendingRequests Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 13 timeouts Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 14 unknownTypes Counter32 ro
+column 1.3.6.1.4.1.171.12.3.3.3.1 15 packetsDropped Counter32 ro
+row 1.3.6.1.4.1.171.12.3.3.3.1 1 10.90.90.11 1812 12 48210 12 47990 208 96420 0 0 0 12 0 0
+row 1.3.6.1.4.1.171.12.3.3.3.1 2 10.90.90.12 1812 12 48210 12 47990 208 96420 0 0 0 12 0 0
+table 1.3.6.1.4.1.171.12.3.5.3.1 radiusAcctServerEntry
+column 1.3.6.1.4.1.171.12.3.5.3.1 1 serverIndex Integer na index
+column 1.3.6.1.4.1.171.12.3.5.3.1 2 serverAddress IpAddress ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 3 serverPort Gauge32 ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 4 roundTripTime Counter32 ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 5 requests Counter32 ro live=grow:3
+column 1.3.6.1.4.1.171.12.3.5.3.1 6 retransmissions Counter32 ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 7 responses Counter32 ro live=grow:3
+column 1.3.6.1.4.1.171.12.3.5.3.1 8 malformedResponses Counter32 ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 9 badAuthenticators Counter32 ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 10 pendingRequests Counter32 ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 11 timeouts Counter32 ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 12 unknownTypes Counter32 ro
+column 1.3.6.1.4.1.171.12.3.5.3.1 13 packetsDropped Counter32 ro
+row 1.3.6.1.4.1.171.12.3.5.3.1 1 10.90.90.11 1813 12 61877 7 61870 0 0 0 12 0 0
+row 1.3.6.1.4.1.171.12.3.5.3.1 2 10.90.90.12 1813 12 61877 7 61870 0 0 0 12 0 0
+# Port lists as 52-port bit strings (7 octets, port 1 the top bit of the first)
+object 1.3.6.1.4.1.171.12.30.1.1.0 guestVlanName DisplayString rw size=0..32 value="guest"
+object 1.3.6.1.4.1.171.12.30.1.2.0 guestVlanPorts Bits rw size=7 value=hex:F0000000000000
+object 1.3.6.1.4.1.171.12.30.1.3.0 guestVlanDeleteState Integer rw range=1,2 value=1
+object 1.3.6.1.4.1.171.12.35.1.4.0 macGuestVlanName DisplayString rw size=0..32 value="guest"
+object 1.3.6.1.4.1.171.12.35.1.5.0 macGuestMemberPorts Bits rw size=7 value=hex:0000000000F000
+object 1.3.6.1.4.1.171.11.69.4.2.13.2.1.0 bcastFilterPorts Bits rw size=7 value=hex:FFFFFFFFFFFFF0
+object 1.3.6.1.4.1.171.11.69.4.2.13.2.2.0 arpForwardPorts Bits rw size=7 value=hex:000000000000F0
+# Web-based access users and the MAC-based access database: RowStatus tables (4 createAndGo, 6 destroy)
+table 1.3.6.1.4.1.171.12.27.3.2.1 webAuthUserEntry status=4 create=4:1 destroy=6
+column 1.3.6.1.4.1.171.12.27.3.2.1 1 userName DisplayString na size=1..15 index
+column 1.3.6.1.4.1.171.12.27.3.2.1 2 userPassword DisplayString ro default="********"
+column 1.3.6.1.4.1.171.12.27.3.2.1 3 userVlanName DisplayString rc size=0..32 default="default"
+column 1.3.6.1.4.1.171.12.27.3.2.1 4 userStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.4.1.171.12.27.3.2.1 5.97.108.105.99.101 "********" "staff" 1
+row 1.3.6.1.4.1.171.12.27.3.2.1 3.98.111.98 "********" "staff" 1
+row 1.3.6.1.4.1.171.12.27.3.2.1 7.118.105.115.105.116.111.114 "********" "guest" 1
+table 1.3.6.1.4.1.171.12.35.4.1.1 macAuthDatabaseEntry status=3 create=4:1 destroy=6
+column 1.3.6.1.4.1.171.12.35.4.1.1 1 macIndex MacAddress na index
+column 1.3.6.1.4.1.171.12.35.4.1.1 2 vlanName DisplayString rc size=0..32 default="default"
+column 1.3.6.1.4.1.171.12.35.4.1.1 3 status Integer rc range=1,4,6 default=1
+row 1.3.6.1.4.1.171.12.35.4.1.1 0.80.186.17.34.51 "staff" 1
+row 1.3.6.1.4.1.171.12.35.4.1.1 0.80.186.17.34.52 "staff" 1
+row 1.3.6.1.4.1.171.12.35.4.1.1 0.80.186.90.0.7 "printers" 1

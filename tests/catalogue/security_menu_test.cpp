@@ -16,9 +16,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -100,6 +102,143 @@ TEST_F(SecurityMenu, RowsOfTablesWithoutRowCreationAreAddedFromTheTypedIndex) {
     // "noc" as a length-prefixed index: 3.110.111.99.
     EXPECT_EQ(AgentValue("1.3.6.1.4.1.171.12.27.3.2.1.3.3.110.111.99"), "STRING: \"staff\"");
     EXPECT_EQ(AgentValue("1.3.6.1.4.1.171.12.27.3.2.1.4.3.110.111.99"), "INTEGER: 1") << "created active";
+    form->close();
+}
+
+// The Counter64 question comes before the window, on SNMPv1 sessions only; OK moves the whole
+// session to v2c, Cancel opens the window on v1 and leaves the question for the next click.
+TEST_F(SecurityMenu, Counter64QuestionSwitchesTheSessionOnOkAndAsksAgainAfterCancel) {
+    const MenuEntry &sessions = SecurityEntry({"802.1X", "Authentication Session Statistics"});
+    const MenuEntry &ssh = SecurityEntry({"SSH", "SSH Control"});
+    const QString question = "This table has Counter64 ! \n Do you want to chane to SNMP V2 ?";
+    struct Opened {
+        int version = -1;
+        QString firstOctets;
+    };
+    // Opens an entry from its menu click, notes its request's version and first row once read,
+    // and closes it. Polled, not waited for: the window's read may itself be running the events.
+    auto click = [](const MenuEntry &entry) {
+        Opened seen;
+        QElapsedTimer clock;
+        clock.start();
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *form = qobject_cast<TConfigForm *>(QApplication::activeModalWidget());
+            if (form == nullptr) return;
+            const bool read = LastLine(form).startsWith("Get:") && !form->Binding(0)->busy;
+            if (!read && clock.elapsed() < 10000) return;
+            poll.stop();
+            seen.version = form->Binding(0)->request.security.version;
+            if (auto *list = form->findChild<QTreeWidget *>(); list && list->topLevelItemCount() > 0)
+                seen.firstOctets = list->topLevelItem(0)->text(1);
+            form->close();
+        });
+        poll.start(10);
+        OpenEntryWindow(entry, {nullptr, "127.0.0.1", {}});
+        return seen;
+    };
+
+    MessageBox::setNextAnswer(QMessageBox::Cancel);
+    EXPECT_EQ(click(sessions).version, 0);
+    EXPECT_EQ(MessageBox::shownCount(), 1);
+    EXPECT_EQ(MessageBox::lastText(), question);
+    EXPECT_EQ(SessionSecurity.version, 0) << "Cancel changes nothing";
+
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    const Opened afterOk = click(sessions);
+    EXPECT_EQ(MessageBox::shownCount(), 2) << "asked again after Cancel";
+    EXPECT_EQ(afterOk.version, 1);
+    EXPECT_GT(afterOk.firstOctets.toULongLong(), 4294967295ull) << "64-bit octets read over v2c";
+    EXPECT_EQ(SessionSecurity.version, 1);
+    EXPECT_EQ(click(ssh).version, 1) << "every later window uses v2c";
+    click(sessions);
+    EXPECT_EQ(MessageBox::shownCount(), 2) << "not asked once the session is on v2c";
+
+    SessionSecurity.version = 3;
+    SessionSecurity.securityName = "shaaes";
+    SessionSecurity.securityLevel = 3;
+    SessionSecurity.securityModel = 3;
+    SessionSecurity.authProtocol = 3;
+    SessionSecurity.authPassword = "shaaespass";
+    SessionSecurity.privProtocol = 4;
+    SessionSecurity.privPassword = "shaaesprivpass";
+    EXPECT_EQ(click(sessions).version, 3);
+    EXPECT_EQ(MessageBox::shownCount(), 2) << "not asked on v3";
+}
+
+// Each timer or counter column of the port configuration refuses a value outside its format with
+// the format's message when the user leaves the field, and the agent receives no SET for it.
+TEST_F(SecurityMenu, PortConfigurationRefusesValuesOutsideEachFormatAndSendsNothing) {
+    const MenuEntry &config = SecurityEntry({"802.1X", "Authentication Configuration Table"});
+    std::unique_ptr<TConfigForm> form = OpenAndRead(config);
+    auto *panel = form->findChild<TSNMPListViewPanel *>();
+    auto *list = form->findChild<QTreeWidget *>();
+    ASSERT_TRUE(panel && list && list->topLevelItemCount() > 0);
+    const QString setRequests = "1.3.6.1.2.1.11.17.0";
+    const struct {
+        int row;
+        const char *typed;
+        const char *message;
+    } cases[] = {
+        {7, "65536", "Please enter a number between 0 and 65535!"},
+        {8, "0", "Please enter a number between 1 and 65535!"},
+        {9, "65536", "Please enter a number between 1 and 65535!"},
+        {10, "0", "Please enter a number between 1 and 65535!"},
+        {11, "11", "Please enter a number between 1 and 10!"},
+        {12, "0", "Please enter a number between 1 and 65535!"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.row);
+        list->setCurrentItem(list->topLevelItem(0));
+        const QString setsBefore = AgentValue(setRequests);
+        const QString oid = QString::fromStdString(config.bindings[0].records[static_cast<std::size_t>(c.row)].oid) + ".1";
+        const QString valueBefore = AgentValue(oid);
+        MessageBox::reset();
+        QString refusedText;
+        const auto edit = WhenModal("EditDialog", [&](QWidget *dialog) {
+            auto *field = qobject_cast<QLineEdit *>(panel->editsPanel->Row(c.row).editor);
+            QTest::mouseClick(panel->editsPanel->Row(c.row).checkBox, Qt::LeftButton);
+            field->selectAll();
+            TypeInto(field, c.typed);
+            // Leaving the field is where the check runs.
+            QTest::keyClick(field, Qt::Key_Tab);
+            refusedText = field->text();
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        QTest::mouseClick(panel->buttons()->EditButton, Qt::LeftButton);
+        EXPECT_EQ(MessageBox::lastText(), c.message);
+        EXPECT_NE(refusedText, c.typed) << "the field takes back its last good value";
+        ASSERT_TRUE(WaitUntil([&] { return !form->Binding(0)->busy; }));
+        EXPECT_EQ(AgentValue(setRequests), setsBefore) << "no SET reached the agent";
+        EXPECT_EQ(AgentValue(oid), valueBefore);
+    }
+    form->close();
+}
+
+// A port list picked in the 52-port dialog is written as the bit string the agent then holds:
+// port n is bit 7 - (n - 1) % 8 of octet (n - 1) / 8.
+TEST_F(SecurityMenu, PortListPickedInTheBitListDialogIsWrittenAsItsOctets) {
+    const MenuEntry &guest = SecurityEntry({"802.1X", "Guest VLAN"});
+    std::unique_ptr<TConfigForm> form = OpenAndRead(guest);
+    TEditsPanel *grid = form->findChild<TEditsPanel *>();
+    ASSERT_NE(grid, nullptr);
+    auto *ports = qobject_cast<QLineEdit *>(grid->Row(1).editor);
+    ASSERT_NE(ports, nullptr);
+    EXPECT_EQ(ports->text(), "F0000000000000") << "ports 1 to 4 on the agent";
+
+    const auto pick = WhenModal("BitListDialog", [](QWidget *dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton *>("ClearChecksButton"), Qt::LeftButton);
+        for (const char *bit : {"Bit0", "Bit9", "Bit47", "Bit51"})
+            QTest::mouseClick(dialog->findChild<QCheckBox *>(bit), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("OkButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(ports, Qt::LeftButton);
+    EXPECT_EQ(ports->text(), "80400000000110");
+    QTest::mouseClick(grid->Row(1).checkBox, Qt::LeftButton);
+    QTest::mouseClick(form->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+    ASSERT_TRUE(WaitUntil([&] { return LastLine(form.get()).startsWith("Set:") && !form->Binding(0)->busy; }));
+    EXPECT_TRUE(LastLine(form.get()).startsWith("Set: Ok!")) << LastLine(form.get()).toStdString();
+    EXPECT_EQ(AgentValue("1.3.6.1.4.1.171.12.30.1.2.0"), "Hex-STRING: 80 40 00 00 00 01 10");
     form->close();
 }
 
