@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, int>, 28> kStatistics{{
+constexpr std::array<std::pair<std::string_view, int>, 39> kStatistics{{
     {"snmpInPkts", STAT_SNMPINPKTS},
     {"snmpOutPkts", STAT_SNMPOUTPKTS},
     {"snmpInBadVersions", STAT_SNMPINBADVERSIONS},
@@ -37,6 +37,17 @@ constexpr std::array<std::pair<std::string_view, int>, 28> kStatistics{{
     {"snmpOutGetResponses", STAT_SNMPOUTGETRESPONSES},
     {"snmpOutTraps", STAT_SNMPOUTTRAPS},
     {"snmpSilentDrops", STAT_SNMPSILENTDROPS},
+    {"snmpUnknownSecurityModels", STAT_SNMPUNKNOWNSECURITYMODELS},
+    {"snmpInvalidMsgs", STAT_SNMPINVALIDMSGS},
+    {"snmpUnknownPDUHandlers", STAT_SNMPUNKNOWNPDUHANDLERS},
+    {"snmpUnavailableContexts", STAT_SNMPUNAVAILABLECONTEXTS},
+    {"snmpUnknownContexts", STAT_SNMPUNKNOWNCONTEXTS},
+    {"usmStatsUnsupportedSecLevels", STAT_USMSTATSUNSUPPORTEDSECLEVELS},
+    {"usmStatsNotInTimeWindows", STAT_USMSTATSNOTINTIMEWINDOWS},
+    {"usmStatsUnknownUserNames", STAT_USMSTATSUNKNOWNUSERNAMES},
+    {"usmStatsUnknownEngineIDs", STAT_USMSTATSUNKNOWNENGINEIDS},
+    {"usmStatsWrongDigests", STAT_USMSTATSWRONGDIGESTS},
+    {"usmStatsDecryptionErrors", STAT_USMSTATSDECRYPTIONERRORS},
 }};
 
 const std::pair<std::string_view, int>* lookup(std::string_view name)

@@ -34,6 +34,7 @@ struct ObjectType {
     Access access = Access::ReadOnly;
     Constraint constraint;
     std::optional<LiveRule> live;
+    bool testAndIncr = false; // a write must carry the current value, which then moves on by one
 };
 
 struct Column {

@@ -144,6 +144,11 @@ private:
             type.constraint.sizes = intervalsOf(attribute.value);
         else if (attribute.key == "live")
             type.live = liveOf(type, attribute.value);
+        else if (attribute.key == "write") {
+            if (attribute.value != "testandincr" || type.syntax != Syntax::Integer)
+                fail("bad write rule '" + attribute.value + "'");
+            type.testAndIncr = true;
+        }
     }
 
     LiveRule liveOf(const ObjectType& type, const std::string& text) const
@@ -181,13 +186,13 @@ private:
         return rule;
     }
 
-    // object OID NAME SYNTAX ACCESS [range=] [size=] [live=] [value=]
+    // object OID NAME SYNTAX ACCESS [range=] [size=] [live=] [write=] [value=]
     void parseObject(const std::vector<std::string>& words)
     {
-        needWords(words, 5, "object OID NAME SYNTAX ACCESS [range=..] [size=..] [live=..] [value=..]");
+        needWords(words, 5, "object OID NAME SYNTAX ACCESS [range=..] [size=..] [live=..] [write=..] [value=..]");
         Oid oid = servedOidOf(words[1]);
         ObjectType type = typeOf(words, 2);
-        auto attrs = attributes(words, 5, {"range", "size", "live", "value"});
+        auto attrs = attributes(words, 5, {"range", "size", "live", "write", "value"});
         for (const Attribute& attribute : attrs)
             applyTypeAttribute(type, attribute);
         Value value = defaultValue(type.syntax, type.constraint);

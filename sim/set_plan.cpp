@@ -98,8 +98,15 @@ std::variant<SetPlan, SetFailure> SetPlan::prepare(MibModel& model, const std::v
             continue;
         if (cells[i] && plan.destroying(cells[i]->table, cells[i]->index))
             return SetFailure{i, SetError::InconsistentValue};
-        if (model.find(bindings[i].name)) {
-            plan.writes_.push_back(bindings[i]);
+        if (const Instance* instance = model.find(bindings[i].name)) {
+            SetBinding write = bindings[i];
+            if (instance->type->testAndIncr) {
+                // A spin lock: only the value just read is taken, and it then moves on.
+                if (write.value.asSigned() != static_cast<std::int64_t>(instance->value.number))
+                    return SetFailure{i, SetError::InconsistentValue};
+                write.value.number = (instance->value.number + 1) % 2147483648u;
+            }
+            plan.writes_.push_back(write);
             continue;
         }
         NewRow* row = cells[i] ? plan.pendingRow(cells[i]->table, cells[i]->index) : nullptr;

@@ -1764,3 +1764,362 @@ column 1.3.6.1.4.1.171.12.35.4.1.1 3 status Integer rc range=1,4,6 default=1
 row 1.3.6.1.4.1.171.12.35.4.1.1 0.80.186.17.34.51 "staff" 1
 row 1.3.6.1.4.1.171.12.35.4.1.1 0.80.186.17.34.52 "staff" 1
 row 1.3.6.1.4.1.171.12.35.4.1.1 0.80.186.90.0.7 "printers" 1
+# Single IP Configuration, Bridge, VLAN, RMON and SNMP V3 menus
+# single IP management: this switch is the commander of a group of two members
+object 1.3.6.1.4.1.171.12.8.1.1.1.0 sipVersion DisplayString ro value="2.00.001"
+object 1.3.6.1.4.1.171.12.8.1.1.2.0 sipCapability DisplayString ro value="L2"
+object 1.3.6.1.4.1.171.12.8.1.1.3.0 sipPlatform DisplayString ro value="QSW-7400 L2 Switch"
+object 1.3.6.1.4.1.171.12.8.1.2.1.0 sipAdmin Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.12.8.1.2.2.0 sipRole Integer rw range=1..3 value=1
+object 1.3.6.1.4.1.171.12.8.1.2.3.0 sipHoldTime Integer rw range=100..255 value=100
+object 1.3.6.1.4.1.171.12.8.1.2.4.0 sipInterval Integer rw range=30..90 value=60
+# spanning tree: state (2 disabled, 3 enabled), MSTP region, instances 0 (CIST) and 1, ports
+object 1.3.6.1.4.1.171.12.15.1.1.0 stpState Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.12.15.2.1.0 mstpName DisplayString rw size=0..32 value="0050BA000001"
+object 1.3.6.1.4.1.171.12.15.2.2.0 mstpRevision Integer rw range=0..65535 value=0
+table 1.3.6.1.4.1.171.12.15.2.3.1 mstpInstanceEntry status=24 create=4:1,5:2 destroy=6
+column 1.3.6.1.4.1.171.12.15.2.3.1 1 mstpInstId Integer ro index
+column 1.3.6.1.4.1.171.12.15.2.3.1 2 mstpVlanRange1 OctetString rc size=0..8 default=hex:0000000000000000
+column 1.3.6.1.4.1.171.12.15.2.3.1 3 mstpVlanRange2 OctetString rc size=0..8 default=hex:0000000000000000
+column 1.3.6.1.4.1.171.12.15.2.3.1 4 mstpVlanRange3 OctetString rc size=0..8 default=hex:0000000000000000
+column 1.3.6.1.4.1.171.12.15.2.3.1 5 mstpVlanRange4 OctetString rc size=0..8 default=hex:0000000000000000
+column 1.3.6.1.4.1.171.12.15.2.3.1 6 mstpVlanRange5 OctetString rc size=0..8 default=hex:0000000000000000
+column 1.3.6.1.4.1.171.12.15.2.3.1 7 mstpVlanRange6 OctetString rc size=0..8 default=hex:0000000000000000
+column 1.3.6.1.4.1.171.12.15.2.3.1 8 mstpVlanRange7 OctetString rc size=0..8 default=hex:0000000000000000
+column 1.3.6.1.4.1.171.12.15.2.3.1 9 mstpVlanRange8 OctetString rc size=0..8 default=hex:0000000000000000
+column 1.3.6.1.4.1.171.12.15.2.3.1 10 mstpType Integer ro range=0,1 default=1
+column 1.3.6.1.4.1.171.12.15.2.3.1 11 mstpStatus Integer ro range=1,2 default=1
+column 1.3.6.1.4.1.171.12.15.2.3.1 12 mstpPriority Integer rc range=0..61440 default=32768
+column 1.3.6.1.4.1.171.12.15.2.3.1 13 mstpDesignatedRoot OctetString ro default=hex:80000050BA000001
+column 1.3.6.1.4.1.171.12.15.2.3.1 14 mstpExtRootCost Integer ro default=0
+column 1.3.6.1.4.1.171.12.15.2.3.1 15 mstpRegionalRoot OctetString ro default=hex:80000050BA000001
+column 1.3.6.1.4.1.171.12.15.2.3.1 16 mstpIntRootCost Integer ro default=0
+column 1.3.6.1.4.1.171.12.15.2.3.1 17 mstpDesignatedBridge OctetString ro default=hex:80000050BA000001
+column 1.3.6.1.4.1.171.12.15.2.3.1 18 mstpRootPort Integer ro default=0
+column 1.3.6.1.4.1.171.12.15.2.3.1 19 mstpMaxAge Integer ro default=20
+column 1.3.6.1.4.1.171.12.15.2.3.1 20 mstpForwardDelay Integer ro default=15
+column 1.3.6.1.4.1.171.12.15.2.3.1 21 mstpLastTopologyChange TimeTicks ro default=0
+column 1.3.6.1.4.1.171.12.15.2.3.1 22 mstpTopChanges Counter32 ro default=0
+column 1.3.6.1.4.1.171.12.15.2.3.1 23 mstpRemainHops Integer ro default=20
+column 1.3.6.1.4.1.171.12.15.2.3.1 24 mstpRowStatus Integer rc range=1..6 default=1
+row 1.3.6.1.4.1.171.12.15.2.3.1 0 hex:FFBFEFFFFFFFFFFF hex:FFFFFFFFFFFFFFFF hex:FFFFFFFFFFFFFFFF hex:FFFFFFFFFFFFFFFF hex:FFFFFFFFFFFFFFFF hex:FFFFFFFFFFFFFFFF hex:FFFFFFFFFFFFFFFF hex:FFFFFFFFFFFFFFFF 0 1 32768 hex:80000050BA000001 0 hex:80000050BA000001 0 hex:80000050BA000001 0 20 15 412300 3 20 1
+row 1.3.6.1.4.1.171.12.15.2.3.1 1 hex:0040100000000000 hex:0000000000000000 hex:0000000000000000 hex:0000000000000000 hex:0000000000000000 hex:0000000000000000 hex:0000000000000000 hex:0000000000000000 1 1 4096 hex:10010050BA000001 0 hex:10010050BA000001 0 hex:10010050BA000001 0 20 15 412300 1 20 1
+table 1.3.6.1.4.1.171.12.15.2.4.1 mstpPortEntry
+column 1.3.6.1.4.1.171.12.15.2.4.1 1 mstpPort Integer ro index
+column 1.3.6.1.4.1.171.12.15.2.4.1 2 mstpAdminHello Integer rw range=1..10 default=2
+column 1.3.6.1.4.1.171.12.15.2.4.1 3 mstpOperHello Integer ro default=2
+column 1.3.6.1.4.1.171.12.15.2.4.1 4 mstpPortEnable Integer rw range=1,2 default=1
+column 1.3.6.1.4.1.171.12.15.2.4.1 5 mstpExtPathCost Integer rw range=0..200000000 default=0
+column 1.3.6.1.4.1.171.12.15.2.4.1 6 mstpMigration Integer rw range=1,2 default=2
+column 1.3.6.1.4.1.171.12.15.2.4.1 7 mstpAdminEdge Integer rw range=1,2 default=2
+column 1.3.6.1.4.1.171.12.15.2.4.1 8 mstpOperEdge Integer ro range=1,2 default=2
+column 1.3.6.1.4.1.171.12.15.2.4.1 9 mstpAdminP2P Integer rw range=0..2 default=2
+column 1.3.6.1.4.1.171.12.15.2.4.1 10 mstpOperP2P Integer ro range=0..2 default=0
+column 1.3.6.1.4.1.171.12.15.2.4.1 11 mstpFbpdu Integer rw range=1,2 default=2
+row 1.3.6.1.4.1.171.12.15.2.4.1 1 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 2 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 3 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 4 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 5 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 6 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 7 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 8 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 9 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 10 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 11 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 12 - - - 20000 - 1 1 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 13 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 14 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 15 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 16 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 17 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 18 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 19 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 20 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 21 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 22 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 23 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 24 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 25 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 26 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 27 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 28 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 29 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 30 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 31 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 32 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 33 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 34 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 35 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 36 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 37 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 38 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 39 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 40 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 41 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 42 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 43 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 44 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 45 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 46 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 47 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 48 - - - 20000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 49 - - - 2000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 50 - - - 2000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 51 - - - 2000 - 2 2 - - -
+row 1.3.6.1.4.1.171.12.15.2.4.1 52 - - - 2000 - 2 2 - - -
+table 1.3.6.1.4.1.171.12.15.2.5.1 mstpPortInstanceEntry
+column 1.3.6.1.4.1.171.12.15.2.5.1 1 mstpMasterPort Integer ro index
+column 1.3.6.1.4.1.171.12.15.2.5.1 2 mstpInstanceId Integer ro index
+column 1.3.6.1.4.1.171.12.15.2.5.1 3 mstpPortDesignatedBridge OctetString ro default=hex:80000050BA000001
+column 1.3.6.1.4.1.171.12.15.2.5.1 4 mstpIntPathCost Integer rw range=1..200000000 default=20000
+column 1.3.6.1.4.1.171.12.15.2.5.1 5 mstpPortPriority Integer rw range=0..240 default=128
+column 1.3.6.1.4.1.171.12.15.2.5.1 6 mstpPortStatus Integer ro range=2..8 default=5
+column 1.3.6.1.4.1.171.12.15.2.5.1 7 mstpPortRole Integer ro range=0..7 default=4
+row 1.3.6.1.4.1.171.12.15.2.5.1 1.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 2.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 3.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 4.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 5.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 6.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 7.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 8.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 9.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 10.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 11.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 12.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 13.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 14.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 15.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 16.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 17.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 18.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 19.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 20.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 21.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 22.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 23.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 24.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 25.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 26.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 27.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 28.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 29.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 30.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 31.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 32.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 33.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 34.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 35.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 36.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 37.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 38.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 39.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 40.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 41.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 42.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 43.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 44.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 45.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 46.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 47.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 48.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 49.0 - - - - 3
+row 1.3.6.1.4.1.171.12.15.2.5.1 50.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 51.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 52.0 - - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 1.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 2.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 3.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 4.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 5.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 6.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 7.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 8.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 9.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 10.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 11.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 12.1 hex:10010050BA000001 - - - 4
+row 1.3.6.1.4.1.171.12.15.2.5.1 49.1 hex:10010050BA000001 - - - 3
+row 1.3.6.1.4.1.171.12.15.2.5.1 50.1 hex:10010050BA000001 - - - 4
+# bridge: 52 ports, aging time in seconds
+object 1.3.6.1.2.1.17.1.2.0 dot1dBaseNumPorts Integer ro value=52
+object 1.3.6.1.2.1.17.4.1.0 dot1dTpLearnedEntryDiscards Counter32 ro value=0
+object 1.3.6.1.2.1.17.4.2.0 dot1dTpAgingTime Integer rw range=10..1000000 value=300
+# 802.1Q VLANs: 1 "default" (ports 13-52, 49-50 tagged), 10 "servers" (1-8 untagged, 49-50 tagged),
+# 20 "voice" (9-12 untagged, 49-50 tagged); port lists are 52 bits, port 1 in the first octet's top bit
+object 1.3.6.1.2.1.17.7.1.1.1.0 dot1qVlanVersionNumber Integer ro value=1
+object 1.3.6.1.2.1.17.7.1.1.2.0 dot1qMaxVlanId Integer ro value=4094
+object 1.3.6.1.2.1.17.7.1.1.3.0 dot1qMaxSupportedVlans Gauge32 ro value=4094
+object 1.3.6.1.2.1.17.7.1.1.4.0 dot1qNumVlans Gauge32 ro live=rows:1.3.6.1.2.1.17.7.1.4.3.1
+object 1.3.6.1.2.1.17.7.1.1.5.0 dot1qGvrpStatus Integer rw range=1,2 value=2
+table 1.3.6.1.2.1.17.7.1.4.3.1 dot1qVlanStaticEntry status=5 create=4:1 destroy=6
+column 1.3.6.1.2.1.17.7.1.4.3.1 0 dot1qVlanIndex Gauge32 na index
+column 1.3.6.1.2.1.17.7.1.4.3.1 1 dot1qVlanStaticName DisplayString rc size=0..32 default=""
+column 1.3.6.1.2.1.17.7.1.4.3.1 2 dot1qVlanStaticEgressPorts Bits rc default=hex:00000000000000
+column 1.3.6.1.2.1.17.7.1.4.3.1 3 dot1qVlanForbiddenEgressPorts Bits rc default=hex:00000000000000
+column 1.3.6.1.2.1.17.7.1.4.3.1 4 dot1qVlanStaticUntaggedPorts Bits rc default=hex:00000000000000
+column 1.3.6.1.2.1.17.7.1.4.3.1 5 dot1qVlanStaticRowStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.2.1.17.7.1.4.3.1 1 "default" hex:000FFFFFFFFFF0 hex:00000000000000 hex:000FFFFFFFFF30 1
+row 1.3.6.1.2.1.17.7.1.4.3.1 10 "servers" hex:FF0000000000C0 hex:00000000000000 hex:FF000000000000 1
+row 1.3.6.1.2.1.17.7.1.4.3.1 20 "voice" hex:00F000000000C0 hex:00000000000000 hex:00F00000000000 1
+table 1.3.6.1.2.1.17.7.1.4.2.1 dot1qVlanCurrentEntry
+column 1.3.6.1.2.1.17.7.1.4.2.1 1 dot1qVlanTimeMark TimeTicks na index
+column 1.3.6.1.2.1.17.7.1.4.2.1 2 dot1qVlanIndex Gauge32 na index
+column 1.3.6.1.2.1.17.7.1.4.2.1 3 dot1qVlanFdbId Gauge32 ro default=0
+column 1.3.6.1.2.1.17.7.1.4.2.1 4 dot1qVlanCurrentEgressPorts Bits ro default=hex:00000000000000
+column 1.3.6.1.2.1.17.7.1.4.2.1 5 dot1qVlanCurrentUntaggedPorts Bits ro default=hex:00000000000000
+column 1.3.6.1.2.1.17.7.1.4.2.1 6 dot1qVlanStatus Integer ro range=1..3 default=2
+column 1.3.6.1.2.1.17.7.1.4.2.1 7 dot1qVlanCreationTime TimeTicks ro default=0
+row 1.3.6.1.2.1.17.7.1.4.2.1 0.1 1 hex:000FFFFFFFFFF0 hex:000FFFFFFFFF30 2 0
+row 1.3.6.1.2.1.17.7.1.4.2.1 0.10 10 hex:FF0000000000C0 hex:FF000000000000 2 0
+row 1.3.6.1.2.1.17.7.1.4.2.1 0.20 20 hex:00F000000000C0 hex:00F00000000000 2 0
+table 1.3.6.1.2.1.17.7.1.4.5.1 dot1qPortVlanEntry
+column 1.3.6.1.2.1.17.7.1.4.5.1 0 dot1dBasePort Integer na index
+column 1.3.6.1.2.1.17.7.1.4.5.1 1 dot1qPvid Gauge32 rw range=1..4094 default=1
+column 1.3.6.1.2.1.17.7.1.4.5.1 2 dot1qPortAcceptableFrameTypes Integer rw range=1,2 default=1
+column 1.3.6.1.2.1.17.7.1.4.5.1 3 dot1qPortIngressFiltering Integer rw range=1,2 default=2
+column 1.3.6.1.2.1.17.7.1.4.5.1 4 dot1qPortGvrpStatus Integer rw range=1,2 default=2
+column 1.3.6.1.2.1.17.7.1.4.5.1 5 dot1qPortGvrpFailedRegistrations Counter32 ro default=0
+column 1.3.6.1.2.1.17.7.1.4.5.1 6 dot1qPortGvrpLastPduOrigin MacAddress ro default=hex:000000000000
+row 1.3.6.1.2.1.17.7.1.4.5.1 1 10 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 2 10 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 3 10 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 4 10 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 5 10 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 6 10 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 7 10 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 8 10 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 9 20 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 10 20 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 11 20 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 12 20 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 13 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 14 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 15 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 16 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 17 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 18 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 19 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 20 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 21 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 22 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 23 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 24 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 25 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 26 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 27 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 28 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 29 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 30 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 31 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 32 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 33 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 34 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 35 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 36 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 37 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 38 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 39 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 40 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 41 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 42 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 43 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 44 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 45 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 46 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 47 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 48 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 49 1 2 1 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 50 1 2 1 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 51 1 1 2 - - -
+row 1.3.6.1.2.1.17.7.1.4.5.1 52 1 1 2 - - -
+# SNMPv3: spin locks are TestAndIncr; the USM table lists the built-in users with their protocols
+object 1.3.6.1.6.3.12.1.1.0 snmpTargetSpinLock Integer rw range=0..2147483647 write=testandincr value=1024
+object 1.3.6.1.6.3.15.1.2.1.0 usmUserSpinLock Integer rw range=0..2147483647 write=testandincr value=315
+object 1.3.6.1.6.3.16.1.5.1.0 vacmViewSpinLock Integer rw range=0..2147483647 write=testandincr value=7301
+table 1.3.6.1.6.3.15.1.2.2.1 usmUserEntry status=13 create=4:1 destroy=6
+column 1.3.6.1.6.3.15.1.2.2.1 1 usmUserEngineID OctetString na index
+column 1.3.6.1.6.3.15.1.2.2.1 2 usmUserName DisplayString na index
+column 1.3.6.1.6.3.15.1.2.2.1 3 usmUserSecurityName DisplayString ro default=""
+column 1.3.6.1.6.3.15.1.2.2.1 4 usmUserCloneFrom ObjectId rc default=0.0
+column 1.3.6.1.6.3.15.1.2.2.1 5 usmUserAuthProtocol ObjectId rc default=1.3.6.1.6.3.10.1.1.1
+column 1.3.6.1.6.3.15.1.2.2.1 6 usmUserAuthKeyChange OctetString rc default=hex:
+column 1.3.6.1.6.3.15.1.2.2.1 7 usmUserOwnAuthKeyChange OctetString rc default=hex:
+column 1.3.6.1.6.3.15.1.2.2.1 8 usmUserPrivProtocol ObjectId rc default=1.3.6.1.6.3.10.1.2.1
+column 1.3.6.1.6.3.15.1.2.2.1 9 usmUserPrivKeyChange OctetString rc default=hex:
+column 1.3.6.1.6.3.15.1.2.2.1 10 usmUserOwnPrivKeyChange OctetString rc default=hex:
+column 1.3.6.1.6.3.15.1.2.2.1 11 usmUserPublic DisplayString rc size=0..32 default=""
+column 1.3.6.1.6.3.15.1.2.2.1 12 usmUserStorageType Integer rc range=2..5 default=3
+column 1.3.6.1.6.3.15.1.2.2.1 13 usmUserStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.6.3.15.1.2.2.1 16.128.0.31.136.4.113.115.119.55.52.48.48.45.115.105.109.6.109.100.53.100.101.115 "md5des" 0.0 1.3.6.1.6.3.10.1.1.2 hex: hex: 1.3.6.1.6.3.10.1.2.2 hex: hex: "" 3 1
+row 1.3.6.1.6.3.15.1.2.2.1 16.128.0.31.136.4.113.115.119.55.52.48.48.45.115.105.109.6.115.104.97.97.101.115 "shaaes" 0.0 1.3.6.1.6.3.10.1.1.3 hex: hex: 1.3.6.1.6.3.10.1.2.4 hex: hex: "" 3 1
+row 1.3.6.1.6.3.15.1.2.2.1 16.128.0.31.136.4.113.115.119.55.52.48.48.45.115.105.109.7.115.104.97.97.117.116.104 "shaauth" 0.0 1.3.6.1.6.3.10.1.1.3 hex: hex: 1.3.6.1.6.3.10.1.2.1 hex: hex: "" 3 1
+# VACM as the agent grants it: public reads, private and the v3 users read and write, all of
+# view "everything" (the whole tree)
+table 1.3.6.1.6.3.16.1.2.1 vacmSecurityToGroupEntry status=5 create=4:1 destroy=6
+column 1.3.6.1.6.3.16.1.2.1 1 vacmSecurityModel Integer na index
+column 1.3.6.1.6.3.16.1.2.1 2 vacmSecurityName DisplayString na index
+column 1.3.6.1.6.3.16.1.2.1 3 vacmGroupName DisplayString rc size=0..32 default=""
+column 1.3.6.1.6.3.16.1.2.1 4 vacmSecurityToGroupStorageType Integer rc range=2..5 default=3
+column 1.3.6.1.6.3.16.1.2.1 5 vacmSecurityToGroupStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.6.3.16.1.2.1 1.6.112.117.98.108.105.99 "readOnly" 3 1
+row 1.3.6.1.6.3.16.1.2.1 1.7.112.114.105.118.97.116.101 "readWrite" 3 1
+row 1.3.6.1.6.3.16.1.2.1 2.6.112.117.98.108.105.99 "readOnly" 3 1
+row 1.3.6.1.6.3.16.1.2.1 2.7.112.114.105.118.97.116.101 "readWrite" 3 1
+row 1.3.6.1.6.3.16.1.2.1 3.6.109.100.53.100.101.115 "v3ReadWrite" 3 1
+row 1.3.6.1.6.3.16.1.2.1 3.6.115.104.97.97.101.115 "v3ReadWrite" 3 1
+row 1.3.6.1.6.3.16.1.2.1 3.7.115.104.97.97.117.116.104 "v3ReadWrite" 3 1
+table 1.3.6.1.6.3.16.1.4.1 vacmAccessEntry
+column 1.3.6.1.6.3.16.1.4.1 0 vacmGroupName DisplayString na index
+column 1.3.6.1.6.3.16.1.4.1 1 vacmAccessContextPrefix OctetString na index
+column 1.3.6.1.6.3.16.1.4.1 2 vacmAccessSecurityModel Integer na index
+column 1.3.6.1.6.3.16.1.4.1 3 vacmAccessSecurityLevel Integer na index
+column 1.3.6.1.6.3.16.1.4.1 4 vacmAccessContextMatch Integer rw range=1,2 default=1
+column 1.3.6.1.6.3.16.1.4.1 5 vacmAccessReadViewName DisplayString rw size=0..32 default=""
+column 1.3.6.1.6.3.16.1.4.1 6 vacmAccessWriteViewName DisplayString rw size=0..32 default=""
+column 1.3.6.1.6.3.16.1.4.1 7 vacmAccessNotifyViewName DisplayString rw size=0..32 default=""
+column 1.3.6.1.6.3.16.1.4.1 8 vacmAccessStorageType Integer rw range=2..5 default=3
+column 1.3.6.1.6.3.16.1.4.1 9 vacmAccessStatus Integer rw range=1,4,6 default=1
+row 1.3.6.1.6.3.16.1.4.1 8.114.101.97.100.79.110.108.121.0.1.1 1 "everything" "" "everything" 3 1
+row 1.3.6.1.6.3.16.1.4.1 8.114.101.97.100.79.110.108.121.0.2.1 1 "everything" "" "everything" 3 1
+row 1.3.6.1.6.3.16.1.4.1 9.114.101.97.100.87.114.105.116.101.0.1.1 1 "everything" "everything" "everything" 3 1
+row 1.3.6.1.6.3.16.1.4.1 9.114.101.97.100.87.114.105.116.101.0.2.1 1 "everything" "everything" "everything" 3 1
+row 1.3.6.1.6.3.16.1.4.1 11.118.51.82.101.97.100.87.114.105.116.101.0.3.1 1 "everything" "everything" "everything" 3 1
+table 1.3.6.1.6.3.16.1.5.2.1 vacmViewTreeFamilyEntry status=6 create=4:1 destroy=6
+column 1.3.6.1.6.3.16.1.5.2.1 1 vacmViewTreeFamilyViewName DisplayString na index
+column 1.3.6.1.6.3.16.1.5.2.1 2 vacmViewTreeFamilySubtree ObjectId na index
+column 1.3.6.1.6.3.16.1.5.2.1 3 vacmViewTreeFamilyMask DisplayString rc size=0..16 default=""
+column 1.3.6.1.6.3.16.1.5.2.1 4 vacmViewTreeFamilyType Integer rc range=1,2 default=1
+column 1.3.6.1.6.3.16.1.5.2.1 5 vacmViewTreeFamilyStorageType Integer rc range=2..5 default=3
+column 1.3.6.1.6.3.16.1.5.2.1 6 vacmViewTreeFamilyStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.6.3.16.1.5.2.1 10.101.118.101.114.121.116.104.105.110.103.1.1 "" 1 3 1
+# communities as the agent accepts them (context engine ID: the device's)
+table 1.3.6.1.6.3.18.1.1.1 snmpCommunityEntry status=8 create=4:1 destroy=6
+column 1.3.6.1.6.3.18.1.1.1 1 snmpCommunityIndex DisplayString na index implied
+column 1.3.6.1.6.3.18.1.1.1 2 snmpCommunityName DisplayString rc default=""
+column 1.3.6.1.6.3.18.1.1.1 3 snmpCommunitySecurityName DisplayString rc default=""
+column 1.3.6.1.6.3.18.1.1.1 4 snmpCommunityContextEngineID OctetString rc default=hex:80001F8804717377373430302D73696D
+column 1.3.6.1.6.3.18.1.1.1 5 snmpCommunityContextName DisplayString rc default=""
+column 1.3.6.1.6.3.18.1.1.1 6 snmpCommunityTransportTag DisplayString rc default=""
+column 1.3.6.1.6.3.18.1.1.1 7 snmpCommunityStorageType Integer rc range=2..5 default=3
+column 1.3.6.1.6.3.18.1.1.1 8 snmpCommunityStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.6.3.18.1.1.1 112.117.98.108.105.99 "public" "public" - "" "" 3 1
+row 1.3.6.1.6.3.18.1.1.1 112.114.105.118.97.116.101 "private" "private" - "" "" 3 1
+# SNMPv3 engine (the device's engine ID; boots and time as a device reports them) and the agent's
+# own message-processing and USM counters
+object 1.3.6.1.6.3.10.2.1.1.0 snmpEngineID OctetString ro value=hex:80001F8804717377373430302D73696D
+object 1.3.6.1.6.3.10.2.1.2.0 snmpEngineBoots Integer ro value=3
+object 1.3.6.1.6.3.10.2.1.3.0 snmpEngineTime Integer ro live=grow:1 value=86400
+object 1.3.6.1.6.3.10.2.1.4.0 snmpEngineMaxMessageSize Integer ro value=1500
+object 1.3.6.1.6.3.11.2.1.1.0 snmpUnknownSecurityModels Counter32 ro live=stat:snmpUnknownSecurityModels
+object 1.3.6.1.6.3.11.2.1.2.0 snmpInvalidMsgs Counter32 ro live=stat:snmpInvalidMsgs
+object 1.3.6.1.6.3.11.2.1.3.0 snmpUnknownPDUHandlers Counter32 ro live=stat:snmpUnknownPDUHandlers
+object 1.3.6.1.6.3.12.1.4.0 snmpUnavailableContexts Counter32 ro live=stat:snmpUnavailableContexts
+object 1.3.6.1.6.3.12.1.5.0 snmpUnknownContexts Counter32 ro live=stat:snmpUnknownContexts
+object 1.3.6.1.6.3.15.1.1.1.0 usmStatsUnsupportedSecLevels Counter32 ro live=stat:usmStatsUnsupportedSecLevels
+object 1.3.6.1.6.3.15.1.1.2.0 usmStatsNotInTimeWindows Counter32 ro live=stat:usmStatsNotInTimeWindows
+object 1.3.6.1.6.3.15.1.1.3.0 usmStatsUnknownUserNames Counter32 ro live=stat:usmStatsUnknownUserNames
+object 1.3.6.1.6.3.15.1.1.4.0 usmStatsUnknownEngineIDs Counter32 ro live=stat:usmStatsUnknownEngineIDs
+object 1.3.6.1.6.3.15.1.1.5.0 usmStatsWrongDigests Counter32 ro live=stat:usmStatsWrongDigests
+object 1.3.6.1.6.3.15.1.1.6.0 usmStatsDecryptionErrors Counter32 ro live=stat:usmStatsDecryptionErrors
