@@ -59,6 +59,7 @@ struct VdSNMPRequest::AsyncContext {
     RequestDone callback;
     void *owner;
     VdSNMPDevice agent;
+    snmp::Target target;
 };
 
 VdSNMPRequest::VdSNMPRequest() : link_(std::make_shared<Link>(Link{this})) { ReloadSession(); }
@@ -84,6 +85,16 @@ std::string VdSNMPRequest::BaseOid(int i) const {
     return list.instance.empty() ? oid : oid + "." + list.instance;
 }
 
+std::string VdSNMPRequest::InstanceOid(int i, const std::string &suffix) const {
+    // An empty IMPLIED index is no sub-identifier at all, not a trailing dot.
+    return suffix.empty() ? BaseOid(i) : BaseOid(i) + "." + suffix;
+}
+
+std::string VdSNMPRequest::RowInstance() {
+    // A table without index items walks scalars, whose instance is 0.
+    return list.indexCount > 0 ? EncodeIndex() : "0";
+}
+
 snmp::Target VdSNMPRequest::Target() const { return BuildTargets(device, security, timeout, retries); }
 
 snmp::Command VdSNMPRequest::ReadCommand() const {
@@ -102,6 +113,7 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
     pdu.securityLevel = security.securityLevel;
     pdu.contextName = scope.contextName;
     pdu.contextEngineId = scope.contextEngineID;
+    if (mode == PduMode::ReadStart) viewEnded_.clear();
     for (int i = 0; i < list.Count(); ++i) {
         VarItem &item = list.Item(i);
         snmp::VarBind b;
@@ -112,7 +124,7 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
             b.oid = BaseOid(i) + (list.kind == VdSNMPVarList::ScalarGroup ? ".0" : "");
             break;
         case PduMode::ReadNext:
-            if (!list.IsRequested(i)) continue;
+            if (!list.IsRequested(i) || viewEnded_.count(i)) continue;
             b.oid = item.lastOid;
             break;
         case PduMode::Write:
@@ -121,7 +133,7 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
             case VdSNMPVarList::ScalarGroup: b.oid = BaseOid(i) + ".0"; break;
             case VdSNMPVarList::SingleInstance: b.oid = BaseOid(i); break;
             case VdSNMPVarList::Table:
-            case VdSNMPVarList::TableWithCreation: b.oid = BaseOid(i) + "." + EncodeIndex(); break;
+            case VdSNMPVarList::TableWithCreation: b.oid = InstanceOid(i, RowInstance()); break;
             default: throw messages::FrameworkError(kBadKind);
             }
             LoadValue(i, b);
@@ -135,13 +147,18 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
 bool VdSNMPRequest::ReadStep(bool first) {
     if (!alive) return false;
     const snmp::Target target = Target();
-    const snmp::Pdu pdu = BuildPdu(first ? PduMode::ReadStart : PduMode::ReadNext);
     const snmp::Command command = ReadCommand();
-    snmp::Pdu response;
-    const int status = Session().Send(command, target, pdu, response);
-    const int code = TranslateStatus(status).code;
-    if (code != 0 && !(code == kNoSuchName && list.IsTable())) RaiseStatus(status);
-    return StepResult(ProcessResponse(response, code));
+    PduMode mode = first ? PduMode::ReadStart : PduMode::ReadNext;
+    for (;;) {
+        const snmp::Pdu pdu = BuildPdu(mode);
+        snmp::Pdu response;
+        const int status = Session().Send(command, target, pdu, response);
+        const int code = TranslateStatus(status).code;
+        if (code != 0 && !(code == kNoSuchName && list.IsTable())) RaiseStatus(status);
+        const StepEnd end = ProcessResponse(response, code);
+        if (end != StepEnd::Retry) return StepResult(end);
+        mode = PduMode::ReadNext;
+    }
 }
 
 void VdSNMPRequest::ReadStepAsync(RequestDone callback, void *owner, bool first) {
@@ -206,7 +223,7 @@ void VdSNMPRequest::WriteAsync(RequestDone callback, void *owner, bool readBack,
 
 void VdSNMPRequest::StartAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
                                RequestDone callback, void *owner, bool processResponse) {
-    auto context = std::make_shared<AsyncContext>(AsyncContext{link_, processResponse, callback, owner, device});
+    auto context = std::make_shared<AsyncContext>(AsyncContext{link_, processResponse, callback, owner, device, target});
     const int status = Session().SendAsync(command, target, pdu, [context](int reason, const snmp::Pdu &response) {
         VdSNMPRequest *request = context->link->request;
         if (request == nullptr) return;  // the request is gone: nothing of it may be touched
@@ -232,6 +249,13 @@ void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu 
     if (received && ((error.status == 0 && context.processResponse) || (error.status == kNoSuchName && list.IsTable()))) {
         try {
             const StepEnd end = ProcessResponse(response, error.status);
+            if (end == StepEnd::Retry) {
+                // The same step again without the column that ended; the callback waits for it.
+                StartAsync(ReadCommand(), context.target, BuildPdu(PduMode::ReadNext), context.callback, context.owner,
+                           true);
+                --pending;
+                return;
+            }
             if (end == StepEnd::EchoEnded) {
                 error.status = 0;
                 error.message = messages::Text(MessageCatalogue::VdSnmp, 0);
@@ -247,53 +271,90 @@ void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu 
     if (context.callback != nullptr) context.callback(context.owner, error, list);
 }
 
-VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response, int code) {
-    int k = 0;
-    int ended = 0;
-    std::string indexSuffix;
-    std::vector<std::pair<int, std::string>> endedItems;
-    for (int i = 0; i < list.Count(); ++i) {
-        if (!list.IsRequested(i)) continue;
-        if (static_cast<std::size_t>(k) >= response.bindings.size()) {
-            // Never read past the bindings the agent sent.
-            RaiseStatus(code == kNoSuchName ? kNoSuchNameStatus : snmp::status::InvalidPdu);
-        }
-        VarItem &item = list.Item(i);
-        const snmp::VarBind &binding = response.bindings[static_cast<std::size_t>(k)];
-        const std::string requested = BaseOid(i);
-        const std::string &returned = binding.oid;
-        if (code == kNoSuchName) {
-            // An agent at the end of its view echoes the request.
-            if (item.lastOid == returned) return StepEnd::EchoEnded;
+std::vector<int> VdSNMPRequest::AskedItems() const {
+    std::vector<int> asked;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.IsRequested(i) && !viewEnded_.count(i)) asked.push_back(i);
+    return asked;
+}
+
+// A v1 agent answers noSuchName and echoes the request when a column runs past the end of its view.
+// Only the binding the error index names has ended; the others are asked again without it.
+VdSNMPRequest::StepEnd VdSNMPRequest::EndOfView(const snmp::Pdu &response, const std::vector<int> &asked) {
+    const int named = response.errorIndex - 1;
+    if (asked.size() > 1 && named >= 0 && named < static_cast<int>(asked.size()) &&
+        static_cast<std::size_t>(named) < response.bindings.size()) {
+        const int i = asked[static_cast<std::size_t>(named)];
+        if (list.Item(i).lastOid != response.bindings[static_cast<std::size_t>(named)].oid)
             RaiseStatus(kNoSuchNameStatus);
-        }
-        if (WalkEnded(requested, item.lastOid, returned)) {
-            ++ended;
-            item.value = kNotDone;
-            endedItems.emplace_back(i, returned);
-        } else {
+        viewEnded_.insert(i);
+        return StepEnd::Retry;
+    }
+    if (asked.empty() || response.bindings.empty() || list.Item(asked.front()).lastOid != response.bindings.front().oid)
+        RaiseStatus(kNoSuchNameStatus);
+    for (const int i : viewEnded_) list.Item(i).value = kNotDone;
+    return StepEnd::EchoEnded;
+}
+
+VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response, int code) {
+    const std::vector<int> asked = AskedItems();
+    if (asked.size() > response.bindings.size()) {
+        // Never read past the bindings the agent sent.
+        RaiseStatus(code == kNoSuchName ? kNoSuchNameStatus : snmp::status::InvalidPdu);
+    }
+    if (code == kNoSuchName) return EndOfView(response, asked);
+
+    // The row being built is the lowest instance any column returned: a column that skipped it (a
+    // gap) keeps its value for a later row and is asked again from the same point.
+    struct Answer {
+        bool ended;
+        std::string suffix;
+    };
+    std::vector<Answer> answers;
+    const std::string *rowSuffix = nullptr;
+    for (std::size_t k = 0; k < asked.size(); ++k) {
+        const int i = asked[k];
+        const VarItem &item = list.Item(i);
+        const std::string requested = BaseOid(i);
+        const std::string &returned = response.bindings[k].oid;
+        Answer answer{WalkEnded(requested, item.lastOid, returned), {}};
+        if (!answer.ended) {
             // An agent that goes backwards would keep a walk going for ever.
             if (list.IsTable() && !item.lastOid.empty() && !OidGreater(returned, item.lastOid))
                 RaiseStatus(snmp::status::InvalidOid);
-            StoreValue(i, binding);
-            item.lastOid = returned;
-            if (indexSuffix.empty() && returned.size() > requested.size())
-                indexSuffix = returned.substr(requested.size() + 1);
+            if (returned.size() > requested.size()) answer.suffix = returned.substr(requested.size() + 1);
         }
-        ++k;
+        answers.push_back(std::move(answer));
     }
-    if (ended == k) {
+    for (const Answer &answer : answers)
+        if (!answer.ended && (rowSuffix == nullptr || OidGreater(*rowSuffix, answer.suffix))) rowSuffix = &answer.suffix;
+
+    for (const int i : viewEnded_) list.Item(i).value = kNotDone;
+    if (rowSuffix == nullptr) {
         // Nothing to restart from: asking on from beyond the column keeps it ended.
-        for (const auto &[i, returned] : endedItems) list.Item(i).lastOid = returned;
+        for (std::size_t k = 0; k < asked.size(); ++k) {
+            VarItem &item = list.Item(asked[k]);
+            item.value = kNotDone;
+            item.lastOid = response.bindings[k].oid;
+        }
         return StepEnd::Over;
     }
-    if (list.IsTable()) DecodeIndex(indexSuffix);
-    // An ended column goes on from the row just read; its index is known only now, since an index
-    // column may itself be one of the ended ones.
-    if (!endedItems.empty()) {
-        const std::string index = EncodeIndex();
-        for (const auto &[i, returned] : endedItems) list.Item(i).lastOid = BaseOid(i) + "." + index;
+    const std::string row = *rowSuffix;
+    for (std::size_t k = 0; k < asked.size(); ++k) {
+        const int i = asked[k];
+        VarItem &item = list.Item(i);
+        if (answers[k].ended) {
+            // An ended column goes on from the row just read.
+            item.value = kNotDone;
+            item.lastOid = InstanceOid(i, row);
+        } else if (list.IsTable() && answers[k].suffix != row) {
+            item.value.clear();
+        } else {
+            StoreValue(i, response.bindings[k]);
+            item.lastOid = response.bindings[k].oid;
+        }
     }
+    if (list.IsTable()) DecodeIndex(row);
     for (int i = 0; i < list.Count(); ++i) ApplyExpression(i, true);
     return list.IsTable() ? StepEnd::MoreRows : StepEnd::Over;
 }

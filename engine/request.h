@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 // The record of an asynchronous completion.
 struct VdSNMPError {
@@ -51,6 +53,8 @@ public:
     std::string EncodeIndex();
     snmp::Pdu BuildPdu(PduMode mode);
     std::string BaseOid(int i) const;
+    // The base identifier followed by an instance suffix (none when the suffix is empty).
+    std::string InstanceOid(int i, const std::string &suffix) const;
 
     virtual std::string SubstituteValues(const std::string &expression, char quote, const std::string &prefix);
     virtual std::string DecodeIndexItem(int i, const std::string &suffix);
@@ -75,8 +79,9 @@ public:
 
     // Takes a response apart into the list (code: 0, or -102 for a table). MoreRows: a table row was
     // stored; Over: nothing more to read; EchoEnded: a v1 agent echoed the request at the end of its
-    // view. Raises for a failed step.
-    enum class StepEnd { MoreRows, Over, EchoEnded };
+    // view; Retry: one column reached the end of the view, the step is to be sent again without it.
+    // Raises for a failed step.
+    enum class StepEnd { MoreRows, Over, EchoEnded, Retry };
     StepEnd ProcessResponse(const snmp::Pdu &response, int code);
 
 private:
@@ -84,6 +89,9 @@ private:
     struct AsyncContext;
 
     bool StepResult(StepEnd end) const;
+    std::vector<int> AskedItems() const;
+    StepEnd EndOfView(const snmp::Pdu &response, const std::vector<int> &asked);
+    std::string RowInstance();
     void SelectItems(const std::string &selection, const ValueSource *source);
     snmp::Pdu PrepareWrite(const std::string &selection, const ValueSource *source, snmp::Target &target);
     void StartAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
@@ -93,4 +101,5 @@ private:
     snmp::Target Target() const;
 
     std::shared_ptr<Link> link_;
+    std::set<int> viewEnded_;  // columns a v1 agent ended at the end of its view in this walk
 };

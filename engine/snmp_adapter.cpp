@@ -385,8 +385,11 @@ Channel *Session::ChannelFor(const Target &target, int securityLevel, int &resul
             return nullptr;
         }
     } else {
-        s.community = reinterpret_cast<u_char *>(const_cast<char *>(target.readCommunity.c_str()));
-        s.community_len = target.readCommunity.size();
+        // Every PDU carries its own community; the library fills an empty one from the session's,
+        // so the session's is empty too and an empty write community goes out as it is.
+        static u_char kNoCommunity[] = "";
+        s.community = kNoCommunity;
+        s.community_len = 0;
     }
     void *handle = snmp_sess_open(&s);
     if (handle == nullptr) {

@@ -87,6 +87,31 @@ TEST(BuildPdu, WriteOfATableRowAddressesItByItsEncodedIndex) {
     EXPECT_EQ(pdu.bindings[0].integer, 4);
 }
 
+const DescriptorRecord kNamedRows[] = {
+    {"1.3.6.1.4.1.9.2.1", "name", syntax::DisplayString, access_bit::Index | access_bit::Implied, nullptr},
+    {"1.3.6.1.4.1.9.2.2", "mode", syntax::Integer, access_bit::ReadWrite, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr},
+};
+
+// A row whose index gives no sub-identifiers is addressed by the column itself, never "column.";
+// a list without index items holds scalars, instance 0.
+TEST(BuildPdu, WriteOfARowWithoutIndexSubIdentifiersHasNoTrailingDot) {
+    struct Case {
+        const DescriptorRecord *table;
+        int indexCount;
+        const char *oid;
+    } cases[] = {
+        {kNamedRows, 1, "1.3.6.1.4.1.9.2.2"},
+        {kNamedRows + 1, 0, "1.3.6.1.4.1.9.2.2.0"},
+    };
+    for (const Case &c : cases) {
+        VdSNMPRequest request;
+        request.list = VdSNMPVarList(c.table, VdSNMPVarList::TableWithCreation, c.indexCount);
+        request.list.Item(c.indexCount).value = "1";
+        EXPECT_EQ(Oids(request.BuildPdu(VdSNMPRequest::PduMode::Write)), std::vector<std::string>{c.oid});
+    }
+}
+
 // Records the items a write loads and fails on the last one, so that nothing is sent.
 class RecordingRequest : public VdSNMPRequest {
 public:

@@ -61,6 +61,18 @@ TEST_F(SnmpdFailures, WrongCommunityIsATimeOut) {
     EXPECT_EQ(CodeOf([&] { request->ReadStep(true); }), -405);
 }
 
+// The SET goes out with the write community as configured, empty or not: the agent knows no empty
+// community and drops it (the read community would have brought an access error instead).
+TEST_F(SnmpdFailures, EmptyWriteCommunityIsSentAsItIs) {
+    for (const Profile *profile : {&kV1, &kV2c}) {
+        auto request = MakeRequest(*profile);
+        request->security.writeCommunity.clear();
+        request->timeout = 20;
+        request->list.Item(3).value = "nobody";
+        EXPECT_EQ(CodeOf([&] { request->Write(false, "3"); }), -405) << profile->name;
+    }
+}
+
 struct V3Failure {
     const char *name;
     const char *userName;
