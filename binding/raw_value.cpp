@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kUnknownSyntax = 11;
 constexpr int kTooShort = 18;
+constexpr int kBadValueEntry = 18;  // the same catalogue entry: a value its syntax cannot hold
 constexpr int kBeyondValue = 19;
 constexpr std::size_t kToEnd = std::numeric_limits<std::size_t>::max();
 constexpr char kNull[] = "(NULL)";
@@ -114,6 +115,12 @@ std::string NonEmptyOrNull(std::string text) { return text.empty() ? kNull : tex
 
 std::string Truth(bool b) { return b ? "true" : "false"; }
 
+std::string TypedOctets(const std::string &text, std::uint32_t s) {
+    const auto octets = ParseHexOctets(text, s == syntax::MacAddress);
+    if (!octets) throw messages::FrameworkError(kBadValueEntry);
+    return *octets;
+}
+
 }  // namespace
 
 std::string TextToRaw(const std::string &text, std::uint32_t s) {
@@ -136,7 +143,7 @@ std::string TextToRaw(const std::string &text, std::uint32_t s) {
     case syntax::OctetString:
     case syntax::Opaque:
     case syntax::MacAddress:
-    case syntax::Ipv6Address: return FromHex(text);
+    case syntax::Ipv6Address: return TypedOctets(text, s);
     case syntax::ObjectId: {
         std::string raw;
         for (std::uint32_t n : DottedNumbers(text)) raw += LittleEndian(n, 4);

@@ -36,6 +36,8 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget *parent) : QFrame(parent) {
 QPushButton *TCtrlBtnPanel::MakeButton(const char *name, const QString &caption, const QString &imageFile) {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
+    // Enter in an edit box must never press a button: Refresh would throw away what was typed.
+    button->setAutoDefault(false);
     // An image beside the program replaces the caption; a file that does not load is ignored.
     const QString path = QDir::current().filePath(imageFile);
     if (QFileInfo::exists(path)) {

@@ -10,6 +10,7 @@
 #include "editor/multicast_address.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -99,6 +100,7 @@ void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
             return;
         }
     }
+    const bool closeAfter = sender != nullptr && sender->property("tag").toInt() == 1;
     {
         // Mode, exclusion marks and access bits come back however the action ends.
         BindingStateGuard guard(*binding_);
@@ -109,8 +111,42 @@ void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
                 if (!editsPanel->Row(i).checkBox->isChecked()) list.Item(i).access |= access_bit::Excluded;
             binding_->Set(false, false, "");
         } catch (const CodedError &e) {
-            binding_->ShowStatus(e.message());
+            const int row = RefusedRow();
+            if (row < 0) {
+                binding_->ShowStatus(e.message());
+            } else {
+                // Nothing was sent: the values stay as typed and the field is named and focused.
+                RefuseRow(row, e.message(), closeAfter);
+                return;
+            }
         }
     }
-    if (sender != nullptr && sender->property("tag").toInt() == 1) sender->window()->close();
+    if (closeAfter) sender->window()->close();
+}
+
+int TSNMPEditorPanel::RefusedRow() {
+    for (int i = 0; i < editsPanel->RowCount(); ++i) {
+        if (!editsPanel->Row(i).checkBox->isChecked() || !binding_->request.list.IsEditable(i)) continue;
+        try {
+            binding_->ControlsToValues(i);
+            snmp::VarBind probe;
+            binding_->request.LoadValue(i, probe);
+        } catch (const CodedError &) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void TSNMPEditorPanel::RefuseRow(int row, const std::string &message, bool inDialog) {
+    const QString label = QString::fromStdString(binding_->request.list.Item(row).label).trimmed();
+    const std::string text = label.toStdString() + ": " + message;
+    binding_->ShowSetStatus(text);
+    // A dialog covers the memo it shares with its table window.
+    if (inDialog) MessageBox::Ok(this, QStringLiteral("Error"), QString::fromStdString(text));
+    QWidget *field = editsPanel->Row(row).editor;
+    if (field != nullptr && qobject_cast<QLineEdit *>(field) == nullptr) {
+        if (auto *box = field->findChild<QLineEdit *>()) field = box;
+    }
+    if (field != nullptr) field->setFocus(Qt::OtherFocusReason);
 }

@@ -29,4 +29,7 @@ public:
 private:
     bool MulticastRowsAcceptable();
     void UpdateSetButton();
+    // The first checked row whose text does not convert into a value, or -1.
+    int RefusedRow();
+    void RefuseRow(int row, const std::string &message, bool inDialog);
 };

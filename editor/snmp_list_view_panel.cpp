@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -49,6 +50,13 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, VdSNMPRequest2Edits *bin
     connect(buttons_->EditButton, &QPushButton::clicked, this, [this] { EditAction(); });
     connect(buttons_->AddButton, &QPushButton::clicked, this, [this] { AddAction(); });
     connect(buttons_->DeleteButton, &QPushButton::clicked, this, [this] { DeleteAction(); });
+
+    // A row selected while the table was still loading counts once the read has ended.
+    QPointer<TSNMPListViewPanel> self(this);
+    binding->getDone = [self, previous = binding->getDone](VdSNMPRequest2Controls &b, const VdSNMPError &e) {
+        if (previous) previous(b, e);
+        if (self) self->Click();
+    };
 
     listPanel->ArrangeCtrlBtn(buttons_);
     if (editsPanel->AllRowsReadOnly()) {
@@ -249,7 +257,7 @@ void TSNMPListViewPanel::RunEditDialog() {
 }
 
 void TSNMPListViewPanel::DeleteAction() {
-    if (MessageBox::YesNo(this, QStringLiteral("Delete"), QStringLiteral("Are you sure to delete ?")) !=
+    if (MessageBox::YesNoChange(this, QStringLiteral("Delete"), QStringLiteral("Are you sure to delete ?")) !=
         QMessageBox::Yes)
         return;
     // Without a selected row there is no instance to address.

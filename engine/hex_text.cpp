@@ -2,6 +2,10 @@
 
 namespace {
 
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+bool IsMacSeparator(char c) { return c == ':' || c == '-' || c == '.'; }
+
 int DigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -36,4 +40,27 @@ std::string FromHex(const std::string &text) {
         out += static_cast<char>(DigitValue(digits[i]) * 16 + DigitValue(digits[i + 1]));
     }
     return out;
+}
+
+std::optional<std::string> ParseHexOctets(const std::string &text, bool macSeparators) {
+    std::string digits;
+    std::string group;
+    bool grouped = false;
+    const auto endGroup = [&] {
+        if (group.size() % 2 == 1) group.insert(group.begin(), '0');
+        digits += group;
+        group.clear();
+    };
+    for (char c : text) {
+        if (IsHexDigit(c)) {
+            group += c;
+        } else if (macSeparators && IsMacSeparator(c)) {
+            grouped = true;
+            endGroup();
+        } else if (c != ' ') {
+            return std::nullopt;
+        }
+    }
+    if (grouped) endGroup();
+    return FromHex(digits + group);
 }

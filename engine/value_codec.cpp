@@ -143,7 +143,12 @@ void TextToBinding(const std::string &text, std::uint32_t s, snmp::VarBind &b) {
     case syntax::OctetString:
     case syntax::Opaque:
     case syntax::MacAddress:
-    case syntax::Ipv6Address: return SetOctets(b, snmp::type::OctetString, FromHex(text));
+    case syntax::Ipv6Address: {
+        // A text with anything but hex digits is refused, never sent with zeros in its place.
+        const auto octets = ParseHexOctets(text, s == syntax::MacAddress);
+        if (!octets) throw messages::FrameworkError(kBadValue);
+        return SetOctets(b, snmp::type::OctetString, *octets);
+    }
     case syntax::DisplayString: return SetOctets(b, snmp::type::OctetString, text);
     case syntax::Null: b.type = snmp::type::Null; return;
     case syntax::ObjectId:

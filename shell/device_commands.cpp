@@ -10,7 +10,7 @@ QString RunDeviceCommand(const DeviceCommand &command, QWidget *parent) {
     request.list.AddItem(command.oid, "", syntax::Integer, access_bit::ReadWrite);
     request.list.Item(0).value = command.value;
     const QString caption = QString::fromLatin1(command.caption);
-    if (MessageBox::YesNo(parent, caption, QString::fromLatin1(command.question)) != QMessageBox::Yes)
+    if (MessageBox::YesNoChange(parent, caption, QString::fromLatin1(command.question)) != QMessageBox::Yes)
         return {};
     try {
         request.Write(false);

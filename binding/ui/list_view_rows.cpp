@@ -94,6 +94,16 @@ void VdSNMPRequest2Edits::BuildColumns() {
     }
 }
 
+void VdSNMPRequest2Edits::FitColumns() {
+    if (!listView_) return;
+    for (int column = 0; column < listView_->columnCount(); ++column) {
+        if (listView_->isColumnHidden(column)) continue;
+        const int before = listView_->columnWidth(column);
+        listView_->resizeColumnToContents(column);
+        if (listView_->columnWidth(column) < before) listView_->setColumnWidth(column, before);
+    }
+}
+
 void VdSNMPRequest2Edits::AddRow() {
     if (!listView_) return;
     auto *row = new QTreeWidgetItem(listView_);

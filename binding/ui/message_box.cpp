@@ -41,6 +41,10 @@ MessageBox::Button MessageBox::YesNo(QWidget *parent, const QString &caption, co
     return Show(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, icon);
 }
 
+MessageBox::Button MessageBox::YesNoChange(QWidget *parent, const QString &caption, const QString &text, Icon icon) {
+    return Show(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, icon);
+}
+
 MessageBox::Button MessageBox::OkCancel(QWidget *parent, const QString &caption, const QString &text,
                                         Icon icon) {
     return Show(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, icon);

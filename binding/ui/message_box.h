@@ -15,6 +15,8 @@ public:
 
     static Button Ok(QWidget *parent, const QString &caption, const QString &text, Icon icon = Icon::None);
     static Button YesNo(QWidget *parent, const QString &caption, const QString &text, Icon icon = Icon::None);
+    // A question whose Yes changes the device: No is the default, so a stray Enter changes nothing.
+    static Button YesNoChange(QWidget *parent, const QString &caption, const QString &text, Icon icon = Icon::None);
     static Button OkCancel(QWidget *parent, const QString &caption, const QString &text,
                            Icon icon = Icon::None);
 

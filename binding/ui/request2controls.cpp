@@ -241,6 +241,11 @@ void VdSNMPRequest2Controls::ShowStatus(const std::string &message) {
     PutOnTarget(QString::fromStdString(line));
 }
 
+void VdSNMPRequest2Controls::ShowSetStatus(const std::string &message) {
+    lastOperation_ = SetOperation;
+    ShowStatus(message);
+}
+
 void VdSNMPRequest2Controls::PutOnTarget(const QString &line) {
     if (auto *bar = qobject_cast<QStatusBar *>(statusTarget_))
         bar->showMessage(line);

@@ -36,6 +36,8 @@ public:
 
     // Formats the status template of the last operation around message and shows it.
     void ShowStatus(const std::string &message);
+    // The same for a write refused before it was sent.
+    void ShowSetStatus(const std::string &message);
 
     QWidget *owner() const { return owner_; }
     int lastOperation() const { return lastOperation_; }

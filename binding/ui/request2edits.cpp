@@ -199,7 +199,9 @@ void VdSNMPRequest2Edits::OnSetCollect() {
 }
 
 void VdSNMPRequest2Edits::OnGetEnd() {
-    if (listView_ && toggleEditors && request.list.kind == VdSNMPVarList::Table) EnableControls(false);
+    if (!listView_) return;
+    FitColumns();
+    if (toggleEditors && request.list.kind == VdSNMPVarList::Table) EnableControls(false);
 }
 
 void VdSNMPRequest2Edits::OnItemSelected(QTreeWidget *, QTreeWidgetItem *, bool selected) {

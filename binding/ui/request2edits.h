@@ -52,6 +52,8 @@ public:
     void ControlsToValues(int varIndex);
 
     void BuildColumns();
+    // Widens every visible column to its content (never below its caption or the user's width).
+    void FitColumns();
     void AddRow();
     void ReadSelectedRow();
 

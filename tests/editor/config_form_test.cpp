@@ -4,10 +4,15 @@
 #include "editor/edits_panel.h"
 #include "editor/list_view_panel.h"
 #include "editor/msg_panel.h"
+#include "editor/window_fit.h"
 #include "editor/snmp_list_view_panel.h"
 #include "editor_fixture.h"
 
+#include <QDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QScreen>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -111,6 +116,40 @@ TEST_F(ConfigForm, AWindowNeverOpensLargerThan800By550) {
     EXPECT_GT(panel->editsPanel->sizeHint().width(), 800);
     EXPECT_GT(panel->editsPanel->sizeHint().height(), 550);
     EXPECT_EQ(form.size(), QSize(800, 550));
+}
+
+// A window is centred on the main window at the size it has when shown, not at the size it had
+// when it was created, and it stays on the screen however large it grew.
+TEST(WindowPlacement, CentredOnTheMainWindowAtItsFinalSizeAndKeptOnTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QMainWindow main;
+    main.setGeometry(screen.left() + screen.width() / 2, screen.top() + screen.height() / 2, 300, 200);
+    main.show();
+    const struct {
+        QSize grownTo;
+        bool fits;
+    } cases[] = {{{220, 160}, true}, {screen.size() - QSize(40, 40), false}, {screen.size() + QSize(50, 50), false}};
+    for (const auto &c : cases) {
+        QDialog window(&main);
+        window.resize(159, 105);
+        CentreOnMainWindow(&window);
+        window.resize(c.grownTo);
+        window.show();
+        const QRect frame = window.frameGeometry();
+        if (c.fits) {
+            EXPECT_EQ(frame.center(), main.frameGeometry().center());
+        } else {
+            EXPECT_GE(frame.left(), screen.left());
+            EXPECT_GE(frame.top(), screen.top());
+            if (frame.width() <= screen.width()) {
+                EXPECT_LE(frame.right(), screen.right());
+            }
+            if (frame.height() <= screen.height()) {
+                EXPECT_LE(frame.bottom(), screen.bottom());
+            }
+        }
+        window.hide();
+    }
 }
 
 // A simulator that answers slowly, so that a walk is still running when the window is turned or

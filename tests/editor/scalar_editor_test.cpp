@@ -143,6 +143,21 @@ TEST_F(ScalarEditorRefused, ADeviceErrorGoesToTheMemoAndRestoresTheBinding) {
         << Memo().toStdString();
 }
 
+// Enter in an edit box presses no button: what was typed stays, and nothing is read over it.
+TEST_F(ScalarEditor, EnterInAnEditBoxKeepsWhatWasTyped) {
+    for (QPushButton *button : form->findChildren<QPushButton *>())
+        EXPECT_FALSE(button->autoDefault() || button->isDefault()) << button->objectName().toStdString();
+    const qsizetype lines = Memo().split('\n').size();
+    Edit(Name)->setFocus();
+    Edit(Name)->setText("typed, not sent");
+    QTest::keyClick(Edit(Name), Qt::Key_Return);
+    QTest::keyClick(Edit(Name), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::qWait(200);
+    EXPECT_EQ(Edit(Name)->text(), "typed, not sent");
+    EXPECT_EQ(Memo().split('\n').size(), lines);
+    EXPECT_TRUE(form->isVisible());
+}
+
 // An object identifier the collector cannot read: the action stops before anything is sent.
 class ScalarEditorBadValue : public ScalarEditor {
     void prepare(VdSNMPRequest2Edits &binding) override {
@@ -163,6 +178,10 @@ TEST_F(ScalarEditorBadValue, ACollectionErrorIsShownLikeASetErrorAndNothingIsSen
     EXPECT_EQ(AgentValue(kSysContact, syntax::DisplayString), "network operations");
     EXPECT_EQ(Memo().split('\n').size(), 2) << Memo().toStdString();
     EXPECT_FALSE(Memo().split('\n').last().contains("Ok!"));
+    // A refused write is a write, and the field that failed is named and has the focus.
+    EXPECT_TRUE(Memo().split('\n').last().startsWith("Set: Object ID: ")) << Memo().toStdString();
+    EXPECT_EQ(form->focusWidget(), Edit(kObjectId));
+    EXPECT_EQ(Edit(kObjectId)->text(), "not an identifier");
     EXPECT_TRUE(raw->asyncMode);
     EXPECT_FALSE(raw->busy);
     EXPECT_EQ(AccessBits(), accessBefore);

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -140,9 +141,14 @@ TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
     for (int k = 0; k < StatusCombo()->count(); ++k) restored << StatusCombo()->itemText(k);
     EXPECT_EQ(restored, (QStringList{"active", "createAndGo", "destroy"}));
 
-    // Delete answered No sends nothing; Yes destroys the row with one SET.
+    // Delete answered No, or left on its default answer, sends nothing; Yes destroys the row with
+    // one SET.
     list->setCurrentItem(RowOf(kNewRow));
     const unsigned setsBeforeDelete = AgentSetCount();
+    QTest::mouseClick(Button(&TCtrlBtnPanel::DeleteButton), Qt::LeftButton);
+    EXPECT_EQ(MessageBox::unansweredCount(), 1);
+    EXPECT_EQ(AgentSetCount(), setsBeforeDelete);
+    list->setCurrentItem(RowOf(kNewRow));
     MessageBox::setNextAnswer(QMessageBox::No);
     QTest::mouseClick(Button(&TCtrlBtnPanel::DeleteButton), Qt::LeftButton);
     EXPECT_EQ(MessageBox::lastText(), "Are you sure to delete ?");
@@ -280,6 +286,97 @@ TEST(RowStatusPair, AStatusRowLeftWithoutValuesIsHiddenAndNeverChecked) {
     EXPECT_EQ(status->itemText(1), "invalid");
     EXPECT_FALSE(status->isHidden());
     EXPECT_EQ(panel->binding()->request.list.Item(1).access & access_bit::Hidden, 0u);
+}
+
+// After a read every column shows its values whole, and a selected row keeps its text readable in
+// the platform's highlight colours.
+TEST_F(TablePanel, ColumnsFitTheirValuesAndASelectedRowStaysReadable) {
+    OpenWithStatuses();
+    const QFontMetrics metrics(list->font());
+    for (int column = 0; column < list->columnCount(); ++column) {
+        if (list->isColumnHidden(column)) continue;
+        int widest = 0;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(list->topLevelItem(row)->text(column)));
+        EXPECT_GT(list->columnWidth(column), widest) << list->headerItem()->text(column).toStdString();
+    }
+
+    QTreeWidgetItem *row = RowOf("10.90.90.11");
+    list->setCurrentItem(row);
+    SaveScreen(form.get(), "table-selected-row");
+    const QImage picture = list->viewport()->grab().toImage();
+    const QRect cells = list->visualItemRect(row);
+    const QColor text = list->palette().color(QPalette::Active, QPalette::HighlightedText);
+    const QColor highlight = list->palette().color(QPalette::Active, QPalette::Highlight);
+    int textPixels = 0, highlightPixels = 0;
+    for (int y = cells.top(); y <= cells.bottom(); ++y) {
+        for (int x = cells.left(); x <= cells.right() && x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            textPixels += pixel == text;
+            highlightPixels += pixel == highlight;
+        }
+    }
+    EXPECT_GT(highlightPixels, cells.width() * cells.height() / 3);
+    EXPECT_GT(textPixels, 50);  // the glyphs of the row's values
+}
+
+// A row chosen while the walk is still running: Edit and Delete follow it once the read has ended.
+TEST_F(TablePanel, EditAndDeleteFollowARowSelectedWhileTheTableLoads) {
+    OpenWithStatuses();
+    bool selectedWhileBusy = false;
+    const auto connection = QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, [&] {
+        if (selectedWhileBusy || !raw->busy) return;
+        list->setCurrentItem(list->topLevelItem(0));
+        selectedWhileBusy = true;
+    });
+    panel->RefreshTable();
+    ASSERT_TRUE(WaitUntil([this] { return !raw->busy; }));
+    QObject::disconnect(connection);
+    ASSERT_TRUE(selectedWhileBusy);
+    ASSERT_FALSE(list->selectedItems().isEmpty());
+    EXPECT_TRUE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
+    EXPECT_TRUE(Button(&TCtrlBtnPanel::DeleteButton)->isEnabled());
+}
+
+// A value that does not convert is refused before anything is sent: the dialog stays open with what
+// was typed, the status line names the field under "Set:", and the field has the focus. A MAC
+// address may be typed with the usual separators.
+TEST_F(TablePanel, ARefusedValueKeepsTheAddDialogOpenWithTheFieldNamedAndFocused) {
+    OpenWithStatuses();
+    QString statusLine, refusedText, boxText, typedIp;
+    bool openAfterRefusal = false, portsFocused = false;
+    unsigned setsAfterRefusal = 0;
+    const unsigned setsBefore = AgentSetCount();
+    const auto refuseThenSet = WhenModal("AddDialog", [&](QWidget *dialog) {
+        GridEdit(IpIndex)->setText(QString::fromStdString(kNewRow));
+        GridEdit(Mac)->setText("00-aa-bb-cc-dd-ee");
+        GridEdit(Ports)->setText("0x8100");
+        panel->editsPanel->CheckRow(Mac);
+        panel->editsPanel->CheckRow(Ports);
+        auto *set = dialog->findChild<QPushButton *>("SetCheckedButton");
+        QTest::mouseClick(set, Qt::LeftButton);
+        setsAfterRefusal = AgentSetCount();
+        openAfterRefusal = dialog->isVisible();
+        statusLine = panel->messagePanel()->memo->toPlainText().split('\n').last();
+        boxText = MessageBox::lastText();
+        refusedText = GridEdit(Ports)->text();
+        typedIp = GridEdit(IpIndex)->text();
+        portsFocused = dialog->focusWidget() == GridEdit(Ports);
+        SaveScreen(dialog, "add-dialog-refused");
+        GridEdit(Ports)->setText("8100");
+        QTest::mouseClick(set, Qt::LeftButton);
+    });
+    QTest::mouseClick(Button(&TCtrlBtnPanel::AddButton), Qt::LeftButton);
+    EXPECT_EQ(setsAfterRefusal, setsBefore);
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_TRUE(statusLine.startsWith("Set: Ports: ")) << statusLine.toStdString();
+    EXPECT_TRUE(boxText.startsWith("Ports: ")) << boxText.toStdString();
+    EXPECT_EQ(refusedText, "0x8100");
+    EXPECT_EQ(typedIp, QString::fromStdString(kNewRow));
+    EXPECT_TRUE(portsFocused);
+    EXPECT_EQ(AgentSetCount(), setsBefore + 1);
+    EXPECT_EQ(Column(kNewRow, 2, syntax::MacAddress), "00AABBCCDDEE");
+    EXPECT_EQ(Column(kNewRow, 4, syntax::BitString), "8100");
 }
 
 TEST_F(TablePanel, AStatusValueTheRowDoesNotOfferIsRejected) {

@@ -36,4 +36,30 @@ TEST(HexText, ReadsBlanksOddCountsAndStrayCharacters) {
     for (const auto &c : cases) EXPECT_EQ(FromHex(c.text), c.octets) << '"' << c.text << '"';
 }
 
+// Typed text: a stray character refuses the whole text instead of becoming a 0 octet; MAC addresses
+// may carry the separators engineers type.
+TEST(HexText, TypedTextRefusesStrayCharactersAndTakesMacSeparators) {
+    const struct {
+        const char *text;
+        bool mac;
+        std::optional<std::string> octets;
+    } cases[] = {
+        {"0011aaBB", false, "\x00\x11\xAA\xBB"s},
+        {"00 11", false, "\x00\x11"s},
+        {"ABC", false, "\x0A\xBC"s},
+        {"", false, ""s},
+        {"0x8100", false, std::nullopt},
+        {"00:11", false, std::nullopt},
+        {"G1", false, std::nullopt},
+        {"00:1A:2b:33:44:55", true, "\x00\x1A\x2B\x33\x44\x55"s},
+        {"00-1A-2B-33-44-55", true, "\x00\x1A\x2B\x33\x44\x55"s},
+        {"001A.2B33.4455", true, "\x00\x1A\x2B\x33\x44\x55"s},
+        {"0:1a:2:3:4:5", true, "\x00\x1A\x02\x03\x04\x05"s},
+        {"00 1A 2B 33 44 55", true, "\x00\x1A\x2B\x33\x44\x55"s},
+        {"00:1A:2B:33:44:5G", true, std::nullopt},
+        {"00_1A", true, std::nullopt},
+    };
+    for (const auto &c : cases) EXPECT_EQ(ParseHexOctets(c.text, c.mac), c.octets) << '"' << c.text << '"';
+}
+
 }  // namespace

@@ -99,7 +99,6 @@ TEST(RawValue, PacksLooseTextsAsTheirLeadingValue) {
         {"300", syntax::UInt8, "2C"},
         {"70000", syntax::UInt16, "1170"},
         {"0a 1b c", syntax::OctetString, "00A1BC"},  // odd count: the first digit alone
-        {"zz", syntax::OctetString, "00"},
         {".1.3", syntax::ObjectId, "0100000003000000"},
         {"10.1.2.3.4", syntax::IpAddress, "0A01020304"},
         {"10.1.2.300", syntax::IpAddress, "0A01022C"},
@@ -154,6 +153,10 @@ TEST(RawValue, RefusesTextsThatAreNoValueOfTheSyntax) {
         {"hello", syntax::LocalDateTime, ""},
         {"1.3.x", syntax::ObjectId, ""},
         {"a.b.c.d", syntax::IpAddress, ""},
+        {"zz", syntax::OctetString, ""},              // never 00
+        {"0x8100", syntax::BitString, ""},            // never 00 81 00
+        {"00:11:22:33:44:55", syntax::Opaque, ""},     // separators belong to MAC addresses only
+        {"00:11:22:33:44:5z", syntax::MacAddress, ""},
     };
     for (const auto &c : cases)
         ExpectFrameworkError([&] { TextToRaw(c.text, c.syntax); }, 18, std::string(c.text) + " / " + std::to_string(c.syntax));

@@ -38,6 +38,17 @@ TEST_F(MainFormTest, RebootSendsItsCommandAfterYes) {
     EXPECT_EQ(ReadScalar(kReboot), "2");
 }
 
+// A stray Enter takes a question's default answer: for these commands that must send nothing.
+TEST_F(MainFormTest, DeviceCommandQuestionsDefaultToNo) {
+    auto form = StartOnSimulator();
+    const long long sets = std::stoll(ReadScalar(kSetRequests, syntax::Counter));
+    form->SaveConfigClick();
+    form->ResetClick();
+    EXPECT_EQ(MessageBox::unansweredCount(), 2);
+    EXPECT_EQ(std::stoll(ReadScalar(kSetRequests, syntax::Counter)), sets);
+    EXPECT_EQ(ReadScalar(kReboot), "1");
+}
+
 TEST_F(MainFormTest, AFailedSaveIsReportedWhileAFailedRebootStaysSilent) {
     auto form = StartOnSimulator();
     sim_.stop();
