@@ -34,8 +34,17 @@ void AppendPadded(std::string &out, const std::string &text, std::size_t width) 
     out.append(width - std::min(width, Width(text)), ' ');
 }
 
+// The value exactly as the device holds it, quoted where it carries separators, quotes or line
+// breaks; only a NUL octet, which many readers take for the end of the file, is written as in JSON.
 std::string CsvField(const std::string &s) {
-    const std::string p = Printable(s);
+    std::string p;
+    p.reserve(s.size());
+    for (char c : s) {
+        if (c == '\0')
+            p += "\\u0000";
+        else
+            p += c;
+    }
     if (p.find_first_of(",\"\r\n") == std::string::npos) return p;
     std::string out = "\"";
     for (char c : p) {

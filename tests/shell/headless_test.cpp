@@ -190,7 +190,9 @@ TEST_F(HeadlessTest, EntryThatReadsCounter64WithSNMPv2cDoesSoOnAnSNMPv1Session) 
 }
 
 TEST_F(HeadlessTest, CsvQuotesSeparatorsAndQuotesAndJsonEscapesThem) {
-    WriteText("1.3.6.1.2.1.1.4", "Ops, \"NOC\"\tdesk");
+    using namespace std::string_literals;
+    const std::string written = "Ops, \"NOC\"\tdesk\r\nroom 2\0"s;
+    WriteText("1.3.6.1.2.1.1.4", written);
     const QString entry = QStringLiteral("Basic Configuration>MIB II>Information");
     const ProcessOutcome csv = Show(entry, {"--format", "csv"});
     const ProcessOutcome json = Show(entry, {"--format", "json"});
@@ -202,8 +204,8 @@ TEST_F(HeadlessTest, CsvQuotesSeparatorsAndQuotesAndJsonEscapesThem) {
     const auto contact = std::find_if(records.begin(), records.end(),
                                       [](const QStringList &r) { return r.value(1).startsWith("Ops"); });
     ASSERT_NE(contact, records.end()) << csv.out.toStdString();
-    // A control character shows as a dot, as on a terminal.
-    EXPECT_EQ(contact->value(1), QStringLiteral("Ops, \"NOC\".desk"));
+    // The value as it is, line break included; a NUL octet is written as JSON writes it.
+    EXPECT_EQ(contact->value(1), QStringLiteral("Ops, \"NOC\"\tdesk\r\nroom 2\\u0000"));
 
     // JSON carries the exact text.
     const QJsonArray values = ParseJson(json.out)["pages"].toArray()[0].toObject()["values"].toArray();
@@ -213,7 +215,7 @@ TEST_F(HeadlessTest, CsvQuotesSeparatorsAndQuotesAndJsonEscapesThem) {
     const auto exact = std::find_if(values.begin(), values.end(),
                                     [](const QJsonValue &v) { return v["label"].toString() == "Contact"; });
     ASSERT_NE(exact, values.end());
-    EXPECT_EQ(exact->toObject()["value"].toString(), QStringLiteral("Ops, \"NOC\"\tdesk"));
+    EXPECT_EQ(exact->toObject()["value"].toString(), QString::fromStdString(written));
 }
 
 TEST_F(HeadlessTest, PagesEntryPrintsEveryPageUnderItsCaption) {
