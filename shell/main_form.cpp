@@ -6,20 +6,20 @@
 #include "shell/device_commands.h"
 #include "shell/front_panel.h"
 #include "shell/front_panel_picture.h"
+#include "shell/help_window.h"
 #include "shell/module_command_line.h"
 #include "shell/rmon_check.h"
 #include "shell/single_instance.h"
 #include "windows/window_list.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QUrl>
 
 namespace {
 
@@ -137,7 +137,9 @@ void TMainForm::CheckRmonState() {
 }
 
 void TMainForm::LaunchModule(const std::string &argument) {
-    ::LaunchModule(argument, "", texts_, moduleDirectory_);
+    // Without a message the click would seem lost.
+    const QString failure = ::LaunchModule(argument, "", texts_, moduleDirectory_);
+    if (!failure.isEmpty()) MessageBox::Ok(this, MessageBox::ModuleCaption(), failure, MessageBox::Icon::Warning);
 }
 
 void TMainForm::RunCommand(const DeviceCommand &command) {
@@ -150,8 +152,17 @@ void TMainForm::SaveConfigClick() { RunCommand(kSaveChangesCommand); }
 void TMainForm::ResetClick() { RunCommand(kRebootCommand); }
 
 void TMainForm::H1Click() {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QDir(moduleDirectory_).filePath(QString::fromLatin1(kHelpFile))));
+    const QString path = QDir(moduleDirectory_).filePath(QString::fromLatin1(kHelpFile));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MessageBox::Ok(this, MessageBox::ModuleCaption(),
+                       QStringLiteral("The help file \"%1\" cannot be opened in %2.")
+                           .arg(QString::fromLatin1(kHelpFile), QDir::toNativeSeparators(moduleDirectory_)),
+                       MessageBox::Icon::Warning);
+        return;
+    }
+    if (helpWindow_.isNull()) helpWindow_ = new HelpWindow(this);
+    helpWindow_->ShowDocument(QString::fromUtf8(file.readAll()));
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {

@@ -5,12 +5,14 @@
 #include "shell/startup.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <string>
 
 struct DeviceCommand;
 class FrontPanel;
+class HelpWindow;
 class QFrame;
 class QLabel;
 class QStatusBar;
@@ -75,4 +77,5 @@ private:
     std::unique_ptr<FrontPanel> frontPanel_;
     std::unique_ptr<RmonCheck> rmonCheck_;
     std::unique_ptr<SingleInstance> singleInstance_;
+    QPointer<HelpWindow> helpWindow_;
 };

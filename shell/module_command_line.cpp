@@ -51,13 +51,20 @@ QString FindModuleProgram(const std::string &program, const QString &moduleDirec
     return QStandardPaths::findExecutable(name);
 }
 
-void LaunchModule(const std::string &argument, const std::string &extra, const SettingTexts &texts,
-                  const QString &moduleDirectory) {
+QString LaunchModule(const std::string &argument, const std::string &extra, const SettingTexts &texts,
+                     const QString &moduleDirectory) {
     const ModuleCommand command = BuildModuleCommand(argument, texts);
+    const QString name = QString::fromStdString(command.program);
     const QString program = FindModuleProgram(command.program, moduleDirectory);
-    if (program.isEmpty()) return;
+    if (program.isEmpty()) {
+        return QStringLiteral("The module program \"%1\" was not found: it is neither in %2 nor on the search "
+                              "path.")
+            .arg(name, QDir::toNativeSeparators(moduleDirectory));
+    }
     QStringList arguments;
     for (const std::string &part : command.arguments) arguments << QString::fromStdString(part);
     if (!extra.empty()) arguments << QString::fromStdString(extra);
-    QProcess::startDetached(program, arguments);
+    if (!QProcess::startDetached(program, arguments))
+        return QStringLiteral("The module program \"%1\" could not be started.").arg(program);
+    return {};
 }

@@ -25,6 +25,7 @@ std::string BuildModuleCommandLine(const std::string &argument, const SettingTex
 QString FindModuleProgram(const std::string &program, const QString &moduleDirectory);
 
 // Starts the program detached, each option one argument, no shell in between; extra, when not
-// empty, is one more argument at the end. A program that cannot be found or started shows nothing.
-void LaunchModule(const std::string &argument, const std::string &extra, const SettingTexts &texts,
-                  const QString &moduleDirectory);
+// empty, is one more argument at the end. Returns empty, or a message naming the program and where
+// it was looked for when it cannot be found or started.
+QString LaunchModule(const std::string &argument, const std::string &extra, const SettingTexts &texts,
+                     const QString &moduleDirectory);

@@ -2,6 +2,7 @@
 #include "catalogue/model/catalogue_json.h"
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/device_command.h"
+#include "catalogue/model/help_document.h"
 #include "engine/var_list.h"
 
 #include <QJsonArray>
@@ -238,4 +239,22 @@ TEST(MenuCatalogue, ListIrregularitiesAreMendedAndItemMarksKept) {
     EXPECT_EQ(Entry({"RMON", "Alarm/Event"}).argument, "/TRmon_AlarmEvent");
     EXPECT_TRUE(Entry({"RMON", "RMON State"}).closeHookRmonCheck);
     EXPECT_EQ(Entry({"Bridge", "Spanning Tree", "STP Control "}).preRead, "stSTP");
+}
+
+// The help document follows whatever the catalogue holds: a new menu's entries, their settings and
+// their titles appear in it, with HTML's special characters escaped.
+TEST(HelpDocument, ListsEveryEntryOfTheCatalogueWithItsSettings) {
+    const char text[] = R"(menu "Security "
+- "Ports & <Hosts>" (submenu)
+  - "Trusted Hosts": table, title "Trusted Hosts" + " : "; 1.3.6.1.4.1.99.1.1, 3/1, 2 rows
+    - .1 "Host Address" 64/1
+    - .2 "Host Status" 2/6: 1 "valid", 2 "invalid"
+)";
+    const MenuCatalogue catalogue(std::vector<MenuCatalogue::MenuText>{{"test.menu", text}});
+    const std::string html = HelpDocument(catalogue);
+    for (const char *part : {"<h2>Menu Security</h2>", "<h2>Ports &amp; &lt;Hosts&gt;</h2>", "<h3>Trusted Hosts</h3>",
+                             "table window</i>: Trusted Hosts</p>", "<td>Host Address</td><td>index</td>",
+                             "<td>Host Status</td><td>read-write</td><td>1.3.6.1.4.1.99.1.1.2</td>"})
+        EXPECT_NE(html.find(part), std::string::npos) << part;
+    EXPECT_EQ(html.find("Basic Configuration"), std::string::npos);
 }

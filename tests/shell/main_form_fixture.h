@@ -12,6 +12,9 @@
 #include <functional>
 #include <memory>
 
+// The temporary directory of the user's own programs; the tests run with one of their own.
+QString UserTempPath();
+
 // The module as its host product would start it, against a simulator on 127.0.0.1.
 class MainFormTest : public ::testing::Test {
 protected:

@@ -1,12 +1,17 @@
 #include "main_form_fixture.h"
 #include "recording_program.h"
 
+#include "binding/ui/message_box.h"
+
 #include <QAction>
-#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QMenuBar>
-#include <QUrl>
+#include <QTextBrowser>
 
 namespace {
+
+QAction *HelpItem(TMainForm &form) { return form.menuBar()->findChild<QAction *>(QStringLiteral("H1")); }
 
 TEST_F(MainFormTest, RmonEntriesStartTheRmonModuleWithTheSessionSettings) {
     const QString module = LocalLayout();
@@ -16,29 +21,43 @@ TEST_F(MainFormTest, RmonEntriesStartTheRmonModuleWithTheSessionSettings) {
     EXPECT_EQ(WaitForRecordedArguments(module), "/I127.0.0.1\n/Rpublic\n/Wprivate\n/TRmon_AlarmEvent\n");
 }
 
-// Stands in for the platform's viewer and records what it was asked to show.
-class ViewerRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> shown;
-public slots:
-    void Show(const QUrl &url) { shown << url; }
-};
+// A sibling program that is not installed: the click is answered with a message naming the program
+// and where it was looked for, never lost.
+TEST_F(MainFormTest, AModuleProgramThatIsMissingIsNamedWithWhereItWasLookedFor) {
+    const QString module = LocalLayout();
+    auto form = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, module);
+    MessageBox::reset();
+    MenuItem(*form, {"RMON", "Alarm/Event"})->trigger();
+    EXPECT_EQ(MessageBox::shownCount(), 1);
+    EXPECT_TRUE(MessageBox::lastText().contains(QStringLiteral("\"Rmon\""))) << MessageBox::lastText().toStdString();
+    EXPECT_TRUE(MessageBox::lastText().contains(module)) << MessageBox::lastText().toStdString();
+}
 
-TEST_F(MainFormTest, HelpAsksTheViewerForTheHelpFileBesideTheModule) {
+// Help shows the document beside the module in a window of its own; without the document a message
+// says which file was looked for, and where.
+TEST_F(MainFormTest, HelpShowsTheDocumentBesideTheModuleOrSaysWhereItLooked) {
     const QString module = LocalLayout();
     auto form = Start({"/I127.0.0.1", "/Rpublic"}, module);
-    ViewerRecorder viewer;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "Show");
-    QAction *help = form->menuBar()->findChild<QAction *>("H1");
+    MessageBox::reset();
+    HelpItem(*form)->trigger();
+    EXPECT_TRUE(MessageBox::lastText().contains(QStringLiteral("QSW-7300 r4-5 JUN 08 Rskyglass-v9.hlp")));
+    EXPECT_TRUE(MessageBox::lastText().contains(module)) << MessageBox::lastText().toStdString();
+    EXPECT_EQ(form->findChild<QTextBrowser *>(QStringLiteral("HelpWindow")), nullptr);
+
+    // The document the build generates from the catalogue.
+    const QString name = QStringLiteral("QSW-7300 r4-5 JUN 08 Rskyglass-v9.hlp");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QSW_BINARY_DIR "/") + name, QDir(module).filePath(name)));
+    MessageBox::reset();
+    HelpItem(*form)->trigger();
+    EXPECT_EQ(MessageBox::shownCount(), 0);
+    auto *help = form->findChild<QTextBrowser *>(QStringLiteral("HelpWindow"));
     ASSERT_NE(help, nullptr);
-    help->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    ASSERT_EQ(viewer.shown.size(), 1);
-    EXPECT_EQ(viewer.shown.front().toLocalFile(),
-              module + QStringLiteral("/QSW-7300 r4-5 JUN 08 Rskyglass-v9.hlp"));
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->isWindow());
+    const QString text = help->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Menu Basic Configuration")));
+    EXPECT_TRUE(text.contains(QStringLiteral("IF Table")));
 }
 
 }  // namespace
 
-#include "menu_actions_test.moc"

@@ -42,7 +42,7 @@ TEST(ModuleLaunch, StartsTheProgramBesideTheModuleWithoutAShell) {
     WriteRecordingProgram(dir.path(), QStringLiteral("Rmon"));
     EXPECT_EQ(FindModuleProgram("Rmon", dir.path()), dir.filePath("Rmon"));
     EXPECT_EQ(FindModuleProgram("NoSuchModule7400", dir.path()), "");
-    LaunchModule("/TRmon_History", "", Texts("0"), dir.path());
+    EXPECT_EQ(LaunchModule("/TRmon_History", "", Texts("0"), dir.path()), "");
     EXPECT_EQ(WaitForRecordedArguments(dir.path()), "/I127.0.0.1\n/Rpub lic\n/Wpri\"vate\n/TRmon_History\n");
 }
 

@@ -1,10 +1,18 @@
 #include "main_form_fixture.h"
 
+#include "shell/single_instance.h"
+
+#include <QDir>
+#include <QLocalServer>
 #include <QProcess>
 
 namespace {
 
 TEST_F(MainFormTest, ASecondStartForTheSameHostHandsOverAndEnds) {
+    // A module the user has open for the same device, where such a module listens: the tests' own
+    // modules never meet it.
+    QLocalServer users;
+    users.listen(QDir(UserTempPath()).filePath(SingleInstance::SocketName(QStringLiteral("QSW-7400 : 127.0.0.1"))));
     auto form = StartOnSimulator();
     ASSERT_TRUE(form->isReady());
     ASSERT_FALSE(form->isVisible());
