@@ -5,23 +5,24 @@
 
 #include <utility>
 
-BindingRead::BindingRead(VdSNMPRequest2Edits *binding) : binding_(binding) {
-    binding_->getDone = [this](VdSNMPRequest2Controls &, const VdSNMPError &error) { Done(error.status == 0); };
+BindingRead::BindingRead(VdSNMPRequest2Edits *binding)
+    : binding_(binding), then_(std::make_shared<Continuation>()) {
+    binding_->getDone = [pending = std::weak_ptr<Continuation>(then_)](VdSNMPRequest2Controls &,
+                                                                        const VdSNMPError &error) {
+        if (const std::shared_ptr<Continuation> then = pending.lock()) Done(*then, error.status == 0);
+    };
 }
 
-// The binding may outlive the window that reads through it.
-BindingRead::~BindingRead() { binding_->getDone = nullptr; }
-
 void BindingRead::Start(std::function<void(bool ok)> then) {
-    then_ = std::move(then);
+    *then_ = std::move(then);
     try {
         binding_->Get();
     } catch (const CodedError &e) {
         binding_->ShowStatus(e.message());
-        Done(false);
+        Done(*then_, false);
     }
 }
 
-void BindingRead::Done(bool ok) {
-    if (then_) std::exchange(then_, nullptr)(ok);
+void BindingRead::Done(Continuation &then, bool ok) {
+    if (then) std::exchange(then, nullptr)(ok);
 }

@@ -1,24 +1,25 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 class VdSNMPRequest2Edits;
 
 // Gets through a binding (also through the event pump) and tells one continuation whether the read
-// succeeded; a failure is on the binding's status target already.
+// succeeded; a failure is on the binding's status target already. The binding may outlive it: a
+// completion after it has gone calls nothing.
 class BindingRead {
 public:
     explicit BindingRead(VdSNMPRequest2Edits *binding);
-    ~BindingRead();
     BindingRead(const BindingRead &) = delete;
     BindingRead &operator=(const BindingRead &) = delete;
 
     void Start(std::function<void(bool ok)> then);
-    VdSNMPRequest2Edits *binding() const { return binding_; }
 
 private:
-    void Done(bool ok);
+    using Continuation = std::function<void(bool)>;
+    static void Done(Continuation &then, bool ok);
 
     VdSNMPRequest2Edits *binding_;
-    std::function<void(bool)> then_;
+    std::shared_ptr<Continuation> then_;
 };

@@ -147,6 +147,12 @@ void TChosenRowCounterWindow::ResetToShownRow() {
     SetPolling(true);
 }
 
+void TChosenRowCounterWindow::BindingsReleased() {
+    rowsRead_.reset();
+    listBinding_ = nullptr;
+    TCounterWindow::BindingsReleased();
+}
+
 void TChosenRowCounterWindow::BeforePoll() {
     if (!counterListStale_) return;
     VdSNMPRequest &request = counterBinding()->request;

@@ -34,6 +34,7 @@ protected:
     void Opening() override;
     void BT_ResetClick() override;
     void BeforePoll() override;
+    void BindingsReleased() override;
 
     // The list was read again: what happens to the measurement (the row list is not empty).
     virtual void RowsRefreshed() = 0;

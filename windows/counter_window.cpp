@@ -6,7 +6,6 @@
 #include "windows/binding_read.h"
 #include "windows/logic/counter_input.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -42,7 +41,7 @@ void Blue(QWidget *w) {
 
 TCounterWindow::TCounterWindow(QWidget *parent, const Layout &layout, CounterMonitor::Style style,
                                std::vector<std::string> names, std::size_t firstCell)
-    : QDialog(parent), monitor_(style, std::move(names)), firstCell_(firstCell) {
+    : TDeviceForm(parent), monitor_(style, std::move(names)), firstCell_(firstCell) {
     setObjectName(layout.className);
     setWindowTitle(layout.caption);
     resize(layout.size);
@@ -120,9 +119,8 @@ TCounterWindow::TCounterWindow(QWidget *parent, const Layout &layout, CounterMon
     outer->addLayout(body, 1);
     outer->addWidget(StatusBar1);
 
-    Timer1 = new QTimer(this);
+    Timer1 = AddPollTimer(1000);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(BT_Start, &QPushButton::clicked, this, [this] { polling_ = true; });
     connect(BT_Stop, &QPushButton::clicked, this, [this] { polling_ = false; });
@@ -133,15 +131,10 @@ TCounterWindow::TCounterWindow(QWidget *parent, const Layout &layout, CounterMon
     connect(CB_Interval->lineEdit(), &QLineEdit::editingFinished, this, [this] { CB_IntervalChange(); });
 }
 
-TCounterWindow::~TCounterWindow() {
-    StopExchanges();
-    counterRead_.reset();
-    bindings_.clear();
-}
+TCounterWindow::~TCounterWindow() = default;
 
 VdSNMPRequest2Edits *TCounterWindow::NewBinding() {
-    bindings_.push_back(std::make_unique<VdSNMPRequest2Edits>(this));
-    VdSNMPRequest2Edits *binding = bindings_.back().get();
+    VdSNMPRequest2Edits *binding = AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this));
     binding->SetStatusTarget(statusPanel_);
     return binding;
 }
@@ -180,12 +173,16 @@ void TCounterWindow::CB_IntervalChange() {
     if (ms) Timer1->setInterval(*ms);
 }
 
-void TCounterWindow::showEvent(QShowEvent *e) {
-    QDialog::showEvent(e);
+void TCounterWindow::RefreshCurrent() {
     if (opened_) return;
     opened_ = true;
-    // The first read runs once the window's loop does, after everything set up before showing it.
-    QTimer::singleShot(0, this, [this] { Opening(); });
+    Opening();
+}
+
+void TCounterWindow::BindingsReleased() {
+    counterRead_.reset();
+    counterBinding_ = nullptr;
+    polling_ = false;
 }
 
 void TCounterWindow::Timer1Timer() {
@@ -236,29 +233,8 @@ void TCounterWindow::ShowRows() {
 }
 
 void TCounterWindow::ShowError(const std::string &message) {
-    VdSNMPRequest2Edits *binding = counterBinding_ != nullptr ? counterBinding_
-                                   : bindings_.empty()       ? nullptr
-                                                             : bindings_.front().get();
-    if (binding != nullptr)
-        binding->ShowStatus(message);
+    if (counterBinding_ != nullptr)
+        counterBinding_->ShowStatus(message);
     else
         statusPanel_->setText(QString::fromStdString(message));
-}
-
-void TCounterWindow::StopExchanges() {
-    Timer1->stop();
-    polling_ = false;
-    // A step already on the wire ends within its time-out and then reads no further; the bindings
-    // go with the window, after its loop has unwound.
-    for (auto &binding : bindings_) binding->request.alive = false;
-}
-
-void TCounterWindow::closeEvent(QCloseEvent *e) {
-    StopExchanges();
-    QDialog::closeEvent(e);
-}
-
-void TCounterWindow::reject() {
-    StopExchanges();
-    QDialog::reject();
 }

@@ -2,7 +2,8 @@
 
 #include "windows/logic/counter_evaluation.h"
 
-#include <QDialog>
+#include "catalogue/recipe_context.h"
+#include "editor/device_form.h"
 
 #include <functional>
 #include <memory>
@@ -24,7 +25,7 @@ class VdSNMPRequest2Edits;
 // clock, the interval, Reset/Start/Pause/Exit, the status bar and the poll timer. A poll runs through
 // the event pump, so a silent device never holds the window; a tick that comes while one runs is
 // skipped.
-class TCounterWindow : public QDialog {
+class TCounterWindow : public TDeviceForm {
     Q_OBJECT
 public:
     ~TCounterWindow() override;
@@ -34,8 +35,6 @@ public:
     QTimer *pollTimer() const { return Timer1; }
     // The binding the polls read through; none until the window has something to watch.
     VdSNMPRequest2Edits *counterBinding() const { return counterBinding_; }
-
-    void reject() override;
 
 protected:
     struct Layout {
@@ -70,6 +69,8 @@ protected:
 
     // The window's first read, once it is shown.
     virtual void Opening() = 0;
+    void RefreshCurrent() override;
+    void BindingsReleased() override;
     virtual void BT_ResetClick() = 0;
     // Just before a poll, with the counter binding idle.
     virtual void BeforePoll() {}
@@ -106,13 +107,9 @@ protected:
     QStatusBar *StatusBar1 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-
 private:
     void Timer1Timer();
     void CB_IntervalChange();
-    void StopExchanges();
 
     QVBoxLayout *upperControls_ = nullptr;
     QVBoxLayout *lowerControls_ = nullptr;
@@ -120,10 +117,17 @@ private:
     QTreeWidget *counterList_ = nullptr;
     QTreeWidget *hiddenList_ = nullptr;
     QLabel *statusPanel_ = nullptr;
-    std::vector<std::unique_ptr<VdSNMPRequest2Edits>> bindings_;
     VdSNMPRequest2Edits *counterBinding_ = nullptr;
     bool polling_ = false;
     bool opened_ = false;
     int measurement_ = 0;
     std::unique_ptr<BindingRead> counterRead_;
 };
+
+struct MenuEntry;
+
+// The registry's creator of one counter window class: the window over the main window, for its device.
+template <class Window>
+std::unique_ptr<QDialog> CreateCounterWindow(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<Window>(context.mainWindow, QString::fromStdString(context.hostText));
+}

@@ -1,11 +1,20 @@
 #include "windows/window_list.h"
 
 #include "catalogue/window_registry.h"
+#include "windows/bridge_port_window.h"
+#include "windows/if_counters_window.h"
+#include "windows/scalar_counter_windows.h"
 
 const WindowRegistry &DedicatedWindows() {
     static const WindowRegistry windows = [] {
         WindowRegistry registry;
         // One Add per window, in alphabetical order of the class name.
+        registry.Add("TICMP_Counters", &CreateCounterWindow<TICMP_Counters>);
+        registry.Add("TIF_Counters", &CreateCounterWindow<TIF_Counters>);
+        registry.Add("TIP_Counters", &CreateCounterWindow<TIP_Counters>);
+        registry.Add("TSNMP_Counters", &CreateCounterWindow<TSNMP_Counters>);
+        registry.Add("TTpBridgePortInfo_Table", &CreateCounterWindow<TTpBridgePortInfo_Table>);
+        registry.Add("TUDP_Counters", &CreateCounterWindow<TUDP_Counters>);
         return registry;
     }();
     return windows;

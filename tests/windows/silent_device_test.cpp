@@ -79,9 +79,8 @@ TEST_F(SilentDevice, PauseAndExitWorkWhilePollsTimeOutAndTicksDoNotPileUp) {
     clock.restart();
     QTest::mouseClick(window->findChild<QPushButton *>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_LT(clock.elapsed(), 2500) << "the exchange on the wire ends within its time-out";
     window.reset();
-    EXPECT_LT(clock.elapsed(), 3000) << "the exchange on the wire ends within its time-out";
 }
 
 TEST_F(SilentDevice, AWindowWhoseListCannotBeReadStaysOpenAndPollsNothing) {
