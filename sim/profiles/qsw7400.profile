@@ -2123,3 +2123,20 @@ object 1.3.6.1.6.3.15.1.1.3.0 usmStatsUnknownUserNames Counter32 ro live=stat:us
 object 1.3.6.1.6.3.15.1.1.4.0 usmStatsUnknownEngineIDs Counter32 ro live=stat:usmStatsUnknownEngineIDs
 object 1.3.6.1.6.3.15.1.1.5.0 usmStatsWrongDigests Counter32 ro live=stat:usmStatsWrongDigests
 object 1.3.6.1.6.3.15.1.1.6.0 usmStatsDecryptionErrors Counter32 ro live=stat:usmStatsDecryptionErrors
+
+# TSSLManagementForm, TOSPFDefaultInfoOriginateForm, TfrmACCServerCtrl: SSL status, cipher suites
+# (four switches in the high digit of one octet) and cache time-out; OSPF default route origination;
+# access-control servers, rows added (1) and deleted (2) through their row state.
+object 1.3.6.1.4.1.171.12.7.1.1.0 sslStatusAdmin Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.12.7.1.2.0 sslCipherSuites OctetString rw size=1 value=hex:A0
+object 1.3.6.1.4.1.171.12.7.1.3.0 sslCacheTimeout Gauge32 rw value=600
+object 1.3.6.1.4.1.171.11.69.4.3.12.1.0 ospfDefaultOriginateState Integer rw range=1,2 value=2
+object 1.3.6.1.4.1.171.11.69.4.3.12.2.0 ospfDefaultOriginateAlways Integer rw range=1,2 value=2
+object 1.3.6.1.4.1.171.11.69.4.3.12.3.0 ospfDefaultOriginateMetType Integer rw range=1,2 value=2
+object 1.3.6.1.4.1.171.11.69.4.3.12.4.0 ospfDefaultOriginateMetric Integer rw range=0..16777214 value=1
+table 1.3.6.1.4.1.171.12.5.12.1 accServerCtrlEntry status=4 create=1 destroy=2
+column 1.3.6.1.4.1.171.12.5.12.1 1 accServerGroupName DisplayString na index
+column 1.3.6.1.4.1.171.12.5.12.1 2 accServerIPAddr IpAddress na index
+column 1.3.6.1.4.1.171.12.5.12.1 3 accServerAuthProtocol Integer na index
+column 1.3.6.1.4.1.171.12.5.12.1 4 accServerRowState Integer rc range=1,2
+row 1.3.6.1.4.1.171.12.5.12.1 6.103.114.111.117.112.49.10.90.90.5.4 1

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class VdSNMPRequest2Edits;
+
+// Access-control servers: a row named by group, address and protocol is added or deleted by
+// writing its row state; there is no list of the rows.
+class TfrmACCServerCtrl : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmACCServerCtrl(QWidget *parent = nullptr);
+    ~TfrmACCServerCtrl() override;
+
+    void Button1Click();
+
+    QLineEdit *edtGroupName;
+    QLineEdit *edtIPAddr;
+    QComboBox *cbAuthProtocol;
+    QComboBox *cbRowState;
+    QPushButton *Button1;
+    QPushButton *Button2;
+    QStatusBar *StatusBar1;
+    QLabel *statusPanel;
+
+private:
+    std::unique_ptr<VdSNMPRequest2Edits> binding_;
+};
