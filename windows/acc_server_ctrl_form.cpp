@@ -2,6 +2,7 @@
 
 #include "binding/status_line.h"
 #include "binding/ui/message_box.h"
+#include "catalogue/recipe_context.h"
 #include "binding/ui/request2edits.h"
 #include "editor/exchange_scope.h"
 #include "editor/window_fit.h"
@@ -30,7 +31,7 @@ constexpr int kDesignHeight = 220;
 }  // namespace
 
 TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget *parent)
-    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
     setObjectName(QStringLiteral("frmACCServerCtrl"));
     setWindowTitle(QStringLiteral("ACC Server Control Table : ") + QString::fromStdString(SessionDevice.host));
     resize(kDesignWidth, kDesignHeight);
@@ -80,9 +81,17 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget *parent)
         binding_->BindComboBox(kAuthProtocol, cbAuthProtocol);
         binding_->BindComboBox(kRowState, cbRowState);
         binding_->SetStatusTarget(statusPanel);
+    } catch (const CodedError &e) {
+        statusPanel->setText(QString::fromStdString(e.message()));
+    }
+}
+
+void TfrmACCServerCtrl::RefreshCurrent() {
+    try {
+        ExchangeScope scope(binding_);
         binding_->Get();
     } catch (const CodedError &) {
-        // The fields stay as they are; the user may still add a row.
+        return;  // the fields stay as they are; the user may still add a row
     }
     // The window starts blank: it names one row to add or delete, not the last row read.
     edtGroupName->clear();
@@ -101,11 +110,15 @@ void TfrmACCServerCtrl::Button1Click() {
     }
     if (binding_->busy) return;
     try {
-        ExchangeScope scope(binding_.get());
+        ExchangeScope scope(binding_);
         binding_->Set(true, true, "");
     } catch (const CodedError &) {
         MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(kSetFailedMessage));
         return;
     }
     statusPanel->setText(QString::fromStdString(SetOkText(StatusTimeText(QTime::currentTime()))));
+}
+
+std::unique_ptr<QDialog> CreatefrmACCServerCtrl(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<TfrmACCServerCtrl>(context.mainWindow);
 }

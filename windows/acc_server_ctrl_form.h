@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "editor/device_form.h"
 
 #include <memory>
 
@@ -13,7 +13,7 @@ class VdSNMPRequest2Edits;
 
 // Access-control servers: a row named by group, address and protocol is added or deleted by
 // writing its row state; there is no list of the rows.
-class TfrmACCServerCtrl : public QDialog {
+class TfrmACCServerCtrl : public TDeviceForm {
     Q_OBJECT
 public:
     explicit TfrmACCServerCtrl(QWidget *parent = nullptr);
@@ -30,6 +30,13 @@ public:
     QStatusBar *StatusBar1;
     QLabel *statusPanel;
 
+protected:
+    void RefreshCurrent() override;
+
 private:
-    std::unique_ptr<VdSNMPRequest2Edits> binding_;
+    VdSNMPRequest2Edits *binding_;
 };
+
+struct MenuEntry;
+struct RecipeContext;
+std::unique_ptr<QDialog> CreatefrmACCServerCtrl(const MenuEntry &, const RecipeContext &context);

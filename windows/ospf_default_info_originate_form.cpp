@@ -1,6 +1,7 @@
 #include "windows/ospf_default_info_originate_form.h"
 
 #include "binding/ui/message_box.h"
+#include "catalogue/recipe_context.h"
 #include "binding/ui/request2edits.h"
 #include "editor/exchange_scope.h"
 #include "editor/window_fit.h"
@@ -30,7 +31,7 @@ constexpr int kDesignHeight = 230;
 }  // namespace
 
 TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget *parent)
-    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
     setObjectName(QStringLiteral("OSPFDefaultInfoOriginateForm"));
     setWindowTitle(QStringLiteral("OSPF Default Information Originate: ") +
                    QString::fromStdString(SessionDevice.host));
@@ -97,7 +98,6 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget *parent)
             const bool written = error.status == 0;
             QTimer::singleShot(0, this, [this, written] { WriteEnded(written); });
         };
-        ExchangeScope::Get(binding_.get());
     } catch (const CodedError &e) {
         statusPanel->setText(QString::fromStdString(e.message()));
     }
@@ -115,9 +115,11 @@ void TOSPFDefaultInfoOriginateForm::CBoxStateChange() {
     SetDependentsEnabled(!DependentsLocked(CBoxState->currentIndex(), CBoxState->currentText().toStdString()));
 }
 
+void TOSPFDefaultInfoOriginateForm::RefreshCurrent() { GetButtonClick(); }
+
 void TOSPFDefaultInfoOriginateForm::GetButtonClick() {
     try {
-        if (!binding_->busy) ExchangeScope::Get(binding_.get());
+        if (!binding_->busy) ExchangeScope::Get(binding_);
     } catch (const CodedError &e) {
         statusPanel->setText(QString::fromStdString(e.message()));
     }
@@ -141,7 +143,7 @@ void TOSPFDefaultInfoOriginateForm::SetButtonClick() {
         return;
     }
     try {
-        ExchangeScope scope(binding_.get());
+        ExchangeScope scope(binding_);
         binding_->Set(false, true, positions);
     } catch (const CodedError &e) {
         WriteEnded(false);
@@ -150,7 +152,12 @@ void TOSPFDefaultInfoOriginateForm::SetButtonClick() {
 }
 
 void TOSPFDefaultInfoOriginateForm::WriteEnded(bool written) {
+    if (bindingsReleased()) return;  // closed while the write was on its way
     SetDependentsEnabled(true);
     SetButton->setEnabled(true);
     if (written) GetButtonClick();
+}
+
+std::unique_ptr<QDialog> CreateOSPFDefaultInfoOriginateForm(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<TOSPFDefaultInfoOriginateForm>(context.mainWindow);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "editor/device_form.h"
 
 #include <memory>
 
@@ -14,7 +14,7 @@ class VdSNMPRequest2Edits;
 
 // Origination of a default route into OSPF: the user ticks which settings a write carries; while
 // the function is disabled its other settings are locked.
-class TOSPFDefaultInfoOriginateForm : public QDialog {
+class TOSPFDefaultInfoOriginateForm : public TDeviceForm {
     Q_OBJECT
 public:
     explicit TOSPFDefaultInfoOriginateForm(QWidget *parent = nullptr);
@@ -38,9 +38,16 @@ public:
     QStatusBar *StatusBar1;
     QLabel *statusPanel;
 
+protected:
+    void RefreshCurrent() override;
+
 private:
     void SetDependentsEnabled(bool enabled);
     void WriteEnded(bool written);
 
-    std::unique_ptr<VdSNMPRequest2Edits> binding_;
+    VdSNMPRequest2Edits *binding_;
 };
+
+struct MenuEntry;
+struct RecipeContext;
+std::unique_ptr<QDialog> CreateOSPFDefaultInfoOriginateForm(const MenuEntry &, const RecipeContext &context);

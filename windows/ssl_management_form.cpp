@@ -1,6 +1,7 @@
 #include "windows/ssl_management_form.h"
 
 #include "binding/ui/message_box.h"
+#include "catalogue/recipe_context.h"
 #include "binding/ui/option_controls.h"
 #include "binding/ui/request2edits.h"
 #include "editor/exchange_scope.h"
@@ -36,7 +37,7 @@ QComboBox *MakeCombo(QWidget *parent, const QString &name) {
 }  // namespace
 
 TSSLManagementForm::TSSLManagementForm(QWidget *parent)
-    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
     setObjectName(QStringLiteral("SSLManagementForm"));
     setWindowTitle(QStringLiteral("SSL Control Table : ") + QString::fromStdString(SessionDevice.host));
     resize(kDesignWidth, kDesignHeight);
@@ -92,7 +93,6 @@ TSSLManagementForm::TSSLManagementForm(QWidget *parent)
         binding_->getDone = [this](VdSNMPRequest2Controls &, const VdSNMPError &error) {
             if (error.status == 0) ShowSuites();
         };
-        ExchangeScope::Get(binding_.get());
     } catch (const CodedError &e) {
         statusPanel->setText(QString::fromStdString(e.message()));
     }
@@ -111,9 +111,11 @@ void TSSLManagementForm::ShowSuites() {
     for (int i = 0; i < kSuiteCount; ++i) Suite(i)->setCurrentIndex((*enabled)[static_cast<std::size_t>(i)] ? 1 : 0);
 }
 
+void TSSLManagementForm::RefreshCurrent() { btnGetClick(); }
+
 void TSSLManagementForm::btnGetClick() {
     if (binding_->busy) return;
-    ExchangeScope::Get(binding_.get());
+    ExchangeScope::Get(binding_);
 }
 
 void TSSLManagementForm::btnSetClick() {
@@ -130,9 +132,13 @@ void TSSLManagementForm::btnSetClick() {
     for (int i = 0; i < kSuiteCount; ++i) enabled[static_cast<std::size_t>(i)] = Suite(i)->currentIndex() == 1;
     edtciphersuites->setText(QString::fromStdString(EncodeSuites(enabled, edtciphersuites->text().toStdString())));
     try {
-        ExchangeScope scope(binding_.get());
+        ExchangeScope scope(binding_);
         binding_->Set(true, true, "");
     } catch (const CodedError &e) {
         binding_->ShowStatus(e.message());
     }
+}
+
+std::unique_ptr<QDialog> CreateSSLManagementForm(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<TSSLManagementForm>(context.mainWindow);
 }

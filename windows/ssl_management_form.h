@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "editor/device_form.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ class QStatusBar;
 class VdSNMPRequest2Edits;
 
 // The SSL settings: status, cache time-out and four cipher-suite switches that share one digit.
-class TSSLManagementForm : public QDialog {
+class TSSLManagementForm : public TDeviceForm {
     Q_OBJECT
 public:
     explicit TSSLManagementForm(QWidget *parent = nullptr);
@@ -33,9 +33,16 @@ public:
     QStatusBar *StatusBar1;
     QLabel *statusPanel;
 
+protected:
+    void RefreshCurrent() override;
+
 private:
     void ShowSuites();
     QComboBox *Suite(int i) const;
 
-    std::unique_ptr<VdSNMPRequest2Edits> binding_;
+    VdSNMPRequest2Edits *binding_;
 };
+
+struct MenuEntry;
+struct RecipeContext;
+std::unique_ptr<QDialog> CreateSSLManagementForm(const MenuEntry &, const RecipeContext &context);

@@ -1,9 +1,12 @@
 #include "windows/window_list.h"
 
 #include "catalogue/window_registry.h"
+#include "windows/acc_server_ctrl_form.h"
 #include "windows/bridge_port_window.h"
 #include "windows/if_counters_window.h"
+#include "windows/ospf_default_info_originate_form.h"
 #include "windows/scalar_counter_windows.h"
+#include "windows/ssl_management_form.h"
 
 const WindowRegistry &DedicatedWindows() {
     static const WindowRegistry windows = [] {
@@ -12,9 +15,12 @@ const WindowRegistry &DedicatedWindows() {
         registry.Add("TICMP_Counters", &CreateCounterWindow<TICMP_Counters>);
         registry.Add("TIF_Counters", &CreateCounterWindow<TIF_Counters>);
         registry.Add("TIP_Counters", &CreateCounterWindow<TIP_Counters>);
+        registry.Add("TOSPFDefaultInfoOriginateForm", &CreateOSPFDefaultInfoOriginateForm);
         registry.Add("TSNMP_Counters", &CreateCounterWindow<TSNMP_Counters>);
+        registry.Add("TSSLManagementForm", &CreateSSLManagementForm);
         registry.Add("TTpBridgePortInfo_Table", &CreateCounterWindow<TTpBridgePortInfo_Table>);
         registry.Add("TUDP_Counters", &CreateCounterWindow<TUDP_Counters>);
+        registry.Add("TfrmACCServerCtrl", &CreatefrmACCServerCtrl);
         return registry;
     }();
     return windows;

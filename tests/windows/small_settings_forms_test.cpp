@@ -202,6 +202,7 @@ std::string ServerRowState(const std::string &index) {
 TEST_F(AccServerWindowTest, ARowIsCreatedAndDeletedOnTheAgent) {
     TfrmACCServerCtrl form;
     form.show();
+    AwaitFirstRead(form.statusPanel);
     for (QLineEdit *edit : {form.edtGroupName, form.edtIPAddr}) EXPECT_TRUE(edit->text().isEmpty());
     EXPECT_TRUE(form.cbRowState->currentText().isEmpty()) << "the window opens blank";
 
@@ -228,6 +229,7 @@ TEST_F(AccServerWindowTest, ARowIsCreatedAndDeletedOnTheAgent) {
 TEST_F(AccServerWindowTest, AnEmptyFieldSendsNothing) {
     TfrmACCServerCtrl form;
     form.show();
+    AwaitFirstRead(form.statusPanel);
     form.edtGroupName->setText("lab3");
     form.edtIPAddr->setText("10.1.1.10");
     form.cbAuthProtocol->setCurrentText("radius");
@@ -255,6 +257,7 @@ TEST_F(SlowSettingsTest, ClosingDuringTheOpeningReadTouchesNothing) {
     }
     QTest::qWait(1000);  // the late answers arrive here; the sanitizers watch what they touch
     TSSLManagementForm again;
+    again.show();
     AwaitFirstRead(again.statusPanel);
 }
 
