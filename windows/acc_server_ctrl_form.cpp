@@ -56,18 +56,7 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget *parent)
 
     Button1 = MakeNamedButton(this, "Button1", "Set");
     Button2 = MakeNamedButton(this, "Button2", "Close");
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(8, 0, 8, 4);
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    StatusBar1 = MakeStatusBar(this, &statusPanel);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(settings, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(StatusBar1);
-    CentreOnMainWindow(this);
+    LayOutSettingsWindow(this, settings, {Button1, Button2}, &StatusBar1, &statusPanel);
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { close(); });

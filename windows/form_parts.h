@@ -1,6 +1,8 @@
 #pragma once
 // Small pieces the fixed-layout settings windows share.
 
+#include <initializer_list>
+
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -10,3 +12,8 @@ QPushButton *MakeNamedButton(QWidget *parent, const char *name, const char *capt
 
 // A status bar named StatusBar1 whose one panel (panel 0) is the returned label.
 QStatusBar *MakeStatusBar(QWidget *parent, QLabel **panel);
+
+// The settings area over a right-aligned row of buttons over a status bar named StatusBar1 whose
+// one panel is *panel; the window is then centred on the main window.
+void LayOutSettingsWindow(QWidget *window, QWidget *settings, std::initializer_list<QPushButton *> buttons,
+                          QStatusBar **bar, QLabel **panel);

@@ -64,19 +64,7 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget *parent)
     SetButton = MakeNamedButton(this, "SetButton", "Set");
     CloseButton = MakeNamedButton(this, "CloseButton", "Close");
     GetButton = MakeNamedButton(this, "GetButton", "Refresh");
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(8, 0, 8, 4);
-    buttons->addStretch();
-    buttons->addWidget(GetButton);
-    buttons->addWidget(SetButton);
-    buttons->addWidget(CloseButton);
-    StatusBar1 = MakeStatusBar(this, &statusPanel);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(settings, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(StatusBar1);
-    CentreOnMainWindow(this);
+    LayOutSettingsWindow(this, settings, {GetButton, SetButton, CloseButton}, &StatusBar1, &statusPanel);
 
     connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
     connect(SetButton, &QPushButton::clicked, this, [this] { SetButtonClick(); });

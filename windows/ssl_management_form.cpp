@@ -67,18 +67,7 @@ TSSLManagementForm::TSSLManagementForm(QWidget *parent)
 
     btnGet = MakeNamedButton(this, "btnGet", "Refresh");
     btnSet = MakeNamedButton(this, "btnSet", "Set");
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnGet);
-    buttons->addWidget(btnSet);
-    StatusBar1 = MakeStatusBar(this, &statusPanel);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(settings, 1);
-    buttons->setContentsMargins(8, 0, 8, 4);
-    layout->addLayout(buttons);
-    layout->addWidget(StatusBar1);
-    CentreOnMainWindow(this);
+    LayOutSettingsWindow(this, settings, {btnGet, btnSet}, &StatusBar1, &statusPanel);
 
     connect(btnGet, &QPushButton::clicked, this, [this] { btnGetClick(); });
     connect(btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
