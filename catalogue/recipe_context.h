@@ -12,4 +12,5 @@ struct RecipeContext {
     std::string hostText;              // the device's host text, shown in every window's caption
     QLabel *statusPanel = nullptr;     // the main window's status line
     std::function<void()> rmonCheck;   // the main window's RMON availability check
+    QLabel *stpText = nullptr;         // the spanning-tree version the device runs, as the main window knows it
 };

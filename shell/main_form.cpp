@@ -103,7 +103,8 @@ RecipeContext TMainForm::recipeContext() {
     return {.mainWindow = this,
             .hostText = hostText(),
             .statusPanel = statusPanel_,
-            .rmonCheck = [this] { CheckRmonState(); }};
+            .rmonCheck = [this] { CheckRmonState(); },
+            .stpText = stp_};
 }
 
 void TMainForm::SetUpWindow() {

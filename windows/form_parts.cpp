@@ -2,6 +2,7 @@
 
 #include "editor/window_fit.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QHBoxLayout>
@@ -37,4 +38,12 @@ void LayOutSettingsWindow(QWidget *window, QWidget *settings, std::initializer_l
     layout->addLayout(row);
     layout->addWidget(*bar);
     CentreOnMainWindow(window);
+}
+
+void SetFieldOn(QWidget *field, bool on) {
+    field->setEnabled(on);
+    QPalette palette = field->palette();
+    const QPalette::ColorRole behind = on ? QPalette::Base : QPalette::Window;
+    palette.setColor(QPalette::Base, QApplication::palette(field).color(QPalette::Active, behind));
+    field->setPalette(palette);
 }

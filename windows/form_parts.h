@@ -17,3 +17,7 @@ QStatusBar *MakeStatusBar(QWidget *parent, QLabel **panel);
 // one panel is *panel; the window is then centred on the main window.
 void LayOutSettingsWindow(QWidget *window, QWidget *settings, std::initializer_list<QPushButton *> buttons,
                           QStatusBar **bar, QLabel **panel);
+
+// Switches a field on or off the way the fixed-layout windows show it: off is disabled, with the
+// window's colour behind it instead of a field's.
+void SetFieldOn(QWidget *field, bool on);

@@ -7,6 +7,7 @@
 #include "windows/ospf_default_info_originate_form.h"
 #include "windows/scalar_counter_windows.h"
 #include "windows/ssl_management_form.h"
+#include "windows/stp_info_form.h"
 
 const WindowRegistry &DedicatedWindows() {
     static const WindowRegistry windows = [] {
@@ -18,6 +19,7 @@ const WindowRegistry &DedicatedWindows() {
         registry.Add("TOSPFDefaultInfoOriginateForm", &CreateOSPFDefaultInfoOriginateForm);
         registry.Add("TSNMP_Counters", &CreateCounterWindow<TSNMP_Counters>);
         registry.Add("TSSLManagementForm", &CreateSSLManagementForm);
+        registry.Add("TSTP_Info", &CreateSTPInfo);
         registry.Add("TTpBridgePortInfo_Table", &CreateCounterWindow<TTpBridgePortInfo_Table>);
         registry.Add("TUDP_Counters", &CreateCounterWindow<TUDP_Counters>);
         registry.Add("TfrmACCServerCtrl", &CreatefrmACCServerCtrl);

@@ -2140,3 +2140,13 @@ column 1.3.6.1.4.1.171.12.5.12.1 2 accServerIPAddr IpAddress na index
 column 1.3.6.1.4.1.171.12.5.12.1 3 accServerAuthProtocol Integer na index
 column 1.3.6.1.4.1.171.12.5.12.1 4 accServerRowState Integer rc range=1,2
 row 1.3.6.1.4.1.171.12.5.12.1 6.103.114.111.117.112.49.10.90.90.5.4 1
+# Spanning Tree Control (TSTP_Info): version (0 stp, 1 rstp, 2 mstp), bridge timers in hundredths
+# of a second with the ranges the bridge takes, max hops, transmit hold count, BPDU forwarding
+# (2 disabled, 3 enabled)
+object 1.3.6.1.4.1.171.12.15.1.2.0 stpVersion Integer rw range=0..2 value=1
+object 1.3.6.1.4.1.171.12.15.1.3.0 stpMaxAge Integer rw range=600..4000 value=2000
+object 1.3.6.1.4.1.171.12.15.1.4.0 stpHelloTime Integer rw range=100..1000 value=200
+object 1.3.6.1.4.1.171.12.15.1.5.0 stpForwardDelay Integer rw range=400..3000 value=1500
+object 1.3.6.1.4.1.171.12.15.1.6.0 stpMaxHops Integer rw range=1..20 value=20
+object 1.3.6.1.4.1.171.12.15.1.7.0 stpTxHoldCount Integer rw range=1..10 value=3
+object 1.3.6.1.4.1.171.12.15.1.8.0 stpForwardBpdu Integer rw range=2,3 value=3
