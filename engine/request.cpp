@@ -213,6 +213,11 @@ bool VdSNMPRequest::Write(bool readBack, const std::string &selection, const Val
     return readBack ? StepResult(ProcessResponse(response, 0)) : false;
 }
 
+snmp::Pdu VdSNMPRequest::WritePdu(const std::string &selection, const ValueSource *source) {
+    snmp::Target target;
+    return PrepareWrite(selection, source, target);
+}
+
 void VdSNMPRequest::WriteAsync(RequestDone callback, void *owner, bool readBack, const std::string &selection,
                                const ValueSource *source) {
     if (!alive) return;

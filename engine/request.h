@@ -47,6 +47,8 @@ public:
     bool Write(bool readBack, const std::string &selection = {}, const ValueSource *source = nullptr);
     void WriteAsync(RequestDone callback, void *owner, bool readBack, const std::string &selection = {},
                     const ValueSource *source = nullptr);
+    // The PDU Write would send, built the same way, without sending it.
+    snmp::Pdu WritePdu(const std::string &selection = {}, const ValueSource *source = nullptr);
 
     bool RowConditionHolds() { return ConditionHolds(rowCondition); }
     void DecodeIndex(const std::string &suffix);

@@ -1,5 +1,7 @@
 #include "shell/headless_options.h"
 
+#include <QRegularExpression>
+
 #include <cstring>
 #include <stdexcept>
 
@@ -24,13 +26,24 @@ bool IsHeadlessRun(int argc, char *argv[]) {
 
 HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
     HeadlessOptions options;
-    bool show = false;
-    bool catalogue = false;
+    std::vector<HeadlessOptions::Action> actions;
     bool help = false;
+    bool formatGiven = false;
+    int rowModes = 0;
+    bool rowGiven = false;
+    const bool setting = parameters.contains(QStringLiteral("--set")) ||
+                         !parameters.filter(QRegularExpression(QStringLiteral("^--set="))).isEmpty();
     for (qsizetype i = 0; i < parameters.size(); ++i) {
         const QString &p = parameters[i];
         if (!IsOption(p)) {
-            options.moduleParameters << p;
+            // Module switches start with "/"; a write's values never do, and must not reach the
+            // switch parser, which finds a switch anywhere in a parameter.
+            if (setting && !p.startsWith(u'/')) {
+                if (p.indexOf(u'=') <= 0) throw std::invalid_argument("\"" + p.toStdString() + "\" is not of the form Label=value.");
+                options.write.assignments.push_back(p.toStdString());
+            } else {
+                options.moduleParameters << p;
+            }
             continue;
         }
         const qsizetype equals = p.indexOf(u'=');
@@ -41,19 +54,56 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
             if (i + 1 >= parameters.size()) throw std::invalid_argument(name.toStdString() + " needs a value.");
             return parameters[++i];
         };
-        auto flag = [&](bool &set) {
+        auto noValue = [&] {
             if (equals >= 0) throw std::invalid_argument(name.toStdString() + " takes no value.");
+        };
+        auto flag = [&](bool &set) {
+            noValue();
             set = true;
+        };
+        auto rowMode = [&](WriteOrder::Row row) {
+            noValue();
+            options.write.row = row;
+            ++rowModes;
         };
         if (name == QStringLiteral("--show")) {
             options.entry = value().toStdString();
-            show = true;
+            actions.push_back(HeadlessOptions::Action::Show);
+        } else if (name == QStringLiteral("--set")) {
+            options.entry = value().toStdString();
+            actions.push_back(HeadlessOptions::Action::Set);
+        } else if (name == QStringLiteral("--snapshot")) {
+            noValue();
+            actions.push_back(HeadlessOptions::Action::Snapshot);
+        } else if (name == QStringLiteral("--diff")) {
+            options.diffFiles[0] = value().toStdString();
+            if (i + 1 >= parameters.size() || IsOption(parameters[i + 1]))
+                throw std::invalid_argument("--diff needs two snapshot files.");
+            options.diffFiles[1] = parameters[++i].toStdString();
+            actions.push_back(HeadlessOptions::Action::Diff);
         } else if (name == QStringLiteral("--format")) {
-            options.format = FormatNamed(value());
+            const QString format = value();
+            options.format = FormatNamed(format);
+            options.formatName = format.toStdString();
+            formatGiven = true;
+        } else if (name == QStringLiteral("--row")) {
+            options.write.rowText = value().toStdString();
+            rowGiven = true;
+        } else if (name == QStringLiteral("--add")) {
+            rowMode(WriteOrder::Row::Add);
+        } else if (name == QStringLiteral("--delete")) {
+            rowMode(WriteOrder::Row::Delete);
+        } else if (name == QStringLiteral("--dry-run")) {
+            flag(options.dryRun);
+        } else if (name == QStringLiteral("--menu")) {
+            options.menu = value().toStdString();
+        } else if (name == QStringLiteral("--moving")) {
+            flag(options.compareMoving);
         } else if (name == QStringLiteral("--v2c")) {
             flag(options.v2cForCounter64);
         } else if (name == QStringLiteral("--catalogue")) {
-            flag(catalogue);
+            noValue();
+            actions.push_back(HeadlessOptions::Action::Catalogue);
         } else if (name == QStringLiteral("--help")) {
             flag(help);
         } else {
@@ -61,15 +111,37 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
         }
     }
     if (help) return options;
-    if (show && catalogue) throw std::invalid_argument("--show and --catalogue cannot be combined.");
-    if (!show && !catalogue) throw std::invalid_argument("Give --show, --catalogue or --help.");
-    options.action = show ? HeadlessOptions::Action::Show : HeadlessOptions::Action::Catalogue;
+    if (actions.size() > 1) throw std::invalid_argument("--show, --set, --snapshot, --diff and --catalogue cannot be combined.");
+    if (actions.empty()) throw std::invalid_argument("Give --show, --set, --snapshot, --diff, --catalogue or --help.");
+    using Action = HeadlessOptions::Action;
+    options.action = actions.front();
+    const bool set = options.action == Action::Set;
+    if (!set && (rowModes > 0 || rowGiven || options.dryRun))
+        throw std::invalid_argument("--row, --add, --delete and --dry-run go with --set.");
+    if (rowModes > 1) throw std::invalid_argument("Give --add or --delete, not both.");
+    if (set && rowGiven && options.write.row == WriteOrder::Row::None) options.write.row = WriteOrder::Row::Edit;
+    if (set && options.write.row == WriteOrder::Row::Delete && !rowGiven) throw std::invalid_argument("--delete needs --row.");
+    if (set && (options.write.row == WriteOrder::Row::None || options.write.row == WriteOrder::Row::Edit) &&
+        options.write.assignments.empty())
+        throw std::invalid_argument("--set needs at least one Label=value.");
+    if (!options.menu.empty() && options.action != Action::Snapshot) throw std::invalid_argument("--menu goes with --snapshot.");
+    if (options.compareMoving && options.action != Action::Diff) throw std::invalid_argument("--moving goes with --diff.");
+    if (formatGiven && (set || options.action == Action::Catalogue))
+        throw std::invalid_argument("--format does not apply here.");
+    if (formatGiven && options.action == Action::Snapshot && options.formatName != "json")
+        throw std::invalid_argument("A snapshot is always JSON.");
+    if (formatGiven && options.action == Action::Diff && options.formatName == "csv")
+        throw std::invalid_argument("--diff prints text or json.");
     return options;
 }
 
 std::string HeadlessHelpText(const std::string &program) {
     return "Usage: " + program + R"( SWITCHES...                 manage the device in a window
        )" + program + R"( SWITCHES... --show "ENTRY" [--format text|csv|json] [--v2c]
+       )" + program + R"( SWITCHES... --set "ENTRY" [--row "INDEX" | --add [--row "INDEX"] | --delete --row "INDEX"]
+                  [--dry-run] "LABEL=VALUE"...
+       )" + program + R"( SWITCHES... --snapshot [--menu "MENU"] [--v2c]
+       )" + program + R"( --diff A.json B.json [--format text|json] [--moving]
        )" + program + R"( --catalogue
        )" + program + R"( --help
 
@@ -106,6 +178,30 @@ Options (no window is opened and no display is needed):
                    Counter64 values read with SNMPv2c. Without it nothing is asked and such entries
                    read with the session's version. Entries that always read Counter64 with
                    SNMPv2c do so in any case.
+  --set "ENTRY" "LABEL=VALUE"...
+                   writes values as the entry's window does: each value passes the checks of the
+                   field the window shows it in (its input format, its choices, its syntax), and
+                   one SET carries exactly the named values; when any value is refused nothing is
+                   sent. LABEL is a label of the editor (or a column of the table), letter case and
+                   blanks around it aside; a drop-down value is one of its choices, or its number.
+                   For an entry with pages, add the page's caption to ENTRY:
+                   --set "VLAN>802.1Q>802.1Q VLAN>VLAN Static Table" --row 10 "Static Name=lab".
+  --row "INDEX"    the table row to write: its index values in index order, separated by ",",
+                   as the table shows them (or the row's instance identifier). The row is found
+                   by reading the table.
+  --add            creates a row: --row gives its index (or name the index columns as values);
+                   the row status is sent with the table's add value.
+  --delete         destroys the row named by --row: only its row status is sent.
+  --dry-run        prints the variable bindings the SET would carry and sends no SET.
+  --snapshot       reads every entry that has values to read (with --menu "MENU", those of one
+                   top-level menu) into one JSON document on standard output: the device, the
+                   time, the module's version and each entry's --show JSON. An entry the device
+                   cannot give is skipped with the reason recorded; progress goes to standard
+                   error. The snapshot ends early only when the device stops answering.
+  --diff A B       compares two snapshots entry by entry, table rows by their index, value by
+                   value, and prints each difference (text, or --format json). Counters and time
+                   stamps, which always move, are left out unless --moving is given. Exit status
+                   0 when they are equal, 1 when they differ, 2 when a file is not a snapshot.
   --catalogue      prints the whole menu catalogue as JSON; no device is needed.
   --help           prints this text.
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/model/entry_reading.h"
+#include "catalogue/model/entry_write.h"
 
 #include <QStringList>
 
@@ -9,13 +10,19 @@
 // What a run without a window was asked to do. Every option starts with "--", which no module
 // switch does, so the module's own switches pass through untouched.
 struct HeadlessOptions {
-    enum class Action { Show, Catalogue, Help };
+    enum class Action { Show, Catalogue, Help, Set, Snapshot, Diff };
     using Formatter = std::string (*)(const EntryReading &);
 
     Action action = Action::Help;
-    std::string entry;                   // --show: captions joined by ">"
+    std::string entry;                   // --show, --set: captions joined by ">"
     Formatter format = &FormatText;      // --format text|csv|json
+    std::string formatName = "text";
     bool v2cForCounter64 = false;        // --v2c
+    WriteOrder write;                    // --set: --row, --add, --delete and the Label=value parameters
+    bool dryRun = false;                 // --dry-run
+    std::string menu;                    // --snapshot --menu
+    std::string diffFiles[2];            // --diff A B
+    bool compareMoving = false;          // --diff --moving
     QStringList moduleParameters;        // everything else, for the start-up sequence
 };
 

@@ -5,11 +5,18 @@
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_reader.h"
+#include "catalogue/model/entry_request.h"
+#include "catalogue/model/entry_write.h"
+#include "catalogue/model/snapshot.h"
+#include "catalogue/model/snapshot_diff.h"
 #include "catalogue/window_registry.h"
+#include "engine/module_version.h"
 #include "engine/session.h"
 #include "shell/headless_options.h"
 #include "shell/startup.h"
 #include "windows/window_list.h"
+
+#include <QDateTime>
 
 #include <cstdio>
 #include <exception>
@@ -32,6 +39,13 @@ int Print(const std::string &text) {
     return written ? 0 : kFailed;
 }
 
+// Runs the start-up sequence for a device exchange; its complaints go to standard error.
+bool StartUp(const HeadlessOptions &options, const QString &moduleDirectory, StartupOutcome &outcome) {
+    outcome = RunStartup({options.moduleParameters, moduleDirectory},
+                         [](const QString &text, StartupNotice) { Complain(text.toStdString()); });
+    return outcome.ready;
+}
+
 int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
     const FoundEntry found = FindEntryByPath(MenuCatalogue::Instance(), options.entry);
     if (found.entry == nullptr) {
@@ -43,15 +57,94 @@ int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
         Complain("The menu entry \"" + options.entry + "\" has no table or values to read.");
         return kFailed;
     }
-    const StartupOutcome outcome =
-        RunStartup({options.moduleParameters, moduleDirectory},
-                   [](const QString &text, StartupNotice) { Complain(text.toStdString()); });
-    if (!outcome.ready) return kFailed;
-    // The window's question, answered by the option instead of asked.
-    if (options.v2cForCounter64 && entry.askV2cForCounter64 && SessionSecurity.version == 0)
-        SessionSecurity.version = 1;
+    StartupOutcome outcome;
+    if (!StartUp(options, moduleDirectory, outcome)) return kFailed;
+    AnswerCounter64Question(entry, options.v2cForCounter64);
     const EntryReading reading = ReadEntry(entry, found.path, EntryCaption(entry, outcome.texts.host));
     return Print(options.format(reading));
+}
+
+// The entry of a write, and the page when the last caption names one of a pages entry.
+FoundEntry FindWriteEntry(const std::string &text, std::string &page) {
+    FoundEntry found = FindEntryByPath(MenuCatalogue::Instance(), text);
+    const std::size_t last = text.rfind('>');
+    if (found.entry != nullptr || last == std::string::npos) return found;
+    found = FindEntryByPath(MenuCatalogue::Instance(), text.substr(0, last));
+    if (found.entry == nullptr || found.entry->kind != EntryKind::Pages) return {};
+    page = text.substr(last + 1);
+    return found;
+}
+
+std::string BindingLines(const std::vector<BindingLine> &lines) {
+    std::string out;
+    for (const BindingLine &line : lines) out += line.oid + " = " + line.type + ": " + line.value + "  # " + line.label + "\n";
+    return out;
+}
+
+int Set(const HeadlessOptions &options, const QString &moduleDirectory) {
+    std::string page;
+    const FoundEntry found = FindWriteEntry(options.entry, page);
+    if (found.entry == nullptr) {
+        Complain("There is no menu entry \"" + options.entry + "\"; --catalogue lists them all.");
+        return kFailed;
+    }
+    const MenuEntry &entry = *found.entry;
+    if (!IsReadableEntry(entry)) {
+        Complain("The menu entry \"" + options.entry + "\" has no values to set.");
+        return kFailed;
+    }
+    const PanelRecipe &recipe = PanelForWrite(entry, page, options.write);
+    StartupOutcome outcome;
+    if (!StartUp(options, moduleDirectory, outcome)) return kFailed;
+    AnswerCounter64Question(entry, options.v2cForCounter64);
+    // Every value is checked, and an edited row found, before anything is sent.
+    EntryWrite write(entry, recipe, options.write);
+    if (options.dryRun) return Print(BindingLines(write.Bindings()));
+    write.Send();
+    return 0;
+}
+
+int Snapshot(const HeadlessOptions &options, const QString &moduleDirectory) {
+    const std::vector<FoundEntry> entries = ReadableEntries(MenuCatalogue::Instance(), options.menu);
+    if (entries.empty()) {
+        Complain("There is no menu \"" + options.menu + "\" with entries to read; --catalogue lists them all.");
+        return kFailed;
+    }
+    StartupOutcome outcome;
+    if (!StartUp(options, moduleDirectory, outcome)) return kFailed;
+    const SnapshotHeader header{SessionDevice.host + ":" + std::to_string(SessionDevice.port),
+                                QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString(), kModuleVersion};
+    std::size_t skipped = 0;
+    auto progress = [&](std::size_t done, std::size_t total, const FoundEntry &entry, const std::string &reason) {
+        std::string line = "[" + std::to_string(done) + "/" + std::to_string(total) + "] ";
+        for (std::size_t k = 0; k < entry.path.size(); ++k) line += (k ? " > " : "") + entry.path[k];
+        if (!reason.empty()) {
+            line += ": skipped, " + reason;
+            ++skipped;
+        }
+        Complain(line);
+    };
+    const std::string snapshot = TakeSnapshot(entries, header, outcome.texts.host, options.v2cForCounter64, progress);
+    Complain(std::to_string(entries.size() - skipped) + " entries read, " + std::to_string(skipped) + " skipped.");
+    return Print(snapshot);
+}
+
+constexpr int kDifferent = 1;
+constexpr int kUnreadable = 2;
+
+int Diff(const HeadlessOptions &options) {
+    QJsonObject snapshots[2];
+    try {
+        for (int k = 0; k < 2; ++k) snapshots[k] = LoadSnapshot(QString::fromStdString(options.diffFiles[k]));
+    } catch (const SnapshotUnreadable &error) {
+        Complain(error.what());
+        return kUnreadable;
+    }
+    const std::vector<SnapshotDifference> differences = CompareSnapshots(snapshots[0], snapshots[1], options.compareMoving);
+    const std::string text = options.formatName == "json" ? DifferencesJson(differences) : DifferencesText(differences);
+    const int printed = Print(text);
+    if (printed != 0) return printed;
+    return differences.empty() ? 0 : kDifferent;
 }
 
 }  // namespace
@@ -70,6 +163,9 @@ int RunHeadless(const QStringList &parameters, const QString &moduleDirectory, c
         case HeadlessOptions::Action::Help: return Print(HeadlessHelpText(program.toStdString()));
         case HeadlessOptions::Action::Catalogue: return Print(CatalogueJson(MenuCatalogue::Instance(), DedicatedWindows().Classes()));
         case HeadlessOptions::Action::Show: return Show(options, moduleDirectory);
+        case HeadlessOptions::Action::Set: return Set(options, moduleDirectory);
+        case HeadlessOptions::Action::Snapshot: return Snapshot(options, moduleDirectory);
+        case HeadlessOptions::Action::Diff: return Diff(options);
         }
     } catch (const std::exception &error) {
         Complain(error.what());

@@ -1,6 +1,7 @@
 #include "windows/about_form.h"
 
 #include "editor/window_fit.h"
+#include "engine/module_version.h"
 #include "shell/front_panel_picture.h"
 
 #include <QLabel>
@@ -41,7 +42,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
     const int textWidth = kClientWidth - textLeft - 12;
     Label1 = MakeLabel(this, "Label1", QString(), 12, true);
     Label1->setGeometry(textLeft, 10, textWidth, 16);
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Version 4.50V10"), 11, false);
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Version ") + QLatin1String(kModuleVersion), 11, false);
     Label2->setGeometry(textLeft, 28, textWidth, 16);
     Label3 = MakeLabel(this, "Label3", QStringLiteral("QSW-7400 52-port switch management."), 11,
                        false);

@@ -11,6 +11,11 @@ struct FoundEntry {
     std::vector<std::string> path;     // the captions as the catalogue spells them
 };
 
+// Labels carry blanks that widen their window column; a script wants the words.
+std::string TrimmedCaption(const std::string &caption);
+// A caption as the finders compare it: trimmed, letters in lower case.
+std::string FoldedCaption(const std::string &caption);
+
 // The entry named by its captions from the top-level menu down, joined by ">"; blanks around each
 // caption and letter case do not matter. Separators are never found.
 FoundEntry FindEntryByPath(const MenuCatalogue &catalogue, const std::string &text);

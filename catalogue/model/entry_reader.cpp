@@ -1,19 +1,14 @@
 #include "catalogue/model/entry_reader.h"
 
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_request.h"
+#include "engine/coded_error.h"
 #include "engine/request.h"
 
 #include <functional>
 
 namespace {
-
-// Labels carry blanks that widen their window column; a script wants the words.
-std::string Caption(const std::string &label) {
-    const std::size_t begin = label.find_first_not_of(' ');
-    if (begin == std::string::npos) return {};
-    return label.substr(begin, label.find_last_not_of(' ') - begin + 1);
-}
 
 // The table panel's visible columns, in list order.
 std::vector<int> VisibleColumns(const VdSNMPVarList &list) {
@@ -35,13 +30,28 @@ void Read(VdSNMPRequest &request, const std::function<void()> &shown) {
         if (request.RowConditionHolds()) shown();
 }
 
+// The row's identity for comparisons; an index the codec cannot encode leaves it to the index columns.
+std::string Instance(VdSNMPRequest &request) {
+    if (request.list.indexCount == 0) return {};
+    try {
+        return request.EncodeIndex();
+    } catch (const CodedError &) {
+        return {};
+    }
+}
+
 // A table panel adds a row per result.
 void ReadTable(VdSNMPRequest &request, PageReading &page) {
     const std::vector<int> columns = VisibleColumns(request.list);
-    for (int i : columns) page.columns.push_back(Caption(request.list.Item(i).label));
+    for (int i : columns) {
+        page.columns.push_back(TrimmedCaption(request.list.Item(i).label));
+        page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
+        if (i < request.list.indexCount) ++page.keyColumns;
+    }
     Read(request, [&] {
         std::vector<std::string> &row = page.rows.emplace_back();
         for (int i : columns) row.push_back(request.list.Item(i).value);
+        page.instances.push_back(Instance(request));
     });
 }
 
@@ -52,7 +62,10 @@ void ReadEditor(VdSNMPRequest &request, PageReading &page) {
     std::vector<int> lines;
     for (int i = 0; i < request.list.Count(); ++i)
         if ((request.list.Item(i).access & access_bit::Hidden) == 0) lines.push_back(i);
-    for (int i : lines) page.rows.push_back({Caption(request.list.Item(i).label), {}});
+    for (int i : lines) {
+        page.rows.push_back({TrimmedCaption(request.list.Item(i).label), {}});
+        page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
+    }
     Read(request, [&] {
         for (std::size_t k = 0; k < lines.size(); ++k) page.rows[k][1] = request.list.Item(lines[k]).value;
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,16 @@ struct PageReading {
     // Tables: one column per shown column; scalars: the two columns "Label" and "Value".
     std::vector<std::string> columns;
     std::vector<std::vector<std::string>> rows;
+    // Tables: the leading columns that hold the row's index, and each row's instance identifier.
+    std::size_t keyColumns = 0;
+    std::vector<std::string> instances;
+    // Values that differ between any two readings (counters, clocks); tables: one per column,
+    // scalars: one per row.
+    std::vector<bool> moving;
 };
+
+// Counters, time ticks, dates and the agent's engine time never read the same twice.
+bool AlwaysMoves(std::uint32_t syntax, const std::string &oid);
 
 struct EntryReading {
     std::vector<std::string> path;  // captions from the top-level menu to the entry

@@ -2,8 +2,13 @@
 
 #include "catalogue/model/catalogue_model.h"
 #include "engine/request.h"
+#include "engine/session.h"
 
 void PrepareEntryRequest(const MenuEntry &entry, const PanelRecipe &recipe, VdSNMPRequest &request) {
     request.list.Assign(VdSNMPVarList(recipe.Table(), recipe.listKind, recipe.indexCount));
     if (entry.useV2cForCounter64 && request.security.version == 0) request.security.version = 1;
+}
+
+void AnswerCounter64Question(const MenuEntry &entry, bool yes) {
+    if (yes && entry.askV2cForCounter64 && SessionSecurity.version == 0) SessionSecurity.version = 1;
 }

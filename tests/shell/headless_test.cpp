@@ -1,4 +1,4 @@
-#include "main_form_fixture.h"
+#include "headless_fixture.h"
 
 #include "catalogue/window_registry.h"
 #include "engine/request.h"
@@ -50,69 +50,12 @@ Records ParseCsv(const QString &text) {
     return records;
 }
 
-QJsonObject ParseJson(const QString &text) {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-    return document.object();
-}
-
 // A UDP port nobody listens on.
 quint16 ClosedPort() {
     QUdpSocket socket;
     EXPECT_TRUE(socket.bind(QHostAddress::LocalHost, 0));
     return socket.localPort();
 }
-
-// The module's program as the host product installs it: a file of its own beside its catalogues,
-// for the module finds both through its own program file.
-class HeadlessTest : public MainFormTest {
-protected:
-    ProcessOutcome Run(const QStringList &arguments, const QString &module) {
-        const QString program = QDir(module).filePath(QStringLiteral("qsw7400"));
-        const QByteArray built = QByteArrayLiteral(QSW_BINARY_DIR "/qsw7400");
-        if (!QFile::exists(program) && ::link(built.constData(), program.toLocal8Bit().constData()) != 0) {
-            EXPECT_TRUE(QFile::copy(QString::fromLocal8Bit(built), program));
-        }
-        const QDir catalogues(QStringLiteral(QSW_BINARY_DIR "/errMSg"));
-        QDir(module).mkpath(QStringLiteral("errMSg"));
-        for (const QString &name : catalogues.entryList(QDir::Files))
-            QFile::copy(catalogues.filePath(name), QDir(module).filePath(QStringLiteral("errMSg/") + name));
-        // A platform plugin that cannot start without a display: a run that made a GUI application
-        // would end in an abort.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        return runProcess(program, arguments, environment, 60000);
-    }
-
-    ProcessOutcome Show(const QString &entry, const QStringList &options = {}) {
-        return Run(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate", "--show", entry} + options, LocalLayout());
-    }
-
-    static void ExpectSuccess(const ProcessOutcome &run) {
-        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    }
-
-    static void ExpectFailure(const ProcessOutcome &run, const QString &message) {
-        EXPECT_GT(run.exitCode, 0);
-        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
-        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
-    }
-
-    void WriteText(const std::string &oid, const std::string &value) {
-        VdSNMPRequest request;
-        request.device = {"127.0.0.1", sim_.port()};
-        request.security.version = 1;
-        request.security.readCommunity = "public";
-        request.security.writeCommunity = "private";
-        request.list.AddItem(oid, "", syntax::DisplayString, access_bit::ReadWrite);
-        request.list.Item(0).value = value;
-        request.Write(false);
-    }
-};
 
 TEST_F(HeadlessTest, EditorEntryPrintsEachLabelWithTheValueTheDeviceHolds) {
     // Blanks around captions and letter case do not matter; "Basic " carries a blank of its own.

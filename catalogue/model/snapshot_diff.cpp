@@ -1,0 +1,236 @@
+#include "catalogue/model/snapshot_diff.h"
+
+#include "catalogue/model/json_text.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
+
+#include <map>
+
+namespace {
+
+QSet<QString> Names(const QJsonArray &values) {
+    QSet<QString> names;
+    for (const QJsonValue &v : values) names.insert(v.toString());
+    return names;
+}
+
+// Compares two readings of one entry, page by page.
+class EntryComparison {
+public:
+    EntryComparison(const QStringList &entry, bool compareMoving, std::vector<SnapshotDifference> &out)
+        : entry_(entry), compareMoving_(compareMoving), out_(out) {}
+
+    void Compare(const QJsonObject &a, const QJsonObject &b) {
+        const QJsonArray pagesA = a["show"].toObject()["pages"].toArray();
+        const QJsonArray pagesB = b["show"].toObject()["pages"].toArray();
+        const QJsonArray hintsA = a["compare"].toArray();
+        const QJsonArray hintsB = b["compare"].toArray();
+        std::vector<bool> matched(static_cast<std::size_t>(pagesB.size()), false);
+        for (qsizetype i = 0; i < pagesA.size(); ++i) {
+            const QJsonObject pageA = pagesA[i].toObject();
+            const qsizetype j = PageIndex(pagesB, pageA["page"].toString(), matched);
+            if (j < 0) {
+                Add(pageA["page"].toString(), {}, {}, QStringLiteral("present"), QJsonValue::Undefined);
+                continue;
+            }
+            matched[static_cast<std::size_t>(j)] = true;
+            ComparePage(pageA, hintsA[i].toObject(), pagesB[j].toObject(), hintsB[j].toObject());
+        }
+        for (qsizetype j = 0; j < pagesB.size(); ++j)
+            if (!matched[static_cast<std::size_t>(j)])
+                Add(pagesB[j].toObject()["page"].toString(), {}, {}, QJsonValue::Undefined, QStringLiteral("present"));
+    }
+
+private:
+    struct Row {
+        QString key;    // the row's identity
+        QString shown;  // the row as a person names it
+        QJsonArray values;
+    };
+
+    static qsizetype PageIndex(const QJsonArray &pages, const QString &caption, const std::vector<bool> &matched) {
+        for (qsizetype j = 0; j < pages.size(); ++j)
+            if (!matched[static_cast<std::size_t>(j)] && pages[j].toObject()["page"].toString() == caption) return j;
+        return -1;
+    }
+
+    void Add(const QString &page, const QString &row, const QString &value, const QJsonValue &a, const QJsonValue &b) {
+        out_.push_back({entry_, page, row, value, a, b});
+    }
+
+    QSet<QString> Moving(const QJsonObject &hintsA, const QJsonObject &hintsB) const {
+        if (compareMoving_) return {};
+        return Names(hintsA["moving"].toArray()) + Names(hintsB["moving"].toArray());
+    }
+
+    void ComparePage(const QJsonObject &a, const QJsonObject &hintsA, const QJsonObject &b, const QJsonObject &hintsB) {
+        const QString page = a["page"].toString();
+        const QSet<QString> moving = Moving(hintsA, hintsB);
+        if (a["kind"].toString() != QStringLiteral("table")) {
+            CompareValues(page, a["values"].toArray(), b["values"].toArray(), moving);
+            return;
+        }
+        const QJsonArray columnsA = a["columns"].toArray();
+        const QStringList columnsB = b["columns"].toVariant().toStringList();
+        const std::vector<Row> rowsA = Rows(a, hintsA);
+        const std::vector<Row> rowsB = Rows(b, hintsB);
+        std::map<QString, const Row *> byKeyA;
+        std::map<QString, const Row *> byKeyB;
+        for (const Row &row : rowsA) byKeyA[row.key] = &row;
+        for (const Row &row : rowsB) byKeyB[row.key] = &row;
+        for (const Row &rowA : rowsA) {
+            const auto found = byKeyB.find(rowA.key);
+            if (found == byKeyB.end()) {
+                Add(page, rowA.shown, {}, rowA.values, QJsonValue::Undefined);
+                continue;
+            }
+            for (qsizetype c = 0; c < columnsA.size(); ++c) {
+                const QString column = columnsA[c].toString();
+                const qsizetype d = columnsB.indexOf(column);
+                if (d < 0 || moving.contains(column)) continue;
+                const QJsonValue va = rowA.values[c];
+                const QJsonValue vb = found->second->values[d];
+                if (va != vb) Add(page, rowA.shown, column, va, vb);
+            }
+        }
+        for (const Row &rowB : rowsB)
+            if (byKeyA.find(rowB.key) == byKeyA.end()) Add(page, rowB.shown, {}, QJsonValue::Undefined, rowB.values);
+    }
+
+    // Rows by their instance; rows without one by their index columns, and by position only in a
+    // table that has neither.
+    static std::vector<Row> Rows(const QJsonObject &page, const QJsonObject &hints) {
+        const QJsonArray rows = page["rows"].toArray();
+        const QJsonArray instances = hints["instances"].toArray();
+        const qsizetype keyColumns = hints["keyColumns"].toInteger();
+        std::vector<Row> out;
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            const QJsonArray values = rows[r].toArray();
+            QStringList keyParts;
+            for (qsizetype c = 0; c < keyColumns && c < values.size(); ++c) keyParts << values[c].toString();
+            const QString shown = keyParts.join(u',');
+            const QString instance = r < instances.size() ? instances[r].toString() : QString();
+            QString key = !instance.isEmpty() ? instance : shown;
+            if (key.isEmpty()) key = QStringLiteral("#") + QString::number(r + 1);
+            out.push_back({key, shown.isEmpty() ? key : shown, values});
+        }
+        return out;
+    }
+
+    void CompareValues(const QString &page, const QJsonArray &a, const QJsonArray &b, const QSet<QString> &moving) {
+        std::map<QString, QJsonValue> valuesB;
+        for (const QJsonValue &v : b) valuesB[v["label"].toString()] = v["value"];
+        QSet<QString> seen;
+        for (const QJsonValue &v : a) {
+            const QString label = v["label"].toString();
+            seen.insert(label);
+            if (moving.contains(label)) continue;
+            const auto found = valuesB.find(label);
+            const QJsonValue vb = found == valuesB.end() ? QJsonValue(QJsonValue::Undefined) : found->second;
+            if (v["value"] != vb) Add(page, {}, label, v["value"], vb);
+        }
+        for (const auto &[label, value] : valuesB)
+            if (!seen.contains(label) && !moving.contains(label)) Add(page, {}, label, QJsonValue::Undefined, value);
+    }
+
+    QStringList entry_;
+    bool compareMoving_;
+    std::vector<SnapshotDifference> &out_;
+};
+
+QStringList EntryPath(const QJsonObject &entry) {
+    QStringList path;
+    for (const QJsonValue &v : entry["entry"].toArray()) path << v.toString();
+    return path;
+}
+
+QString EntryKey(const QJsonObject &entry) { return EntryPath(entry).join(u'>'); }
+
+// An entry read on one side and skipped on the other: the reason, against what was read.
+QJsonValue State(const QJsonObject &entry) {
+    if (entry.contains(QStringLiteral("skipped"))) return QStringLiteral("skipped: ") + entry["skipped"].toString();
+    return QStringLiteral("read");
+}
+
+std::string ValueText(const QJsonValue &v) {
+    if (v.isUndefined()) return "(none)";
+    if (v.isArray()) {
+        std::string out = "[";
+        for (const QJsonValue &item : v.toArray()) out += (out.size() > 1 ? ", " : "") + JsonString(item.toString().toStdString());
+        return out + "]";
+    }
+    return JsonString(v.toString().toStdString());
+}
+
+QJsonValue JsonSide(const QJsonValue &v) { return v.isUndefined() ? QJsonValue(QJsonValue::Null) : v; }
+
+}  // namespace
+
+QJsonObject LoadSnapshot(const QString &fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SnapshotUnreadable("\"" + fileName.toStdString() + "\" cannot be read: " + file.errorString().toStdString() + ".");
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !document.object().contains(QStringLiteral("snapshot")))
+        throw SnapshotUnreadable("\"" + fileName.toStdString() + "\" is not a snapshot written by --snapshot.");
+    return document.object();
+}
+
+std::vector<SnapshotDifference> CompareSnapshots(const QJsonObject &a, const QJsonObject &b, bool compareMoving) {
+    std::vector<SnapshotDifference> out;
+    std::map<QString, QJsonObject> entriesB;
+    for (const QJsonValue &e : b["entries"].toArray()) entriesB[EntryKey(e.toObject())] = e.toObject();
+    QSet<QString> seen;
+    for (const QJsonValue &value : a["entries"].toArray()) {
+        const QJsonObject entryA = value.toObject();
+        const QString key = EntryKey(entryA);
+        seen.insert(key);
+        const auto found = entriesB.find(key);
+        if (found == entriesB.end()) {
+            out.push_back({EntryPath(entryA), {}, {}, {}, State(entryA), QJsonValue::Undefined});
+            continue;
+        }
+        const QJsonObject &entryB = found->second;
+        const bool readA = !entryA.contains(QStringLiteral("skipped"));
+        const bool readB = !entryB.contains(QStringLiteral("skipped"));
+        if (readA && readB)
+            EntryComparison(EntryPath(entryA), compareMoving, out).Compare(entryA, entryB);
+        else if (readA != readB)
+            out.push_back({EntryPath(entryA), {}, {}, {}, State(entryA), State(entryB)});
+    }
+    for (const QJsonValue &value : b["entries"].toArray()) {
+        const QJsonObject entryB = value.toObject();
+        if (!seen.contains(EntryKey(entryB))) out.push_back({EntryPath(entryB), {}, {}, {}, QJsonValue::Undefined, State(entryB)});
+    }
+    return out;
+}
+
+std::string DifferencesText(const std::vector<SnapshotDifference> &differences) {
+    std::string out;
+    for (const SnapshotDifference &d : differences) {
+        std::string where = d.entry.join(QStringLiteral(" > ")).toStdString();
+        if (!d.page.isEmpty()) where += " [" + d.page.toStdString() + "]";
+        if (!d.row.isEmpty()) where += " row " + d.row.toStdString();
+        if (!d.value.isEmpty()) where += ": " + d.value.toStdString();
+        out += where + ": " + ValueText(d.a) + " -> " + ValueText(d.b) + "\n";
+    }
+    return out;
+}
+
+std::string DifferencesJson(const std::vector<SnapshotDifference> &differences) {
+    QJsonArray list;
+    for (const SnapshotDifference &d : differences) {
+        list.append(QJsonObject{{"entry", QJsonArray::fromStringList(d.entry)},
+                                {"page", d.page},
+                                {"row", d.row},
+                                {"value", d.value},
+                                {"a", JsonSide(d.a)},
+                                {"b", JsonSide(d.b)}});
+    }
+    const QJsonObject document{{"equal", differences.empty()}, {"differences", list}};
+    return QJsonDocument(document).toJson(QJsonDocument::Indented).toStdString();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A file that is not a snapshot, or cannot be read.
+class SnapshotUnreadable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+QJsonObject LoadSnapshot(const QString &fileName);
+
+// One place where two snapshots differ. A side that lacks the entry, row or value holds undefined;
+// a whole row present on one side only holds its values as an array; an entry read on one side and
+// skipped on the other holds the reason it was skipped.
+struct SnapshotDifference {
+    QStringList entry;
+    QString page;   // empty for entries of one panel
+    QString row;    // the row's index values as the table shows them; empty outside tables
+    QString value;  // column caption or label; empty for a whole row or entry
+    QJsonValue a = QJsonValue::Undefined;
+    QJsonValue b = QJsonValue::Undefined;
+};
+
+// Entries by their captions, pages by caption, table rows by their index (never their position),
+// values by column caption or label. Values that always move (counters, time stamps) count only
+// with compareMoving.
+std::vector<SnapshotDifference> CompareSnapshots(const QJsonObject &a, const QJsonObject &b, bool compareMoving);
+
+// One line per difference: where, then the value in A and in B.
+std::string DifferencesText(const std::vector<SnapshotDifference> &differences);
+std::string DifferencesJson(const std::vector<SnapshotDifference> &differences);
