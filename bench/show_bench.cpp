@@ -1,80 +1,23 @@
 // Reads a large simulated interface table as a whole process twice over: the module's
 // "--show" run of its "IF Table" entry against net-snmp's snmptable (-CB: get-next, the same
 // columns through a small MIB); prints the best wall time of each and their ratio.
+#include "module_process.h"
 #include "simulator_process.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <functional>
-#include <stdexcept>
-
-#include <unistd.h>
 
 namespace {
 
 constexpr char kTable[] = "1.3.6.1.2.1.2.2";
 constexpr char kEntry[] = "Basic Configuration>MIB II>IF Table";
 constexpr double kTargetRatio = 1.3;
-
-struct Run {
-    double milliseconds = 0;
-    long lines = 0;
-};
-
-Run TimeProcess(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    QElapsedTimer clock;
-    clock.start();
-    process.start(program, arguments);
-    QByteArray output;
-    while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
-        process.waitForReadyRead(1000);
-        output += process.readAllStandardOutput();
-    }
-    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        throw std::runtime_error(program.toStdString() + " failed: " + process.readAllStandardError().toStdString());
-    return {ms, static_cast<long>(output.count('\n'))};
-}
-
-Run Best(int repeats, const std::function<Run()> &run) {
-    Run best = run();
-    for (int i = 1; i < repeats; ++i) {
-        const Run next = run();
-        if (next.milliseconds < best.milliseconds) best = next;
-    }
-    return best;
-}
-
-// The module as the host product lays it out locally: its own program file beside its message
-// catalogues and the device's configuration file, which names the simulator's port.
-QString LayOutModule(const QTemporaryDir &scratch, const QString &built, std::uint16_t port) {
-    const QDir module(scratch.filePath(QStringLiteral("vandrel_ems/qsw7400")));
-    module.mkpath(QStringLiteral("errMSg"));
-    const QString program = module.filePath(QStringLiteral("qsw7400"));
-    // A file of its own, not a symbolic link: the module finds its files beside its program file.
-    if (::link(QFile::encodeName(built).constData(), QFile::encodeName(program).constData()) != 0 &&
-        !QFile::copy(built, program))
-        throw std::runtime_error("the module could not be laid out in " + module.path().toStdString());
-    const QDir catalogues(QFileInfo(built).dir().filePath(QStringLiteral("errMSg")));
-    for (const QString &name : catalogues.entryList(QDir::Files))
-        QFile::copy(catalogues.filePath(name), module.filePath(QStringLiteral("errMSg/") + name));
-    QFile configuration(module.filePath(QStringLiteral("127.0.0.1.cfg")));
-    if (!configuration.open(QIODevice::WriteOnly)) throw std::runtime_error("no configuration file");
-    configuration.write("[Program Information]\nVersion=1\nAgentPort=" + QByteArray::number(port) + "\n");
-    return program;
-}
 
 void Print(const char *name, const Run &run) {
     std::printf("%-28s %8.1f ms %8ld lines\n", name, run.milliseconds, run.lines);

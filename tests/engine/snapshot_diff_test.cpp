@@ -53,7 +53,7 @@ TEST(SnapshotDiff, EntriesSkippedOnOneSideAndChangedValuesAreNamed) {
                                             "Menu > Information: Contact: \"noc\" -> \"desk\"\n");
     const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(DifferencesJson(differences))).object();
     EXPECT_FALSE(json["equal"].toBool());
-    EXPECT_EQ(json["differences"].toArray()[1]["b"].toString(), QStringLiteral("desk"));
+    EXPECT_EQ(json["differences"].toArray()[1].toObject()["b"].toString(), QStringLiteral("desk"));
     EXPECT_TRUE(QJsonDocument::fromJson(QByteArray::fromStdString(DifferencesJson({}))).object()["equal"].toBool());
 }
 

@@ -222,6 +222,15 @@ TEST_F(HeadlessTest, MistakesInTheOptionsFailBeforeAnythingIsSent) {
         {{"/I127.0.0.1", "--shwo", "Basic Configuration>System Log"}, "Unknown option --shwo"},
         {{"--catalogue", "--show", "Basic Configuration>System Log"}, "cannot be combined"},
         {{"/I127.0.0.1", "--format", "csv"}, "Give --show"},
+        {{"/I127.0.0.1", "--set", "Basic Configuration>MIB II>Information", "Contact"}, "is not of the form Label=value"},
+        {{"/I127.0.0.1", "--set", "Basic Configuration>MIB II>Information"}, "needs at least one Label=value"},
+        {{"/I127.0.0.1", "--set", "VLAN>DoubleVLAN>Control Table", "--delete"}, "--delete needs --row"},
+        {{"/I127.0.0.1", "--set", "VLAN>DoubleVLAN>Control Table", "--add", "--delete", "--row", "1"}, "not both"},
+        {{"/I127.0.0.1", "--show", "VLAN>DoubleVLAN>Control Table", "--row", "1"}, "go with --set"},
+        {{"/I127.0.0.1", "--snapshot", "--format", "csv"}, "always JSON"},
+        {{"/I127.0.0.1", "--snapshot", "--set", "VLAN>DoubleVLAN>Global State", "a=b"}, "cannot be combined"},
+        {{"--diff", "a.json"}, "--diff needs two snapshot files"},
+        {{"--diff", "a.json", "b.json", "--menu", "VLAN"}, "--menu goes with --snapshot"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
@@ -255,7 +264,8 @@ TEST_F(HeadlessTest, CatalogueAndHelpNeedNoDevice) {
 
     const ProcessOutcome help = Run({"--help"}, PlainDirectory());
     ExpectSuccess(help);
-    for (const char *word : {"/I", "/v3", "/W", "/p", "--show", "--format", "--v2c", "--catalogue"})
+    for (const char *word : {"/I", "/v3", "/W", "/p", "--show", "--format", "--v2c", "--catalogue", "--set", "--row", "--add",
+                             "--delete", "--dry-run", "--snapshot", "--menu", "--diff", "--moving"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(word))) << word;
 }
 
