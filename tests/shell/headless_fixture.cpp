@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QUdpSocket>
 
 #include <unistd.h>
 
@@ -11,6 +12,12 @@ QJsonObject ParseJson(const QString &text) {
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     return document.object();
+}
+
+quint16 ClosedPort() {
+    QUdpSocket socket;
+    EXPECT_TRUE(socket.bind(QHostAddress::LocalHost, 0));
+    return socket.localPort();
 }
 
 ProcessOutcome HeadlessTest::Run(const QStringList &arguments, const QString &module) {

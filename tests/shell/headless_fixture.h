@@ -10,6 +10,9 @@
 
 QJsonObject ParseJson(const QString &text);
 
+// A UDP port nobody listens on.
+quint16 ClosedPort();
+
 // The module's program as the host product installs it: a file of its own beside its catalogues,
 // for the module finds both through its own program file.
 class HeadlessTest : public MainFormTest {

@@ -109,4 +109,16 @@ TEST_F(HeadlessSnapshotTest, EntriesTheDeviceLacksAreSkippedWithTheirReasonAndTh
     EXPECT_GT(skipped, 0);
 }
 
+TEST_F(HeadlessSnapshotTest, DeviceThatStopsAnsweringEndsTheSnapshotAfterAFewTimeOuts) {
+    const QString module = LocalLayout("Version=1\nAgentPort=" + QByteArray::number(ClosedPort()) + "\n");
+    const ProcessOutcome run = Snapshot(QStringLiteral("none.json"), {}, module);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+    // Every entry but the last that timed out is recorded as skipped; the last ends the run.
+    ASSERT_EQ(lines.size(), kGiveUpAfterTimeOuts) << run.err.toStdString();
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(": skipped, SNMP request timed out!"))) << lines[0].toStdString();
+    EXPECT_EQ(lines.last(), QStringLiteral("SNMP request timed out!"));
+}
+
 }  // namespace

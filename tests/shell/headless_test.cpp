@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QUdpSocket>
 
 #include <unistd.h>
 
@@ -50,12 +49,6 @@ Records ParseCsv(const QString &text) {
     return records;
 }
 
-// A UDP port nobody listens on.
-quint16 ClosedPort() {
-    QUdpSocket socket;
-    EXPECT_TRUE(socket.bind(QHostAddress::LocalHost, 0));
-    return socket.localPort();
-}
 
 TEST_F(HeadlessTest, EditorEntryPrintsEachLabelWithTheValueTheDeviceHolds) {
     // Blanks around captions and letter case do not matter; "Basic " carries a blank of its own.
