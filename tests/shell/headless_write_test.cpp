@@ -56,6 +56,12 @@ TEST_F(HeadlessWriteTest, EditorValuesGoInOneSetWithExactlyTheNamedVariablesAndA
     EXPECT_EQ(SetRequests(), before + 1);
 }
 
+TEST_F(HeadlessWriteTest, ValueHoldingASwitchIsWrittenAsItStandsAndChangesNoSetting) {
+    // Read as a switch, it would replace the write community and the agent would not answer.
+    ExpectSuccess(Set(kInformation, {"Location=bay 2 /Wnope"}));
+    EXPECT_EQ(Get(kLocation), QStringLiteral("bay 2 /Wnope"));
+}
+
 TEST_F(HeadlessWriteTest, TableRowIsEditedAddedAndDeletedThroughItsRowStatus) {
     ExpectSuccess(Set(kVlans, {"--row", "20", "Static Name=phones"}));
     EXPECT_EQ(Get(kVlanName + "20"), QStringLiteral("phones"));
