@@ -1,5 +1,6 @@
 #include "binding/whole_value_check.h"
 
+#include "binding/raw_value.h"
 #include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
@@ -34,4 +35,9 @@ bool Converts(const std::string &text, std::uint32_t s) {
 void CheckWholeValueText(const std::string &text, std::uint32_t syntax) {
     if (IsReservedValueText(text)) return;
     if (!Converts(text, syntax)) throw messages::FrameworkError(18);
+}
+
+std::string WholeValueRaw(const std::string &text, std::uint32_t syntax) {
+    CheckWholeValueText(text, syntax);
+    return TextToRaw(text, syntax);
 }

@@ -142,10 +142,10 @@ void VdSNMPRequest2Edits::CollectVariable(int varIndex) {
             emptyWhole = true;
             continue;
         }
-        if (binding.CoversWholeValue(item)) CheckWholeValueText(text, item.syntax);
-        const std::string part = TextToRaw(text, binding.syntax);
+        const bool whole = binding.CoversWholeValue(item);
+        const std::string part = whole ? WholeValueRaw(text, binding.syntax) : TextToRaw(text, binding.syntax);
         // A first binding of the whole value replaces the old value, so a shorter text leaves no tail.
-        if (first && binding.CoversWholeValue(item))
+        if (first && whole)
             raw = part;
         else
             WritePart(raw, binding.offset, part);

@@ -34,11 +34,10 @@ std::vector<std::string> Split(const std::string &text, char delimiter) {
     return parts;
 }
 
-// A whole value as the editor collects it from its field: checked against its syntax, then packed
-// and unpacked, so that the text sent is the one the window sends.
+// A whole value as the editor collects it from its field, so that the text sent is the one the
+// window sends.
 std::string Packed(const std::string &valueText, std::uint32_t syntax) {
-    CheckWholeValueText(valueText, syntax);
-    return RawToText(TextToRaw(valueText, syntax), syntax);
+    return RawToText(WholeValueRaw(valueText, syntax), syntax);
 }
 
 std::string Choices(const VdOptionList &options) {
