@@ -1,6 +1,8 @@
 #pragma once
 // Small pieces the fixed-layout settings windows share.
 
+#include <QString>
+
 #include <initializer_list>
 
 class QLabel;
@@ -9,6 +11,14 @@ class QStatusBar;
 class QWidget;
 
 QPushButton *MakeNamedButton(QWidget *parent, const char *name, const char *caption);
+
+// A control of the window's design, found by tests under its name.
+template <class Control>
+Control *MakeNamed(QWidget *parent, const char *name) {
+    auto *control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
 
 // A status bar named StatusBar1 whose one panel (panel 0) is the returned label.
 QStatusBar *MakeStatusBar(QWidget *parent, QLabel **panel);

@@ -4,6 +4,7 @@
 #include "windows/acc_server_ctrl_form.h"
 #include "windows/bridge_port_window.h"
 #include "windows/if_counters_window.h"
+#include "windows/ip_ctrl_form.h"
 #include "windows/ospf_default_info_originate_form.h"
 #include "windows/scalar_counter_windows.h"
 #include "windows/ssl_management_form.h"
@@ -16,6 +17,7 @@ const WindowRegistry &DedicatedWindows() {
         registry.Add("TICMP_Counters", &CreateCounterWindow<TICMP_Counters>);
         registry.Add("TIF_Counters", &CreateCounterWindow<TIF_Counters>);
         registry.Add("TIP_Counters", &CreateCounterWindow<TIP_Counters>);
+        registry.Add("TIpCtrlForm", &CreateIpCtrlForm);
         registry.Add("TOSPFDefaultInfoOriginateForm", &CreateOSPFDefaultInfoOriginateForm);
         registry.Add("TSNMP_Counters", &CreateCounterWindow<TSNMP_Counters>);
         registry.Add("TSSLManagementForm", &CreateSSLManagementForm);

@@ -2150,3 +2150,68 @@ object 1.3.6.1.4.1.171.12.15.1.5.0 stpForwardDelay Integer rw range=400..3000 va
 object 1.3.6.1.4.1.171.12.15.1.6.0 stpMaxHops Integer rw range=1..20 value=20
 object 1.3.6.1.4.1.171.12.15.1.7.0 stpTxHoldCount Integer rw range=1..10 value=3
 object 1.3.6.1.4.1.171.12.15.1.8.0 stpForwardBpdu Integer rw range=2,3 value=3
+
+# The dedicated table editors: IP interfaces on VLANs with the system interface, MD5 keys, BOOTP
+# relay servers (four on the system interface), single-IP member switches, route redistribution
+# rules and ACL meters.
+table 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 ipIfCtrlEntry status=8 create=4:1 destroy=6
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 1 ipIfAddress IpAddress ro index
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 2 ipIfIndex Integer ro default=0
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 3 ipIfName DisplayString rc size=1..12
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 4 ipIfMask IpAddress rc
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 5 ipIfVlanName DisplayString rc size=0..32
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 6 ipIfMode Integer rc range=2..4 default=2
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 7 ipIfSecondary Integer rc range=1,2 default=2
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 8 ipIfState Integer rc range=1,2,4,6 default=1
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 9 ipIfOperState Integer ro default=3
+column 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 10 ipIfProxyArp Integer rc range=2,3 default=2
+row 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 10.90.90.90 1 "System" 255.0.0.0 "default" 2 2 1 2 2
+row 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 10.1.2.1 2 "lab" 255.255.255.0 "v20" 2 2 1 2 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 192.168.10.1 3 "mgmt" 255.255.255.0 "v10" 2 2 1 2 2
+row 1.3.6.1.4.1.171.11.69.4.3.2.1.1.1 192.168.11.1 4 "mgmt2" 255.255.255.0 "v10" 2 1 1 3 2
+table 1.3.6.1.4.1.171.11.69.4.3.4.1 md5KeyEntry status=3 create=4:1 destroy=6
+column 1.3.6.1.4.1.171.11.69.4.3.4.1 1 md5KeyId Integer ro index range=1..255
+column 1.3.6.1.4.1.171.11.69.4.3.4.1 2 md5Key DisplayString rc size=1..16
+column 1.3.6.1.4.1.171.11.69.4.3.4.1 3 md5KeyStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.4.1.171.11.69.4.3.4.1 1 "area0key" 1
+row 1.3.6.1.4.1.171.11.69.4.3.4.1 2 "ripAuth22" 1
+row 1.3.6.1.4.1.171.11.69.4.3.4.1 5 "backbone5" 1
+table 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 bootpRelayEntry status=3 create=3 destroy=2
+column 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 1 bootpRelayIfName DisplayString ro index size=1..12
+column 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 2 bootpRelayServer IpAddress ro index
+column 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 3 bootpRelayState Integer rc range=2,3 default=3
+row 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 6.83.121.115.116.101.109.10.90.90.1 3
+row 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 6.83.121.115.116.101.109.10.90.90.2 3
+row 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 6.83.121.115.116.101.109.10.90.90.3 3
+row 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 6.83.121.115.116.101.109.10.90.90.4 3
+row 1.3.6.1.4.1.171.11.69.4.3.3.1.7.1 3.108.97.98.10.1.2.254 3
+table 1.3.6.1.4.1.171.12.8.1.3.1 sipMemberEntry status=10 create=4:1 destroy=6
+column 1.3.6.1.4.1.171.12.8.1.3.1 1 sipMemberId Integer ro index range=1..32
+column 1.3.6.1.4.1.171.12.8.1.3.1 2 sipMemberDeviceName DisplayString ro default="QSW-7400"
+column 1.3.6.1.4.1.171.12.8.1.3.1 3 sipMemberMac MacAddress ro default=hex:000000000000
+column 1.3.6.1.4.1.171.12.8.1.3.1 4 sipMemberFirmware DisplayString ro default="2.00.001"
+column 1.3.6.1.4.1.171.12.8.1.3.1 5 sipMemberCapability DisplayString ro default="L2"
+column 1.3.6.1.4.1.171.12.8.1.3.1 6 sipMemberPlatform DisplayString ro default="QSW-7400 L2 Switch"
+column 1.3.6.1.4.1.171.12.8.1.3.1 7 sipMemberHoldtime Integer ro default=100
+column 1.3.6.1.4.1.171.12.8.1.3.1 8 sipMemberCasSource Integer rc range=1..32 default=1
+column 1.3.6.1.4.1.171.12.8.1.3.1 9 sipMemberPassword DisplayString rc size=0..20
+column 1.3.6.1.4.1.171.12.8.1.3.1 10 sipMemberRowStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.4.1.171.12.8.1.3.1 1 "floor2-edge" hex:0011223344A1 "2.00.001" "L2" "QSW-7400 L2 Switch" 100 1 "" 1
+row 1.3.6.1.4.1.171.12.8.1.3.1 2 "floor3-edge" hex:0011223344B2 "2.00.001" "L2" "QSW-7400 L2 Switch" 100 2 "" 1
+table 1.3.6.1.4.1.171.11.69.4.3.5.1 routeRedistEntry status=5 create=4:1 destroy=6
+column 1.3.6.1.4.1.171.11.69.4.3.5.1 1 routeRedistSource Integer ro index range=2..5
+column 1.3.6.1.4.1.171.11.69.4.3.5.1 2 routeRedistDestination Integer ro index range=2,3
+column 1.3.6.1.4.1.171.11.69.4.3.5.1 3 routeRedistType Integer rc range=2..10 default=2
+column 1.3.6.1.4.1.171.11.69.4.3.5.1 4 routeRedistMetric Integer rc range=0..16777214 default=0
+column 1.3.6.1.4.1.171.11.69.4.3.5.1 5 routeRedistRowStatus Integer rc range=1,4,6 default=1
+row 1.3.6.1.4.1.171.11.69.4.3.5.1 3.2 2 5 1
+row 1.3.6.1.4.1.171.11.69.4.3.5.1 4.3 3 20 1
+row 1.3.6.1.4.1.171.11.69.4.3.5.1 5.2 2 1 1
+table 1.3.6.1.4.1.171.12.9.6.1.1 aclMeterEntry
+column 1.3.6.1.4.1.171.12.9.6.1.1 1 aclMeterProfileId Integer ro index range=1..255
+column 1.3.6.1.4.1.171.12.9.6.1.1 2 aclMeterAccessId Integer ro index range=1..65535
+column 1.3.6.1.4.1.171.12.9.6.1.1 3 aclMeterRate Integer rw range=0..999936 default=0
+column 1.3.6.1.4.1.171.12.9.6.1.1 4 aclMeterAction Integer rw range=1..3 default=1
+row 1.3.6.1.4.1.171.12.9.6.1.1 1.1 640 2
+row 1.3.6.1.4.1.171.12.9.6.1.1 1.2 0 1
+row 1.3.6.1.4.1.171.12.9.6.1.1 2.10 1024 3

@@ -1,16 +1,11 @@
 // Every counter window opens from its menu item, made by the menu bar builder from the catalogue and
 // the window registry, and shows the device's counters.
-#include "catalogue/menu_builder.h"
-#include "catalogue/recipe_context.h"
-#include "catalogue/window_registry.h"
 #include "window_fixture.h"
 #include "windows/counter_window.h"
-#include "windows/window_list.h"
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -28,20 +23,10 @@ struct MenuCase {
 
 class CounterMenuItems : public window_test::WindowTest, public ::testing::WithParamInterface<MenuCase> {};
 
-QAction *ItemAt(const MenuBarItems &items, const std::vector<std::string> &path) {
-    const MenuEntry *entry = MenuCatalogue::Instance().Find(path);
-    return entry == nullptr ? nullptr : items.Item(*entry);
-}
-
 TEST_P(CounterMenuItems, OpenTheirWindowOnTheDevice) {
     const MenuCase &c = GetParam();
-    QWidget mainWindow;
-    QMenuBar bar(&mainWindow);
-    const RecipeContext context{&mainWindow, "127.0.0.1", nullptr, {}};
-    MenuActions actions;
-    actions.openWindow = [&](const MenuEntry &entry) { OpenDedicatedWindow(entry, context, DedicatedWindows()); };
-    const MenuBarItems items = BuildMenuBar(&bar, MenuCatalogue::Instance(), DedicatedWindows(), actions);
-    QAction *item = ItemAt(items, c.path);
+    const window_test::RegistryMenuBar bar;
+    QAction *item = bar.Item(c.path);
     ASSERT_NE(item, nullptr);
     ASSERT_TRUE(item->isEnabled());
 

@@ -1,10 +1,18 @@
 #include "window_fixture.h"
 
 #include "binding/ui/message_box.h"
+#include "binding/whole_value_check.h"
+#include "engine/coded_error.h"
 #include "engine/descriptor.h"
 #include "engine/request.h"
 #include "engine/session.h"
 
+#include "catalogue/menu_builder.h"
+#include "catalogue/recipe_context.h"
+#include "catalogue/window_registry.h"
+#include "windows/window_list.h"
+
+#include <QMenuBar>
 #include <QTemporaryDir>
 
 namespace window_test {
@@ -27,6 +35,15 @@ std::string AgentValue(const std::string &oid, std::uint32_t syntax) {
     return request.list.Item(0).value;
 }
 
+std::string AgentCell(const std::string &oid, std::uint32_t syntax) {
+    try {
+        const std::string value = AgentValue(oid, syntax);
+        return value == kNullText ? "missing" : value;
+    } catch (const CodedError &) {
+        return "missing";
+    }
+}
+
 void AgentWrite(const std::string &oid, std::uint32_t syntax, const std::string &text) {
     VdSNMPRequest request;
     OneValue(request, oid, syntax, access_bit::ReadWrite);
@@ -36,6 +53,24 @@ void AgentWrite(const std::string &oid, std::uint32_t syntax, const std::string 
 
 unsigned AgentSetCount() {
     return static_cast<unsigned>(std::stoul(AgentValue("1.3.6.1.2.1.11.17.0", syntax::Counter)));
+}
+
+RegistryMenuBar::RegistryMenuBar()
+    : mainWindow_(std::make_unique<QWidget>()),
+      context_(std::make_unique<RecipeContext>(RecipeContext{mainWindow_.get(), "127.0.0.1", nullptr, {}})) {
+    auto *bar = new QMenuBar(mainWindow_.get());
+    MenuActions actions;
+    actions.openWindow = [context = context_.get()](const MenuEntry &entry) {
+        OpenDedicatedWindow(entry, *context, DedicatedWindows());
+    };
+    items_ = std::make_unique<MenuBarItems>(BuildMenuBar(bar, MenuCatalogue::Instance(), DedicatedWindows(), actions));
+}
+
+RegistryMenuBar::~RegistryMenuBar() = default;
+
+QAction *RegistryMenuBar::Item(const std::vector<std::string> &path) const {
+    const MenuEntry *entry = MenuCatalogue::Instance().Find(path);
+    return entry == nullptr ? nullptr : items_->Item(*entry);
 }
 
 void WindowTest::Start(const QStringList &simulatorOptions) {

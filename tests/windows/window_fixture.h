@@ -11,14 +11,38 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
+
+class MenuBarItems;
+class QAction;
+class QWidget;
+struct RecipeContext;
 
 namespace window_test {
 
 // One value read from the agent with a fresh request, as text of its syntax.
 std::string AgentValue(const std::string &oid, std::uint32_t syntax);
+// The same for a table cell, "missing" when the agent has no such row.
+std::string AgentCell(const std::string &oid, std::uint32_t syntax);
 void AgentWrite(const std::string &oid, std::uint32_t syntax, const std::string &text);
 // SET messages the agent has received so far.
 unsigned AgentSetCount();
+
+// A main window with the menu bar the module makes from the catalogue and the window registry; its
+// window items open their windows with the host text 127.0.0.1.
+class RegistryMenuBar {
+public:
+    RegistryMenuBar();
+    ~RegistryMenuBar();
+    // The item of the entry at a path of captions; nullptr when there is none.
+    QAction *Item(const std::vector<std::string> &path) const;
+    const RecipeContext &context() const { return *context_; }
+
+private:
+    std::unique_ptr<QWidget> mainWindow_;
+    std::unique_ptr<RecipeContext> context_;
+    std::unique_ptr<MenuBarItems> items_;
+};
 
 class WindowTest : public ::testing::Test {
 protected:

@@ -1,0 +1,204 @@
+// The IP control window on the simulator: interfaces added, edited and deleted on the agent through
+// the dialog, and every interface rule refused with its message before anything is sent.
+#include "window_fixture.h"
+
+#include "binding/ui/message_box.h"
+#include "engine/descriptor.h"
+#include "windows/ip_ctrl_edit_form.h"
+#include "windows/ip_ctrl_form.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace window_test {
+namespace {
+
+const std::string kColumn = "1.3.6.1.4.1.171.11.69.4.3.2.1.1.1.";
+
+std::string InterfaceCell(int column, const std::string &address, std::uint32_t syntax = syntax::Integer) {
+    return AgentCell(kColumn + std::to_string(column) + "." + address, syntax);
+}
+
+bool Listed(QTreeWidget *list, int rows) {
+    return WaitUntil([&] { return list->topLevelItemCount() == rows; });
+}
+
+void Select(QTreeWidget *list, const QString &address) {
+    const auto found = list->findItems(address, Qt::MatchExactly, 0);
+    ASSERT_EQ(found.size(), 1) << address.toStdString();
+    list->setCurrentItem(found.front());
+}
+
+struct Typed {
+    const char *ip, *index, *name, *mask, *vlan, *mode, *secondary, *oper;
+};
+
+void Fill(TIPCtrlEdtForm *d, const Typed &t) {
+    d->edtIPAddr->setText(t.ip);
+    d->edtIndex->setText(t.index);
+    d->edtInterface->setText(t.name);
+    d->edtMask->setText(t.mask);
+    d->edtVlan->setText(t.vlan);
+    d->cbxMode->setCurrentText(t.mode);
+    d->cbxSecondary->setCurrentIndex(d->cbxSecondary->findText(t.secondary));
+    d->cbxOper->setCurrentText(t.oper);
+}
+
+// Opens the Add dialog, fills it and presses its Set; returns whether the dialog stayed open (it
+// is closed then) and what it showed meanwhile.
+struct AddOutcome {
+    bool stayedOpen = false;
+    QString caption;
+    QString typedName;
+};
+
+AddOutcome Add(TIpCtrlForm &form, const Typed &typed) {
+    AddOutcome outcome;
+    const auto run = WhenModal("IPCtrlEdtForm", [&](QWidget *w) {
+        auto *dialog = static_cast<TIPCtrlEdtForm *>(w);
+        outcome.caption = dialog->windowTitle();
+        EXPECT_EQ(dialog->cbxState->currentText(), "createAndGo");
+        EXPECT_FALSE(dialog->cbxState->isEnabled());
+        EXPECT_EQ(dialog->btnSet->text(), "Add");
+        Fill(dialog, typed);
+        QTest::mouseClick(dialog->btnSet, Qt::LeftButton);
+        outcome.stayedOpen = dialog->isVisible();
+        outcome.typedName = dialog->edtInterface->text();
+        if (outcome.stayedOpen) dialog->reject();
+    });
+    form.btnAddClick();
+    return outcome;
+}
+
+class IpCtrlWindowTest : public WindowTest {};
+
+TEST_F(IpCtrlWindowTest, AnInterfaceIsAddedEditedAndDeletedOnTheAgent) {
+    TIpCtrlForm form;
+    form.show();
+    ASSERT_TRUE(Listed(form.ListView1, 4));
+    EXPECT_TRUE(WaitUntil([&] { return form.statusPanel->text().startsWith("Get: Ok!"); }));
+    EXPECT_TRUE(form.btnAdd->isEnabled());
+    EXPECT_FALSE(form.btnEdit->isEnabled());
+    EXPECT_FALSE(form.btnDel->isEnabled());
+
+    const AddOutcome added = Add(form, {"172.20.0.1", "7", "lab2", "255.255.0.0", "v30", "manual", "false", "up"});
+    EXPECT_FALSE(added.stayedOpen) << MessageBox::lastText().toStdString();
+    EXPECT_EQ(added.caption.toStdString(), "IP Control Table(Add): 127.0.0.1");
+    EXPECT_EQ(InterfaceCell(3, "172.20.0.1", syntax::DisplayString), "lab2");
+    EXPECT_EQ(InterfaceCell(4, "172.20.0.1", syntax::IpAddress), "255.255.0.0");
+    EXPECT_EQ(InterfaceCell(5, "172.20.0.1", syntax::DisplayString), "v30");
+    EXPECT_EQ(InterfaceCell(7, "172.20.0.1"), "2") << "a primary";
+    EXPECT_EQ(InterfaceCell(8, "172.20.0.1"), "1") << "created and active";
+    ASSERT_TRUE(Listed(form.ListView1, 5));
+
+    Select(form.ListView1, "172.20.0.1");
+    EXPECT_TRUE(form.btnEdit->isEnabled());
+    EXPECT_TRUE(form.btnDel->isEnabled());
+    EXPECT_FALSE(form.btnAdd->isEnabled());
+    QStringList states;
+    const auto edit = WhenModal("IPCtrlEdtForm", [&](QWidget *w) {
+        auto *dialog = static_cast<TIPCtrlEdtForm *>(w);
+        for (int i = 0; i < dialog->cbxState->count(); ++i) states << dialog->cbxState->itemText(i);
+        EXPECT_EQ(dialog->edtInterface->text(), "lab2") << "the row is shown";
+        EXPECT_FALSE(dialog->edtIPAddr->isEnabled());
+        EXPECT_FALSE(dialog->cbxSecondary->isEnabled());
+        EXPECT_EQ(dialog->windowTitle().toStdString(), "IP Control Table(Edit): 127.0.0.1");
+        SaveScreen(dialog, QStringLiteral("ip_ctrl_edit_dialog"));
+        dialog->cbxMode->setCurrentText("bootp");
+        dialog->cbxState->setCurrentText("notInService");
+        dialog->cbxARP->setCurrentText("enabled");
+        QTest::mouseClick(dialog->btnSet, Qt::LeftButton);
+        EXPECT_FALSE(dialog->isVisible()) << MessageBox::lastText().toStdString();
+    });
+    form.btnEditClick();
+    EXPECT_EQ(states.join(',').toStdString(), "active,notInService");
+    EXPECT_EQ(InterfaceCell(6, "172.20.0.1"), "3");
+    EXPECT_EQ(InterfaceCell(8, "172.20.0.1"), "2");
+    EXPECT_EQ(InterfaceCell(10, "172.20.0.1"), "3");
+    EXPECT_EQ(InterfaceCell(3, "172.20.0.1", syntax::DisplayString), "lab2");
+    EXPECT_FALSE(form.btnEdit->isEnabled()) << "the selection is cleared after an edit";
+
+    // An Add after the Edit starts from createAndGo again (checked inside Add) and refuses this one.
+    Add(form, {"127.0.0.1", "", "", "", "", "", "", ""});
+    EXPECT_EQ(MessageBox::lastText().toStdString(), "Please input valid IP Address.");
+
+    ASSERT_TRUE(Listed(form.ListView1, 5));
+    Select(form.ListView1, "172.20.0.1");
+    form.btnDelClick();
+    EXPECT_EQ(InterfaceCell(8, "172.20.0.1"), "missing");
+    EXPECT_TRUE(Listed(form.ListView1, 4));
+    EXPECT_EQ(InterfaceCell(8, "192.168.11.1"), "1") << "nothing else deleted";
+}
+
+TEST_F(IpCtrlWindowTest, EveryInterfaceRuleIsRefusedWithItsMessageAndNothingSent) {
+    TIpCtrlForm form;
+    form.show();
+    ASSERT_TRUE(Listed(form.ListView1, 4));
+    const unsigned sets = AgentSetCount();
+
+    struct AddCase {
+        const char *what;
+        Typed typed;
+        const char *message;
+    };
+    const AddCase adds[] = {
+        {"a third interface on a VLAN", {"172.21.0.1", "8", "third", "255.255.0.0", "v10", "manual", "true", "up"},
+         "A VLAN can just create two interface."},
+        {"a secondary before its primary", {"172.21.0.1", "8", "orphan", "255.255.0.0", "v99", "manual", "true", "up"},
+         "You should create primary interface at first."},
+        {"a repeated name", {"172.21.0.1", "8", "mgmt", "255.255.0.0", "v99", "manual", "false", "up"},
+         "Please input different Interface Name."},
+        {"a repeated network", {"192.168.10.77", "8", "again", "255.255.255.0", "v99", "manual", "false", "up"},
+         "There is an same interface, please modify IP or Subnet Mask!"},
+        {"a mask of 25 bits", {"172.21.0.1", "8", "narrow", "255.255.255.128", "v99", "manual", "false", "up"},
+         "Please input valid Subnet Mask."},
+    };
+    for (const AddCase &c : adds) {
+        SCOPED_TRACE(c.what);
+        const AddOutcome outcome = Add(form, c.typed);
+        EXPECT_TRUE(outcome.stayedOpen);
+        EXPECT_EQ(outcome.typedName.toStdString(), c.typed.name) << "typed values stay";
+        EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
+    }
+
+    struct DeleteCase {
+        const char *what;
+        const char *address;
+        const char *message;
+    };
+    const DeleteCase deletes[] = {
+        {"the system interface", "10.90.90.90", "The system IP interface can't be deleted."},
+        {"a primary before its secondary", "192.168.10.1", "The secondary interface must be deleted first!"},
+    };
+    for (const DeleteCase &c : deletes) {
+        SCOPED_TRACE(c.what);
+        Select(form.ListView1, c.address);
+        if (std::string(c.address) == "10.90.90.90") EXPECT_FALSE(form.btnDel->isEnabled());
+        form.btnDelClick();
+        EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
+    }
+    EXPECT_EQ(AgentSetCount(), sets) << "nothing was sent";
+    EXPECT_EQ(InterfaceCell(8, "192.168.10.1"), "1");
+    SaveScreen(&form, QStringLiteral("ip_ctrl_table"));
+}
+
+TEST_F(IpCtrlWindowTest, AnAddTheAgentRefusesKeepsTheDialogOpenWithTheError) {
+    TIpCtrlForm form;
+    form.show();
+    ASSERT_TRUE(Listed(form.ListView1, 4));
+    // Another network for the window, but the agent's row 10.90.90.90 exists: createAndGo is refused.
+    const AddOutcome outcome = Add(form, {"10.90.90.90", "9", "dup", "255.255.0.0", "v40", "manual", "false", "up"});
+    EXPECT_TRUE(outcome.stayedOpen);
+    EXPECT_EQ(outcome.typedName, "dup");
+    EXPECT_NE(MessageBox::lastText().toStdString().find("nconsistent"), std::string::npos)
+        << MessageBox::lastText().toStdString();
+    EXPECT_TRUE(form.statusPanel->text().startsWith("Set:")) << form.statusPanel->text().toStdString();
+    EXPECT_EQ(InterfaceCell(3, "10.90.90.90", syntax::DisplayString), "System");
+}
+
+}  // namespace
+}  // namespace window_test

@@ -1,0 +1,76 @@
+// The table editors open from their menu items, made by the menu bar builder from the catalogue and
+// the window registry, with the entry's caption and the device's rows; windows whose menu is not in
+// the catalogue yet open through the registry entry their menu item will use.
+#include "catalogue/model/catalogue_model.h"
+#include "catalogue/window_registry.h"
+#include "window_fixture.h"
+#include "windows/window_list.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+struct OpenCase {
+    const char *windowClass;
+    std::vector<std::string> menuPath;  // empty: through the registry
+    const char *objectName;
+    const char *caption;
+    int rows;
+};
+
+class TableEditorMenuItems : public window_test::WindowTest, public ::testing::WithParamInterface<OpenCase> {};
+
+// The rows the window lists once its first read has ended, checked from the window's own loop.
+int RowsShownBy(const char *objectName, QString &caption, const std::function<void()> &open, int expected) {
+    int rows = -1;
+    auto watcher = WhenModal(objectName, [&](QWidget *window) {
+        auto *check = new QTimer(window);
+        auto *list = window->findChild<QTreeWidget *>();
+        QObject::connect(check, &QTimer::timeout, window, [&, window, list, check] {
+            if (list->topLevelItemCount() < expected && check->property("ticks").toInt() < 500) {
+                check->setProperty("ticks", check->property("ticks").toInt() + 1);
+                return;
+            }
+            rows = list->topLevelItemCount();
+            caption = window->windowTitle();
+            static_cast<QDialog *>(window)->close();
+        });
+        check->start(20);
+    });
+    open();
+    return rows;
+}
+
+TEST_P(TableEditorMenuItems, OpenTheirWindowWithTheDevicesRows) {
+    const OpenCase &c = GetParam();
+    const window_test::RegistryMenuBar bar;
+
+    std::function<void()> open;
+    MenuEntry registryEntry;
+    if (!c.menuPath.empty()) {
+        const MenuEntry *entry = MenuCatalogue::Instance().Find(c.menuPath);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->windowClass, c.windowClass);
+        QAction *item = bar.Item(c.menuPath);
+        ASSERT_NE(item, nullptr);
+        ASSERT_TRUE(item->isEnabled());
+        open = [item] { item->trigger(); };
+    } else {
+        ASSERT_TRUE(DedicatedWindows().Has(c.windowClass));
+        registryEntry.windowClass = c.windowClass;
+        open = [&] { OpenDedicatedWindow(registryEntry, bar.context(), DedicatedWindows()); };
+    }
+    QString caption;
+    EXPECT_EQ(RowsShownBy(c.objectName, caption, open, c.rows), c.rows);
+    EXPECT_EQ(caption.toStdString(), c.caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, TableEditorMenuItems,
+    ::testing::Values(OpenCase{"TIpCtrlForm", {}, "IpCtrlForm", "IP Control Table : 127.0.0.1", 4}),
+    [](const auto &info) { return std::string(info.param.windowClass); });
+
+}  // namespace

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "windows/row_table_form.h"
+
+#include <memory>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class TIPCtrlEdtForm;
+struct MenuEntry;
+struct RecipeContext;
+
+// The device's IP interfaces: listed, added and edited through TIPCtrlEdtForm, and deleted, under
+// the interface rules of the device (the system interface stays; a VLAN has one primary and then
+// one secondary interface; names and networks are not repeated).
+class TIpCtrlForm : public TRowTableForm {
+    Q_OBJECT
+public:
+    explicit TIpCtrlForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    ~TIpCtrlForm() override;
+
+    void btnAddClick();
+    void btnEditClick();
+    void btnDelClick();
+    void btnStopClick();
+    // The dialog's Set, in the dialog's mode; the dialog closes once the write went through.
+    void btnSetClick();
+
+    QTreeWidget *ListView1;
+    QPushButton *btnRefresh;
+    QPushButton *btnAdd;
+    QPushButton *btnEdit;
+    QPushButton *btnDel;
+    QPushButton *btnStop;
+    QPushButton *btnClose;
+    QStatusBar *stbResult;
+    QLabel *statusPanel;
+    TIPCtrlEdtForm *dialog;
+
+protected:
+    void ReadDone() override;
+    void SelectionChanged() override;
+
+private:
+    void BindDialog();
+    QWidget *FieldWidget(int field) const;
+
+    std::string host_;
+};
+
+std::unique_ptr<QDialog> CreateIpCtrlForm(const MenuEntry &, const RecipeContext &context);
