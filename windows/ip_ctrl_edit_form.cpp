@@ -3,14 +3,11 @@
 #include "binding/ui/option_controls.h"
 #include "windows/form_parts.h"
 #include "windows/logic/ip_ctrl_table.h"
+#include "windows/table_editor_parts.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -34,23 +31,11 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(QWidget *parent) : QDialog(parent) {
     btnSet = MakeNamedButton(this, "btnSet", "Add");
     btnClose = MakeNamedButton(this, "btnClose", "Close");
 
-    auto *grid = new QGridLayout;
-    const char *labels[] = {"IP Address", "IF Index", "Interface Name", "Subnet Mask", "VLAN Name",
-                            "Mode", "Secondary", "Oper State", "State", "Proxy ARP State"};
-    QWidget *controls[] = {edtIPAddr, edtIndex, edtInterface, edtMask, edtVlan, cbxMode, cbxSecondary, cbxOper,
-                           cbxState, cbxARP};
-    for (int row = 0; row < 10; ++row) {
-        grid->addWidget(new QLabel(QString::fromLatin1(labels[row]), this), row, 0);
-        grid->addWidget(controls[row], row, 1);
-    }
-    grid->setColumnStretch(1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnSet);
-    buttons->addWidget(btnClose);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    LayOutFieldDialog(this,
+                      {{"IP Address", edtIPAddr}, {"IF Index", edtIndex}, {"Interface Name", edtInterface},
+                       {"Subnet Mask", edtMask}, {"VLAN Name", edtVlan}, {"Mode", cbxMode}, {"Secondary", cbxSecondary},
+                       {"Oper State", cbxOper}, {"State", cbxState}, {"Proxy ARP State", cbxARP}},
+                      {btnSet, btnClose});
     resize(kDesignWidth, sizeHint().height());
 
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,24 +1,21 @@
 #include "windows/ip_ctrl_form.h"
 
-#include "binding/ui/message_box.h"
 #include "binding/ui/option_controls.h"
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
-#include "editor/window_fit.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"
 #include "windows/form_parts.h"
 #include "windows/ip_ctrl_edit_form.h"
+#include "windows/table_editor_parts.h"
 #include "windows/logic/ip_ctrl_table.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 using namespace ip_ctrl;
 
@@ -49,19 +46,7 @@ TIpCtrlForm::TIpCtrlForm(QWidget *parent, const std::string &hostText)
     stbResult->setObjectName(QStringLiteral("stbResult"));
     dialog = new TIPCtrlEdtForm(this);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(8, 0, 8, 4);
-    buttons->addStretch();
-    for (QPushButton *button : {btnRefresh, btnAdd, btnEdit, btnDel, btnStop, btnClose}) buttons->addWidget(button);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *listArea = new QVBoxLayout;
-    listArea->setContentsMargins(4, 4, 4, 0);
-    listArea->addWidget(ListView1);
-    layout->addLayout(listArea, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(stbResult);
-    CentreOnMainWindow(this);
+    LayOutListWindow(this, ListView1, {}, {btnRefresh, btnAdd, btnEdit, btnDel, btnStop, btnClose}, stbResult);
 
     BuildTable(kDescriptors, kIndexCount, " IP Control Table", ListView1, statusPanel, false);
     BindDialog();
@@ -164,12 +149,7 @@ void TIpCtrlForm::btnSetClick() {
         return;
     }
     if (!add) PinIndexToSelection();
-    if (const auto error = WriteRow(*table_, add ? std::vector<int>{} : EditExclusions())) {
-        // The dialog stays open with what was typed.
-        MessageBox::Ok(dialog, MessageBox::ModuleCaption(), QString::fromStdString(*error), MessageBox::Icon::Warning);
-        return;
-    }
-    dialog->accept();
+    WriteFromDialog(dialog, *table_, add ? std::vector<int>{} : EditExclusions());
 }
 
 void TIpCtrlForm::btnDelClick() {

@@ -128,6 +128,14 @@ std::optional<std::string> TRowTableForm::WriteRow(VdSNMPRequest2Edits &binding,
     return error;
 }
 
+void TRowTableForm::WriteFromDialog(QDialog *dialog, VdSNMPRequest2Edits &binding, const std::vector<int> &excluded) {
+    if (const auto error = WriteRow(binding, excluded)) {
+        MessageBox::Ok(dialog, MessageBox::ModuleCaption(), QString::fromStdString(*error), MessageBox::Icon::Warning);
+        return;
+    }
+    dialog->accept();
+}
+
 void TRowTableForm::Refuse(QWidget *window, const std::string &message, QWidget *field) {
     if (!message.empty())
         MessageBox::Ok(window, MessageBox::ModuleCaption(), QString::fromStdString(message), MessageBox::Icon::Warning);

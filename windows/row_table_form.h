@@ -58,6 +58,10 @@ protected:
     // The table is read again after a success. Returns the error, which is on the status target too.
     std::optional<std::string> WriteRow(VdSNMPRequest2Edits &binding, const std::vector<int> &excluded = {});
 
+    // A dialog's write: the dialog closes once it went through, and stays open with what was typed
+    // and the error in a box over it when it did not.
+    void WriteFromDialog(QDialog *dialog, VdSNMPRequest2Edits &binding, const std::vector<int> &excluded = {});
+
     // A refused action: its message in a box over window (none for an empty one), the focus to field.
     static void Refuse(QWidget *window, const std::string &message, QWidget *field = nullptr);
     // Chooses the item with this label.

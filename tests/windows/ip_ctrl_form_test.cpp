@@ -1,5 +1,6 @@
 // The IP control window on the simulator: interfaces added, edited and deleted on the agent through
 // the dialog, and every interface rule refused with its message before anything is sent.
+#include "table_editor_test_support.h"
 #include "window_fixture.h"
 
 #include "binding/ui/message_box.h"
@@ -23,15 +24,7 @@ std::string InterfaceCell(int column, const std::string &address, std::uint32_t 
     return AgentCell(kColumn + std::to_string(column) + "." + address, syntax);
 }
 
-bool Listed(QTreeWidget *list, int rows) {
-    return WaitUntil([&] { return list->topLevelItemCount() == rows; });
-}
-
-void Select(QTreeWidget *list, const QString &address) {
-    const auto found = list->findItems(address, Qt::MatchExactly, 0);
-    ASSERT_EQ(found.size(), 1) << address.toStdString();
-    list->setCurrentItem(found.front());
-}
+void Select(QTreeWidget *list, const QString &address) { ASSERT_TRUE(SelectRow(list, {address})) << address.toStdString(); }
 
 struct Typed {
     const char *ip, *index, *name, *mask, *vlan, *mode, *secondary, *oper;

@@ -70,7 +70,9 @@ TEST_P(TableEditorMenuItems, OpenTheirWindowWithTheDevicesRows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, TableEditorMenuItems,
-    ::testing::Values(OpenCase{"TIpCtrlForm", {}, "IpCtrlForm", "IP Control Table : 127.0.0.1", 4}),
+    ::testing::Values(OpenCase{"TIpCtrlForm", {}, "IpCtrlForm", "IP Control Table : 127.0.0.1", 4},
+                      OpenCase{"TMd5InformationForm", {}, "Md5InformationForm", "MD5 Information Table: 127.0.0.1", 3},
+                      OpenCase{"TBOOTCtrlTableForm", {}, "BOOTCtrlTableForm", "BOOTP Ctrl Table: 127.0.0.1", 5}),
     [](const auto &info) { return std::string(info.param.windowClass); });
 
 }  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "windows/row_table_form.h"
+
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+struct MenuEntry;
+struct RecipeContext;
+
+// The dialog of a new BOOTP relay server: the interface and the server's address.
+class TNewBootpCtrlForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TNewBootpCtrlForm(QWidget *parent);
+
+    QLineEdit *Edit1;
+    QLineEdit *Edit2;
+    QPushButton *DeleteBtn;  // reads "Set"
+    QPushButton *CancelBtn;
+    bool activated = false;
+};
+
+// The BOOTP relay servers of the IP interfaces: listed, added through TNewBootpCtrlForm (at most
+// four per interface) and deleted.
+class TBOOTCtrlTableForm : public TRowTableForm {
+    Q_OBJECT
+public:
+    explicit TBOOTCtrlTableForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    ~TBOOTCtrlTableForm() override;
+
+    void AddBtnClick();
+    void DeleteBtnClick();
+    void DialogSetClick();
+
+    QTreeWidget *ListView1;
+    QPlainTextEdit *Memo1;
+    QComboBox *ComboBox1;
+    QPushButton *RefreshBtn;
+    QPushButton *DeleteBtn;
+    QPushButton *AddBtn;
+    QPushButton *CloseBtn;
+    TNewBootpCtrlForm *dialog;
+};
+
+std::unique_ptr<QDialog> CreateBOOTCtrlTableForm(const MenuEntry &, const RecipeContext &context);

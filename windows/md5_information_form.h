@@ -1,0 +1,57 @@
+#pragma once
+
+#include "windows/row_table_form.h"
+
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+struct MenuEntry;
+struct RecipeContext;
+
+// The key dialog of the MD5 key table: a new key with its ID, or a new key text for a listed ID.
+class TMd5EditForm : public QDialog {
+    Q_OBJECT
+public:
+    enum class Mode { Add, Edit };
+    explicit TMd5EditForm(QWidget *parent);
+
+    QLineEdit *KeyIDEdit;
+    QLineEdit *KeyEdit;
+    QComboBox *ComboBox1;
+    QPushButton *SetButton;
+    QPushButton *CloseButton;
+    Mode mode = Mode::Add;
+};
+
+// The MD5 keys of the routing protocols: listed, added and edited through TMd5EditForm, deleted.
+class TMd5InformationForm : public TRowTableForm {
+    Q_OBJECT
+public:
+    explicit TMd5InformationForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    ~TMd5InformationForm() override;
+
+    void AddButtonClick();
+    void EditButtonClick();
+    void DeleteButtonClick();
+    void SetButtonClick();
+
+    QTreeWidget *ListView1;
+    QPlainTextEdit *Memo1;
+    QPushButton *GetButton;
+    QPushButton *AddButton;
+    QPushButton *EditButton;
+    QPushButton *DeleteButton;
+    QLabel *StaticText1;
+    TMd5EditForm *dialog;
+
+protected:
+    void ReadDone() override;
+    void SelectionChanged() override;
+};
+
+std::unique_ptr<QDialog> CreateMd5InformationForm(const MenuEntry &, const RecipeContext &context);
