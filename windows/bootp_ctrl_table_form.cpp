@@ -3,7 +3,6 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
 #include "engine/coded_error.h"
-#include "engine/session.h"
 #include "windows/form_parts.h"
 #include "windows/table_editor_parts.h"
 #include "windows/logic/bootp_relay_table.h"
@@ -35,10 +34,7 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(QWidget *parent) : QDialog(parent) {
 }
 
 TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *parent, const std::string &hostText) : TRowTableForm(parent) {
-    setObjectName(QStringLiteral("BOOTCtrlTableForm"));
-    setWindowTitle(QStringLiteral("BOOTP Ctrl Table: ") +
-                   QString::fromStdString(hostText.empty() ? SessionDevice.host : hostText));
-    resize(kDesignWidth, kDesignHeight);
+    Design("BOOTCtrlTableForm", "BOOTP Ctrl Table: ", hostText, kDesignWidth, kDesignHeight);
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     Memo1 = MakeMemo(this);
     ComboBox1 = MakeNamed<QComboBox>(this, "ComboBox1");

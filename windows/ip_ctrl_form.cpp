@@ -4,7 +4,6 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
 #include "engine/coded_error.h"
-#include "engine/session.h"
 #include "windows/form_parts.h"
 #include "windows/ip_ctrl_edit_form.h"
 #include "windows/table_editor_parts.h"
@@ -29,11 +28,8 @@ std::string Text(const QComboBox *box) { return FromQString(box->currentText());
 
 }  // namespace
 
-TIpCtrlForm::TIpCtrlForm(QWidget *parent, const std::string &hostText)
-    : TRowTableForm(parent), host_(hostText.empty() ? SessionDevice.host : hostText) {
-    setObjectName(QStringLiteral("IpCtrlForm"));
-    setWindowTitle(QStringLiteral("IP Control Table : ") + QString::fromStdString(host_));
-    resize(kDesignWidth, kDesignHeight);
+TIpCtrlForm::TIpCtrlForm(QWidget *parent, const std::string &hostText) : TRowTableForm(parent) {
+    host_ = Design("IpCtrlForm", "IP Control Table : ", hostText, kDesignWidth, kDesignHeight);
 
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     btnRefresh = MakeNamedButton(this, "btnRefresh", "Refresh");

@@ -3,7 +3,6 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
 #include "engine/coded_error.h"
-#include "engine/session.h"
 #include "windows/form_parts.h"
 #include "windows/table_editor_parts.h"
 #include "windows/logic/md5_key_table.h"
@@ -37,10 +36,7 @@ TMd5EditForm::TMd5EditForm(QWidget *parent) : QDialog(parent) {
 }
 
 TMd5InformationForm::TMd5InformationForm(QWidget *parent, const std::string &hostText) : TRowTableForm(parent) {
-    setObjectName(QStringLiteral("Md5InformationForm"));
-    setWindowTitle(QStringLiteral("MD5 Information Table: ") +
-                   QString::fromStdString(hostText.empty() ? SessionDevice.host : hostText));
-    resize(kDesignWidth, kDesignHeight);
+    Design("Md5InformationForm", "MD5 Information Table: ", hostText, kDesignWidth, kDesignHeight);
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     Memo1 = MakeMemo(this);
     GetButton = MakeNamedButton(this, "GetButton", "Refresh");

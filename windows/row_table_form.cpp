@@ -6,6 +6,7 @@
 #include "editor/binding_state_guard.h"
 #include "editor/exchange_scope.h"
 #include "engine/coded_error.h"
+#include "engine/session.h"
 
 #include <QComboBox>
 #include <QTreeWidget>
@@ -36,6 +37,15 @@ TRowTableForm::TRowTableForm(QWidget *parent)
 
 TRowTableForm::~TRowTableForm() = default;
 
+std::string TRowTableForm::Design(const char *name, const char *caption, const std::string &hostText, int width,
+                                  int height) {
+    const std::string host = hostText.empty() ? SessionDevice.host : hostText;
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(QString::fromLatin1(caption) + QString::fromStdString(host));
+    resize(width, height);
+    return host;
+}
+
 void TRowTableForm::BuildTable(const DescriptorRecord *descriptors, int indexCount, const char *caption,
                                QTreeWidget *list, QObject *statusTarget, bool toggleEditors) {
     list_ = list;
@@ -57,7 +67,13 @@ void TRowTableForm::BuildTable(const DescriptorRecord *descriptors, int indexCou
 }
 
 void TRowTableForm::RefreshCurrent() {
-    if (ready_ && !table_->busy) ExchangeScope::Get(table_);
+    if (!ready_ || table_->busy) return;
+    ExchangeScope::Get(table_);
+    // A synchronous read has ended here; an asynchronous one reports through getDone.
+    if (!table_->asyncMode) {
+        ReadDone();
+        SelectionChanged();
+    }
 }
 
 void TRowTableForm::Refresh() {
@@ -124,7 +140,7 @@ std::optional<std::string> TRowTableForm::WriteRow(VdSNMPRequest2Edits &binding,
         }
         if (error) binding.ShowSetStatus(*error);
     }
-    if (!error) ExchangeScope::Get(table_);
+    if (!error) RefreshCurrent();
     return error;
 }
 

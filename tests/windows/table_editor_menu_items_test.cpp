@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -72,7 +73,36 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, TableEditorMenuItems,
     ::testing::Values(OpenCase{"TIpCtrlForm", {}, "IpCtrlForm", "IP Control Table : 127.0.0.1", 4},
                       OpenCase{"TMd5InformationForm", {}, "Md5InformationForm", "MD5 Information Table: 127.0.0.1", 3},
-                      OpenCase{"TBOOTCtrlTableForm", {}, "BOOTCtrlTableForm", "BOOTP Ctrl Table: 127.0.0.1", 5}),
+                      OpenCase{"TBOOTCtrlTableForm", {}, "BOOTCtrlTableForm", "BOOTP Ctrl Table: 127.0.0.1", 5},
+                      OpenCase{"TRouteRedistributForm", {}, "RouteRedistributForm", "Route Redistribution Table: 127.0.0.1", 3},
+                      OpenCase{"TMSInformationForm", {"Single IP Configuration", "Single IP MS Table"}, "MSInformationForm",
+                               "Member Switch Information Table : 127.0.0.1", 2},
+                      OpenCase{"TACLMeterForm", {"Basic Configuration", "ACL Management", "Access Profile", "ACL Meter Table"},
+                               "ACLMeterForm", "ACL Meter Table: 127.0.0.1", 3}),
     [](const auto &info) { return std::string(info.param.windowClass); });
+
+}  // namespace
+
+namespace {
+
+// An agent that answers late keeps every window's first read in flight when it is closed.
+class SlowTableEditors : public window_test::WindowTest {
+protected:
+    static void SetUpTestSuite() { Start({"--delay", "400"}); }
+};
+
+TEST_F(SlowTableEditors, ClosingDuringTheFirstReadTouchesNothing) {
+    const window_test::RegistryMenuBar bar;
+    for (const char *windowClass : {"TIpCtrlForm", "TMd5InformationForm", "TBOOTCtrlTableForm", "TRouteRedistributForm",
+                                    "TMSInformationForm"}) {
+        SCOPED_TRACE(windowClass);
+        auto window = (*DedicatedWindows().Find(windowClass))(MenuEntry{}, bar.context());
+        window->show();
+        QTest::qWait(50);  // the read has been sent
+        window->close();
+        window.reset();
+    }
+    QTest::qWait(1000);  // the late answers arrive here; the sanitizers watch what they touch
+}
 
 }  // namespace
