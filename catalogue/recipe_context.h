@@ -13,4 +13,7 @@ struct RecipeContext {
     QLabel *statusPanel = nullptr;     // the main window's status line
     std::function<void()> rmonCheck;   // the main window's RMON availability check
     QLabel *stpText = nullptr;         // the spanning-tree version the device runs, as the main window knows it
+    std::string moduleDirectory;       // where the module's program and its own files lie
+    std::string sessionVersion;        // the SNMP version the module runs with: "0", "1" or "3"
+    std::string sessionSecurityName;   // and its SNMPv3 user
 };

@@ -6,9 +6,15 @@
 
 #include <stdexcept>
 
-void WindowRegistry::Add(const std::string &windowClass, WindowCreator creator) {
+void WindowRegistry::Add(const std::string &windowClass, WindowCreator creator, WindowClosed closed) {
     if (!creators_.emplace(windowClass, std::move(creator)).second)
         throw std::logic_error("window class registered twice: " + windowClass);
+    if (closed) afterClose_.emplace(windowClass, std::move(closed));
+}
+
+const WindowClosed *WindowRegistry::AfterClose(const std::string &windowClass) const {
+    const auto it = afterClose_.find(windowClass);
+    return it == afterClose_.end() ? nullptr : &it->second;
 }
 
 const WindowCreator *WindowRegistry::Find(const std::string &windowClass) const {
@@ -28,4 +34,5 @@ void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, c
     std::unique_ptr<QDialog> window = (*create)(entry, context);
     SetEntryCaption(*window, entry, context.hostText);
     window->exec();
+    if (const WindowClosed *closed = windows.AfterClose(entry.windowClass)) (*closed)(*window, context);
 }

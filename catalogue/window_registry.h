@@ -13,21 +13,26 @@ struct RecipeContext;
 // Builds a dedicated window for a menu entry; the window is shown modally and destroyed when it
 // closes.
 using WindowCreator = std::function<std::unique_ptr<QDialog>(const MenuEntry &, const RecipeContext &)>;
+// What an entry does with its window's result once the window has closed.
+using WindowClosed = std::function<void(QDialog &, const RecipeContext &)>;
 
 // Dedicated windows by the class name the menu data gives them (`TIF_Counters`, ...). A window entry
 // whose class has no creator is shown disabled.
 class WindowRegistry {
 public:
-    void Add(const std::string &windowClass, WindowCreator creator);
+    void Add(const std::string &windowClass, WindowCreator creator, WindowClosed closed = {});
     const WindowCreator *Find(const std::string &windowClass) const;
+    // Nothing for a class whose window leaves nothing to do.
+    const WindowClosed *AfterClose(const std::string &windowClass) const;
     bool Has(const std::string &windowClass) const { return Find(windowClass) != nullptr; }
     std::set<std::string> Classes() const;
 
 private:
     std::map<std::string, WindowCreator> creators_;
+    std::map<std::string, WindowClosed> afterClose_;
 };
 
 // A click on a window entry: the window from its creator, with the entry's title followed by the
-// host text as its caption where the entry lists a title, shown modally and destroyed when it
-// closes. Nothing happens for a class without a creator.
+// host text as its caption where the entry lists a title, shown modally, handed to the class's
+// after-close step if it has one, and destroyed. Nothing happens for a class without a creator.
 void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, const WindowRegistry &windows);

@@ -104,7 +104,10 @@ RecipeContext TMainForm::recipeContext() {
             .hostText = hostText(),
             .statusPanel = statusPanel_,
             .rmonCheck = [this] { CheckRmonState(); },
-            .stpText = stp_};
+            .stpText = stp_,
+            .moduleDirectory = moduleDirectory_.toStdString(),
+            .sessionVersion = texts_.version,
+            .sessionSecurityName = texts_.securityName};
 }
 
 void TMainForm::SetUpWindow() {

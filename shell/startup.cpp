@@ -4,6 +4,7 @@
 #include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"
+#include "engine/snmp_adapter.h"
 #include "shell/command_line.h"
 #include "shell/configuration.h"
 #include "shell/decimal_number.h"
@@ -17,11 +18,16 @@ constexpr MessageCatalogue kLoadOrder[] = {MessageCatalogue::SnmpClass, MessageC
                                     MessageCatalogue::VdSnmp,    MessageCatalogue::SnmpV3,  MessageCatalogue::SnmpUsm,
                                     MessageCatalogue::Common};
 constexpr int kStartupTimeout = 200;
+constexpr int kAuthPriv = 3;
 
 void LoadCatalogues(const QString &moduleDirectory) {
     const QDir directory(QDir(moduleDirectory).filePath(QStringLiteral("errMSg")));
     for (MessageCatalogue c : kLoadOrder)
         messages::LoadCatalogue(directory.filePath(QString::fromLatin1(messages::FileName(c))).toStdString(), c);
+}
+
+bool EncryptsWithIdea(const VdSNMPSecurity &security) {
+    return security.version == 3 && security.securityLevel == kAuthPriv && security.privProtocol == snmp::protocol::Idea;
 }
 
 }  // namespace
@@ -56,6 +62,12 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupRe
     const std::optional<QString> configuration = ConfigurationPath(
         parameters.device.host, outcome.localConfiguration, environment.moduleDirectory);
     if (configuration) LoadConfiguration(*configuration, parameters);
+    if (EncryptsWithIdea(parameters.security)) {
+        // The library has no IDEA: every exchange would fail with this, so it is said once, now.
+        report(QString::fromStdString(TranslateStatus(snmp::status::UnsupportedPrivProtocol).text),
+               StartupNotice::Error);
+        return outcome;
+    }
     parameters.ApplyToSession();
     outcome.texts = SettingTexts::From(parameters);
     outcome.ready = true;

@@ -5,6 +5,7 @@
 #include "windows/acl_meter_form.h"
 #include "windows/bootp_ctrl_table_form.h"
 #include "windows/bridge_port_window.h"
+#include "windows/config_snmp_form.h"
 #include "windows/if_counters_window.h"
 #include "windows/ip_ctrl_form.h"
 #include "windows/md5_information_form.h"
@@ -35,6 +36,7 @@ const WindowRegistry &DedicatedWindows() {
         registry.Add("TTpBridgePortInfo_Table", &CreateCounterWindow<TTpBridgePortInfo_Table>);
         registry.Add("TUDP_Counters", &CreateCounterWindow<TUDP_Counters>);
         registry.Add("TfrmACCServerCtrl", &CreatefrmACCServerCtrl);
+        registry.Add("TfrmConfigSNMP", &CreateConfigSNMP, &ConfigSNMPClosed);
         return registry;
     }();
     return windows;

@@ -1,12 +1,19 @@
 // The spanning-tree and SNMP configuration windows opened through their menu items.
 #include "main_form_fixture.h"
 
+#include "binding/ui/message_box.h"
 #include "support/widget_support.h"
+#include "windows/config_snmp_form.h"
+#include "windows/logic/snmp_configuration.h"
 #include "windows/stp_info_form.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFile>
 #include <QTimer>
 
 #include <functional>
@@ -49,6 +56,110 @@ TEST_F(MainFormTest, StpControlReadsTheRunningVersionBeforeItsWindowOpens) {
     EXPECT_TRUE(helloTime.isEmpty());
     EXPECT_FALSE(helloEnabled);
     EXPECT_EQ(maxAge.toStdString(), "2000");
+}
+
+const QStringList kHostStart = {"/I127.0.0.1", "/Rpublic", "/Wprivate"};
+
+class SnmpConfigureTest : public MainFormTest {
+protected:
+    // Opens "SNMP Configure" on the form, lets `choose` fill the window, and presses OK.
+    static void ConfigureThroughTheMenu(TMainForm &form, const std::function<void(TfrmConfigSNMP &)> &choose) {
+        const auto configure = WhenModal("frmConfigSNMP", [&](QWidget *w) {
+            auto *window = static_cast<TfrmConfigSNMP *>(w);
+            choose(*window);
+            window->btnOkClick();
+            if (window->isVisible()) window->close();
+        });
+        QAction *item = MenuItem(form, {"SNMP V3", "SNMP Configure"});
+        ASSERT_TRUE(item->isEnabled());
+        item->trigger();
+    }
+};
+
+void ChooseVersion(TfrmConfigSNMP &window, int button) {
+    window.rgpSNMPVersion->findChildren<QRadioButton *>().at(button)->click();
+}
+
+TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith) {
+    struct Case {
+        const char *name;
+        std::function<void(TfrmConfigSNMP &)> choose;
+        const char *version;
+    };
+    const Case cases[] = {
+        {"v1", [](TfrmConfigSNMP &) {}, "0"},
+        {"v3", [](TfrmConfigSNMP &w) {
+             ChooseVersion(w, 2);
+             w.cbxSecurityName->setCurrentText("md5des");
+             w.cbxSecurityLevel->setCurrentText("AuthPriv");
+             w.cbxAuthProtocol->setCurrentText("HMACMD5");
+             w.cbxPrivProtocol->setCurrentText("CBC_DES");
+             w.edtAuthPass->setText("md5despass");
+             w.edtPrivPass->setText("md5desprivpass");
+         },
+         "3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        MessageBox::reset();
+        const QString module = LocalLayout();
+        {
+            auto form = Start(kHostStart, module);
+            ASSERT_TRUE(form->isReady());
+            MessageBox::setNextAnswer(QMessageBox::No);
+            ConfigureThroughTheMenu(*form, [&](TfrmConfigSNMP &w) {
+                c.choose(w);
+                w.edtPort->setText(QString::number(sim_.port()));
+            });
+            EXPECT_EQ(MessageBox::lastText().toStdString(), snmp_configuration::kRestartQuestion);
+            EXPECT_EQ(MessageBox::shownCount(), 1) << "No asks nothing more";
+        }
+        auto restarted = Start(kHostStart, module);
+        ASSERT_TRUE(restarted->isReady());
+        EXPECT_EQ(restarted->settingTexts().version, c.version);
+        EXPECT_EQ(restarted->settingTexts().port, std::to_string(sim_.port()));
+        EXPECT_EQ(restarted->rmonStateText()->text(), "enabled") << restarted->statusPanel()->text().toStdString();
+    }
+}
+
+TEST_F(SnmpConfigureTest, YesToTheRestartQuestionClosesTheModuleAfterItsExitConfirmation) {
+    auto form = Start(kHostStart, LocalLayout());
+    form->show();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    ConfigureThroughTheMenu(*form, [](TfrmConfigSNMP &) {});  // v1 where the module runs v2c
+    EXPECT_EQ(MessageBox::shownCount(), 2);
+    EXPECT_EQ(MessageBox::lastText().toStdString(), "Are you sure to exit?");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(SnmpConfigureTest, AnUnchangedVersionAsksNothingAndExitWritesNothing) {
+    const QString module = LocalLayout("Version=0\n");
+    auto form = Start(kHostStart, module);
+    form->show();
+    ConfigureThroughTheMenu(*form, [](TfrmConfigSNMP &) {});
+    EXPECT_EQ(MessageBox::shownCount(), 0);
+    EXPECT_TRUE(form->isVisible());
+
+    QFile::remove(module + "/127.0.0.1.cfg");
+    const auto leave = WhenModal("frmConfigSNMP", [](QWidget *w) { static_cast<TfrmConfigSNMP *>(w)->btnExitClick(); });
+    MenuItem(*form, {"SNMP V3", "SNMP Configure"})->trigger();
+    EXPECT_FALSE(QFile::exists(module + "/127.0.0.1.cfg"));
+    EXPECT_EQ(MessageBox::shownCount(), 0);
+}
+
+TEST_F(SnmpConfigureTest, AFileAskingForIdeaPrivacyStopsTheStart) {
+    const QByteArray v3 = "Version=3\nSecurityModel=3\nSecurityName=md5des\nAuthProtocol=1\nPrivProtocol=2\n"
+                          "AuthPassword=md5despass\nPrivPassword=md5desprivpass\n";
+    auto refused = Start(kHostStart, LocalLayout(v3 + "SecurityLevel=2\n"));
+    EXPECT_FALSE(refused->isReady());
+    EXPECT_EQ(MessageBox::lastText().toStdString(), "Unsupported PrivProtocol!");
+    refused.reset();
+    MessageBox::reset();
+    // Without privacy the protocol is never used.
+    auto started = Start(kHostStart, LocalLayout(v3 + "SecurityLevel=1\n"));
+    EXPECT_TRUE(started->isReady());
+    EXPECT_EQ(started->rmonStateText()->text(), "enabled") << started->statusPanel()->text().toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+#include "windows/logic/snmp_configuration.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <tuple>
+
+namespace snmp_configuration {
+
+const std::vector<std::string> kSecurityNames = {"noAuthUser", "MD5_User", "MD5_DES_User", "SHA_User", "SHA_DES_User"};
+const std::vector<std::string> kSecurityLevels = {"NoAuthNoPriv", "AuthNoPriv", "AuthPriv"};
+const std::vector<std::string> kAuthProtocols = {"None", "HMACMD5", "HMAC_SHA"};
+const std::vector<std::string> kPrivProtocols = {"None", "CBC_DES", "CBC_IDEA"};
+const char kUnsupportedPrivacy[] = "CBC_IDEA";
+
+const char kDefaultPort[] = "161";
+const char kDefaultReadCommunity[] = "readcm";
+const char kDefaultWriteCommunity[] = "writecm";
+const char kCreateFileError[] = "Create file error!";
+const char kRestartQuestion[] =
+    "SNMP Version has been modified!\r\nIf you want to run the module in new version,please rerun it "
+    "again.\r\n\nSwitch to new version?";
+
+namespace {
+
+bool SameLetters(const std::string &a, const std::string &b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+int Position(const std::vector<std::string> &items, const std::string &text) {
+    return ItemPosition(items, text).value_or(-1);
+}
+
+}  // namespace
+
+std::optional<int> ItemPosition(const std::vector<std::string> &items, const std::string &text) {
+    if (text.empty()) return -1;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (SameLetters(items[i], text)) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+std::string CheckChoices(const Choices &c) {
+    if (c.version != kV3) return {};
+    const std::pair<const char *, const std::string *> required[] = {
+        {"SecurityName", &c.securityName}, {"SecurityLevel", &c.securityLevel},
+        {"AuthProtocol", &c.authProtocol}, {"PrivProtocol", &c.privProtocol}};
+    for (const auto &[key, text] : required)
+        if (text->empty()) return std::string(key) + " is empty!";
+    const std::tuple<const char *, const std::string *, const std::vector<std::string> *> listed[] = {
+        {"SecurityLevel", &c.securityLevel, &kSecurityLevels},
+        {"AuthProtocol", &c.authProtocol, &kAuthProtocols},
+        {"PrivProtocol", &c.privProtocol, &kPrivProtocols}};
+    for (const auto &[key, text, items] : listed) {
+        if (ItemPosition(*items, *text)) continue;
+        std::string names;
+        for (const std::string &item : *items) names += (names.empty() ? "" : ", ") + item;
+        return std::string(key) + " \"" + *text + "\" is not one of " + names + "!";
+    }
+    return {};
+}
+
+std::string FileText(const Choices &c, const std::string &date, const std::string &time) {
+    const bool v3 = c.version == kV3;
+    const std::pair<const char *, std::string> keys[] = {
+        {"AgentIP", c.agentIp},
+        {"AgentPort", c.port},
+        {"Version", std::to_string(c.version)},
+        {"SecurityName", v3 ? c.securityName : std::string()},
+        {"AuthPassword", c.authPassword},
+        {"PrivPassword", c.privPassword},
+        {"AuthProtocol", std::to_string(Position(kAuthProtocols, c.authProtocol))},
+        {"PrivProtocol", std::to_string(Position(kPrivProtocols, c.privProtocol))},
+        {"ContextEngineID", c.contextEngineId},
+        {"SecurityLevel", std::to_string(Position(kSecurityLevels, c.securityLevel))},
+        {"ContextName", c.contextName},
+        {"GetCommStr", c.contextName},
+        {"SetCommStr", c.writeCommunity},
+        {"UpdateDate", date},
+        {"UpdateTime", time},
+        {"SecurityModel", "3"},
+    };
+    std::string text = "[Program Information]";
+    for (const auto &[key, value] : keys) text += "\r\n" + std::string(key) + "=" + value;
+    return text;
+}
+
+bool VersionChanged(const std::string &runningVersion, const std::string &runningSecurityName,
+                    const Choices &choices) {
+    int running = kV1;
+    if (!runningVersion.empty()) {
+        const char *end = runningVersion.data() + runningVersion.size();
+        const auto result = std::from_chars(runningVersion.data(), end, running);
+        if (result.ec != std::errc() || result.ptr != end) return false;
+    }
+    switch (running) {
+    case kV1:
+    case kV2c: return choices.version != running;
+    case kV3: return choices.version != kV3 || choices.securityName != runningSecurityName;
+    default: return false;
+    }
+}
+
+}  // namespace snmp_configuration
