@@ -193,5 +193,22 @@ TEST_F(IpCtrlWindowTest, AnAddTheAgentRefusesKeepsTheDialogOpenWithTheError) {
     EXPECT_EQ(InterfaceCell(3, "10.90.90.90", syntax::DisplayString), "System");
 }
 
+// An agent that answers late: a walk is still running when Stop is pressed.
+class SlowIpCtrlWindowTest : public WindowTest {
+protected:
+    static void SetUpTestSuite() { Start({"--delay", "300"}); }
+};
+
+TEST_F(SlowIpCtrlWindowTest, StopEndsTheWalkAndRefreshReadsTheWholeTable) {
+    TIpCtrlForm form;
+    form.show();
+    ASSERT_TRUE(WaitUntil([&] { return form.ListView1->topLevelItemCount() >= 1; }));
+    form.btnStop->click();
+    ASSERT_TRUE(WaitUntil([&] { return form.statusPanel->text().startsWith("Get: Ok!"); }));
+    EXPECT_LT(form.ListView1->topLevelItemCount(), 4);
+    form.btnRefresh->click();
+    EXPECT_TRUE(Listed(form.ListView1, 4));
+}
+
 }  // namespace
 }  // namespace window_test
