@@ -1,6 +1,6 @@
 #include "engine/request.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/event_pump.h"

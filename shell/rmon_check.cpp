@@ -1,6 +1,6 @@
 #include "shell/rmon_check.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
 

@@ -1,6 +1,6 @@
 #include "binding/ui/option_controls.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/ui/radio_group.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "binding/ui/request2edits.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/position_list.h"
 #include "binding/ui/option_controls.h"
 #include "binding/ui/radio_group.h"

@@ -1,6 +1,6 @@
 #include "binding/ui/request2leds.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/position_list.h"
 #include "binding/raw_value.h"
 #include "engine/messages.h"

@@ -1,5 +1,5 @@
 #include "binding/multi_box_fields.h"
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/raw_value.h"
 #include "binding/whole_value_check.h"
 #include "binding/ui/option_controls.h"

@@ -1,6 +1,6 @@
 #include "catalogue/model/catalogue_model.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 
 bool PanelRecipe::HasAdjustment(Adjustment::Type type) const {
     for (const Adjustment &a : adjustments) {

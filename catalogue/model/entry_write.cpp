@@ -1,7 +1,7 @@
 #include "catalogue/model/entry_write.h"
 
 #include "binding/edit_constraint_rules.h"
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/raw_value.h"
 #include "binding/whole_value_check.h"
 #include "catalogue/model/catalogue_model.h"

@@ -1,6 +1,6 @@
 #include "catalogue/model/catalogue_model.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "catalogue/model/device_command.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "catalogue/model/sim_profile.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "catalogue/model/catalogue_model.h"
 #include "engine/var_list.h"
 

@@ -1,4 +1,4 @@
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/ui/radio_group.h"
 #include "binding/ui/request2edits.h"
 #include "engine/messages.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "device.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"

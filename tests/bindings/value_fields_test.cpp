@@ -1,5 +1,5 @@
 #include "binding/multi_box_fields.h"
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/ui/radio_group.h"
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"

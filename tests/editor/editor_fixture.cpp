@@ -1,6 +1,6 @@
 #include "editor_fixture.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "binding/ui/message_box.h"
 #include "engine/event_pump.h"
 #include "engine/request.h"

@@ -1,6 +1,6 @@
 // A table window against the simulator's IP-MAC binding table: walk, Add, Edit and Delete.
 #include "binding/ui/message_box.h"
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "editor/config_form.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"

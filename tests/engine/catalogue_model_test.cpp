@@ -1,4 +1,4 @@
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "catalogue/model/catalogue_json.h"
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/device_command.h"

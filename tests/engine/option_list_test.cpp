@@ -1,4 +1,4 @@
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 
 #include <gtest/gtest.h>
 

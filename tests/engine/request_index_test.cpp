@@ -1,4 +1,4 @@
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
 #include "engine/index_codec.h"

@@ -1,6 +1,6 @@
 #include "engine/var_list.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The ACL meter table without widgets: its variables and their input formats.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 namespace acl_meter {

@@ -1,7 +1,7 @@
 #pragma once
 // The BOOTP relay server table without widgets: its variables and the checks of a new server.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 #include "windows/logic/row_table.h"
 

@@ -1,6 +1,6 @@
 #include "windows/logic/counter_tables.h"
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The device clock without widgets: its variables and the text of its capability bits.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 #include <optional>

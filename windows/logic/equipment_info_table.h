@@ -1,7 +1,7 @@
 #pragma once
 // The equipment's basic facts: capacity, stacking version, units supported and present.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 namespace equipment_info {

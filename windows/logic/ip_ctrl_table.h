@@ -2,7 +2,7 @@
 // The device's IP interfaces without widgets: the table, the rules a new interface must meet, and
 // when an interface may be deleted.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 #include "windows/logic/row_table.h"
 

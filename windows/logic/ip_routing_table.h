@@ -1,7 +1,7 @@
 #pragma once
 // The IPv4 route table of the standard IP group, one column per variable, the destination as index.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 namespace ip_routing {

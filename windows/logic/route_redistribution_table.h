@@ -2,7 +2,7 @@
 // The route redistribution table without widgets: its variables, which route types each pair of
 // protocols allows, and the metric's bounds.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 #include "windows/logic/row_table.h"
 

@@ -2,7 +2,7 @@
 // What the dedicated table editors share without widgets: the rows as listed, the row-status
 // choices, and a refused action.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 
 #include <optional>
 #include <string>

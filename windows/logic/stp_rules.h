@@ -2,7 +2,7 @@
 // The global spanning-tree settings without widgets: their variables, the timer relations a write
 // must keep, and which variables each write of a Set carries.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 #include <string>

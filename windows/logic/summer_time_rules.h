@@ -2,7 +2,7 @@
 // The summer-time settings without widgets: the variables, the packed start and end points, which
 // rows a status shows, the checks a write must pass and the order of its set requests.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 #include <array>
