@@ -3,6 +3,7 @@
 #include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/num_list.h"
+#include "engine/var_list.h"
 
 #include <algorithm>
 #include <charconv>
@@ -233,7 +234,7 @@ ConstraintRule ParseConstraint(const std::string &format) {
     return rule;
 }
 
-bool IsReservedValueText(const std::string &text) { return text == "(NULL)" || text == "(NOTDONE)"; }
+bool IsReservedValueText(const std::string &text) { return text == kNullText || text == kNotDoneText; }
 
 std::string FilterTyped(const ConstraintRule &rule, const std::string &text, int *removed) {
     if (removed != nullptr) *removed = 0;

@@ -7,6 +7,7 @@
 #include "engine/descriptor.h"
 #include "engine/oid_text.h"
 #include "engine/value_text.h"
+#include "engine/var_list.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -8,6 +8,7 @@
 #include "engine/number_text.h"
 #include "engine/oid_text.h"
 #include "engine/value_text.h"
+#include "engine/var_list.h"
 
 #include <limits>
 
@@ -18,7 +19,6 @@ constexpr int kTooShort = 18;
 constexpr int kBadValueEntry = 18;  // the same catalogue entry: a value its syntax cannot hold
 constexpr int kBeyondValue = 19;
 constexpr std::size_t kToEnd = std::numeric_limits<std::size_t>::max();
-constexpr char kNull[] = "(NULL)";
 
 // Bytes a value of the syntax takes (kToEnd: all that follow); an unknown syntax is refused.
 std::size_t SizeOf(std::uint32_t s) {
@@ -103,7 +103,7 @@ std::string OidText(const std::string &raw) {
     std::vector<std::uint32_t> subIds;
     for (std::size_t i = 0; i + 4 <= raw.size(); i += 4)  // a partial last sub-identifier is ignored
         subIds.push_back(static_cast<std::uint32_t>(LittleEndianAt(raw, i, 4)));
-    return subIds.empty() ? kNull : JoinOid(subIds);
+    return subIds.empty() ? kNullText : JoinOid(subIds);
 }
 
 std::string DottedQuadText(const std::string &raw) {
@@ -111,7 +111,7 @@ std::string DottedQuadText(const std::string &raw) {
            '.' + std::to_string(Byte(raw, 3));
 }
 
-std::string NonEmptyOrNull(std::string text) { return text.empty() ? kNull : text; }
+std::string NonEmptyOrNull(std::string text) { return text.empty() ? kNullText : text; }
 
 std::string Truth(bool b) { return b ? "true" : "false"; }
 
@@ -125,7 +125,7 @@ std::string TypedOctets(const std::string &text, std::uint32_t s) {
 
 std::string TextToRaw(const std::string &text, std::uint32_t s) {
     SizeOf(s);  // refuses an unknown syntax
-    if (s == syntax::Null || text == kNull) return {};
+    if (s == syntax::Null || text == kNullText) return {};
     const auto whole = [&] { return static_cast<std::uint64_t>(LeadingInteger(text)); };
     switch (s) {
     case syntax::Boolean: return LittleEndian(text == "true", 4);
@@ -166,8 +166,8 @@ std::string TextToRaw(const std::string &text, std::uint32_t s) {
 
 std::string RawToText(const std::string &raw, std::uint32_t s) {
     const std::size_t size = SizeOf(s);
-    if (s == syntax::Null) return kNull;
-    if (raw.empty()) return s == syntax::DisplayString ? "" : kNull;
+    if (s == syntax::Null) return kNullText;
+    if (raw.empty()) return s == syntax::DisplayString ? "" : kNullText;
     if (size != kToEnd && raw.size() < size) throw messages::FrameworkError(kTooShort);
     switch (s) {
     case syntax::Boolean: return Truth(LittleEndianAt(raw, 0, 4) != 0);

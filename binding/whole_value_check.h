@@ -13,7 +13,3 @@ void CheckWholeValueText(const std::string &text, std::uint32_t syntax);
 // The raw form of a text that stands for a whole value, as the editor collects a field: checked as
 // above, then packed (TextToRaw).
 std::string WholeValueRaw(const std::string &text, std::uint32_t syntax);
-
-// The reserved value texts: "(NULL)" (no value) and "(NOTDONE)" (a column whose walk has ended).
-inline const char *const kNotDoneText = "(NOTDONE)";
-inline const char *const kNullText = "(NULL)";

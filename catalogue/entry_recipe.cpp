@@ -5,12 +5,10 @@
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_request.h"
 #include "editor/config_form.h"
-#include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
 #include "editor/snmp_list_view_panel.h"
 #include "engine/session.h"
 
-#include <QCheckBox>
 #include <QPushButton>
 
 namespace {
@@ -23,21 +21,12 @@ void ApplyAdjustment(const Adjustment &a, TSNMPEditorPanel *panel, TSNMPListView
     case T::EditWidth: panel->SetEditWidth(a.value); break;
     case T::DialogEditWidth: panel->editsPanel->SetEditWidth(a.value); break;
     case T::NoEdit:
-        if (table != nullptr) {
-            table->buttons()->EditButton->hide();
-            table->buttons()->LayoutButtons();
-            table->noEdit = true;
-        }
+        if (table != nullptr) table->HideEditButton();
         break;
     case T::RowsNotEditable:
         if (table != nullptr) table->noEdit = true;
         break;
-    case T::RowPreset:
-        if (QCheckBox *box = panel->editsPanel->Row(a.row).checkBox) {
-            box->setChecked(true);
-            box->hide();
-        }
-        break;
+    case T::RowPreset: panel->editsPanel->PresetRow(a.row); break;
     case T::Synchronous: break;  // applied before the panel exists
     }
 }
@@ -50,12 +39,8 @@ TSNMPListViewPanel::Notification Notification(const std::vector<NotificationStep
             switch (s.type) {
             case T::ClearAllRows: rows->ClearAllRows(); break;
             case T::CheckRow: rows->CheckRow(s.row); break;
-            case T::DisableCheck:
-                if (QCheckBox *box = rows->Row(s.row).checkBox) box->setEnabled(false);
-                break;
-            case T::EnableCheck:
-                if (QCheckBox *box = rows->Row(s.row).checkBox) box->setEnabled(true);
-                break;
+            case T::DisableCheck: rows->LockRowCheck(s.row, true); break;
+            case T::EnableCheck: rows->LockRowCheck(s.row, false); break;
             case T::SetRow: rows->SetRowValue(s.row, s.text); break;
             }
         }
@@ -104,11 +89,11 @@ std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const Reci
 }
 
 void OpenEntryWindow(const MenuEntry &entry, const RecipeContext &context) {
-    if (entry.askV2cForCounter64 && SessionSecurity.version == 0 &&
+    if (entry.askV2cForCounter64 && !CarriesCounter64(SessionSecurity) &&
         MessageBox::OkCancel(context.mainWindow, QStringLiteral("Changes SNMP Version"),
                              QStringLiteral("This table has Counter64 ! \n Do you want to chane to SNMP V2 ?"),
                              MessageBox::Icon::Information) == QMessageBox::Ok) {
-        SessionSecurity.version = 1;
+        UseV2cForCounter64(SessionSecurity);
     }
     std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, context);
     form->exec();

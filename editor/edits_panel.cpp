@@ -5,6 +5,7 @@
 #include "editor/bit_list_dialog.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/editor_error.h"
+#include "engine/var_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kMinEditorHeight = 20;
 constexpr int kRaisedEditorHeight = 21;
-constexpr char kNotDone[] = "(NOTDONE)";
 
 QString RowName(const char *prefix, int i) { return QLatin1String(prefix) + QString::number(i); }
 
@@ -253,6 +253,17 @@ void TEditsPanel::CheckRow(int i) { MutableRow(i).checkBox->setChecked(true); }
 
 void TEditsPanel::UncheckRow(int i) { MutableRow(i).checkBox->setChecked(false); }
 
+void TEditsPanel::PresetRow(int i) {
+    if (QCheckBox *box = MutableRow(i).checkBox) {
+        box->setChecked(true);
+        box->hide();
+    }
+}
+
+void TEditsPanel::LockRowCheck(int i, bool locked) {
+    if (QCheckBox *box = MutableRow(i).checkBox) box->setEnabled(!locked);
+}
+
 void TEditsPanel::ClearRow(int i) {
     UISnmpVar &row = MutableRow(i);
     if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) edit->clear();
@@ -285,7 +296,7 @@ bool TEditsPanel::RowIsEmpty(int i) const {
         return true;
     // A column whose walk had ended holds no value to send.
     const std::string text = RowText(i);
-    return text.empty() || text == kNotDone;
+    return text.empty() || text == kNotDoneText;
 }
 
 bool TEditsPanel::AllRowsReadOnly() const {

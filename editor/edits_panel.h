@@ -42,6 +42,10 @@ public:
     void ShowRow(int i);
     void CheckRow(int i);
     void UncheckRow(int i);
+    // Checks a row and hides its check box, so that every Set sends it.
+    void PresetRow(int i);
+    // A locked check box keeps its state until it is unlocked.
+    void LockRowCheck(int i, bool locked);
     void ClearRow(int i);
     void ClearAllRows();
     void SetRowValue(int i, const std::string &text);

@@ -226,6 +226,12 @@ void TSNMPListViewPanel::RunAddDialog() {
     ReturnEditsPanel(dialog);
 }
 
+void TSNMPListViewPanel::HideEditButton() {
+    buttons_->EditButton->hide();
+    buttons_->LayoutButtons();
+    noEdit = true;
+}
+
 void TSNMPListViewPanel::EditAction() {
     if (beforeEdit) beforeEdit(buttons_->EditButton);
     RunEditDialog();

@@ -26,6 +26,8 @@ public:
     void AddAction();
     void EditAction();
     void DeleteAction();
+    // Rows can be added and deleted but not opened: no Edit button, and a double click opens nothing.
+    void HideEditButton();
     // The hint of a row: one line per shown column, its caption, padding and the cell's text.
     QString RowHint(const QTreeWidgetItem *item) const;
 

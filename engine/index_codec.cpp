@@ -8,6 +8,7 @@
 #include "engine/number_text.h"
 #include "engine/oid_text.h"
 #include "engine/value_text.h"
+#include "engine/var_list.h"
 
 #include <vector>
 
@@ -110,7 +111,7 @@ std::string DecodeIndexComponent(std::uint32_t s, bool impliedLast, const std::s
     case syntax::OctetString:
     case syntax::Opaque: value = ToHex(Octets(in.TakeVariable(impliedLast))); break;
     case syntax::DisplayString: value = Octets(in.TakeVariable(impliedLast)); break;
-    case syntax::Null: value = "(NULL)"; break;
+    case syntax::Null: value = kNullText; break;
     case syntax::ObjectId: value = Dotted(in.TakeVariable(impliedLast)); break;
     case syntax::IpAddress:
     case syntax::NsapAddress: value = Dotted(in.Take(4)); break;

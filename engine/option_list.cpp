@@ -1,4 +1,5 @@
 #include "engine/option_list.h"
+#include "engine/var_list.h"
 
 #include <QString>
 
@@ -66,7 +67,7 @@ int VdOptionList::IndexOfLabel(const std::string &text) const {
 int VdOptionList::IndexOfValue(const std::string &text) const {
     if (valueKind_ == Integer) {
         int number = 0;
-        if (text == "(NULL)" || !ParseWholeInt(text, number)) return -1;
+        if (text == kNullText || !ParseWholeInt(text, number)) return -1;
         for (int i = 0; i < Count(); ++i) {
             if (entries_[static_cast<std::size_t>(i)].number == number) return i;
         }

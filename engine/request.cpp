@@ -23,7 +23,6 @@ constexpr int kSuffixTooShort = 14;
 constexpr int kBadKind = 15;
 constexpr int kNoSuchNameStatus = 2;
 constexpr int kNoSuchName = -100 - kNoSuchNameStatus;
-constexpr char kNotDone[] = "(NOTDONE)";
 
 [[noreturn]] void RaiseStatus(int status) {
     const auto t = TranslateStatus(status);
@@ -297,7 +296,7 @@ VdSNMPRequest::StepEnd VdSNMPRequest::EndOfView(const snmp::Pdu &response, const
     }
     if (asked.empty() || response.bindings.empty() || list.Item(asked.front()).lastOid != response.bindings.front().oid)
         RaiseStatus(kNoSuchNameStatus);
-    for (const int i : viewEnded_) list.Item(i).value = kNotDone;
+    for (const int i : viewEnded_) list.Item(i).value = kNotDoneText;
     return StepEnd::EchoEnded;
 }
 
@@ -334,12 +333,12 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
     for (const Answer &answer : answers)
         if (!answer.ended && (rowSuffix == nullptr || OidGreater(*rowSuffix, answer.suffix))) rowSuffix = &answer.suffix;
 
-    for (const int i : viewEnded_) list.Item(i).value = kNotDone;
+    for (const int i : viewEnded_) list.Item(i).value = kNotDoneText;
     if (rowSuffix == nullptr) {
         // Nothing to restart from: asking on from beyond the column keeps it ended.
         for (std::size_t k = 0; k < asked.size(); ++k) {
             VarItem &item = list.Item(asked[k]);
-            item.value = kNotDone;
+            item.value = kNotDoneText;
             item.lastOid = response.bindings[k].oid;
         }
         return StepEnd::Over;
@@ -350,7 +349,7 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
         VarItem &item = list.Item(i);
         if (answers[k].ended) {
             // An ended column goes on from the row just read.
-            item.value = kNotDone;
+            item.value = kNotDoneText;
             item.lastOid = InstanceOid(i, row);
         } else if (list.IsTable() && answers[k].suffix != row) {
             item.value.clear();

@@ -98,3 +98,9 @@ snmp::Target BuildTargets(const VdSNMPDevice &device, const VdSNMPSecurity &secu
     }
     return t;
 }
+
+bool CarriesCounter64(const VdSNMPSecurity &security) { return security.version != 0; }
+
+void UseV2cForCounter64(VdSNMPSecurity &security) {
+    if (!CarriesCounter64(security)) security.version = 1;
+}

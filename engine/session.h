@@ -58,6 +58,10 @@ std::string JoinPath(const std::string &directory, const std::string &name);
 // dots only must be a valid dotted quad: it is never handed to the resolver.
 bool IsValidAgentAddress(const std::string &host);
 
+// SNMPv1 cannot carry Counter64 values: settings that read them move from version 1 to 2c.
+bool CarriesCounter64(const VdSNMPSecurity &security);
+void UseV2cForCounter64(VdSNMPSecurity &security);
+
 // The target one request goes to; raises -509 for an invalid agent address.
 snmp::Target BuildTargets(const VdSNMPDevice &device, const VdSNMPSecurity &security, int timeout,
                           int retries);

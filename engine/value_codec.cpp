@@ -8,12 +8,12 @@
 #include "engine/number_text.h"
 #include "engine/oid_text.h"
 #include "engine/value_text.h"
+#include "engine/var_list.h"
 
 namespace {
 
 constexpr int kBadSyntax = 11;
 constexpr int kBadValue = 18;
-constexpr char kNull[] = "(NULL)";
 constexpr std::size_t kDoubleLength = 8;
 constexpr std::size_t kShortDateAndTime = 8;
 
@@ -119,11 +119,11 @@ std::string BindingToText(const snmp::VarBind &b, std::uint32_t s) {
     if (IsHexSyntax(s)) return ToHex(OctetsOf(b));
     if (s == syntax::DisplayString) return OctetsOf(b);
     const std::string text = PrintedValue(b, s);
-    return text.empty() ? kNull : text;
+    return text.empty() ? kNullText : text;
 }
 
 void TextToBinding(const std::string &text, std::uint32_t s, snmp::VarBind &b) {
-    if (text == kNull) {
+    if (text == kNullText) {
         b.type = snmp::type::Null;
         return;
     }

@@ -5,6 +5,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+
+// The reserved value texts: no value, and a column whose walk has ended. Neither is ever sent.
+inline constexpr char kNullText[] = "(NULL)";
+inline constexpr char kNotDoneText[] = "(NOTDONE)";
 #include <vector>
 
 // One variable of a request, with its current value as text.

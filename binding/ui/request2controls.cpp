@@ -6,6 +6,7 @@
 #include "binding/ui/message_box.h"
 #include "engine/messages.h"
 #include "engine/coded_error.h"
+#include "engine/var_list.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -6,9 +6,9 @@
 
 void PrepareEntryRequest(const MenuEntry &entry, const PanelRecipe &recipe, VdSNMPRequest &request) {
     request.list.Assign(VdSNMPVarList(recipe.Table(), recipe.listKind, recipe.indexCount));
-    if (entry.useV2cForCounter64 && request.security.version == 0) request.security.version = 1;
+    if (entry.useV2cForCounter64) UseV2cForCounter64(request.security);
 }
 
 void AnswerCounter64Question(const MenuEntry &entry, bool yes) {
-    if (yes && entry.askV2cForCounter64 && SessionSecurity.version == 0) SessionSecurity.version = 1;
+    if (yes && entry.askV2cForCounter64) UseV2cForCounter64(SessionSecurity);
 }

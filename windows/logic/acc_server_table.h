@@ -2,7 +2,7 @@
 // The access-control server table without widgets: a row addressed by group name, address and
 // protocol, created or removed by writing its row state.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 #include <string>

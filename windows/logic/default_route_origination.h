@@ -2,7 +2,7 @@
 // Origination of a default route into OSPF without widgets: its variables, which of them a write
 // carries, and when the dependent settings are locked.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 #include <array>

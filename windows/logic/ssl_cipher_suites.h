@@ -2,7 +2,7 @@
 // The SSL settings without widgets: their variables, and the four cipher-suite switches that share
 // the high hexadecimal digit of the cipher-suites octet.
 
-#include "binding/option_list.h"
+#include "engine/option_list.h"
 #include "engine/descriptor.h"
 
 #include <array>
