@@ -75,21 +75,23 @@ std::optional<Value> decodeOne(const Column& column, bool last, const Oid& index
 
 std::optional<std::map<std::uint32_t, Value>> decodeIndex(const Table& table, const Oid& index)
 {
+    std::vector<std::uint32_t> order = table.indexOrder;
+    if (order.empty())
+        for (const auto& [number, column] : table.columns)
+            if (column.index)
+                order.push_back(number);
     std::map<std::uint32_t, Value> values;
     std::size_t pos = 0;
-    std::uint32_t lastIndex = 0;
-    for (const auto& [number, column] : table.columns)
-        if (column.index)
-            lastIndex = number;
-    for (const auto& [number, column] : table.columns) {
-        if (!column.index)
-            continue;
-        auto value = decodeOne(column, number == lastIndex, index, pos);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        auto column = table.columns.find(order[k]);
+        if (column == table.columns.end() || !column->second.index)
+            return std::nullopt;
+        auto value = decodeOne(column->second, k + 1 == order.size(), index, pos);
         if (!value)
             return std::nullopt;
-        values[number] = *value;
+        values[order[k]] = *value;
     }
-    if (pos != index.size() && lastIndex != 0)
+    if (pos != index.size() && !order.empty())
         return std::nullopt;
     if (index.empty())
         return std::nullopt;

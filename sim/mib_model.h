@@ -56,6 +56,7 @@ struct Table {
     Oid entry;
     std::map<std::uint32_t, Column> columns;
     RowStatusRule status;
+    std::vector<std::uint32_t> indexOrder; // index columns in index order; empty: column-number order
     std::set<Oid> rows; // index suffixes
 };
 

@@ -215,14 +215,18 @@ private:
         return numbers;
     }
 
-    // table ENTRY-OID NAME [status=COLUMN create=V[:STORED],... destroy=V,...]
+    // table ENTRY-OID NAME [status=COLUMN create=V[:STORED],... destroy=V,...] [index=COLUMN,...]
     void parseTable(const std::vector<std::string>& words)
     {
-        needWords(words, 3, "table ENTRY-OID NAME [status=COLUMN create=V[:STORED],.. destroy=V,..]");
+        needWords(words, 3, "table ENTRY-OID NAME [status=COLUMN create=V[:STORED],.. destroy=V,..] [index=COLUMN,..]");
         Oid entry = servedOidOf(words[1]);
         RowStatusRule rule;
-        for (const Attribute& attribute : attributes(words, 3, {"status", "create", "destroy"})) {
-            if (attribute.key == "status")
+        std::vector<std::uint32_t> indexOrder;
+        for (const Attribute& attribute : attributes(words, 3, {"status", "create", "destroy", "index"})) {
+            if (attribute.key == "index")
+                for (const std::string& number : splitFields(attribute.value, ','))
+                    indexOrder.push_back(numberOf(number));
+            else if (attribute.key == "status")
                 rule.column = numberOf(attribute.value);
             else if (attribute.key == "destroy")
                 rule.destroy = numbersOf(attribute.value);
@@ -231,7 +235,9 @@ private:
         }
         if ((rule.column != 0) != (!rule.create.empty() && !rule.destroy.empty()))
             fail("status= needs both create= and destroy=");
-        model_.table(entry).status = rule;
+        Table& table = model_.table(entry);
+        table.status = rule;
+        table.indexOrder = indexOrder;
     }
 
     std::vector<std::pair<std::int64_t, std::int64_t>> createValuesOf(const std::string& text) const

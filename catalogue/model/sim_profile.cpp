@@ -177,22 +177,26 @@ void AddTable(const PanelRecipe &b, ProfileModel &model) {
     const bool creatable = b.statusRow >= 0;
     if (creatable && table.statusRule.empty()) table.statusRule = StatusRule(b);
     const bool fresh = table.indexOrder.empty();
-    std::set<std::uint32_t> ownNumbers;
+    // An index component that is not a column of this entry (another table's column, or a blank
+    // record) is served by no column of its own: it takes a column number no column of the entry
+    // uses, and the table names its index order.
+    std::set<std::uint32_t> taken;
     for (const CatalogueRecord &r : b.records) {
-        if (r.oid != " " && ParentOid(r.oid) == entry) ownNumbers.insert(LastArc(r.oid));
+        if (r.oid != " " && ParentOid(r.oid) == entry) taken.insert(LastArc(r.oid));
     }
+    for (const auto &[number, c] : table.columns) taken.insert(number);
+    std::uint32_t spare = 0;
     for (std::size_t i = 0; i < b.records.size(); ++i) {
         const CatalogueRecord &r = b.records[i];
         const bool isIndex = static_cast<int>(i) < b.indexCount;
         const bool own = r.oid != " " && ParentOid(r.oid) == entry;
         if (!own && !isIndex) continue;
         if (isIndex && !fresh) continue;
-        // An index component that is not a column of this entry is served by no column of its own:
-        // it takes the next column number after the previous index component that no column uses.
-        std::uint32_t number = own ? LastArc(r.oid) : 0;
+        std::uint32_t number = own ? LastArc(r.oid) : spare;
         if (!own) {
-            if (!table.indexOrder.empty()) number = table.indexOrder.back() + 1;
-            while (ownNumbers.count(number)) ++number;
+            while (taken.count(number)) ++number;
+            spare = number + 1;
+            taken.insert(number);
         }
         if (table.columns.count(number)) continue;
         ColumnDef c;
@@ -223,12 +227,15 @@ void AddEntries(const std::vector<MenuEntry> &entries, ProfileModel &model) {
     }
 }
 
-// Index columns must keep the order of the entry's index components.
-bool IndexOrderHolds(const TableDef &t) {
-    for (std::size_t i = 1; i < t.indexOrder.size(); ++i) {
-        if (t.indexOrder[i] <= t.indexOrder[i - 1]) return false;
+// The table's index order, when it is not the order of the column numbers.
+std::string IndexOrderRule(const TableDef &t) {
+    bool ascending = true;
+    std::string out;
+    for (std::size_t i = 0; i < t.indexOrder.size(); ++i) {
+        if (i > 0 && t.indexOrder[i] <= t.indexOrder[i - 1]) ascending = false;
+        out += (i ? "," : "") + std::to_string(t.indexOrder[i]);
     }
-    return !t.indexOrder.empty();
+    return ascending ? std::string() : " index=" + out;
 }
 
 }  // namespace
@@ -243,11 +250,9 @@ std::string SimProfileFromCatalogue(const MenuCatalogue &catalogue, const std::s
     }
     for (const auto &[entry, table] : model.tables) {
         if (defined.count(entry)) continue;
-        if (!IndexOrderHolds(table)) {
-            out += "# " + entry + ": index components out of column order, not served\n";
-            continue;
-        }
-        out += "table " + entry + " t" + Name(entry) + (table.statusRule.empty() ? "" : " " + table.statusRule) + "\n";
+        if (table.indexOrder.empty()) continue;
+        out += "table " + entry + " t" + Name(entry) + (table.statusRule.empty() ? "" : " " + table.statusRule) +
+               IndexOrderRule(table) + "\n";
         for (const auto &[number, c] : table.columns) {
             out += "column " + entry + " " + std::to_string(number) + " " + c.name + " " + std::to_string(c.syntax) +
                    " " + c.access;

@@ -99,6 +99,26 @@ TEST_F(ProfileFiles, GrowingCountersWrapAndRowsGrowAtTheirOwnRates)
     EXPECT_GT(values[2], 2 * values[1]);
 }
 
+TEST_F(ProfileFiles, IndexOrderOfATableHoldsForRowsAndCreatedRows)
+{
+    // The index leads with a component served by no column, and is not in column-number order.
+    const QString path = write("order.profile", "table 1.3.6.1.4.1.9.5.1 t status=4 create=4:1 destroy=6 index=3,1\n"
+                                                "column 1.3.6.1.4.1.9.5.1 1 group IpAddress ro index\n"
+                                                "column 1.3.6.1.4.1.9.5.1 2 hold Integer ro default=7\n"
+                                                "column 1.3.6.1.4.1.9.5.1 3 component Integer na index\n"
+                                                "column 1.3.6.1.4.1.9.5.1 4 status Integer rc range=1,4,6 default=1\n"
+                                                "row 1.3.6.1.4.1.9.5.1 5.10.0.0.1 9 -\n");
+    SimRunner sim({"--profile", path});
+    const QString entry = "1.3.6.1.4.1.9.5.1";
+    EXPECT_TRUE(runV2c("snmpget", sim.agent(), {entry + ".1.5.10.0.0.1"}).out.contains("IpAddress: 10.0.0.1"));
+    ToolResult created = runV2c("snmpset", sim.agent(), {entry + ".4.7.10.0.0.2", "i", "4"}, "private");
+    ASSERT_EQ(created.exitCode, 0) << created.err.toStdString();
+    const QString rows = runV2c("snmpwalk", sim.agent(), {entry}).out;
+    EXPECT_TRUE(rows.contains("." + entry + ".1.7.10.0.0.2 = IpAddress: 10.0.0.2")) << rows.toStdString();
+    EXPECT_TRUE(rows.contains("." + entry + ".2.7.10.0.0.2 = INTEGER: 7")) << rows.toStdString();
+    EXPECT_FALSE(rows.contains("." + entry + ".3.")) << "a component without a column is not served";
+}
+
 TEST(SimStartUp, BadOptionsAreRefusedWithUsage)
 {
     const QStringList bad[] = {
