@@ -2215,3 +2215,143 @@ column 1.3.6.1.4.1.171.12.9.6.1.1 4 aclMeterAction Integer rw range=1..3 default
 row 1.3.6.1.4.1.171.12.9.6.1.1 1.1 640 2
 row 1.3.6.1.4.1.171.12.9.6.1.1 1.2 0 1
 row 1.3.6.1.4.1.171.12.9.6.1.1 2.10 1024 3
+# Layer 3 Management: a router with IP interfaces on VLAN 1 (10.90.90.90/8), VLAN 20 (10.20.0.1/24,
+# interface 2) and VLAN 30 (10.30.0.1/24, interface 3); OSPF backbone and area 0.0.0.1, VRRP on both VLANs
+object 1.3.6.1.4.1.171.11.69.4.3.1.1.1.0 ripState Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.11.69.4.3.1.1.2.0 ospfState Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.11.69.4.3.1.1.3.0 dvmrpState Integer rw range=2,3 value=2
+object 1.3.6.1.4.1.171.11.69.4.3.1.1.4.0 pimState Integer rw range=2,3 value=2
+object 1.3.6.1.4.1.171.11.69.4.3.1.1.5.0 vrrpState Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.11.69.4.3.1.1.8.0 ospfEcmpState Integer rw range=2,3 value=2
+object 1.3.6.1.4.1.171.11.69.4.3.9.1.0 ripPreference Integer rw range=0..999 value=100
+object 1.3.6.1.4.1.171.11.69.4.3.9.2.0 ospfIntraPreference Integer rw range=0..999 value=80
+object 1.3.6.1.4.1.171.11.69.4.3.9.3.0 staticPreference Integer rw range=0..999 value=60
+object 1.3.6.1.4.1.171.11.69.4.3.9.4.0 localPreference Integer ro range=0..999 value=0
+object 1.3.6.1.4.1.171.11.69.4.3.9.5.0 ospfInterPreference Integer rw range=0..999 value=90
+object 1.3.6.1.4.1.171.11.69.4.3.9.6.0 ospfExtT1Preference Integer rw range=0..999 value=110
+object 1.3.6.1.4.1.171.11.69.4.3.9.7.0 ospfExtT2Preference Integer rw range=0..999 value=115
+object 1.3.6.1.4.1.171.11.69.4.3.2.4.0 arpAgingTime Integer rw range=0..65535 value=20
+# forwarding entries (IP address, mask, port, 2 static / 3 dynamic)
+table 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 ipFdbEntry
+column 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 1 IPAddress 64 na index
+column 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 2 SubnetMask 64 ro default=10.90.90.90
+column 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 3 PortNumber 2 ro default=1
+column 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 4 Type 2 ro range=2,3 default=2
+row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.20.0.15 255.255.255.0 5 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.20.0.22 255.255.255.0 7 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.30.0.2 255.255.255.0 24 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.90.90.254 255.0.0.0 1 2
+# more static routes (destination, mask, 1 primary / 2 backup; next hop, metric, 3 valid)
+row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 172.20.0.0.255.255.0.0.1 10.20.0.254 10 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 192.168.50.0.255.255.255.0.1 10.30.0.2 20 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 192.168.50.0.255.255.255.0.2 10.20.0.254 30 3
+# DNS relay with two static names (3 valid, 2 invalid)
+object 1.3.6.1.4.1.171.11.69.4.3.3.2.1.0 dnsState Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.11.69.4.3.3.2.2.0 dnsPrimaryServer IpAddress rw value=10.20.0.53
+object 1.3.6.1.4.1.171.11.69.4.3.3.2.3.0 dnsSecondaryServer IpAddress rw value=10.30.0.53
+object 1.3.6.1.4.1.171.11.69.4.3.3.2.4.0 dnsCacheState Integer rw range=2,3 value=3
+object 1.3.6.1.4.1.171.11.69.4.3.3.2.5.0 dnsStaticTableState Integer rw range=2,3 value=3
+table 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 dnsStaticEntry status=3 create=3 destroy=2
+column 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 1 DomainName 76 na index
+column 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 2 IPAddress 64 na index
+column 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 3 State 2 rc range=2,3 default=3
+row 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 16.109.97.105.108.46.108.97.98.46.101.120.97.109.112.108.101.10.20.0.25 3
+row 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 15.110.116.112.46.108.97.98.46.101.120.97.109.112.108.101.10.30.0.123 3
+# OSPF: a virtual link through area 0.0.0.1 to router 10.255.0.2; interfaces: designated router
+# on VLAN 20, backup designated router on VLAN 30 (area 0.0.0.1), down on VLAN 1; hosts
+table 1.3.6.1.4.1.171.11.69.4.3.7.1 ospfVirtIfEntry status=12 create=4:1 destroy=6
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 1 AreaID 64 na index
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 2 NeighborRouteID 64 na index
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 3 TransmitDelay 2 rc default=1
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 4 RetransmitInterval 2 rc default=1
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 5 HelloInterval 2 rc default=1
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 6 RouterDeadInterval 2 rc default=1
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 7 State 2 ro range=1,4 default=1
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 8 NumberofEvents 65 ro default=1000
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 9 AuthenticationType 2 rc range=0,1,2 default=0
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 10 AuthenticationKey 76 rc default="Authentication Key"
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 11 MD5KeyID 2 rc default=1
+column 1.3.6.1.4.1.171.11.69.4.3.7.1 12 Status 2 rc range=1,4,6 default=1
+row 1.3.6.1.4.1.171.11.69.4.3.7.1 0.0.0.1.10.255.0.2 1 5 10 60 4 3 0 "" 0 1
+table 1.3.6.1.4.1.171.11.69.4.3.8.1 ospfIfEntry
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 1 IPAddress 64 na index
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 2 AddressLessIF 2 na index
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 3 AreaID 64 rw default=10.90.90.90
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 4 Type 2 rw range=1,2,3,5 default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 5 AdminStat 2 rw range=1,2 default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 6 RtrPriority 2 rw default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 7 TransitDelay 2 rw default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 8 RetransInterval 2 rw default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 9 HelloInterval 2 rw default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 10 RtrDeadInterval 2 rw default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 11 PollInterval 2 rw default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 12 State 2 ro range=1,2,3,4,5,6,7 default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 13 DesignatedRouter 64 ro default=10.90.90.90
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 14 BackupDesignatedRouter 64 ro default=10.90.90.90
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 15 Events 65 ro default=1000
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 16 MulticastForwarding 2 rw range=1,2,3 default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 17 Demand 2 rw range=1,2 default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 18 AuthType 2 rw range=0,1,2 default=0
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 19 AuthKey 76 rw default="Auth Key"
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 20 AuthKeyID 2 rw default=1
+column 1.3.6.1.4.1.171.11.69.4.3.8.1 21 Status 2 rw range=1,2 default=1
+row 1.3.6.1.4.1.171.11.69.4.3.8.1 10.20.0.1.0 0.0.0.0 1 1 1 1 5 10 40 120 5 10.20.0.1 10.20.0.2 6 2 2 0 "" 0 1
+row 1.3.6.1.4.1.171.11.69.4.3.8.1 10.30.0.1.0 0.0.0.1 1 1 1 1 5 10 40 120 6 10.30.0.2 10.30.0.1 4 2 2 0 "" 0 1
+row 1.3.6.1.4.1.171.11.69.4.3.8.1 10.90.90.90.0 0.0.0.0 1 2 1 1 5 10 40 120 1 0.0.0.0 0.0.0.0 0 2 2 0 "" 0 1
+table 1.3.6.1.4.1.171.11.69.4.3.6.1 ospfHostEntry status=5 create=4:1 destroy=6
+column 1.3.6.1.4.1.171.11.69.4.3.6.1 1 IPAddress 64 ro index
+column 1.3.6.1.4.1.171.11.69.4.3.6.1 2 TyeOfService 2 ro index
+column 1.3.6.1.4.1.171.11.69.4.3.6.1 3 Metric 2 rc default=1
+column 1.3.6.1.4.1.171.11.69.4.3.6.1 4 AreaID 64 rc default=10.90.90.90
+column 1.3.6.1.4.1.171.11.69.4.3.6.1 5 Status 2 rc range=1,4,6 default=1
+row 1.3.6.1.4.1.171.11.69.4.3.6.1 10.255.0.1.0 1 0.0.0.0 1
+row 1.3.6.1.4.1.171.11.69.4.3.6.1 10.30.0.200.0 10 0.0.0.1 1
+# VRRP: virtual router 20 on interface 2 (master, 10.20.0.254), 30 on interface 3 (backup, 10.30.0.254)
+object 1.3.6.1.2.1.68.1.1.0 vrrpNodeVersion Integer ro value=2
+object 1.3.6.1.2.1.68.1.2.0 vrrpNotificationCntl Integer rw range=1,2 value=2
+table 1.3.6.1.2.1.68.1.3.1 vrrpOperEntry
+column 1.3.6.1.2.1.68.1.3.1 0 Index 2 na index
+column 1.3.6.1.2.1.68.1.3.1 1 VRID 2 na index
+column 1.3.6.1.2.1.68.1.3.1 2 VirtualMACAddress 73 ro default=hex:0050BA000001
+column 1.3.6.1.2.1.68.1.3.1 3 VirtualRouterState 2 ro range=1,2,3 default=1
+column 1.3.6.1.2.1.68.1.3.1 4 AdministrateState 2 rw range=1,2 default=1
+column 1.3.6.1.2.1.68.1.3.1 5 VirtualRouterPriority 2 rw default=1
+column 1.3.6.1.2.1.68.1.3.1 6 IPAddressCount 2 ro default=1
+column 1.3.6.1.2.1.68.1.3.1 7 MasterIPAddress 64 ro default=10.90.90.90
+column 1.3.6.1.2.1.68.1.3.1 8 PrimaryIPAddress 64 rw default=10.90.90.90
+column 1.3.6.1.2.1.68.1.3.1 9 AuthenticationType 2 rw range=1,2,3 default=1
+column 1.3.6.1.2.1.68.1.3.1 10 AuthenticationKey 76 rw default="Authentication Key"
+column 1.3.6.1.2.1.68.1.3.1 11 AdvertisementInterval 2 rw default=1
+column 1.3.6.1.2.1.68.1.3.1 12 PreemptMode 2 rw range=1,2 default=1
+column 1.3.6.1.2.1.68.1.3.1 13 VirtualRouterUpTime 67 ro default=360000
+column 1.3.6.1.2.1.68.1.3.1 14 OperateProtocol 2 rw range=1,2,3,4 default=1
+column 1.3.6.1.2.1.68.1.3.1 15 RowStatus 2 rw range=1,4,6 default=1
+row 1.3.6.1.2.1.68.1.3.1 2.20 hex:00005E000114 3 1 200 1 10.20.0.1 10.20.0.1 1 "" 1 1 8640000 1 1
+row 1.3.6.1.2.1.68.1.3.1 3.30 hex:00005E00011E 2 1 100 1 10.30.0.2 10.30.0.1 1 "" 1 1 8639000 1 1
+table 1.3.6.1.2.1.68.1.4.1 vrrpAssoIpAddrEntry status=2 create=4:1 destroy=6 index=0,3,1
+column 1.3.6.1.2.1.68.1.4.1 0 Index 2 na index
+column 1.3.6.1.2.1.68.1.4.1 1 AssoIPAddr 64 na index
+column 1.3.6.1.2.1.68.1.4.1 2 AssoIPAddrRowStatus 2 rc range=1,4,6 default=1
+column 1.3.6.1.2.1.68.1.4.1 3 OperVRID 2 na index
+row 1.3.6.1.2.1.68.1.4.1 2.20.10.20.0.254 1
+row 1.3.6.1.2.1.68.1.4.1 3.30.10.30.0.254 1
+object 1.3.6.1.2.1.68.2.1.0 vrrpRouterChecksumErrors Counter32 ro value=0
+object 1.3.6.1.2.1.68.2.2.0 vrrpRouterVersionErrors Counter32 ro value=0
+object 1.3.6.1.2.1.68.2.3.0 vrrpRouterVrIdErrors Counter32 ro value=2
+table 1.3.6.1.2.1.68.2.4.1 vrrpRouterStatsEntry
+column 1.3.6.1.2.1.68.2.4.1 0 Index 2 na index
+column 1.3.6.1.2.1.68.2.4.1 1 BecomeMasterTime 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 2 AdvertisementReceived 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 3 AdvertisementIntervalErrors 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 4 AuthenticationFailures 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 5 IPTTLErrors 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 6 PriorityZeroPacketsReceived 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 7 PriorityZeroPacketsSent 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 8 InvalidTypePacketsReceived 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 9 AddressListErrors 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 10 InvalidAuthenticationType 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 11 AuthenticationTypeMismatch 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 12 PacketLengthErrors 65 ro default=1000
+column 1.3.6.1.2.1.68.2.4.1 13 VRID 2 na index
+row 1.3.6.1.2.1.68.2.4.1 2.20 1 12 0 0 0 0 1 0 0 0 0 0
+row 1.3.6.1.2.1.68.2.4.1 3.30 2 86390 0 0 0 0 0 0 0 0 0 0
