@@ -33,6 +33,19 @@ TEST_F(MainFormTest, AModuleProgramThatIsMissingIsNamedWithWhereItWasLookedFor) 
     EXPECT_TRUE(MessageBox::lastText().contains(module)) << MessageBox::lastText().toStdString();
 }
 
+TEST_F(MainFormTest, LayerThreeEntriesStartTheLayer3ModuleWithTheSessionSettings) {
+    const QString module = PlainDirectory();
+    WriteRecordingProgram(module, QStringLiteral("Layer3"));
+    const QString port = QString::number(sim_.port());
+    auto form = Start({"/I127.0.0.1", "/v3", "/t" + port, "/m3", "/l3", "/nmd5des", "/a2", "/p2", "/Amd5despass",
+                       "/Pmd5desprivpass"},
+                      module);
+    MenuItem(*form, {"Layer 3 Management", "OSPF", "Neighbor Info"})->trigger();
+    EXPECT_EQ(WaitForRecordedArguments(module), "/I127.0.0.1\n/t" + port +
+                                                    "\n/v3\n/d\n/m3\n/nmd5des\n/l3\n/a2\n/p2\n/Amd5despass\n"
+                                                    "/Pmd5desprivpass\n/c\n/TLayer3_Neighbor\n");
+}
+
 // Help shows the document beside the module in a window of its own; without the document a message
 // says which file was looked for, and where.
 TEST_F(MainFormTest, HelpShowsTheDocumentBesideTheModuleOrSaysWhereItLooked) {
