@@ -1,5 +1,6 @@
 #include "windows/about_form.h"
 
+#include "catalogue/recipe_context.h"
 #include "editor/window_fit.h"
 #include "engine/module_version.h"
 #include "shell/front_panel_picture.h"
@@ -54,4 +55,8 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
     BT_Ok->setDefault(true);
     connect(BT_Ok, &QPushButton::clicked, this, [this] { close(); });
     CentreOnMainWindow(this);
+}
+
+std::unique_ptr<QDialog> CreateAbout(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<TAboutForm>(context.mainWindow);
 }

@@ -2,8 +2,12 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
+struct MenuEntry;
+struct RecipeContext;
 
 // Names the module and its version.
 class TAboutForm : public QDialog {
@@ -17,3 +21,5 @@ public:
     QLabel *Label3;
     QPushButton *BT_Ok;
 };
+
+std::unique_ptr<QDialog> CreateAbout(const MenuEntry &entry, const RecipeContext &context);

@@ -2,10 +2,10 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
+#include "catalogue/recipe_context.h"
 #include "editor/exchange_scope.h"
 #include "editor/window_fit.h"
 #include "engine/coded_error.h"
-#include "engine/session.h"
 #include "windows/logic/current_time_rules.h"
 
 #include <QComboBox>
@@ -30,10 +30,10 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption) 
 
 }  // namespace
 
-TCurrentTimeForm::TCurrentTimeForm(QWidget *parent)
-    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &context, QWidget *parent)
+    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
     setObjectName(QStringLiteral("CurrentTimeForm"));
-    setWindowTitle(QStringLiteral("Current Time: ") + QString::fromStdString(SessionDevice.host));
+    setWindowTitle(QStringLiteral("Current Time: ") + QString::fromStdString(context.hostText));
     resize(kDesignWidth, kDesignHeight);
 
     auto *top = new QWidget;
@@ -102,8 +102,6 @@ TCurrentTimeForm::TCurrentTimeForm(QWidget *parent)
     }
 }
 
-TCurrentTimeForm::~TCurrentTimeForm() = default;
-
 void TCurrentTimeForm::ShowCapabilities() {
     if (const auto text = current_time::CapabilityText(tempText->text().toStdString())) {
         timecapacityEdit->setText(QString::fromStdString(*text));
@@ -112,9 +110,11 @@ void TCurrentTimeForm::ShowCapabilities() {
     }
 }
 
-void TCurrentTimeForm::GetButtonClick() {
+void TCurrentTimeForm::GetButtonClick() { RefreshCurrent(); }
+
+void TCurrentTimeForm::RefreshCurrent() {
     if (binding_->busy) return;
-    ExchangeScope::Get(binding_.get());
+    ExchangeScope::Get(binding_);
 }
 
 void TCurrentTimeForm::SetButtonClick() {
@@ -125,10 +125,14 @@ void TCurrentTimeForm::SetButtonClick() {
     }
     if (binding_->busy) return;
     try {
-        ExchangeScope scope(binding_.get());
+        ExchangeScope scope(binding_);
         // Only the clock is writable; a text that is no date and time is refused before sending.
         binding_->Set(false, true, std::to_string(current_time::kClock));
     } catch (const CodedError &e) {
         binding_->ShowStatus(e.message());
     }
+}
+
+std::unique_ptr<QDialog> CreateCurrentTime(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<TCurrentTimeForm>(context, context.mainWindow);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "editor/device_form.h"
 
 #include <memory>
 
@@ -10,14 +10,15 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class VdSNMPRequest2Edits;
+struct MenuEntry;
+struct RecipeContext;
 
 // The device clock: its capabilities, whether it resets on reboot, and the current date and time,
 // read and set.
-class TCurrentTimeForm : public QDialog {
+class TCurrentTimeForm : public TDeviceForm {
     Q_OBJECT
 public:
-    explicit TCurrentTimeForm(QWidget *parent = nullptr);
-    ~TCurrentTimeForm() override;
+    TCurrentTimeForm(const RecipeContext &context, QWidget *parent = nullptr);
 
     void GetButtonClick();
     void SetButtonClick();
@@ -31,8 +32,13 @@ public:
     QPushButton *SetButton;
     QPushButton *CloseButton;
 
+protected:
+    void RefreshCurrent() override;
+
 private:
     void ShowCapabilities();
 
-    std::unique_ptr<VdSNMPRequest2Edits> binding_;
+    VdSNMPRequest2Edits *binding_;
 };
+
+std::unique_ptr<QDialog> CreateCurrentTime(const MenuEntry &entry, const RecipeContext &context);

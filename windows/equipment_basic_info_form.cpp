@@ -1,9 +1,9 @@
 #include "windows/equipment_basic_info_form.h"
 
 #include "binding/ui/request2edits.h"
+#include "catalogue/recipe_context.h"
 #include "editor/exchange_scope.h"
 #include "editor/window_fit.h"
-#include "engine/session.h"
 #include "windows/logic/equipment_info_table.h"
 
 #include <QGridLayout>
@@ -31,10 +31,10 @@ QLineEdit *MakeField(QWidget *parent, const char *name) {
 
 }  // namespace
 
-TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *parent)
-    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(const RecipeContext &context, QWidget *parent)
+    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
     setObjectName(QStringLiteral("EquipmentBasicInfoForm"));
-    setWindowTitle(QStringLiteral("Equipment Basic Information :") + QString::fromStdString(SessionDevice.host));
+    setWindowTitle(QStringLiteral("Equipment Basic Information :") + QString::fromStdString(context.hostText));
     resize(kDesignWidth, kDesignHeight);
 
     Edit1 = MakeField(this, "Edit1");
@@ -81,9 +81,13 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *parent)
     binding_->SetStatusTarget(Memo1);
 }
 
-TEquipmentBasicInfoForm::~TEquipmentBasicInfoForm() = default;
+void TEquipmentBasicInfoForm::BitBtn1Click() { RefreshCurrent(); }
 
-void TEquipmentBasicInfoForm::BitBtn1Click() {
+void TEquipmentBasicInfoForm::RefreshCurrent() {
     if (binding_->busy) return;
-    ExchangeScope::Get(binding_.get());
+    ExchangeScope::Get(binding_);
+}
+
+std::unique_ptr<QDialog> CreateEquipmentBasicInfo(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<TEquipmentBasicInfoForm>(context, context.mainWindow);
 }

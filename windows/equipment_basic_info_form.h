@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "editor/device_form.h"
 
 #include <memory>
 
@@ -8,13 +8,14 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class VdSNMPRequest2Edits;
+struct MenuEntry;
+struct RecipeContext;
 
 // Four read-only facts about the device's hardware and stacking; every read adds a status line.
-class TEquipmentBasicInfoForm : public QDialog {
+class TEquipmentBasicInfoForm : public TDeviceForm {
     Q_OBJECT
 public:
-    explicit TEquipmentBasicInfoForm(QWidget *parent = nullptr);
-    ~TEquipmentBasicInfoForm() override;
+    TEquipmentBasicInfoForm(const RecipeContext &context, QWidget *parent = nullptr);
 
     void BitBtn1Click();
 
@@ -25,6 +26,11 @@ public:
     QPlainTextEdit *Memo1;
     QPushButton *BitBtn1;
 
+protected:
+    void RefreshCurrent() override;
+
 private:
-    std::unique_ptr<VdSNMPRequest2Edits> binding_;
+    VdSNMPRequest2Edits *binding_;
 };
+
+std::unique_ptr<QDialog> CreateEquipmentBasicInfo(const MenuEntry &entry, const RecipeContext &context);

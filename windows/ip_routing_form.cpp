@@ -1,9 +1,9 @@
 #include "windows/ip_routing_form.h"
 
 #include "binding/ui/request2edits.h"
+#include "catalogue/recipe_context.h"
 #include "editor/exchange_scope.h"
 #include "editor/window_fit.h"
-#include "engine/session.h"
 #include "windows/logic/ip_routing_table.h"
 
 #include <QHBoxLayout>
@@ -20,10 +20,10 @@ constexpr int kDesignHeight = 300;
 
 }  // namespace
 
-TIP_Routing::TIP_Routing(QWidget *parent)
-    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+TIP_Routing::TIP_Routing(const RecipeContext &context, QWidget *parent)
+    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
     setObjectName(QStringLiteral("IP_Routing"));
-    setWindowTitle(QStringLiteral("IP Routing : ") + QString::fromStdString(SessionDevice.host));
+    setWindowTitle(QStringLiteral("IP Routing : ") + QString::fromStdString(context.hostText));
     resize(kDesignWidth, kDesignHeight);
 
     LV_IP_Routing = new QTreeWidget(this);
@@ -66,10 +66,14 @@ TIP_Routing::TIP_Routing(QWidget *parent)
     };
 }
 
-TIP_Routing::~TIP_Routing() = default;
+void TIP_Routing::BT_GetClick() { RefreshCurrent(); }
 
-void TIP_Routing::BT_GetClick() {
+void TIP_Routing::RefreshCurrent() {
     // One walk at a time on the request: a press while one runs is ignored.
     if (binding_->busy) return;
-    ExchangeScope::Get(binding_.get());
+    ExchangeScope::Get(binding_);
+}
+
+std::unique_ptr<QDialog> CreateIpRouting(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<TIP_Routing>(context, context.mainWindow);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "editor/device_form.h"
 
 #include <memory>
 
@@ -9,13 +9,14 @@ class QPushButton;
 class QStatusBar;
 class QTreeWidget;
 class VdSNMPRequest2Edits;
+struct MenuEntry;
+struct RecipeContext;
 
 // The device's IPv4 route table, read-only: one line per route, read again on Refresh.
-class TIP_Routing : public QDialog {
+class TIP_Routing : public TDeviceForm {
     Q_OBJECT
 public:
-    explicit TIP_Routing(QWidget *parent = nullptr);
-    ~TIP_Routing() override;
+    TIP_Routing(const RecipeContext &context, QWidget *parent = nullptr);
 
     void BT_GetClick();
 
@@ -25,6 +26,11 @@ public:
     QStatusBar *StatusBar1;
     QLabel *statusPanel;
 
+protected:
+    void RefreshCurrent() override;
+
 private:
-    std::unique_ptr<VdSNMPRequest2Edits> binding_;
+    VdSNMPRequest2Edits *binding_;
 };
+
+std::unique_ptr<QDialog> CreateIpRouting(const MenuEntry &entry, const RecipeContext &context);

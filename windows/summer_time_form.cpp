@@ -2,12 +2,12 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
+#include "catalogue/recipe_context.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
 #include "editor/exchange_scope.h"
 #include "editor/snmp_editor_panel.h"
 #include "engine/coded_error.h"
-#include "engine/session.h"
 #include "windows/logic/summer_time_rules.h"
 
 #include <QCheckBox>
@@ -36,16 +36,16 @@ std::string TextOf(const QWidget *control) {
 
 }  // namespace
 
-TSummerTimeForm::TSummerTimeForm(QWidget *parent)
-    : QDialog(parent), binding_(std::make_unique<VdSNMPRequest2Edits>(this)) {
+TSummerTimeForm::TSummerTimeForm(const RecipeContext &context, QWidget *parent)
+    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
     setObjectName(QStringLiteral("SummerTimeForm"));
-    setWindowTitle(QStringLiteral("Summer Time : ") + QString::fromStdString(SessionDevice.host));
+    setWindowTitle(QStringLiteral("Summer Time : ") + QString::fromStdString(context.hostText));
 
     binding_->request.list.Assign(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0));
     binding_->request.list.caption = " Summer Time";
     binding_->asyncMode = false;
     resize(1, 1);  // the panel decides the size
-    panel = new TSNMPEditorPanel(this, binding_.get());
+    panel = new TSNMPEditorPanel(this, binding_);
     panel->AttachToForm(this);
     panel->SetEditWidth(kEditWidth);
     panel->SetVarFormat(kOffset, kOffsetFormat);
@@ -64,9 +64,11 @@ TSummerTimeForm::TSummerTimeForm(QWidget *parent)
     panel->AttachToForm(this);
 }
 
-TSummerTimeForm::~TSummerTimeForm() {
-    // The panel goes with the window's children; the request must not outlive its owner's notice.
-    binding_->request.alive = false;
+void TSummerTimeForm::BindingsReleased() {
+    // The panel outlives the binding until the window goes: nothing may reach the binding now.
+    panel->editsPanel->Row(kStatus).editor->disconnect(this);
+    panel->buttons()->RefreshButton->disconnect(this);
+    panel->buttons()->SetCheckedButton->disconnect(this);
 }
 
 void TSummerTimeForm::BuildPointRow(int row) {
@@ -136,7 +138,7 @@ void TSummerTimeForm::Include(int row) { binding_->request.list.Item(row).access
 
 bool TSummerTimeForm::Run(const std::function<void()> &exchange) {
     try {
-        ExchangeScope scope(binding_.get());
+        ExchangeScope scope(binding_);
         exchange();
         return true;
     } catch (const CodedError &e) {
@@ -182,4 +184,8 @@ void TSummerTimeForm::Write() {
         });
         if (!written) return;
     }
+}
+
+std::unique_ptr<QDialog> CreateSummerTime(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<TSummerTimeForm>(context, context.mainWindow);
 }

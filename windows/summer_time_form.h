@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "editor/device_form.h"
+
 #include <QList>
 
 #include <array>
@@ -10,17 +11,18 @@
 
 class TSNMPEditorPanel;
 class VdSNMPRequest2Edits;
+struct MenuEntry;
+struct RecipeContext;
 
 // The controls of one point row: its panel first, then its field controls in creation order.
 using TCtrlsList = QList<QWidget *>;
 
 // Summer time: off, a weekday rule that repeats every year, or fixed dates, with an offset. The
 // start and end points are packed octet strings edited through one small control per field.
-class TSummerTimeForm : public QDialog {
+class TSummerTimeForm : public TDeviceForm {
     Q_OBJECT
 public:
-    explicit TSummerTimeForm(QWidget *parent = nullptr);
-    ~TSummerTimeForm() override;
+    TSummerTimeForm(const RecipeContext &context, QWidget *parent = nullptr);
 
     // The window's Refresh: the status first, then the offset and the points it shows.
     void Read();
@@ -32,6 +34,10 @@ public:
     TSNMPEditorPanel *panel;
     std::array<TCtrlsList, 4> controlLists;
 
+protected:
+    void RefreshCurrent() override { Read(); }
+    void BindingsReleased() override;
+
 private:
     void BuildPointRow(int row);
     void IncludeOnly(const std::vector<int> &rows);
@@ -39,5 +45,7 @@ private:
     // True when the read or write went through; its error is shown as a status line otherwise.
     bool Run(const std::function<void()> &exchange);
 
-    std::unique_ptr<VdSNMPRequest2Edits> binding_;
+    VdSNMPRequest2Edits *binding_;
 };
+
+std::unique_ptr<QDialog> CreateSummerTime(const MenuEntry &entry, const RecipeContext &context);

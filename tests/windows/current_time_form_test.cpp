@@ -28,6 +28,12 @@ void PressAndWait(TCurrentTimeForm &form, void (TCurrentTimeForm::*press)()) {
     ASSERT_TRUE(WaitUntil([&] { return Lines(form.Memo1) > before; })) << "no status line";
 }
 
+// Shows the window and waits for its first read.
+void Open(TCurrentTimeForm &form) {
+    form.show();
+    ASSERT_TRUE(WaitUntil([&] { return Lines(form.Memo1) > 0; })) << "no first read";
+}
+
 qint64 SecondsOf(const std::string &clockText) {
     const auto t = VdDateTime::Parse(clockText);
     if (!t) return -1;
@@ -38,8 +44,9 @@ qint64 SecondsOf(const std::string &clockText) {
 class CurrentTimeTest : public WindowTest {};
 
 TEST_F(CurrentTimeTest, ShowsTheCapabilitiesAndTheRunningClock) {
-    TCurrentTimeForm form;
-    form.show();
+    TCurrentTimeForm form(Context());
+    Open(form);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Current Time: 127.0.0.1");
     PressAndWait(form, &TCurrentTimeForm::GetButtonClick);
     EXPECT_TRUE(LastLine(form.Memo1).startsWith("Get: Ok!")) << LastLine(form.Memo1).toStdString();
     EXPECT_EQ(form.timecapacityEdit->text().toStdString(), " systemTime,SNTP,SummerTime,realTimeClock");
@@ -50,8 +57,8 @@ TEST_F(CurrentTimeTest, ShowsTheCapabilitiesAndTheRunningClock) {
 }
 
 TEST_F(CurrentTimeTest, ASetTimeReadsBackMovedOn) {
-    TCurrentTimeForm form;
-    form.show();
+    TCurrentTimeForm form(Context());
+    Open(form);
     const std::string written = "2030-6-15,12:0:0.0";
     form.currentclockEdit->setText(QString::fromStdString(written));
     const unsigned sets = AgentSetCount();
@@ -67,8 +74,8 @@ TEST_F(CurrentTimeTest, ASetTimeReadsBackMovedOn) {
 }
 
 TEST_F(CurrentTimeTest, ATextThatIsNoDateAndTimeIsRefusedAndNothingSent) {
-    TCurrentTimeForm form;
-    form.show();
+    TCurrentTimeForm form(Context());
+    Open(form);
     const std::string refused = messages::FrameworkError(18).message();
     for (const char *text : {"2030-6-15", "15.6.2030 12:00", "2030-6-15,300:0:0.0", "yesterday"}) {
         SCOPED_TRACE(text);
@@ -85,8 +92,8 @@ TEST_F(CurrentTimeTest, ATextThatIsNoDateAndTimeIsRefusedAndNothingSent) {
 }
 
 TEST_F(CurrentTimeTest, AnEmptyClockIsRefusedWithItsMessage) {
-    TCurrentTimeForm form;
-    form.show();
+    TCurrentTimeForm form(Context());
+    Open(form);
     form.currentclockEdit->clear();
     const unsigned sets = AgentSetCount();
     form.SetButtonClick();
@@ -101,15 +108,15 @@ protected:
 };
 
 TEST_F(SlowClockTest, ClosingDuringTheReadTouchesNothingOfTheClosedWindow) {
-    auto form = std::make_unique<TCurrentTimeForm>();
+    auto form = std::make_unique<TCurrentTimeForm>(Context());
     form->show();
     form->GetButtonClick();
     form->close();
     form.reset();
     QTest::qWait(1000);  // the late answer arrives here; the sanitizers watch what it touches
 
-    TCurrentTimeForm again;
-    again.show();
+    TCurrentTimeForm again(Context());
+    Open(again);
     PressAndWait(again, &TCurrentTimeForm::GetButtonClick);
     EXPECT_TRUE(LastLine(again.Memo1).startsWith("Get: Ok!")) << LastLine(again.Memo1).toStdString();
 }

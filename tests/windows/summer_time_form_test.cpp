@@ -12,6 +12,7 @@
 #include "windows/summer_time_form.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,9 +34,11 @@ void Choose(QComboBox *combo, const std::string &label) {
 class SummerTimeTest : public WindowTest {
 protected:
     std::unique_ptr<TSummerTimeForm> Open() {
-        auto form = std::make_unique<TSummerTimeForm>();
+        auto form = std::make_unique<TSummerTimeForm>(Context());
         form->show();
-        form->Read();
+        // The first read is synchronous: it has ended once the posted request for it is handled.
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(form->panel->messages()->memo->toPlainText().contains("Get: Ok!"));
         return form;
     }
 

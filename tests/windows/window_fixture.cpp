@@ -73,6 +73,12 @@ QAction *RegistryMenuBar::Item(const std::vector<std::string> &path) const {
     return entry == nullptr ? nullptr : items_->Item(*entry);
 }
 
+RecipeContext Context() {
+    RecipeContext context;
+    context.hostText = "127.0.0.1";
+    return context;
+}
+
 void WindowTest::Start(const QStringList &simulatorOptions) {
     static QTemporaryDir sessionDirectory;
     static bool created = false;

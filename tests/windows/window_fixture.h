@@ -1,6 +1,7 @@
 #pragma once
 // Shared set-up of the dedicated window tests: one simulator per test suite with the global session
 // aimed at it, and reads and writes of the agent with requests of their own.
+#include "catalogue/recipe_context.h"
 #include "support/sim_runner.h"
 #include "support/widget_support.h"
 
@@ -27,6 +28,8 @@ std::string AgentCell(const std::string &oid, std::uint32_t syntax);
 void AgentWrite(const std::string &oid, std::uint32_t syntax, const std::string &text);
 // SET messages the agent has received so far.
 unsigned AgentSetCount();
+// What a window gets from the main window: the simulator's address as host text.
+RecipeContext Context();
 
 // A main window with the menu bar the module makes from the catalogue and the window registry; its
 // window items open their windows with the host text 127.0.0.1.
