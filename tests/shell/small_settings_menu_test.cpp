@@ -1,15 +1,11 @@
 // The SSL and access-control server windows opened through their Security menu items, reading and
-// writing the simulator; the default-route window through the registry its menu entry will use.
+// writing the simulator, and the default-route window through its Layer 3 Management item.
 #include "main_form_fixture.h"
 
-#include "catalogue/model/catalogue_model.h"
-#include "catalogue/recipe_context.h"
-#include "catalogue/window_registry.h"
 #include "support/widget_support.h"
 #include "windows/acc_server_ctrl_form.h"
 #include "windows/ospf_default_info_originate_form.h"
 #include "windows/ssl_management_form.h"
-#include "windows/window_list.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -54,20 +50,20 @@ TEST_F(MainFormTest, AccServerControlOpensFromItsMenuItemAndAddsARow) {
     EXPECT_TRUE(status.startsWith("Set: Ok!. Receive at ")) << status.toStdString();
 }
 
-TEST_F(MainFormTest, TheDefaultRouteWindowIsRegisteredForItsEntry) {
-    const WindowCreator *create = DedicatedWindows().Find("TOSPFDefaultInfoOriginateForm");
-    ASSERT_NE(create, nullptr);
+TEST_F(MainFormTest, TheDefaultRouteWindowOpensFromItsMenuItem) {
     auto form = StartOnSimulator();
-    RecipeContext context;
-    context.mainWindow = form.get();
-    auto window = (*create)(MenuEntry{}, context);
-    auto *route = dynamic_cast<TOSPFDefaultInfoOriginateForm *>(window.get());
-    ASSERT_NE(route, nullptr);
-    route->show();
-    EXPECT_TRUE(WaitUntil([&] { return route->statusPanel->text().startsWith("Get: Ok!"); }))
-        << route->statusPanel->text().toStdString();
-    EXPECT_EQ(route->CBoxState->currentText().toStdString(), "disabled");
-    route->close();
+    QString caption;
+    QString state;
+    const auto look = WhenModal("OSPFDefaultInfoOriginateForm", [&](QWidget *w) {
+        auto *window = static_cast<TOSPFDefaultInfoOriginateForm *>(w);
+        caption = window->windowTitle();
+        WaitUntil([&] { return window->statusPanel->text().startsWith("Get: Ok!"); });
+        state = window->CBoxState->currentText();
+        window->close();
+    });
+    MenuItem(*form, {"Layer 3 Management", "OSPF Default Information Originate"})->trigger();
+    EXPECT_EQ(caption.toStdString(), "OSPF Default Information Originate: 127.0.0.1");
+    EXPECT_EQ(state.toStdString(), "disabled");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "support/widget_support.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -44,10 +45,19 @@ TEST_F(MainFormTest, TimeEquipmentAboutAndRoutingWindowsOpenFromTheirMenuItems) 
         ASSERT_TRUE(action->isEnabled());
         std::string caption;
         bool read = false;
+        // Polled, never waited for here: a window adds its rows from inside the engine's completion,
+        // whose event processing may run this watcher, and a blocking wait there would hold the engine.
         auto watcher = WhenModal(QString::fromLatin1(item.objectName), [&](QWidget *window) {
             caption = window->windowTitle().toStdString();
-            read = !item.reads || WaitUntil([&] { return ShowsARead(window); });
-            window->close();
+            auto *poll = new QTimer(window);
+            const QDeadlineTimer deadline(10000);
+            QObject::connect(poll, &QTimer::timeout, window, [&, window, poll, deadline] {
+                read = !item.reads || ShowsARead(window);
+                if (!read && !deadline.hasExpired()) return;
+                poll->stop();
+                window->close();
+            });
+            poll->start(20);
         });
         action->trigger();
         EXPECT_EQ(caption, item.caption);
