@@ -1,8 +1,8 @@
 #include "engine/boot_counter.h"
 
 #include "engine/hex_text.h"
+#include "engine/number_text.h"
 
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -17,9 +17,10 @@ bool IsHexText(const std::string &text) {
 }
 
 bool ParseCount(const std::string &text, unsigned &count) {
-    const char *end = text.data() + text.size();
-    auto [next, ec] = std::from_chars(text.data(), end, count);
-    return ec == std::errc() && next == end;
+    if (!text.empty() && text.front() == '+') return false;  // the file holds plain digits
+    const std::optional<std::uint32_t> n = ParseUnsigned32(text, Blanks::Refused);
+    if (n) count = *n;
+    return n.has_value();
 }
 
 // Reads every entry; MalformedLine for a line that is neither blank nor "<hex> <count>".

@@ -13,8 +13,8 @@ std::string Trimmed(const std::string &text) {
 }
 
 template <typename Number>
-std::optional<Number> ParseWhole(const std::string &text) {
-    std::string t = Trimmed(text);
+std::optional<Number> ParseWhole(const std::string &text, Blanks blanks) {
+    std::string t = blanks == Blanks::Allowed ? Trimmed(text) : text;
     if (!t.empty() && t.front() == '+') t.erase(0, 1);
     if (t.empty()) return std::nullopt;
     Number n{};
@@ -26,9 +26,15 @@ std::optional<Number> ParseWhole(const std::string &text) {
 
 }  // namespace
 
-std::optional<std::int32_t> ParseSigned32(const std::string &text) { return ParseWhole<std::int32_t>(text); }
-std::optional<std::uint32_t> ParseUnsigned32(const std::string &text) { return ParseWhole<std::uint32_t>(text); }
-std::optional<std::uint64_t> ParseUnsigned64(const std::string &text) { return ParseWhole<std::uint64_t>(text); }
+std::optional<std::int32_t> ParseSigned32(const std::string &text, Blanks blanks) {
+    return ParseWhole<std::int32_t>(text, blanks);
+}
+std::optional<std::uint32_t> ParseUnsigned32(const std::string &text, Blanks blanks) {
+    return ParseWhole<std::uint32_t>(text, blanks);
+}
+std::optional<std::uint64_t> ParseUnsigned64(const std::string &text, Blanks blanks) {
+    return ParseWhole<std::uint64_t>(text, blanks);
+}
 
 std::uint64_t DoubleBits(double value) {
     std::uint64_t bits = 0;

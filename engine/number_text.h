@@ -4,11 +4,13 @@
 #include <optional>
 #include <string>
 
-// Whole numbers typed for a write: the text must be one number (blanks around it allowed) that fits
-// the type; anything else is refused rather than silently changed.
-std::optional<std::int32_t> ParseSigned32(const std::string &text);
-std::optional<std::uint32_t> ParseUnsigned32(const std::string &text);
-std::optional<std::uint64_t> ParseUnsigned64(const std::string &text);
+// The one parser of whole decimal numbers: the text must be one number, with an optional '+' or '-'
+// that the type allows, that fits the type; anything else is refused rather than silently changed.
+// Typed values may carry blanks around the number; command-line and file values may not.
+enum class Blanks { Allowed, Refused };
+std::optional<std::int32_t> ParseSigned32(const std::string &text, Blanks blanks = Blanks::Allowed);
+std::optional<std::uint32_t> ParseUnsigned32(const std::string &text, Blanks blanks = Blanks::Allowed);
+std::optional<std::uint64_t> ParseUnsigned64(const std::string &text, Blanks blanks = Blanks::Allowed);
 
 // The eight octets of an IEEE-754 double, least significant first, and back.
 std::uint64_t DoubleBits(double value);

@@ -1,10 +1,10 @@
 #include "engine/option_list.h"
+#include "engine/number_text.h"
 #include "engine/var_list.h"
 
 #include <QString>
 
 #include <cctype>
-#include <charconv>
 
 namespace {
 
@@ -16,17 +16,6 @@ bool PrefixMatches(const std::string &text, const std::string &prefix, bool case
         if (caseSensitive ? a != b : std::tolower(a) != std::tolower(b)) return false;
     }
     return true;
-}
-
-bool ParseWholeInt(const std::string &text, int &out) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    if (first == std::string::npos) return false;
-    const char *begin = text.data() + first;
-    const char *end = text.data() + last + 1;
-    if (*begin == '+') ++begin;
-    auto [ptr, ec] = std::from_chars(begin, end, out);
-    return ec == std::errc() && ptr == end;
 }
 
 }  // namespace
@@ -66,10 +55,10 @@ int VdOptionList::IndexOfLabel(const std::string &text) const {
 
 int VdOptionList::IndexOfValue(const std::string &text) const {
     if (valueKind_ == Integer) {
-        int number = 0;
-        if (text == kNullText || !ParseWholeInt(text, number)) return -1;
+        const std::optional<std::int32_t> number = text == kNullText ? std::nullopt : ParseSigned32(text);
+        if (!number) return -1;
         for (int i = 0; i < Count(); ++i) {
-            if (entries_[static_cast<std::size_t>(i)].number == number) return i;
+            if (entries_[static_cast<std::size_t>(i)].number == *number) return i;
         }
         return -1;
     }

@@ -363,6 +363,18 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
     return list.IsTable() ? StepEnd::MoreRows : StepEnd::Over;
 }
 
+void VdSNMPRequest::ReadShown(const std::function<void()> &shown) {
+    if (!list.IsTable()) {
+        // A request that is no longer alive reads nothing, so there is no result to show.
+        const bool read = alive;
+        ReadStep(true);
+        if (read && RowConditionHolds()) shown();
+        return;
+    }
+    for (bool first = true; ReadStep(first); first = false)
+        if (RowConditionHolds()) shown();
+}
+
 bool VdSNMPRequest::StepResult(StepEnd end) const { return end == StepEnd::MoreRows; }
 
 void VdSNMPRequest::DecodeIndex(const std::string &suffix) {

@@ -5,6 +5,7 @@
 #include "engine/var_list.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -51,6 +52,9 @@ public:
     snmp::Pdu WritePdu(const std::string &selection = {}, const ValueSource *source = nullptr);
 
     bool RowConditionHolds() { return ConditionHolds(rowCondition); }
+    // Reads as a window's synchronous get does: one step for a scalar list, a walk to its end for a
+    // table list; shown runs for each result a window shows (its row condition holds).
+    void ReadShown(const std::function<void()> &shown);
     void DecodeIndex(const std::string &suffix);
     std::string EncodeIndex();
     snmp::Pdu BuildPdu(PduMode mode);

@@ -106,6 +106,29 @@ int VdSNMPVarList::ColumnCount() const {
     return n;
 }
 
+std::vector<int> VdSNMPVarList::ShownColumns() const {
+    std::vector<int> columns;
+    for (int i = 0; i < Count(); ++i)
+        if (IsColumn(i) && !IsHiddenColumn(i)) columns.push_back(i);
+    return columns;
+}
+
+std::vector<int> VdSNMPVarList::ListViewColumnOrder() const {
+    std::vector<int> order;
+    for (int i = 0; i < Count(); ++i)
+        if (IsHiddenColumn(i)) order.push_back(i);
+    const std::vector<int> shown = ShownColumns();
+    order.insert(order.end(), shown.begin(), shown.end());
+    return order;
+}
+
+std::vector<int> VdSNMPVarList::ShownLines() const {
+    std::vector<int> lines;
+    for (int i = 0; i < Count(); ++i)
+        if ((Item(i).access & access_bit::Hidden) == 0) lines.push_back(i);
+    return lines;
+}
+
 int VdSNMPVarList::HiddenColumnCount() const {
     int n = 0;
     for (int i = 0; i < Count(); ++i) n += IsHiddenColumn(i) ? 1 : 0;

@@ -58,6 +58,13 @@ public:
     int ColumnCount() const;
     int HiddenColumnCount() const;
 
+    // What a panel shows, computed once for the windows and the headless reader: a table's shown
+    // columns in list order; a list view's column order (hidden columns first, then the shown ones);
+    // an editor's lines (every variable not hidden).
+    std::vector<int> ShownColumns() const;
+    std::vector<int> ListViewColumnOrder() const;
+    std::vector<int> ShownLines() const;
+
     std::string instance;
     int indexCount = 0;
     std::uint8_t kind = ScalarGroup;

@@ -1,5 +1,6 @@
 #include "shell/configuration.h"
 
+#include "engine/number_text.h"
 #include "shell/decimal_number.h"
 #include "shell/session_parameters.h"
 #include "shell/vd_ini.h"
@@ -47,7 +48,7 @@ void LoadConfiguration(const QString &path, SessionParameters &parameters) {
     const VdIni ini(path.toStdString());
     auto text = [&](const char *key) { return ini.ReadString(kSection, key, ""); };
     auto number = [&](const char *key, int low, int high, int defaultValue) {
-        const std::optional<int> value = ParseDecimal(text(key));
+        const std::optional<int> value = ParseSigned32(text(key), Blanks::Refused);
         return value && *value >= low && *value <= high ? *value : defaultValue;
     };
     VdSNMPSecurity &security = parameters.security;

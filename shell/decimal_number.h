@@ -1,11 +1,7 @@
 #pragma once
 
-#include <optional>
 #include <stdexcept>
 #include <string>
-
-// A whole decimal number with an optional sign that fits a 32-bit signed integer; nothing else.
-std::optional<int> ParseDecimal(const std::string &text);
 
 // Raised for a value that should be a number and is not; the message is the one users of the host
 // product know from its other modules.

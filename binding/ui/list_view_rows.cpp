@@ -60,20 +60,9 @@ void VdSNMPRequest2Edits::SelectionChanged() {
     }
 }
 
-// Variables in column order: hidden columns first, then visible ones, each in list order.
-std::vector<int> VdSNMPRequest2Edits::ColumnOrder() const {
-    const VdSNMPVarList &list = request.list;
-    std::vector<int> order;
-    for (int i = 0; i < list.Count(); ++i)
-        if (list.IsHiddenColumn(i)) order.push_back(i);
-    for (int i = 0; i < list.Count(); ++i)
-        if (list.IsColumn(i) && !list.IsHiddenColumn(i)) order.push_back(i);
-    return order;
-}
-
 void VdSNMPRequest2Edits::BuildColumns() {
     if (!listView_) return;
-    const std::vector<int> order = ColumnOrder();
+    const std::vector<int> order = request.list.ListViewColumnOrder();
     // A fresh QTreeWidget shows one default column headed "1"; it counts as no column at all.
     int existing = listView_->columnCount();
     if (existing == 1 && listView_->headerItem()->text(0) == QStringLiteral("1")) existing = 0;
@@ -108,7 +97,7 @@ void VdSNMPRequest2Edits::AddRow() {
     if (!listView_) return;
     auto *row = new QTreeWidgetItem(listView_);
     int column = 0;
-    for (int i : ColumnOrder()) {
+    for (int i : request.list.ListViewColumnOrder()) {
         const std::string &value = request.list.Item(i).value;
         row->setText(column, ToQString(value));
         row->setData(column++, kValueRole, QByteArray::fromStdString(value));
@@ -121,7 +110,7 @@ void VdSNMPRequest2Edits::ReadSelectedRow() {
     if (selected.isEmpty()) return;
     const QTreeWidgetItem *row = selected.front();
     int column = 0;
-    for (int i : ColumnOrder()) {
+    for (int i : request.list.ListViewColumnOrder()) {
         if (column >= row->columnCount()) break;
         // The exact text stands unless someone has put another text into the cell since.
         const std::string exact = row->data(column, kValueRole).toByteArray().toStdString();

@@ -95,15 +95,7 @@ void VdSNMPRequest2Controls::Get() {
 
 void VdSNMPRequest2Controls::GetSynchronously() {
     BusyGuard guard(busy);
-    if (!request.list.IsTable()) {
-        // A request that is no longer alive reads nothing, so there is no result to show.
-        const bool read = request.alive;
-        request.ReadStep(true);
-        if (read && request.RowConditionHolds()) OnGetResult();
-    } else {
-        for (bool first = true; request.ReadStep(first); first = false)
-            if (request.RowConditionHolds()) OnGetResult();
-    }
+    request.ReadShown([this] { OnGetResult(); });
     OnGetEnd();
     busy = false;
     guard.Release();

@@ -78,7 +78,6 @@ private:
     std::string CollectPart(const ControlBinding &binding, const VarItem &item, const std::string &currentText,
                             std::size_t rawLength);
     void CollectVariable(int varIndex);
-    std::vector<int> ColumnOrder() const;
     void SelectionChanged();
 
     QPointer<QTreeWidget> listView_;

@@ -1,5 +1,7 @@
 #include "catalogue/model/catalogue_model.h"
 
+#include "catalogue/model/entry_path.h"
+#include "engine/number_text.h"
 #include "engine/option_list.h"
 
 bool PanelRecipe::HasAdjustment(Adjustment::Type type) const {
@@ -35,7 +37,7 @@ const VdOptionList *MenuCatalogue::SharedOptionList(
     std::vector<OptionRecord> records;
     records.reserve(entries.size() + 1);
     for (const auto &[value, label] : entries) {
-        if (valueKind == VdOptionList::Integer) records.push_back({std::stoi(value), label.c_str()});
+        if (valueKind == VdOptionList::Integer) records.push_back({ParseSigned32(value).value(), label.c_str()});
         else records.push_back({value.c_str(), label.c_str()});
     }
     records.push_back({0, nullptr});
@@ -46,22 +48,42 @@ const VdOptionList *MenuCatalogue::SharedOptionList(
 
 namespace {
 
-const MenuEntry *FindIn(const std::vector<MenuEntry> &entries, const std::vector<std::string> &path,
-                        std::size_t at) {
-    for (const MenuEntry &e : entries) {
-        if (e.kind == EntryKind::Separator || e.caption != path[at]) continue;
-        if (at + 1 == path.size()) return &e;
-        if (const MenuEntry *found = FindIn(e.children, path, at + 1)) return found;
+struct PathSearch {
+    const std::vector<std::string> &wanted;  // folded already when the match is folded
+    MenuCatalogue::CaptionMatch match;
+    std::vector<std::string> spelt;
+
+    bool Matches(const std::string &caption, std::size_t at) const {
+        return (match == MenuCatalogue::CaptionMatch::Folded ? FoldedCaption(caption) : caption) == wanted[at];
     }
-    return nullptr;
-}
+
+    const MenuEntry *In(const std::vector<MenuEntry> &entries, std::size_t at) {
+        for (const MenuEntry &e : entries) {
+            if (e.kind == EntryKind::Separator || !Matches(e.caption, at)) continue;
+            spelt.push_back(e.caption);
+            if (at + 1 == wanted.size()) return &e;
+            if (const MenuEntry *found = In(e.children, at + 1)) return found;
+            spelt.pop_back();
+        }
+        return nullptr;
+    }
+};
 
 }  // namespace
 
-const MenuEntry *MenuCatalogue::Find(const std::vector<std::string> &path) const {
+const MenuEntry *MenuCatalogue::Find(const std::vector<std::string> &path, CaptionMatch match,
+                                     std::vector<std::string> *spelt) const {
     if (path.size() < 2) return nullptr;
+    std::vector<std::string> wanted = path;
+    if (match == CaptionMatch::Folded)
+        for (std::string &caption : wanted) caption = FoldedCaption(caption);
     for (const Menu &m : menus_) {
-        if (m.caption == path[0]) return FindIn(m.entries, path, 1);
+        PathSearch search{wanted, match, {m.caption}};
+        if (!search.Matches(m.caption, 0)) continue;
+        const MenuEntry *found = search.In(m.entries, 1);
+        if (found == nullptr) continue;
+        if (spelt != nullptr) *spelt = std::move(search.spelt);
+        return found;
     }
     return nullptr;
 }

@@ -131,8 +131,14 @@ public:
 
     const std::vector<Menu> &menus() const { return menus_; }
 
-    // The entry at a path of captions; nullptr when there is none.
-    const MenuEntry *Find(const std::vector<std::string> &path) const;
+    // How a caption of a path matches an entry's: as spelt, or with blanks around it and letter case
+    // left out (what people type).
+    enum class CaptionMatch { Exact, Folded };
+
+    // The entry at a path of captions from the top-level menu down; nullptr when there is none.
+    // Separators are never found. With spelt, the captions as the catalogue spells them.
+    const MenuEntry *Find(const std::vector<std::string> &path, CaptionMatch match = CaptionMatch::Exact,
+                          std::vector<std::string> *spelt = nullptr) const;
 
     int OptionListCount() const { return static_cast<int>(optionLists_.size()); }
 

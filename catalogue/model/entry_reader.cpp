@@ -6,29 +6,7 @@
 #include "engine/coded_error.h"
 #include "engine/request.h"
 
-#include <functional>
-
 namespace {
-
-// The table panel's visible columns, in list order.
-std::vector<int> VisibleColumns(const VdSNMPVarList &list) {
-    std::vector<int> columns;
-    for (int i = 0; i < list.Count(); ++i)
-        if (list.IsColumn(i) && !list.IsHiddenColumn(i)) columns.push_back(i);
-    return columns;
-}
-
-// Reads as the window's get does: one step for a scalar list, a walk to its end for a table list;
-// each result the window would show goes to shown.
-void Read(VdSNMPRequest &request, const std::function<void()> &shown) {
-    if (!request.list.IsTable()) {
-        request.ReadStep(true);
-        if (request.RowConditionHolds()) shown();
-        return;
-    }
-    for (bool first = true; request.ReadStep(first); first = false)
-        if (request.RowConditionHolds()) shown();
-}
 
 // The row's identity for comparisons; an index the codec cannot encode leaves it to the index columns.
 std::string Instance(VdSNMPRequest &request) {
@@ -42,13 +20,13 @@ std::string Instance(VdSNMPRequest &request) {
 
 // A table panel adds a row per result.
 void ReadTable(VdSNMPRequest &request, PageReading &page) {
-    const std::vector<int> columns = VisibleColumns(request.list);
+    const std::vector<int> columns = request.list.ShownColumns();
     for (int i : columns) {
         page.columns.push_back(TrimmedCaption(request.list.Item(i).label));
         page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
         if (i < request.list.indexCount) ++page.keyColumns;
     }
-    Read(request, [&] {
+    request.ReadShown([&] {
         std::vector<std::string> &row = page.rows.emplace_back();
         for (int i : columns) row.push_back(request.list.Item(i).value);
         page.instances.push_back(Instance(request));
@@ -59,14 +37,12 @@ void ReadTable(VdSNMPRequest &request, PageReading &page) {
 // values stay empty without one.
 void ReadEditor(VdSNMPRequest &request, PageReading &page) {
     page.columns = {"Label", "Value"};
-    std::vector<int> lines;
-    for (int i = 0; i < request.list.Count(); ++i)
-        if ((request.list.Item(i).access & access_bit::Hidden) == 0) lines.push_back(i);
+    const std::vector<int> lines = request.list.ShownLines();
     for (int i : lines) {
         page.rows.push_back({TrimmedCaption(request.list.Item(i).label), {}});
         page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
     }
-    Read(request, [&] {
+    request.ReadShown([&] {
         for (std::size_t k = 0; k < lines.size(); ++k) page.rows[k][1] = request.list.Item(lines[k]).value;
     });
 }

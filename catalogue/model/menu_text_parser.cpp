@@ -1,11 +1,11 @@
 #include "catalogue/model/catalogue_model.h"
 
+#include "engine/number_text.h"
 #include "engine/option_list.h"
 #include "catalogue/model/device_command.h"
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <stdexcept>
 #include <string_view>
 
@@ -63,11 +63,9 @@ std::string Quoted(std::string_view &s) {
 }
 
 int Number(std::string_view s) {
-    s = Trim(s);
-    int n = 0;
-    auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-    if (ec != std::errc() || ptr != s.data() + s.size()) throw ParseError("a number expected: " + std::string(s));
-    return n;
+    const std::optional<std::int32_t> n = ParseSigned32(std::string(s));
+    if (!n) throw ParseError("a number expected: " + std::string(Trim(s)));
+    return *n;
 }
 
 // "N/M" as two numbers.

@@ -1,5 +1,7 @@
 #include "windows/logic/summer_time_rules.h"
 
+#include "engine/number_text.h"
+
 #include <algorithm>
 
 namespace summer_time {
@@ -16,9 +18,9 @@ constexpr OptionRecord kMonthRecords[] = {{1, "Jan"}, {2, "Feb"},  {3, "Mar"},  
 
 // A whole number of digits only; -1 for anything else (empty, signs, blanks, too long).
 int WholeNumber(const std::string &text) {
-    if (text.empty() || text.size() > 6) return -1;
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return -1;
-    return std::stoi(text);
+    if (text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return -1;
+    return ParseSigned32(text, Blanks::Refused).value_or(-1);
 }
 
 bool Chosen(const VdOptionList &options, const std::string &label) {
