@@ -2215,8 +2215,9 @@ column 1.3.6.1.4.1.171.12.9.6.1.1 4 aclMeterAction Integer rw range=1..3 default
 row 1.3.6.1.4.1.171.12.9.6.1.1 1.1 640 2
 row 1.3.6.1.4.1.171.12.9.6.1.1 1.2 0 1
 row 1.3.6.1.4.1.171.12.9.6.1.1 2.10 1024 3
-# Layer 3 Management: a router with IP interfaces on VLAN 1 (10.90.90.90/8), VLAN 20 (10.20.0.1/24,
-# interface 2) and VLAN 30 (10.30.0.1/24, interface 3); OSPF backbone and area 0.0.0.1, VRRP on both VLANs
+# Layer 3 Management: a router with IP interfaces on VLAN 1 (10.90.90.90/8), VLAN v20 ("lab", 10.1.2.1/24,
+# interface 2) and VLAN v10 ("mgmt", 192.168.10.1/24, interface 3), as the IP interface table lists
+# them; OSPF backbone and area 0.0.0.1, VRRP on both VLANs
 object 1.3.6.1.4.1.171.11.69.4.3.1.1.1.0 ripState Integer rw range=2,3 value=3
 object 1.3.6.1.4.1.171.11.69.4.3.1.1.2.0 ospfState Integer rw range=2,3 value=3
 object 1.3.6.1.4.1.171.11.69.4.3.1.1.3.0 dvmrpState Integer rw range=2,3 value=2
@@ -2237,28 +2238,28 @@ column 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 1 IPAddress 64 na index
 column 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 2 SubnetMask 64 ro default=10.90.90.90
 column 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 3 PortNumber 2 ro default=1
 column 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 4 Type 2 ro range=2,3 default=2
-row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.20.0.15 255.255.255.0 5 3
-row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.20.0.22 255.255.255.0 7 3
-row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.30.0.2 255.255.255.0 24 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.1.2.15 255.255.255.0 5 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.1.2.22 255.255.255.0 7 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 192.168.10.2 255.255.255.0 24 3
 row 1.3.6.1.4.1.171.11.69.4.3.2.2.1.1 10.90.90.254 255.0.0.0 1 2
 # more static routes (destination, mask, 1 primary / 2 backup; next hop, metric, 3 valid)
-row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 172.20.0.0.255.255.0.0.1 10.20.0.254 10 3
-row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 192.168.50.0.255.255.255.0.1 10.30.0.2 20 3
-row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 192.168.50.0.255.255.255.0.2 10.20.0.254 30 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 172.20.0.0.255.255.0.0.1 10.1.2.254 10 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 192.168.50.0.255.255.255.0.1 192.168.10.2 20 3
+row 1.3.6.1.4.1.171.11.69.4.3.2.5.1 192.168.50.0.255.255.255.0.2 10.1.2.254 30 3
 # DNS relay with two static names (3 valid, 2 invalid)
 object 1.3.6.1.4.1.171.11.69.4.3.3.2.1.0 dnsState Integer rw range=2,3 value=3
-object 1.3.6.1.4.1.171.11.69.4.3.3.2.2.0 dnsPrimaryServer IpAddress rw value=10.20.0.53
-object 1.3.6.1.4.1.171.11.69.4.3.3.2.3.0 dnsSecondaryServer IpAddress rw value=10.30.0.53
+object 1.3.6.1.4.1.171.11.69.4.3.3.2.2.0 dnsPrimaryServer IpAddress rw value=10.1.2.53
+object 1.3.6.1.4.1.171.11.69.4.3.3.2.3.0 dnsSecondaryServer IpAddress rw value=192.168.10.53
 object 1.3.6.1.4.1.171.11.69.4.3.3.2.4.0 dnsCacheState Integer rw range=2,3 value=3
 object 1.3.6.1.4.1.171.11.69.4.3.3.2.5.0 dnsStaticTableState Integer rw range=2,3 value=3
 table 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 dnsStaticEntry status=3 create=3 destroy=2
 column 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 1 DomainName 76 na index
 column 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 2 IPAddress 64 na index
 column 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 3 State 2 rc range=2,3 default=3
-row 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 16.109.97.105.108.46.108.97.98.46.101.120.97.109.112.108.101.10.20.0.25 3
-row 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 15.110.116.112.46.108.97.98.46.101.120.97.109.112.108.101.10.30.0.123 3
+row 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 16.109.97.105.108.46.108.97.98.46.101.120.97.109.112.108.101.10.1.2.25 3
+row 1.3.6.1.4.1.171.11.69.4.3.3.2.6.1 15.110.116.112.46.108.97.98.46.101.120.97.109.112.108.101.192.168.10.123 3
 # OSPF: a virtual link through area 0.0.0.1 to router 10.255.0.2; interfaces: designated router
-# on VLAN 20, backup designated router on VLAN 30 (area 0.0.0.1), down on VLAN 1; hosts
+# on VLAN v20, backup designated router on VLAN v10 (area 0.0.0.1), down on VLAN 1; hosts
 table 1.3.6.1.4.1.171.11.69.4.3.7.1 ospfVirtIfEntry status=12 create=4:1 destroy=6
 column 1.3.6.1.4.1.171.11.69.4.3.7.1 1 AreaID 64 na index
 column 1.3.6.1.4.1.171.11.69.4.3.7.1 2 NeighborRouteID 64 na index
@@ -2295,8 +2296,8 @@ column 1.3.6.1.4.1.171.11.69.4.3.8.1 18 AuthType 2 rw range=0,1,2 default=0
 column 1.3.6.1.4.1.171.11.69.4.3.8.1 19 AuthKey 76 rw default="Auth Key"
 column 1.3.6.1.4.1.171.11.69.4.3.8.1 20 AuthKeyID 2 rw default=1
 column 1.3.6.1.4.1.171.11.69.4.3.8.1 21 Status 2 rw range=1,2 default=1
-row 1.3.6.1.4.1.171.11.69.4.3.8.1 10.20.0.1.0 0.0.0.0 1 1 1 1 5 10 40 120 5 10.20.0.1 10.20.0.2 6 2 2 0 "" 0 1
-row 1.3.6.1.4.1.171.11.69.4.3.8.1 10.30.0.1.0 0.0.0.1 1 1 1 1 5 10 40 120 6 10.30.0.2 10.30.0.1 4 2 2 0 "" 0 1
+row 1.3.6.1.4.1.171.11.69.4.3.8.1 10.1.2.1.0 0.0.0.0 1 1 1 1 5 10 40 120 5 10.1.2.1 10.1.2.2 6 2 2 0 "" 0 1
+row 1.3.6.1.4.1.171.11.69.4.3.8.1 192.168.10.1.0 0.0.0.1 1 1 1 1 5 10 40 120 6 192.168.10.2 192.168.10.1 4 2 2 0 "" 0 1
 row 1.3.6.1.4.1.171.11.69.4.3.8.1 10.90.90.90.0 0.0.0.0 1 2 1 1 5 10 40 120 1 0.0.0.0 0.0.0.0 0 2 2 0 "" 0 1
 table 1.3.6.1.4.1.171.11.69.4.3.6.1 ospfHostEntry status=5 create=4:1 destroy=6
 column 1.3.6.1.4.1.171.11.69.4.3.6.1 1 IPAddress 64 ro index
@@ -2305,8 +2306,8 @@ column 1.3.6.1.4.1.171.11.69.4.3.6.1 3 Metric 2 rc default=1
 column 1.3.6.1.4.1.171.11.69.4.3.6.1 4 AreaID 64 rc default=10.90.90.90
 column 1.3.6.1.4.1.171.11.69.4.3.6.1 5 Status 2 rc range=1,4,6 default=1
 row 1.3.6.1.4.1.171.11.69.4.3.6.1 10.255.0.1.0 1 0.0.0.0 1
-row 1.3.6.1.4.1.171.11.69.4.3.6.1 10.30.0.200.0 10 0.0.0.1 1
-# VRRP: virtual router 20 on interface 2 (master, 10.20.0.254), 30 on interface 3 (backup, 10.30.0.254)
+row 1.3.6.1.4.1.171.11.69.4.3.6.1 192.168.10.200.0 10 0.0.0.1 1
+# VRRP: virtual router 20 on interface 2 (master, 10.1.2.254), 10 on interface 3 (backup, 192.168.10.254)
 object 1.3.6.1.2.1.68.1.1.0 vrrpNodeVersion Integer ro value=2
 object 1.3.6.1.2.1.68.1.2.0 vrrpNotificationCntl Integer rw range=1,2 value=2
 table 1.3.6.1.2.1.68.1.3.1 vrrpOperEntry
@@ -2326,15 +2327,15 @@ column 1.3.6.1.2.1.68.1.3.1 12 PreemptMode 2 rw range=1,2 default=1
 column 1.3.6.1.2.1.68.1.3.1 13 VirtualRouterUpTime 67 ro default=360000
 column 1.3.6.1.2.1.68.1.3.1 14 OperateProtocol 2 rw range=1,2,3,4 default=1
 column 1.3.6.1.2.1.68.1.3.1 15 RowStatus 2 rw range=1,4,6 default=1
-row 1.3.6.1.2.1.68.1.3.1 2.20 hex:00005E000114 3 1 200 1 10.20.0.1 10.20.0.1 1 "" 1 1 8640000 1 1
-row 1.3.6.1.2.1.68.1.3.1 3.30 hex:00005E00011E 2 1 100 1 10.30.0.2 10.30.0.1 1 "" 1 1 8639000 1 1
+row 1.3.6.1.2.1.68.1.3.1 2.20 hex:00005E000114 3 1 200 1 10.1.2.1 10.1.2.1 1 "" 1 1 8640000 1 1
+row 1.3.6.1.2.1.68.1.3.1 3.10 hex:00005E00010A 2 1 100 1 192.168.10.2 192.168.10.1 1 "" 1 1 8639000 1 1
 table 1.3.6.1.2.1.68.1.4.1 vrrpAssoIpAddrEntry status=2 create=4:1 destroy=6 index=0,3,1
 column 1.3.6.1.2.1.68.1.4.1 0 Index 2 na index
 column 1.3.6.1.2.1.68.1.4.1 1 AssoIPAddr 64 na index
 column 1.3.6.1.2.1.68.1.4.1 2 AssoIPAddrRowStatus 2 rc range=1,4,6 default=1
 column 1.3.6.1.2.1.68.1.4.1 3 OperVRID 2 na index
-row 1.3.6.1.2.1.68.1.4.1 2.20.10.20.0.254 1
-row 1.3.6.1.2.1.68.1.4.1 3.30.10.30.0.254 1
+row 1.3.6.1.2.1.68.1.4.1 2.20.10.1.2.254 1
+row 1.3.6.1.2.1.68.1.4.1 3.10.192.168.10.254 1
 object 1.3.6.1.2.1.68.2.1.0 vrrpRouterChecksumErrors Counter32 ro value=0
 object 1.3.6.1.2.1.68.2.2.0 vrrpRouterVersionErrors Counter32 ro value=0
 object 1.3.6.1.2.1.68.2.3.0 vrrpRouterVrIdErrors Counter32 ro value=2
@@ -2354,4 +2355,4 @@ column 1.3.6.1.2.1.68.2.4.1 11 AuthenticationTypeMismatch 65 ro default=1000
 column 1.3.6.1.2.1.68.2.4.1 12 PacketLengthErrors 65 ro default=1000
 column 1.3.6.1.2.1.68.2.4.1 13 VRID 2 na index
 row 1.3.6.1.2.1.68.2.4.1 2.20 1 12 0 0 0 0 1 0 0 0 0 0
-row 1.3.6.1.2.1.68.2.4.1 3.30 2 86390 0 0 0 0 0 0 0 0 0 0
+row 1.3.6.1.2.1.68.2.4.1 3.10 2 86390 0 0 0 0 0 0 0 0 0 0
