@@ -1,6 +1,5 @@
 // The table editors open from their menu items, made by the menu bar builder from the catalogue and
-// the window registry, with the entry's caption and the device's rows; windows whose menu is not in
-// the catalogue yet open through the registry entry their menu item will use.
+// the window registry, with the entry's caption and the device's rows.
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/window_registry.h"
 #include "window_fixture.h"
@@ -16,7 +15,7 @@ namespace {
 
 struct OpenCase {
     const char *windowClass;
-    std::vector<std::string> menuPath;  // empty: through the registry
+    std::vector<std::string> menuPath;
     const char *objectName;
     const char *caption;
     int rows;
@@ -49,21 +48,13 @@ TEST_P(TableEditorMenuItems, OpenTheirWindowWithTheDevicesRows) {
     const OpenCase &c = GetParam();
     const window_test::RegistryMenuBar bar;
 
-    std::function<void()> open;
-    MenuEntry registryEntry;
-    if (!c.menuPath.empty()) {
-        const MenuEntry *entry = MenuCatalogue::Instance().Find(c.menuPath);
-        ASSERT_NE(entry, nullptr);
-        EXPECT_EQ(entry->windowClass, c.windowClass);
-        QAction *item = bar.Item(c.menuPath);
-        ASSERT_NE(item, nullptr);
-        ASSERT_TRUE(item->isEnabled());
-        open = [item] { item->trigger(); };
-    } else {
-        ASSERT_TRUE(DedicatedWindows().Has(c.windowClass));
-        registryEntry.windowClass = c.windowClass;
-        open = [&] { OpenDedicatedWindow(registryEntry, bar.context(), DedicatedWindows()); };
-    }
+    const MenuEntry *entry = MenuCatalogue::Instance().Find(c.menuPath);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->windowClass, c.windowClass);
+    QAction *item = bar.Item(c.menuPath);
+    ASSERT_NE(item, nullptr);
+    ASSERT_TRUE(item->isEnabled());
+    const std::function<void()> open = [item] { item->trigger(); };
     QString caption;
     EXPECT_EQ(RowsShownBy(c.objectName, caption, open, c.rows), c.rows);
     EXPECT_EQ(caption.toStdString(), c.caption);
@@ -71,10 +62,14 @@ TEST_P(TableEditorMenuItems, OpenTheirWindowWithTheDevicesRows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, TableEditorMenuItems,
-    ::testing::Values(OpenCase{"TIpCtrlForm", {}, "IpCtrlForm", "IP Control Table : 127.0.0.1", 4},
-                      OpenCase{"TMd5InformationForm", {}, "Md5InformationForm", "MD5 Information Table: 127.0.0.1", 3},
-                      OpenCase{"TBOOTCtrlTableForm", {}, "BOOTCtrlTableForm", "BOOTP Ctrl Table: 127.0.0.1", 5},
-                      OpenCase{"TRouteRedistributForm", {}, "RouteRedistributForm", "Route Redistribution Table: 127.0.0.1", 3},
+    ::testing::Values(OpenCase{"TIpCtrlForm", {"Layer 3 Management", "IP Management", "IP Control Table"}, "IpCtrlForm",
+                               "IP Control Table : 127.0.0.1", 4},
+                      OpenCase{"TMd5InformationForm", {"Layer 3 Management", "MD5 Information "}, "Md5InformationForm",
+                               "MD5 Information Table: 127.0.0.1", 3},
+                      OpenCase{"TBOOTCtrlTableForm", {"Layer 3 Management", "BOOTP Ctrl Table"}, "BOOTCtrlTableForm",
+                               "BOOTP Ctrl Table: 127.0.0.1", 5},
+                      OpenCase{"TRouteRedistributForm", {"Layer 3 Management", "Route Redistribution Table"},
+                               "RouteRedistributForm", "Route Redistribution Table: 127.0.0.1", 3},
                       OpenCase{"TMSInformationForm", {"Single IP Configuration", "Single IP MS Table"}, "MSInformationForm",
                                "Member Switch Information Table : 127.0.0.1", 2},
                       OpenCase{"TACLMeterForm", {"Basic Configuration", "ACL Management", "Access Profile", "ACL Meter Table"},
