@@ -60,6 +60,16 @@ struct Table {
     std::set<Oid> rows; // index suffixes
 };
 
+// What every SET must leave true between two INTEGER objects, as a bridge keeps its timers
+// consistent: left <= factor * right + offset (or >= when atMost is false).
+struct Relation {
+    Oid left;
+    bool atMost = true;
+    std::int64_t factor = 1;
+    Oid right;
+    std::int64_t offset = 0;
+};
+
 struct Instance {
     const ObjectType* type = nullptr;
     Value value;
@@ -98,8 +108,12 @@ public:
     std::set<Oid> topArcs() const;
     void write(const Oid& oid, const Value& value);
 
+    void addRelation(Relation relation) { relations_.push_back(std::move(relation)); }
+    const std::vector<Relation>& relations() const { return relations_; }
+
 private:
     Instances instances_;
+    std::vector<Relation> relations_;
     std::map<Oid, ObjectType> objectTypes_;
     std::map<Oid, Table> tables_;
 };

@@ -30,6 +30,8 @@ public:
             parseColumn(words);
         else if (directive == "row")
             parseRow(words);
+        else if (directive == "relation")
+            parseRelation(words);
         else
             fail("unknown directive '" + directive + "'");
     }
@@ -184,6 +186,31 @@ private:
             fail("bad live rule '" + text + "' for " + std::string(syntaxInfo(type.syntax).name));
         }
         return rule;
+    }
+
+    // relation OID <=|>= FACTOR * OID +|- OFFSET
+    void parseRelation(const std::vector<std::string>& words)
+    {
+        const char* form = "relation OID <=|>= FACTOR * OID +|- OFFSET";
+        if (words.size() != 8 || (words[2] != "<=" && words[2] != ">=") || words[4] != "*" ||
+            (words[6] != "+" && words[6] != "-"))
+            fail(std::string("expected: ") + form);
+        Relation relation;
+        relation.left = integerObjectOf(words[1]);
+        relation.atMost = words[2] == "<=";
+        relation.factor = numberOf(words[3]);
+        relation.right = integerObjectOf(words[5]);
+        relation.offset = static_cast<std::int64_t>(numberOf(words[7])) * (words[6] == "-" ? -1 : 1);
+        model_.addRelation(std::move(relation));
+    }
+
+    Oid integerObjectOf(const std::string& text) const
+    {
+        const Oid oid = oidOf(text);
+        const Instance* instance = model_.find(oid);
+        if (!instance || instance->type->syntax != Syntax::Integer)
+            fail("a relation needs an INTEGER object declared before it, not '" + text + "'");
+        return oid;
     }
 
     // object OID NAME SYNTAX ACCESS [range=] [size=] [live=] [write=] [value=]

@@ -114,7 +114,35 @@ std::variant<SetPlan, SetFailure> SetPlan::prepare(MibModel& model, const std::v
             return SetFailure{i, SetError::NoCreation};
         row->values[cells[i]->column] = bindings[i].value;
     }
+    if (auto failure = plan.brokenRelation(model, bindings))
+        return *failure;
     return plan;
+}
+
+std::optional<SetFailure> SetPlan::brokenRelation(const MibModel& model, const std::vector<SetBinding>& bindings) const
+{
+    // The value an object would hold once the request is applied.
+    auto after = [&](const Oid& oid) -> std::optional<std::int64_t> {
+        for (auto it = writes_.rbegin(); it != writes_.rend(); ++it)
+            if (it->name == oid)
+                return it->value.asSigned();
+        if (const Instance* instance = model.find(oid))
+            return instance->value.asSigned();
+        return std::nullopt;
+    };
+    for (const Relation& relation : model.relations()) {
+        const auto named = std::find_if(bindings.begin(), bindings.end(), [&](const SetBinding& binding) {
+            return binding.name == relation.left || binding.name == relation.right;
+        });
+        const auto left = after(relation.left);
+        const auto right = after(relation.right);
+        if (named == bindings.end() || !left || !right)
+            continue;
+        const std::int64_t bound = relation.factor * *right + relation.offset;
+        if (relation.atMost ? *left > bound : *left < bound)
+            return SetFailure{static_cast<std::size_t>(named - bindings.begin()), SetError::InconsistentValue};
+    }
+    return std::nullopt;
 }
 
 void SetPlan::apply(MibModel& model) const

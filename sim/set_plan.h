@@ -42,4 +42,6 @@ private:
     NewRow* pendingRow(const Table* table, const Oid& index);
     bool destroying(const Table* table, const Oid& index) const;
     std::optional<SetError> planStatus(const MibModel::Cell& cell, const SetBinding& binding);
+    // The first binding that names an object of a relation the request would break.
+    std::optional<SetFailure> brokenRelation(const MibModel& model, const std::vector<SetBinding>& bindings) const;
 };

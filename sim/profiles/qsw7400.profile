@@ -2150,6 +2150,9 @@ object 1.3.6.1.4.1.171.12.15.1.5.0 stpForwardDelay Integer rw range=400..3000 va
 object 1.3.6.1.4.1.171.12.15.1.6.0 stpMaxHops Integer rw range=1..20 value=20
 object 1.3.6.1.4.1.171.12.15.1.7.0 stpTxHoldCount Integer rw range=1..10 value=3
 object 1.3.6.1.4.1.171.12.15.1.8.0 stpForwardBpdu Integer rw range=2,3 value=3
+# the bridge keeps 2 x (Forward Delay - 1 s) >= Max Age >= 2 x (Hello Time + 1 s)
+relation 1.3.6.1.4.1.171.12.15.1.3.0 <= 2 * 1.3.6.1.4.1.171.12.15.1.5.0 - 200
+relation 1.3.6.1.4.1.171.12.15.1.3.0 >= 2 * 1.3.6.1.4.1.171.12.15.1.4.0 + 200
 
 # The dedicated table editors: IP interfaces on VLANs with the system interface, MD5 keys, BOOTP
 # relay servers (four on the system interface), single-IP member switches, route redistribution

@@ -45,6 +45,9 @@ TEST_F(ProfileFiles, MalformedLineStopsStartUpNamingFileAndLine)
         "row 1.3.6.1.4.1.9.2.1 1.1 1",
         "column 1.3.6.1.4.1.9.9.1 1 x Integer ro",
         "table 1.3.6.1.4.1.9.4.1 t status=2",
+        "relation 1.3.6.1.4.1.9.1.0 < 2 * 1.3.6.1.4.1.9.1.0 + 1",
+        "relation 1.3.6.1.4.1.9.1.0 <= 2 * 1.3.6.1.4.1.9.5.0 + 1",  // an object not declared
+        "relation 1.3.6.1.4.1.9.1.0 <= 2 * 1.3.6.1.4.1.9.1.0",
     };
     for (const QByteArray& line : bad) {
         const QString path = write("bad.profile", good + line + "\n");

@@ -14,6 +14,7 @@ const QString kRmonState = "1.3.6.1.4.1.171.11.69.4.2.1.2.3.0";
 const QString kBinding = "1.3.6.1.4.1.171.12.23.4.1.1"; // IP-MAC binding entry, RowStatus column 3
 const QString kRoute = "1.3.6.1.4.1.171.11.69.4.3.2.5.1"; // static routes, valid/invalid column 6
 const QString kClock = "1.3.6.1.4.1.171.12.10.2.0";       // DateAndTime kept as a running clock
+const QString kStpTimer = "1.3.6.1.4.1.171.12.15.1.";    // spanning-tree timers, kept consistent
 
 class SimWrites : public ::testing::Test {
 protected:
@@ -65,6 +66,11 @@ TEST_F(SimWrites, BadWritesAreRefusedWithTheMatchingError)
         {"hour 24", "-v2c", {kClock, "x", "07D0010118000000"}, "wrongValue"},
         {"zone without direction", "-v2c", {kClock, "x", "07D00101030405002A0000"}, "wrongValue"},
         {"clock of 9 octets", "-v2c", {kClock, "x", "07D001010304050000"}, "wrongLength"},
+        // The bridge's timers: max age 2000, hello 200, forward delay 1500 (hundredths of a second).
+        {"max age beyond 2 x (forward delay - 1 s)", "-v2c", {kStpTimer + "3.0", "i", "2900"}, "inconsistentValue"},
+        {"hello time too long for max age", "-v2c", {kStpTimer + "4.0", "i", "1000"}, "inconsistentValue"},
+        {"forward delay too short for max age, v1", "-v1", {kStpTimer + "5.0", "i", "1000"}, "badValue"},
+        {"hello time outside its range", "-v2c", {kStpTimer + "4.0", "i", "50"}, "wrongValue"},
     };
     for (const Refusal& c : cases) {
         ToolResult r = set(c.binding, c.version);
@@ -73,6 +79,16 @@ TEST_F(SimWrites, BadWritesAreRefusedWithTheMatchingError)
     }
     EXPECT_EQ(get(kSysName), "\"QSW-7400\"");
     EXPECT_EQ(get(kRmonState), "3");
+}
+
+TEST_F(SimWrites, BridgeTimersAreJudgedOnWhatTheWholeSetLeaves)
+{
+    // Alone, max age 3000 breaks 2 x (1500 - 100); with forward delay 1600 in the same SET it does not.
+    ASSERT_NE(set({kStpTimer + "3.0", "i", "3000"}).exitCode, 0);
+    ToolResult r = set({kStpTimer + "3.0", "i", "3000", kStpTimer + "5.0", "i", "1600"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(get(kStpTimer + "3.0"), "3000");
+    EXPECT_EQ(get(kStpTimer + "5.0"), "1600");
 }
 
 TEST_F(SimWrites, TheClockKeepsAWrittenTimeAndMovesItOn)

@@ -4,6 +4,7 @@
 
 #include "binding/ui/request2edits.h"
 #include "engine/descriptor.h"
+#include "engine/request.h"
 #include "windows/logic/stp_rules.h"
 #include "windows/stp_info_form.h"
 
@@ -27,9 +28,15 @@ const Settings kShipped = {"1", "2000", "200", "1500", "20", "3", "3"};
 
 std::string Oid(int row) { return kStp + std::to_string(row + 2) + ".0"; }
 
+// In one SET: the agent keeps its timers consistent, so one at a time could be refused half-way.
 void PutOnAgent(const Settings &values) {
-    for (int row = 0; row < stp::kRowCount; ++row)
-        AgentWrite(Oid(row), syntax::Integer, values[static_cast<std::size_t>(row)]);
+    VdSNMPRequest request;
+    request.list.kind = VdSNMPVarList::SingleInstance;
+    for (int row = 0; row < stp::kRowCount; ++row) {
+        request.list.AddItem(Oid(row), "value", syntax::Integer, access_bit::ReadWrite);
+        request.list.Item(row).value = values[static_cast<std::size_t>(row)];
+    }
+    request.Write(false);
 }
 
 std::string OnAgent(int row) { return AgentValue(Oid(row), syntax::Integer); }
