@@ -45,6 +45,10 @@ void _SnmpEventProcessor::WatchSocket(int socket) {
     notifiers_.emplace_back(notifier);
 }
 
+void _SnmpEventProcessor::Wake() {
+    if (timer_) QTimer::singleShot(0, timer_, [this] { Tick(); });
+}
+
 void _SnmpEventProcessor::Arm(bool enabled) {
     const bool on = enabled && active_;
     if (timer_) {

@@ -27,6 +27,8 @@ public:
     bool IsProcessing() const { return processing_; }
 
     void WatchSocket(int socket);
+    // A pass as soon as the event loop is free, for completions already at hand.
+    void Wake();
 
 private:
     void Tick();

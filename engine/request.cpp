@@ -23,6 +23,11 @@ constexpr int kSuffixTooShort = 14;
 constexpr int kBadKind = 15;
 constexpr int kNoSuchNameStatus = 2;
 constexpr int kNoSuchName = -100 - kNoSuchNameStatus;
+constexpr int kTooBig = -101;
+// Bindings one GetBulk asks for: small enough for an agent's smallest message size with
+// ordinary table values; a longer answer is cut short by the agent and handled.
+constexpr int kBulkBindings = 40;
+constexpr int kMaxRepetitions = 40;
 
 [[noreturn]] void RaiseStatus(int status) {
     const auto t = TranslateStatus(status);
@@ -59,6 +64,8 @@ struct VdSNMPRequest::AsyncContext {
     void *owner;
     VdSNMPDevice agent;
     snmp::Target target;
+    snmp::Command command;
+    snmp::Pdu request;
 };
 
 VdSNMPRequest::VdSNMPRequest() : link_(std::make_shared<Link>(Link{this})) { ReloadSession(); }
@@ -112,7 +119,11 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
     pdu.securityLevel = security.securityLevel;
     pdu.contextName = scope.contextName;
     pdu.contextEngineId = scope.contextEngineID;
-    if (mode == PduMode::ReadStart) viewEnded_.clear();
+    if (mode == PduMode::ReadStart) {
+        viewEnded_.clear();
+        bulk_ = {};
+        repetitions_ = 0;
+    }
     for (int i = 0; i < list.Count(); ++i) {
         VarItem &item = list.Item(i);
         snmp::VarBind b;
@@ -146,6 +157,7 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
 bool VdSNMPRequest::ReadStep(bool first) {
     if (!alive) return false;
     const snmp::Target target = Target();
+    if (UsesBulk()) return StepResult(BulkStep(first, target));
     const snmp::Command command = ReadCommand();
     PduMode mode = first ? PduMode::ReadStart : PduMode::ReadNext;
     for (;;) {
@@ -163,8 +175,86 @@ bool VdSNMPRequest::ReadStep(bool first) {
 void VdSNMPRequest::ReadStepAsync(RequestDone callback, void *owner, bool first) {
     if (!alive) return;
     const snmp::Target target = Target();
+    if (UsesBulk()) {
+        snmp::Pdu answer;
+        if (!first && NextFromBulk(answer)) {
+            StartAsync(snmp::Command::GetNext, target, {}, callback, owner, true, &answer);
+            return;
+        }
+        StartAsync(snmp::Command::GetBulk, target, BulkPdu(first), callback, owner, true);
+        return;
+    }
     const snmp::Pdu pdu = BuildPdu(first ? PduMode::ReadStart : PduMode::ReadNext);
     StartAsync(ReadCommand(), target, pdu, callback, owner, true);
+}
+
+bool VdSNMPRequest::UsesBulk() const { return list.IsTable() && device.useGetBulk && security.version != 0; }
+
+snmp::Pdu VdSNMPRequest::BulkPdu(bool first) {
+    snmp::Pdu pdu = BuildPdu(first ? PduMode::ReadStart : PduMode::ReadNext);
+    if (repetitions_ == 0) {
+        // Scaled by the columns so that one answer stays about the same size for any table.
+        const int columns = std::max<int>(1, static_cast<int>(pdu.bindings.size()));
+        repetitions_ = std::clamp(kBulkBindings / columns, 1, kMaxRepetitions);
+    }
+    pdu.maxRepetitions = repetitions_;
+    return pdu;
+}
+
+// One step of a GetBulk walk: from the bindings at hand when they reach far enough, otherwise
+// from a new GetBulk (and a GetNext when even that answer is too short for one row).
+VdSNMPRequest::StepEnd VdSNMPRequest::BulkStep(bool first, const snmp::Target &target) {
+    snmp::Pdu answer;
+    if (!first && NextFromBulk(answer)) return ProcessResponse(answer, 0);
+    snmp::Pdu request = BulkPdu(first);
+    for (;;) {
+        snmp::Pdu response;
+        const int status = Session().Send(snmp::Command::GetBulk, target, request, response);
+        const int code = TranslateStatus(status).code;
+        if (code == kTooBig && request.maxRepetitions > 1) {
+            request.maxRepetitions = repetitions_ = request.maxRepetitions / 2;
+            continue;
+        }
+        if (code != 0) RaiseStatus(status);
+        KeepBulk(response);
+        if (NextFromBulk(answer)) return ProcessResponse(answer, 0);
+        const int single = Session().Send(snmp::Command::GetNext, target, request, response);
+        if (TranslateStatus(single).code != 0) RaiseStatus(single);
+        return ProcessResponse(response, 0);
+    }
+}
+
+// A GetBulk answer lists the repetitions one after the other, each with one binding per column;
+// an answer cut short ends inside a repetition.
+void VdSNMPRequest::KeepBulk(const snmp::Pdu &response) {
+    bulk_.columns = AskedItems();
+    const std::size_t columns = bulk_.columns.size();
+    bulk_.bindings.assign(columns, {});
+    bulk_.used.assign(columns, 0);
+    for (std::size_t k = 0; k < response.bindings.size() && columns > 0; ++k)
+        bulk_.bindings[k % columns].push_back(response.bindings[k]);
+}
+
+// What a GetNext from each column's last identifier would answer, when the bindings at hand reach
+// beyond it for every column; false when one column needs asking again.
+bool VdSNMPRequest::NextFromBulk(snmp::Pdu &answer) {
+    const std::vector<int> asked = AskedItems();
+    if (asked.empty() || asked != bulk_.columns) return false;
+    answer = snmp::Pdu{};
+    for (std::size_t k = 0; k < asked.size(); ++k) {
+        const VarItem &item = list.Item(asked[k]);
+        const std::string from = item.lastOid.empty() ? BaseOid(asked[k]) : item.lastOid;
+        const std::vector<snmp::VarBind> &column = bulk_.bindings[k];
+        std::size_t &used = bulk_.used[k];
+        while (used < column.size() && column[used].type != snmp::type::EndOfMibView && !OidGreater(column[used].oid, from))
+            ++used;
+        if (used == column.size()) return false;
+        snmp::VarBind next = column[used];
+        // At the end of the view an agent echoes the identifier it was asked for.
+        if (next.type == snmp::type::EndOfMibView) next.oid = from;
+        answer.bindings.push_back(std::move(next));
+    }
+    return true;
 }
 
 void VdSNMPRequest::SelectItems(const std::string &selection, const ValueSource *source) {
@@ -226,9 +316,10 @@ void VdSNMPRequest::WriteAsync(RequestDone callback, void *owner, bool readBack,
 }
 
 void VdSNMPRequest::StartAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
-                               RequestDone callback, void *owner, bool processResponse) {
-    auto context = std::make_shared<AsyncContext>(AsyncContext{link_, processResponse, callback, owner, device, target});
-    const int status = Session().SendAsync(command, target, pdu, [context](int reason, const snmp::Pdu &response) {
+                               RequestDone callback, void *owner, bool processResponse, const snmp::Pdu *answer) {
+    auto context = std::make_shared<AsyncContext>(
+        AsyncContext{link_, processResponse, callback, owner, device, target, command, pdu});
+    auto done = [context](int reason, const snmp::Pdu &response) {
         VdSNMPRequest *request = context->link->request;
         if (request == nullptr) return;  // the request is gone: nothing of it may be touched
         if (reason == snmp::status::SessionClosing || context->link->destroying) {
@@ -236,8 +327,14 @@ void VdSNMPRequest::StartAsync(snmp::Command command, const snmp::Target &target
             return;
         }
         request->Complete(*context, reason, response);
-    });
-    if (TranslateStatus(status).code != 0) RaiseStatus(status);
+    };
+    if (answer != nullptr) {
+        Session().Answer(*answer, std::move(done));
+        EventProcessor.Wake();
+    } else {
+        const int status = Session().SendAsync(command, target, pdu, std::move(done));
+        if (TranslateStatus(status).code != 0) RaiseStatus(status);
+    }
     ++pending;
 }
 
@@ -250,9 +347,31 @@ void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu 
     error.errorIndex = received ? response.errorIndex : 0;
     error.agent = context.agent;
     error.finished = true;
+    snmp::Pdu fromBulk;
+    const snmp::Pdu *answer = &response;
+    if (received && context.command == snmp::Command::GetBulk) {
+        if (error.status == kTooBig && context.request.maxRepetitions > 1) {
+            snmp::Pdu smaller = context.request;
+            smaller.maxRepetitions = repetitions_ = smaller.maxRepetitions / 2;
+            StartAsync(snmp::Command::GetBulk, context.target, smaller, context.callback, context.owner, true);
+            --pending;
+            return;
+        }
+        if (error.status == 0) {
+            KeepBulk(response);
+            if (!NextFromBulk(fromBulk)) {
+                // Too short for one row: this step goes on with a GetNext.
+                StartAsync(snmp::Command::GetNext, context.target, context.request, context.callback, context.owner,
+                           true);
+                --pending;
+                return;
+            }
+            answer = &fromBulk;
+        }
+    }
     if (received && ((error.status == 0 && context.processResponse) || (error.status == kNoSuchName && list.IsTable()))) {
         try {
-            const StepEnd end = ProcessResponse(response, error.status);
+            const StepEnd end = ProcessResponse(*answer, error.status);
             if (end == StepEnd::Retry) {
                 // The same step again without the column that ended; the callback waits for it.
                 StartAsync(ReadCommand(), context.target, BuildPdu(PduMode::ReadNext), context.callback, context.owner,

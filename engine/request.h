@@ -100,12 +100,27 @@ private:
     std::string RowInstance();
     void SelectItems(const std::string &selection, const ValueSource *source);
     snmp::Pdu PrepareWrite(const std::string &selection, const ValueSource *source, snmp::Target &target);
+    // answer: a response already at hand, delivered like the agent's without sending pdu.
     void StartAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
-                    RequestDone callback, void *owner, bool processResponse);
+                    RequestDone callback, void *owner, bool processResponse, const snmp::Pdu *answer = nullptr);
     void Complete(AsyncContext &context, int reason, const snmp::Pdu &response);
     snmp::Command ReadCommand() const;
+    bool UsesBulk() const;
+    snmp::Pdu BulkPdu(bool first);
+    StepEnd BulkStep(bool first, const snmp::Target &target);
+    void KeepBulk(const snmp::Pdu &response);
+    bool NextFromBulk(snmp::Pdu &answer);
     snmp::Target Target() const;
 
     std::shared_ptr<Link> link_;
     std::set<int> viewEnded_;  // columns a v1 agent ended at the end of its view in this walk
+    // The bindings of the last GetBulk not used yet, per column in the order asked: each step takes
+    // from them what a GetNext from the column's last identifier would have answered.
+    struct BulkAnswer {
+        std::vector<int> columns;
+        std::vector<std::vector<snmp::VarBind>> bindings;
+        std::vector<std::size_t> used;
+    };
+    BulkAnswer bulk_;
+    int repetitions_ = 0;  // 0: not chosen yet in this walk
 };

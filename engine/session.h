@@ -10,6 +10,8 @@
 struct VdSNMPDevice {
     std::string host = "127.0.0.1";
     std::uint16_t port = 161;
+    // Tables are walked with GetBulk on v2c and v3 unless the agent does bulk badly.
+    bool useGetBulk = true;
 };
 
 // SNMPv3 context put into every PDU.

@@ -224,6 +224,7 @@ int CommandCode(Command c) {
     switch (c) {
     case Command::Get: return SNMP_MSG_GET;
     case Command::GetNext: return SNMP_MSG_GETNEXT;
+    case Command::GetBulk: return SNMP_MSG_GETBULK;
     case Command::Set: return SNMP_MSG_SET;
     }
     return SNMP_MSG_GET;
@@ -248,6 +249,10 @@ netsnmp_pdu *BuildLibraryPdu(Command command, const Target &t, const Pdu &reques
         const std::string &community = command == Command::Set ? t.writeCommunity : t.readCommunity;
         pdu->community = CopyOctets(community);
         pdu->community_len = community.size();
+    }
+    if (command == Command::GetBulk) {
+        pdu->non_repeaters = request.nonRepeaters;
+        pdu->max_repetitions = request.maxRepetitions;
     }
     for (const auto &b : request.bindings) {
         if (!AddBinding(pdu, b)) {
@@ -460,6 +465,10 @@ std::uintptr_t Session::Register(CompletionHandler done) {
     calls_.emplace(call, std::move(done));
     CallOwners().emplace(call, this);
     return call;
+}
+
+void Session::Answer(const Pdu &response, CompletionHandler done) {
+    Hold(Register(std::move(done)), status::ResponseReceived, response);
 }
 
 void Session::Hold(std::uintptr_t call, int reason, const Pdu &response) {

@@ -80,6 +80,9 @@ struct Pdu {
     int securityLevel = 1;
     std::string contextName;
     std::string contextEngineId;
+    // GetBulk only: the leading bindings asked once, and how many successors of each of the others.
+    int nonRepeaters = 0;
+    int maxRepetitions = 0;
 };
 
 // Where and how one request goes. Versions 0 (v1), 1 (v2c) and 3; time-out in hundredths of a second.
@@ -99,7 +102,7 @@ struct Target {
     std::string privPassword;
 };
 
-enum class Command { Get, GetNext, Set };
+enum class Command { Get, GetNext, GetBulk, Set };
 
 // reason: ResponseReceived (response holds the answer), Timeout, SessionClosing, or any other status
 // of the library (send failure, security failures reported by the agent).
@@ -127,6 +130,10 @@ public:
     // Returns the status of the send; on success done is called later from ProcessPending (or with
     // SessionClosing when the session is destroyed first).
     int SendAsync(Command command, const Target &target, const Pdu &request, CompletionHandler done);
+
+    // Completes done with response at the next ProcessPending, as if an agent had answered: for
+    // answers already at hand.
+    void Answer(const Pdu &response, CompletionHandler done);
 
     // Handles what is ready without waiting: datagrams that arrived, time-outs and retries that are
     // due, completions held back while a synchronous request was waiting.

@@ -56,6 +56,7 @@ void LoadConfiguration(const QString &path, SessionParameters &parameters) {
     security.version = static_cast<std::uint8_t>(number("Version", 0, 255, 0));
     // A port beyond 16 bits would silently address another port: it counts as no number.
     parameters.device.port = static_cast<std::uint16_t>(number("AgentPort", 1, 65535, 161));
+    parameters.device.useGetBulk = number("UseGetBulk", 0, 1, 1) == 1;
     parameters.scope.contextName = text("ContextName");
     parameters.scope.contextEngineID = text("ContextEngineID");
     security.securityModel = number("SecurityModel", kIntMin, kIntMax, 1);

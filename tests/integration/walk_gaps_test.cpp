@@ -46,6 +46,7 @@ struct WalkCase {
     std::uint8_t kind;
     int indexCount;
     std::vector<std::string> rows;
+    bool bulk = true;  // v2c only: GETBULK, or one GETNEXT per row
 };
 
 void PrintTo(const WalkCase &c, std::ostream *out) { *out << c.name; }
@@ -74,12 +75,13 @@ SimRunner *WalkGaps::sim_ = nullptr;
 
 // Every row holds its own values: a cell the agent skips stays empty and the column is asked again
 // from the same point; a column that ends (also at the end of a v1 agent's view) shows "(NOTDONE)"
-// while the others go on.
+// while the others go on; GETBULK gives the same rows as GETNEXT.
 TEST_P(WalkGaps, RowsHoldTheirOwnValuesSynchronouslyAndAsynchronously) {
     const WalkCase &c = GetParam();
     VdSNMPRequest request;
     UseProfile(request, *c.profile, sim_->port());
     request.list = VdSNMPVarList(c.table, c.kind, c.indexCount);
+    request.device.useGetBulk = c.bulk;
     EXPECT_EQ(WalkSync(request), c.rows);
 
     AsyncWalk walk;
@@ -95,7 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WalkCase{"table_v1", &kV1, kTable, VdSNMPVarList::Table, 1, kTableRows},
                       WalkCase{"table_v2c", &kV2c, kTable, VdSNMPVarList::Table, 1, kTableRows},
                       WalkCase{"scalars_v1", &kV1, kScalars, VdSNMPVarList::TableWithCreation, 0, kScalarRows},
-                      WalkCase{"scalars_v2c", &kV2c, kScalars, VdSNMPVarList::TableWithCreation, 0, kScalarRows}),
+                      WalkCase{"scalars_v2c", &kV2c, kScalars, VdSNMPVarList::TableWithCreation, 0, kScalarRows},
+                      WalkCase{"table_v2c_getnext", &kV2c, kTable, VdSNMPVarList::Table, 1, kTableRows, false},
+                      WalkCase{"scalars_v2c_getnext", &kV2c, kScalars, VdSNMPVarList::TableWithCreation, 0,
+                               kScalarRows, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace
