@@ -161,6 +161,12 @@ protected:
         delete sim;
         sim = new SimRunner({"--delay", "150"});
         SessionDevice.port = sim->port();
+        // One request per row, so that the walk is still running after its first row.
+        SessionDevice.useGetBulk = false;
+    }
+    static void TearDownTestSuite() {
+        SessionDevice.useGetBulk = true;
+        EditorTest::TearDownTestSuite();
     }
 };
 

@@ -86,6 +86,7 @@ TEST_P(SnmpdBulkWalk, AsksForManyRowsPerMessage) {
     VdSNMPRequest request;
     UseProfile(request, GetParam(), agent_->port());
     request.list = VdSNMPVarList(kCapabilities, VdSNMPVarList::Table, 1);
+    request.device.useGetBulk = true;
     const long long packets = count(0), nexts = count(1);
     const auto rows = WalkSync(request);
     ASSERT_GE(rows.size(), 4u);

@@ -5,6 +5,7 @@
 
 #include "binding/ui/message_box.h"
 #include "engine/descriptor.h"
+#include "engine/session.h"
 #include "windows/ip_ctrl_edit_form.h"
 #include "windows/ip_ctrl_form.h"
 
@@ -196,7 +197,15 @@ TEST_F(IpCtrlWindowTest, AnAddTheAgentRefusesKeepsTheDialogOpenWithTheError) {
 // An agent that answers late: a walk is still running when Stop is pressed.
 class SlowIpCtrlWindowTest : public WindowTest {
 protected:
-    static void SetUpTestSuite() { Start({"--delay", "300"}); }
+    static void SetUpTestSuite() {
+        Start({"--delay", "300"});
+        // One request per row, so that Stop lands between two rows of this small table.
+        SessionDevice.useGetBulk = false;
+    }
+    static void TearDownTestSuite() {
+        SessionDevice.useGetBulk = true;
+        WindowTest::TearDownTestSuite();
+    }
 };
 
 TEST_F(SlowIpCtrlWindowTest, StopEndsTheWalkAndRefreshReadsTheWholeTable) {
