@@ -93,15 +93,43 @@ void VdSNMPRequest2Edits::FitColumns() {
     }
 }
 
-void VdSNMPRequest2Edits::AddRow() {
-    if (!listView_) return;
-    auto *row = new QTreeWidgetItem(listView_);
+QTreeWidgetItem *VdSNMPRequest2Edits::RowItem() const {
+    auto *row = new QTreeWidgetItem;
     int column = 0;
     for (int i : request.list.ListViewColumnOrder()) {
         const std::string &value = request.list.Item(i).value;
         row->setText(column, ToQString(value));
         row->setData(column++, kValueRole, QByteArray::fromStdString(value));
     }
+    return row;
+}
+
+void VdSNMPRequest2Edits::AddRow() {
+    if (listView_) listView_->addTopLevelItem(RowItem());
+}
+
+// Each insertion makes the view lay out every row again: rows read by a walk reach it in batches,
+// the first at once and then at most every kRowBatchMs, so a long walk costs a few layouts, not one
+// per row, and the count shown still grows while it runs.
+bool VdSNMPRequest2Edits::QueueRow() {
+    pendingRows_.append(RowItem());
+    if (sinceFlush_.isValid() && sinceFlush_.elapsed() < kRowBatchMs) return false;
+    FlushRows();
+    return true;
+}
+
+void VdSNMPRequest2Edits::FlushRows() {
+    sinceFlush_.start();
+    if (pendingRows_.isEmpty()) return;
+    if (listView_) listView_->addTopLevelItems(pendingRows_);
+    else qDeleteAll(pendingRows_);
+    pendingRows_.clear();
+}
+
+void VdSNMPRequest2Edits::DropPendingRows() {
+    qDeleteAll(pendingRows_);
+    pendingRows_.clear();
+    sinceFlush_.invalidate();
 }
 
 void VdSNMPRequest2Edits::ReadSelectedRow() {

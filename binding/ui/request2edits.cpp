@@ -48,7 +48,10 @@ std::vector<std::string> FieldPieces(const std::string &format) {
 VdSNMPRequest2Edits::VdSNMPRequest2Edits(QWidget *owner)
     : VdSNMPRequest2Controls(owner), constraint_(owner, true) {}
 
-VdSNMPRequest2Edits::~VdSNMPRequest2Edits() { QObject::disconnect(selectionConnection_); }
+VdSNMPRequest2Edits::~VdSNMPRequest2Edits() {
+    QObject::disconnect(selectionConnection_);
+    DropPendingRows();
+}
 
 void VdSNMPRequest2Edits::CheckVarIndex(int varIndex) const {
     if (varIndex < 0 || varIndex >= request.list.Count()) throw messages::CommonError(12);
@@ -180,6 +183,7 @@ void VdSNMPRequest2Edits::SetMessageOwner(QWidget *window) { constraint_.setOwne
 void VdSNMPRequest2Edits::OnGetBegin() {
     if (!listView_) return;
     BuildColumns();
+    DropPendingRows();
     listView_->clear();
 }
 
@@ -188,8 +192,9 @@ void VdSNMPRequest2Edits::OnGetResult() {
         ValuesToControls(-1);
         return;
     }
-    AddRow();
-    QCoreApplication::processEvents();
+    // A synchronous walk lets the window answer between batches (an asynchronous one returns to the
+    // event loop after every step anyway).
+    if (QueueRow()) QCoreApplication::processEvents();
 }
 
 void VdSNMPRequest2Edits::OnSetCollect() {
@@ -198,7 +203,14 @@ void VdSNMPRequest2Edits::OnSetCollect() {
     ControlsToValues(-1);
 }
 
+void VdSNMPRequest2Edits::OnGetError(const VdSNMPError &error) {
+    // The rows read before the failure stay shown.
+    FlushRows();
+    VdSNMPRequest2Controls::OnGetError(error);
+}
+
 void VdSNMPRequest2Edits::OnGetEnd() {
+    FlushRows();
     if (!listView_) return;
     FitColumns();
     if (toggleEditors && request.list.kind == VdSNMPVarList::Table) EnableControls(false);

@@ -4,6 +4,8 @@
 #include "binding/ui/edit_constraint.h"
 #include "binding/ui/request2controls.h"
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QMetaObject>
 #include <QPointer>
 #include <QTreeWidget>
@@ -54,6 +56,7 @@ public:
     void BuildColumns();
     // Widens every visible column to its content (never below its caption or the user's width).
     void FitColumns();
+    // Adds a row holding the list's values to the list view at once.
     void AddRow();
     void ReadSelectedRow();
 
@@ -64,6 +67,7 @@ public:
     void OnGetResult() override;
     void OnSetCollect() override;
     void OnGetEnd() override;
+    void OnGetError(const VdSNMPError &error) override;
 
     const std::vector<ControlBinding> &bindings() const { return bindings_; }
     QTreeWidget *listView() const { return listView_; }
@@ -79,9 +83,17 @@ private:
                             std::size_t rawLength);
     void CollectVariable(int varIndex);
     void SelectionChanged();
+    QTreeWidgetItem *RowItem() const;
+    bool QueueRow();  // true when the rows went to the view
+    void FlushRows();
+    void DropPendingRows();
+
+    static constexpr int kRowBatchMs = 50;
 
     QPointer<QTreeWidget> listView_;
     QMetaObject::Connection selectionConnection_;
+    QList<QTreeWidgetItem *> pendingRows_;  // read, not yet in the view
+    QElapsedTimer sinceFlush_;
     std::vector<ControlBinding> bindings_;
     VdEditConstraint constraint_;
 };
