@@ -2,13 +2,15 @@
 # Builds a Release tree in build-bench/ and times walks of a large simulated table through the
 # engine (synchronous and asynchronous) against net-snmp's snmpwalk, then the module's whole
 # "--show" run of that table against snmptable (options go to both: --rows N); then a snapshot of
-# the whole catalogue against the --show runs of the same entries.
+# the whole catalogue against the --show runs of the same entries; then the IF Table window's walk
+# over a large table against the headless read of the same entry (offscreen).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQSW_TESTS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target walk_bench show_bench snapshot_bench qsw7400-sim
+cmake --build "$build" -j"$(nproc)" --target walk_bench show_bench snapshot_bench list_view_bench qsw7400-sim
 "$build/bench/walk_bench" "$@"
 "$build/bench/show_bench" "$@"
 "$build/bench/snapshot_bench"
+"$build/bench/list_view_bench"
