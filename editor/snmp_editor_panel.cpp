@@ -113,12 +113,15 @@ void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
         } catch (const CodedError &e) {
             const int row = RefusedRow();
             if (row < 0) {
+                // The device refused the write or did not answer: the dialog stays open with what
+                // was typed, and says why over the memo it covers.
                 binding_->ShowStatus(e.message());
-            } else {
-                // Nothing was sent: the values stay as typed and the field is named and focused.
-                RefuseRow(row, e.message(), closeAfter);
+                if (closeAfter) MessageBox::Ok(this, QStringLiteral("Error"), QString::fromStdString(e.message()));
                 return;
             }
+            // Nothing was sent: the values stay as typed and the field is named and focused.
+            RefuseRow(row, e.message(), closeAfter);
+            return;
         }
     }
     if (closeAfter) sender->window()->close();

@@ -232,6 +232,31 @@ TEST_F(TablePanel, AnEmptyIndexIsRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(AgentSetCount(), setsBefore);
 }
 
+// A write the agent refuses (a row that exists already) leaves the dialog open with what was typed.
+TEST_F(TablePanel, AWriteTheAgentRefusesKeepsTheAddDialogOpenWithTheTypedValues) {
+    OpenWithStatuses();
+    const QString existing = list->topLevelItem(0)->text(0);
+    bool stillOpen = false;
+    QString typedIp, typedMac;
+    const auto addExisting = WhenModal("AddDialog", [&](QWidget *dialog) {
+        GridEdit(IpIndex)->setText(existing);
+        GridEdit(Mac)->setText("00AABBCCDDEE");
+        panel->editsPanel->CheckRow(Mac);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+        stillOpen = dialog->isVisible();
+        typedIp = GridEdit(IpIndex)->text();
+        typedMac = GridEdit(Mac)->text();
+        dialog->close();
+    });
+    const unsigned setsBefore = AgentSetCount();
+    QTest::mouseClick(Button(&TCtrlBtnPanel::AddButton), Qt::LeftButton);
+    EXPECT_EQ(AgentSetCount(), setsBefore + 1);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(typedIp, existing);
+    EXPECT_EQ(typedMac, "00AABBCCDDEE");
+    EXPECT_FALSE(MessageBox::lastText().isEmpty());
+}
+
 TEST_F(TablePanel, WithoutStatusesThereIsNoAddOrDeleteAndNoEditOpensNothing) {
     Open(-1, "", -1, "");
     EXPECT_TRUE(Button(&TCtrlBtnPanel::AddButton)->isHidden());
