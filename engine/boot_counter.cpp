@@ -56,6 +56,8 @@ int Get(const std::string &file, const std::string &engineId, unsigned &boots) {
 
 int Save(const std::string &file, const std::string &engineId, unsigned boots) {
     if (engineId.size() > kMaxEngineIdLength) return EngineIdTooLong;
+    // An empty identifier has no line of its own: written, it would make the whole file unreadable.
+    if (engineId.empty()) return CannotWrite;
     std::map<std::string, unsigned> entries;
     if (std::ifstream in(file); in && ReadEntries(in, entries) != Found) return MalformedLine;
     entries[engineId] = boots;

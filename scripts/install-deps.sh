@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the main job need, when any is missing.
+# --fuzz adds the compiler and runtime of the fuzz targets (scripts/fuzz.sh).
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
@@ -8,6 +9,9 @@ packages=(
   libgtest-dev
   xvfb xauth imagemagick
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
