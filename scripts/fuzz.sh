@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-300}
 shift || true
-all=(constraint value_text date_numlist index_codec response boot_counter message_catalogue menu_notation config_cmdline)
+all=(constraint value_text date_numlist index_codec response boot_counter message_catalogue menu_notation config_cmdline snapshot_file)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 
