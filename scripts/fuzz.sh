@@ -28,7 +28,7 @@ for t in "${targets[@]}"; do
   echo "== $t: $seconds s"
   rc=0
   nice -n "${FUZZ_NICE:-0}" "$build/tests/fuzz/fuzz_$t" "$corpus" "$root/tests/fuzz/corpus/$t" \
-    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$findings/" -print_final_stats=1 >"$build/$t.log" 2>&1 || rc=$?
   grep -E '^#[0-9]+ +DONE|ERROR|SUMMARY|stat::number_of_executed_units|Test unit written' "$build/$t.log" || true
   [ "$rc" -eq 0 ] || failed+=("$t")
