@@ -34,6 +34,13 @@ constexpr int kMaxRepetitions = 40;
     throw CodedError(t.text, t.code);
 }
 
+// A write that was never answered may still have been applied: the user must not take it as
+// refused and repeat a change that is already in effect.
+std::string WriteFailureText(int reason, std::string text) {
+    if (reason == snmp::status::Timeout) text += kUnansweredWriteText;
+    return text;
+}
+
 snmp::Session &Session() {
     if (!GlobalSession) throw messages::FrameworkError(kCannotCreateSession);
     return *GlobalSession;
@@ -298,7 +305,7 @@ bool VdSNMPRequest::Write(bool readBack, const std::string &selection, const Val
     const snmp::Pdu pdu = PrepareWrite(selection, source, target);
     snmp::Pdu response;
     const int status = Session().Send(snmp::Command::Set, target, pdu, response);
-    if (TranslateStatus(status).code != 0) RaiseStatus(status);
+    if (const auto t = TranslateStatus(status); t.code != 0) throw CodedError(WriteFailureText(status, t.text), t.code);
     return readBack ? StepResult(ProcessResponse(response, 0)) : false;
 }
 
@@ -343,7 +350,7 @@ void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu 
     const auto translated = TranslateStatus(received ? response.errorStatus : reason);
     VdSNMPError error;
     error.status = translated.code;
-    error.message = translated.text;
+    error.message = context.command == snmp::Command::Set ? WriteFailureText(reason, translated.text) : translated.text;
     error.errorIndex = received ? response.errorIndex : 0;
     error.agent = context.agent;
     error.finished = true;

@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+// Added to the time-out message of a write: an unanswered SET may have been applied all the same.
+inline constexpr char kUnansweredWriteText[] =
+    " The device may or may not have taken the write: read the values again before repeating it.";
+
 // The record of an asynchronous completion.
 struct VdSNMPError {
     std::int32_t status = 0;

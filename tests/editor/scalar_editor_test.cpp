@@ -5,6 +5,7 @@
 #include "editor/edits_panel.h"
 #include "editor/msg_panel.h"
 #include "editor/snmp_editor_panel.h"
+#include "engine/request.h"
 #include "editor_fixture.h"
 
 #include <QCheckBox>
@@ -141,6 +142,45 @@ TEST_F(ScalarEditorRefused, ADeviceErrorGoesToTheMemoAndRestoresTheBinding) {
     QTest::mouseClick(panel->buttons()->RefreshButton, Qt::LeftButton);
     EXPECT_TRUE(WaitUntil([this] { return Memo().split('\n').last().startsWith("Get: Ok!"); }))
         << Memo().toStdString();
+}
+
+// The device answers later than the window waits for it: the write may have been applied or not.
+class ScalarEditorLateDevice : public ScalarEditor {
+protected:
+    static void SetUpTestSuite() {
+        EditorTest::SetUpTestSuite();
+        delete sim;
+        sim = new SimRunner({"--delay", "300"});
+        SessionDevice.port = sim->port();
+    }
+};
+
+TEST_F(ScalarEditorLateDevice, AnUnansweredSetKeepsWhatWasTypedAndSaysTheDeviceMayHaveTakenIt) {
+    // The window waits 100 ms, once; the device answers after 300 ms.
+    raw->request.timeout = 10;
+    raw->request.retries = 0;
+    const struct {
+        const char *typed;
+        bool async;
+    } ways[] = {{"edge-late-1", false}, {"edge-late-2", true}};
+    for (const auto &way : ways) {
+        Edit(Name)->setText(way.typed);
+        if (!grid->Row(Name).checkBox->isChecked()) Check(Name);
+        if (way.async) {
+            raw->Set(false, true, "");
+            ASSERT_TRUE(WaitUntil([this] { return !raw->busy; })) << way.typed;
+        } else {
+            QTest::mouseClick(SetButton(), Qt::LeftButton);
+        }
+        const QString last = Memo().split('\n').last();
+        EXPECT_TRUE(last.startsWith("Set: SNMP request timed out!")) << last.toStdString();
+        EXPECT_TRUE(last.contains(QString::fromLatin1(kUnansweredWriteText).trimmed())) << last.toStdString();
+        EXPECT_EQ(Edit(Name)->text(), way.typed);
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(MessageBox::shownCount(), 0);
+        // What the message warns of: the late device did take it.
+        EXPECT_TRUE(WaitUntil([&] { return AgentValue(kSysName, syntax::DisplayString) == way.typed; }));
+    }
 }
 
 // Enter in an edit box presses no button: what was typed stays, and nothing is read over it.
