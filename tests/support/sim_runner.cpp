@@ -37,6 +37,8 @@ SimRunner::~SimRunner() { stop(); }
 
 QString SimRunner::agent() const { return address() + ":" + QString::number(port_); }
 
+qint64 SimRunner::processId() const { return process_ ? process_->processId() : 0; }
+
 QString SimRunner::errorOutput()
 {
     if (process_)

@@ -43,6 +43,7 @@ public:
     SimRunner& operator=(const SimRunner&) = delete;
 
     quint16 port() const { return port_; }
+    qint64 processId() const;
     QString address() const { return QStringLiteral("127.0.0.1"); }
     // "127.0.0.1:PORT", as the net-snmp tools take an agent.
     QString agent() const;
