@@ -36,7 +36,8 @@ Run Best(int repeats, const std::function<Run()> &run) {
     return best;
 }
 
-QString LayOutModule(const QTemporaryDir &scratch, const QString &built, std::uint16_t port) {
+QString LayOutModule(const QTemporaryDir &scratch, const QString &built, std::uint16_t port,
+                     const QByteArray &settings) {
     const QDir module(scratch.filePath(QStringLiteral("vandrel_ems/qsw7400")));
     module.mkpath(QStringLiteral("errMSg"));
     const QString program = module.filePath(QStringLiteral("qsw7400"));
@@ -49,7 +50,7 @@ QString LayOutModule(const QTemporaryDir &scratch, const QString &built, std::ui
         QFile::copy(catalogues.filePath(name), module.filePath(QStringLiteral("errMSg/") + name));
     QFile configuration(module.filePath(QStringLiteral("127.0.0.1.cfg")));
     if (!configuration.open(QIODevice::WriteOnly)) throw std::runtime_error("no configuration file");
-    configuration.write("[Program Information]\nVersion=1\nAgentPort=" + QByteArray::number(port) + "\n");
+    configuration.write("[Program Information]\nVersion=1\nAgentPort=" + QByteArray::number(port) + "\n" + settings);
     return program;
 }
 

@@ -22,4 +22,5 @@ Run Best(int repeats, const std::function<Run()> &run);
 // The module as the host product lays it out locally: its own program file beside its message
 // catalogues and the device's configuration file, which names the simulator's port. Returns the
 // program's path.
-QString LayOutModule(const QTemporaryDir &scratch, const QString &built, std::uint16_t port);
+QString LayOutModule(const QTemporaryDir &scratch, const QString &built, std::uint16_t port,
+                     const QByteArray &settings = {});

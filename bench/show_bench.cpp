@@ -1,6 +1,8 @@
-// Reads a large simulated interface table as a whole process twice over: the module's
-// "--show" run of its "IF Table" entry against net-snmp's snmptable (-CB: get-next, the same
-// columns through a small MIB); prints the best wall time of each and their ratio.
+// Reads a large simulated interface table as whole processes: the module's "--show" run of its
+// "IF Table" entry with GETNEXT (UseGetBulk=0) against net-snmp's snmptable -CB (GETNEXT, the same
+// columns through a small MIB), and with GETBULK against snmpbulkwalk of the table's entry with the
+// same bindings per request (snmptable's own GETBULK mode is far slower than either, so it is no
+// yardstick); prints the best wall time of each and their ratios.
 #include "module_process.h"
 #include "simulator_process.h"
 
@@ -33,37 +35,52 @@ int main(int argc, char **argv) {
     parser.addOption({"repeats", "runs of each, the best counts (default 3)", "n", "3"});
     parser.addOption({"simulator", "simulator executable", "path", QSW_SIM_PATH});
     parser.addOption({"module", "module executable", "path", QSW_MODULE_PATH});
+    // The module asks for 40 bindings per GETBULK, spread over the columns it reads.
+    parser.addOption({"repetitions", "snmpbulkwalk's max-repetitions (default 40)", "n", "40"});
     parser.process(app);
     try {
         SimulatorProcess sim(parser.value("simulator"), {"--fill", QString(kTable) + "=" + parser.value("rows")});
-        QTemporaryDir scratch;
+        QTemporaryDir scratch, nextScratch;
         const QString module = LayOutModule(scratch, parser.value("module"), sim.port());
+        const QString nextModule = LayOutModule(nextScratch, parser.value("module"), sim.port(), "UseGetBulk=0\n");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("MIBDIRS", "+" QSW_BENCH_MIB_DIR);
         environment.insert("MIBS", "QSW-BENCH-IF-MIB");
         const int repeats = std::max(1, parser.value("repeats").toInt());
         const QString agent = "127.0.0.1:" + QString::number(sim.port());
 
-        const Run snmptable = Best(repeats, [&] {
+        const Run snmptableNext = Best(repeats, [&] {
             return TimeProcess("snmptable", {"-v2c", "-c", "public", "-CB", "-Cf", ",", agent,
                                              "QSW-BENCH-IF-MIB::benchIfTable"}, environment);
         });
+        const Run bulkwalk = Best(repeats, [&] {
+            return TimeProcess("snmpbulkwalk", {"-v2c", "-c", "public", "-On", "-Cr" + parser.value("repetitions"),
+                                                agent, QString(kTable) + ".1"}, environment);
+        });
         // The boot counter file of a start lands in the current directory: keep it in the scratch.
         QDir::setCurrent(scratch.path());
-        const Run show = Best(repeats, [&] {
-            return TimeProcess(module, {"/I127.0.0.1", "/v1", "/Rpublic", "--show", kEntry, "--format", "csv"},
-                               environment);
-        });
+        const auto show = [&](const QString &program) {
+            return Best(repeats, [&] {
+                return TimeProcess(program, {"/I127.0.0.1", "/v1", "/Rpublic", "--show", kEntry, "--format", "csv"},
+                                   environment);
+            });
+        };
+        const Run showNext = show(nextModule);
+        const Run showBulk = show(module);
 
-        std::printf("%s with %s synthetic rows (SNMPv2c, get-next) on %s, best of %d\n", kEntry,
+        std::printf("%s with %s synthetic rows (SNMPv2c) on %s, best of %d\n", kEntry,
                     qPrintable(parser.value("rows")), qPrintable(agent), repeats);
-        Print("snmptable -CB", snmptable);
-        Print("qsw7400 --show --format csv", show);
-        const double ratio = show.milliseconds / snmptable.milliseconds;
-        std::printf("--show / snmptable %.2f (target at most %.1f: %s)\n", ratio, kTargetRatio,
-                    ratio <= kTargetRatio ? "met" : "not met");
+        Print("snmptable -CB (GETNEXT)", snmptableNext);
+        Print("qsw7400 --show, GETNEXT", showNext);
+        Print("snmpbulkwalk of the entry", bulkwalk);
+        Print("qsw7400 --show, GETBULK", showBulk);
+        const double nextRatio = showNext.milliseconds / snmptableNext.milliseconds;
+        const double bulkRatio = showBulk.milliseconds / bulkwalk.milliseconds;
+        std::printf("--show / snmptable (GETNEXT) %.2f, --show / snmpbulkwalk (GETBULK) %.2f (target at most %.1f: %s)\n", nextRatio,
+                    bulkRatio, kTargetRatio, std::max(nextRatio, bulkRatio) <= kTargetRatio ? "met" : "not met");
         // snmptable adds a caption line and a blank line before its header.
-        if (show.lines + 2 != snmptable.lines) std::printf("warning: the runs printed different row counts\n");
+        for (const Run *run : {&showNext, &showBulk})
+            if (run->lines + 2 != snmptableNext.lines) std::printf("warning: the runs printed different row counts\n");
         return 0;
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -50,18 +50,19 @@ WalkTiming TimeAsynchronousWalk(VdSNMPRequest &request) {
     return WalkTiming{state.rows, ms};
 }
 
-WalkTiming TimeSnmpwalk(std::uint16_t port, const std::string &community, const std::string &column) {
+WalkTiming TimeNetSnmpWalk(const QString &tool, const QStringList &options, std::uint16_t port,
+                           const std::string &community, const std::string &column) {
     QProcess walk;
     QElapsedTimer clock;
     clock.start();
-    walk.start("snmpwalk", {"-v2c", "-c", QString::fromStdString(community), "-On",
-                            "127.0.0.1:" + QString::number(port), QString::fromStdString(column)});
+    walk.start(tool, QStringList{"-v2c", "-c", QString::fromStdString(community), "-On"} + options +
+                         QStringList{"127.0.0.1:" + QString::number(port), QString::fromStdString(column)});
     QByteArray output;
     while (walk.state() != QProcess::NotRunning || walk.bytesAvailable() > 0) {
         walk.waitForReadyRead(1000);
         output += walk.readAllStandardOutput();
     }
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    if (walk.exitCode() != 0) throw std::runtime_error("snmpwalk failed: " + walk.readAllStandardError().toStdString());
+    if (walk.exitCode() != 0) throw std::runtime_error(tool.toStdString() + " failed: " + walk.readAllStandardError().toStdString());
     return WalkTiming{static_cast<long>(output.count('\n')), ms};
 }

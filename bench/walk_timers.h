@@ -2,6 +2,9 @@
 
 #include "engine/request.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <cstdint>
 #include <string>
 
@@ -18,5 +21,7 @@ WalkTiming TimeSynchronousWalk(VdSNMPRequest &request);
 // Walks it with asynchronous requests completed through the event pump; raises when a step fails.
 WalkTiming TimeAsynchronousWalk(VdSNMPRequest &request);
 
-// Runs net-snmp's snmpwalk (v2c, numeric identifiers) over the same column.
-WalkTiming TimeSnmpwalk(std::uint16_t port, const std::string &community, const std::string &column);
+// Runs one of net-snmp's walk tools (v2c, numeric identifiers) over the same column; options go
+// to the tool before the agent (for snmpbulkwalk: "-Cr<max-repetitions>").
+WalkTiming TimeNetSnmpWalk(const QString &tool, const QStringList &options, std::uint16_t port,
+                           const std::string &community, const std::string &column);

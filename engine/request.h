@@ -48,6 +48,8 @@ public:
 
     // True when another step is needed (tables only).
     bool ReadStep(bool first);
+    // The max-repetitions the GetBulk requests of the last walk asked for; 0 when it read with GetNext.
+    int BulkRepetitions() const { return repetitions_; }
     void ReadStepAsync(RequestDone callback, void *owner, bool first);
     bool Write(bool readBack, const std::string &selection = {}, const ValueSource *source = nullptr);
     void WriteAsync(RequestDone callback, void *owner, bool readBack, const std::string &selection = {},

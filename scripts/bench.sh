@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds a Release tree in build-bench/ and times walks of a large simulated table through the
-# engine (synchronous and asynchronous) against net-snmp's snmpwalk, then the module's whole
-# "--show" run of that table against snmptable (options go to both: --rows N); then a snapshot of
+# engine with GETNEXT and GETBULK (synchronous and asynchronous) against net-snmp's snmpwalk and
+# snmpbulkwalk, without and with an agent delay of 2 ms per request; then the module's whole
+# "--show" run of that table with GETNEXT and GETBULK against snmptable and snmpbulkwalk (options go
+# to both: --rows N); then a snapshot of
 # the whole catalogue against the --show runs of the same entries; then the IF Table window's walk
 # over a large table against the headless read of the same entry (offscreen).
 set -euo pipefail

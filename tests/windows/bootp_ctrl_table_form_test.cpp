@@ -6,6 +6,7 @@
 
 #include "binding/ui/message_box.h"
 #include "engine/descriptor.h"
+#include "engine/request.h"
 #include "windows/bootp_ctrl_table_form.h"
 
 #include <QLineEdit>
@@ -106,7 +107,7 @@ TEST_F(BootpRefusingAgentTest, AFailedAddKeepsTheDialogOpenWithTheError) {
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 5));
     EXPECT_TRUE(AddServer(form, "lab", "10.1.2.9"));
-    EXPECT_EQ(MessageBox::lastText().toStdString(), "SNMP request timed out!");
+    EXPECT_EQ(MessageBox::lastText().toStdString(), std::string("SNMP request timed out!") + kUnansweredWriteText);
     EXPECT_EQ(form.dialog->Edit1->text(), "lab");
     EXPECT_EQ(form.dialog->Edit2->text(), "10.1.2.9");
     EXPECT_TRUE(form.Memo1->toPlainText().contains("SNMP request timed out!")) << form.Memo1->toPlainText().toStdString();
