@@ -64,7 +64,7 @@ int serve(const SimOptions& options, MibModel& model)
 {
     AgentLibrary library(options.verbose);
     library.configureAccess(options);
-    MibHandler handler(model, HandlerQuirks{options.v1EchoEnd, options.stuckWalk});
+    MibHandler handler(model, HandlerQuirks{options.v1EchoEnd, options.stuckWalk, options.bulkTooBig});
     if (!handler.registerWithAgent()) {
         std::cerr << "qsw7400-sim: cannot register with the agent library\n";
         return 1;

@@ -96,6 +96,13 @@ int handleRequests(netsnmp_mib_handler* handler, netsnmp_handler_registration* r
         handleGet(self, reqinfo, requests);
         break;
     case MODE_GETNEXT:
+        // An agent with a small message size refuses a get-bulk whose answer would not fit.
+        if (self.quirks().bulkTooBig > 0 && reqinfo->asp && reqinfo->asp->pdu &&
+            reqinfo->asp->pdu->command == SNMP_MSG_GETBULK &&
+            reqinfo->asp->pdu->max_repetitions > static_cast<long>(self.quirks().bulkTooBig)) {
+            netsnmp_set_request_error(reqinfo, requests, SNMP_ERR_TOOBIG);
+            break;
+        }
         handleGetNext(self, Oid(registration->rootoid, registration->rootoid + registration->rootoid_len), reqinfo,
                       requests);
         break;

@@ -9,6 +9,7 @@
 struct HandlerQuirks {
     bool v1EchoEnd = false;        // v1 get-next past the end: noSuchName with the request's bindings
     std::optional<Oid> stuckWalk;  // get-next inside this subtree does not advance
+    unsigned bulkTooBig = 0;       // a get-bulk asking more repetitions than this: tooBig
 };
 
 class MibHandler {

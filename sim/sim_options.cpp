@@ -129,6 +129,8 @@ std::string usageText()
         "                        noSuchName and the request's own bindings\n"
         "  --stuck-walk OID      a get-next inside the subtree OID answers with an\n"
         "                        identifier that does not increase\n"
+        "  --bulk-too-big N      a get-bulk asking more than N repetitions is answered with\n"
+        "                        tooBig\n"
         "  --verbose             log the agent library's messages to stderr\n"
         "  --help                show this text\n"
         "\n"
@@ -173,6 +175,7 @@ std::variant<SimOptions, HelpRequest, OptionError> parseOptions(const std::vecto
         {"--fill", [&](const std::string& v) { return append(fillOf(v), options.fills); }},
         {"--delay", [&](const std::string& v) { return unsignedIn("--delay", v, 0, 600000, options.delayMs); }},
         {"--drop-every", [&](const std::string& v) { return unsignedIn("--drop-every", v, 1, UINT_MAX, options.dropEvery); }},
+        {"--bulk-too-big", [&](const std::string& v) { return unsignedIn("--bulk-too-big", v, 1, UINT_MAX, options.bulkTooBig); }},
         {"--stuck-walk", [&](const std::string& v) -> std::optional<std::string> {
              auto oid = parseOid(v);
              if (!oid)

@@ -34,6 +34,7 @@ struct SimOptions {
     unsigned dropEvery = 0;
     bool v1EchoEnd = false;
     std::optional<Oid> stuckWalk;
+    unsigned bulkTooBig = 0;
     bool verbose = false;
 };
 

@@ -69,3 +69,33 @@ TEST(SimulatorWalk, AsynchronousWalkIsNotPacedByThePumpTick) {
 }
 
 }  // namespace
+
+namespace {
+
+// The rows without their last column, a counter that moves between two walks.
+std::vector<std::string> StableColumns(std::vector<std::string> rows) {
+    for (std::string &row : rows) row.erase(row.rfind('|'));
+    return rows;
+}
+
+// An agent that refuses a large GETBULK with tooBig: the walk asks again with half the repetitions
+// until the answer fits, and reads the same rows as one GETNEXT per row.
+TEST(SimulatorWalk, BulkAnswersTooBigAreAskedAgainWithFewerRepetitions) {
+    SimRunner sim({"--bulk-too-big", "7", "--fill", "1.3.6.1.2.1.2.2=60"});
+    auto request = SimRequest(sim, kV2c, InterfaceTable());
+    request->device.useGetBulk = false;
+    const std::vector<std::string> expected = StableColumns(WalkSync(*request));
+    ASSERT_EQ(expected.size(), 112u);
+
+    request->device.useGetBulk = true;
+    EXPECT_EQ(StableColumns(WalkSync(*request)), expected);
+    EXPECT_GT(request->BulkRepetitions(), 0);
+    EXPECT_LE(request->BulkRepetitions(), 7);
+    AsyncWalk walk;
+    walk.request = request.get();
+    walk.Run();
+    EXPECT_EQ(walk.last.status, 0) << walk.last.message;
+    EXPECT_EQ(StableColumns(walk.rows), expected);
+}
+
+}  // namespace
