@@ -12,8 +12,9 @@
 #include <vector>
 
 // Added to the time-out message of a write: an unanswered SET may have been applied all the same.
+// No full stop: status lines add their own after the message.
 inline constexpr char kUnansweredWriteText[] =
-    " The device may or may not have taken the write: read the values again before repeating it.";
+    " The device may or may not have taken the write: read the values again before repeating it";
 
 // The record of an asynchronous completion.
 struct VdSNMPError {

@@ -181,6 +181,7 @@ TEST_F(ScalarEditorLateDevice, AnUnansweredSetKeepsWhatWasTypedAndSaysTheDeviceM
         // What the message warns of: the late device did take it.
         EXPECT_TRUE(WaitUntil([&] { return AgentValue(kSysName, syntax::DisplayString) == way.typed; }));
     }
+    SaveScreen(form.get(), "editor-window-unanswered-set");
 }
 
 // Enter in an edit box presses no button: what was typed stays, and nothing is read over it.
