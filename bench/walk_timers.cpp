@@ -10,9 +10,16 @@
 
 namespace {
 
+// The values one row brings: its requested columns (index values come from the identifiers).
+long RowValues(const VdSNMPVarList &list) {
+    long values = 0;
+    for (int i = 0; i < list.Count(); ++i) values += list.IsRequested(i) ? 1 : 0;
+    return values;
+}
+
 struct AsyncState {
     VdSNMPRequest *request;
-    long rows = 0;
+    long values = 0;
     VdSNMPError last;
     bool done = false;
 };
@@ -24,7 +31,7 @@ void OnStep(void *owner, const VdSNMPError &error, VdSNMPVarList &) {
         state->done = true;
         return;
     }
-    ++state->rows;
+    state->values += RowValues(state->request->list);
     state->request->ReadStepAsync(&OnStep, owner, false);
 }
 
@@ -34,7 +41,7 @@ WalkTiming TimeSynchronousWalk(VdSNMPRequest &request) {
     WalkTiming timing;
     QElapsedTimer clock;
     clock.start();
-    for (bool first = true; request.ReadStep(first); first = false) ++timing.rows;
+    for (bool first = true; request.ReadStep(first); first = false) timing.values += RowValues(request.list);
     timing.milliseconds = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     return timing;
 }
@@ -47,16 +54,16 @@ WalkTiming TimeAsynchronousWalk(VdSNMPRequest &request) {
     while (!state.done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     if (state.last.status != 0) throw CodedError(state.last.message, state.last.status);
-    return WalkTiming{state.rows, ms};
+    return WalkTiming{state.values, ms};
 }
 
 WalkTiming TimeNetSnmpWalk(const QString &tool, const QStringList &options, std::uint16_t port,
-                           const std::string &community, const std::string &column) {
+                           const std::string &community, const std::string &subtree) {
     QProcess walk;
     QElapsedTimer clock;
     clock.start();
     walk.start(tool, QStringList{"-v2c", "-c", QString::fromStdString(community), "-On"} + options +
-                         QStringList{"127.0.0.1:" + QString::number(port), QString::fromStdString(column)});
+                         QStringList{"127.0.0.1:" + QString::number(port), QString::fromStdString(subtree)});
     QByteArray output;
     while (walk.state() != QProcess::NotRunning || walk.bytesAvailable() > 0) {
         walk.waitForReadyRead(1000);

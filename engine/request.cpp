@@ -27,6 +27,7 @@ constexpr int kTooBig = -101;
 // Bindings one GetBulk asks for: small enough for an agent's smallest message size with
 // ordinary table values; a longer answer is cut short by the agent and handled.
 constexpr int kBulkBindings = 40;
+constexpr int kMinRepetitions = 10;
 constexpr int kMaxRepetitions = 40;
 
 [[noreturn]] void RaiseStatus(int status) {
@@ -200,9 +201,11 @@ bool VdSNMPRequest::UsesBulk() const { return list.IsTable() && device.useGetBul
 snmp::Pdu VdSNMPRequest::BulkPdu(bool first) {
     snmp::Pdu pdu = BuildPdu(first ? PduMode::ReadStart : PduMode::ReadNext);
     if (repetitions_ == 0) {
-        // Scaled by the columns so that one answer stays about the same size for any table.
+        // Scaled by the columns so that one answer stays about the same size for any table, yet
+        // several rows even for wide tables: an agent cuts an answer beyond its message size short
+        // (the walk goes on from there), and one that answers tooBig is asked again with fewer.
         const int columns = std::max<int>(1, static_cast<int>(pdu.bindings.size()));
-        repetitions_ = std::clamp(kBulkBindings / columns, 1, kMaxRepetitions);
+        repetitions_ = std::clamp(kBulkBindings / columns, kMinRepetitions, kMaxRepetitions);
     }
     pdu.maxRepetitions = repetitions_;
     return pdu;
