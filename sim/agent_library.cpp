@@ -77,6 +77,8 @@ AgentLibrary::~AgentLibrary()
 void AgentLibrary::configureAccess(const SimOptions& options)
 {
     init_snmp(kAppName);
+    if (options.maxMessage > 0)
+        netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MSG_SEND_MAX, static_cast<int>(options.maxMessage));
     // The library's standard views appear only after a configuration file read, so name our own.
     runConfigLine("view everything included .1");
     runConfigLine("rocommunity " + options.readCommunity + " default -V everything");

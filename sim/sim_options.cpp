@@ -131,6 +131,8 @@ std::string usageText()
         "                        identifier that does not increase\n"
         "  --bulk-too-big N      a get-bulk asking more than N repetitions is answered with\n"
         "                        tooBig\n"
+        "  --max-message BYTES   send no message longer than BYTES (at least 484); a get-bulk\n"
+        "                        answer is cut short to fit\n"
         "  --verbose             log the agent library's messages to stderr\n"
         "  --help                show this text\n"
         "\n"
@@ -176,6 +178,7 @@ std::variant<SimOptions, HelpRequest, OptionError> parseOptions(const std::vecto
         {"--delay", [&](const std::string& v) { return unsignedIn("--delay", v, 0, 600000, options.delayMs); }},
         {"--drop-every", [&](const std::string& v) { return unsignedIn("--drop-every", v, 1, UINT_MAX, options.dropEvery); }},
         {"--bulk-too-big", [&](const std::string& v) { return unsignedIn("--bulk-too-big", v, 1, UINT_MAX, options.bulkTooBig); }},
+        {"--max-message", [&](const std::string& v) { return unsignedIn("--max-message", v, 484, 65507, options.maxMessage); }},
         {"--stuck-walk", [&](const std::string& v) -> std::optional<std::string> {
              auto oid = parseOid(v);
              if (!oid)

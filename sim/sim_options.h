@@ -35,6 +35,7 @@ struct SimOptions {
     bool v1EchoEnd = false;
     std::optional<Oid> stuckWalk;
     unsigned bulkTooBig = 0;
+    unsigned maxMessage = 0; // 0: the library's own
     bool verbose = false;
 };
 

@@ -78,24 +78,36 @@ std::vector<std::string> StableColumns(std::vector<std::string> rows) {
     return rows;
 }
 
-// An agent that refuses a large GETBULK with tooBig: the walk asks again with half the repetitions
-// until the answer fits, and reads the same rows as one GETNEXT per row.
-TEST(SimulatorWalk, BulkAnswersTooBigAreAskedAgainWithFewerRepetitions) {
-    SimRunner sim({"--bulk-too-big", "7", "--fill", "1.3.6.1.2.1.2.2=60"});
-    auto request = SimRequest(sim, kV2c, InterfaceTable());
-    request->device.useGetBulk = false;
-    const std::vector<std::string> expected = StableColumns(WalkSync(*request));
-    ASSERT_EQ(expected.size(), 112u);
+// Agents with a small message size: one refuses a large GETBULK with tooBig (the walk asks again
+// with half the repetitions until the answer fits), the other cuts its answer short, inside a row
+// (the walk goes on from the last whole binding of each column). Either way the rows are those of
+// one GETNEXT per row, synchronously and asynchronously.
+TEST(SimulatorWalk, SmallMessageSizesGiveTheRowsOfGetNext) {
+    const struct {
+        QStringList options;
+        int maxRepetitions;  // what the walk ends up asking
+    } kAgents[] = {
+        {{"--bulk-too-big", "7"}, 7},
+        {{"--max-message", "600"}, 40},
+    };
+    for (const auto &agent : kAgents) {
+        SCOPED_TRACE(agent.options.join(' ').toStdString());
+        SimRunner sim(agent.options + QStringList{"--fill", "1.3.6.1.2.1.2.2=60"});
+        auto request = SimRequest(sim, kV2c, InterfaceTable());
+        request->device.useGetBulk = false;
+        const std::vector<std::string> expected = StableColumns(WalkSync(*request));
+        ASSERT_EQ(expected.size(), 112u);
 
-    request->device.useGetBulk = true;
-    EXPECT_EQ(StableColumns(WalkSync(*request)), expected);
-    EXPECT_GT(request->BulkRepetitions(), 0);
-    EXPECT_LE(request->BulkRepetitions(), 7);
-    AsyncWalk walk;
-    walk.request = request.get();
-    walk.Run();
-    EXPECT_EQ(walk.last.status, 0) << walk.last.message;
-    EXPECT_EQ(StableColumns(walk.rows), expected);
+        request->device.useGetBulk = true;
+        EXPECT_EQ(StableColumns(WalkSync(*request)), expected);
+        EXPECT_GT(request->BulkRepetitions(), 0);
+        EXPECT_LE(request->BulkRepetitions(), agent.maxRepetitions);
+        AsyncWalk walk;
+        walk.request = request.get();
+        walk.Run();
+        EXPECT_EQ(walk.last.status, 0) << walk.last.message;
+        EXPECT_EQ(StableColumns(walk.rows), expected);
+    }
 }
 
 }  // namespace
