@@ -24,7 +24,8 @@ Run TimeProcess(const QString &program, const QStringList &arguments, const QPro
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         throw std::runtime_error(program.toStdString() + " failed: " + process.readAllStandardError().toStdString());
-    return {ms, static_cast<long>(output.count('\n'))};
+    const long fields = static_cast<long>(output.left(output.indexOf('\n')).count(',')) + 1;
+    return {ms, static_cast<long>(output.count('\n')), fields};
 }
 
 Run Best(int repeats, const std::function<Run()> &run) {

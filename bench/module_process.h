@@ -11,6 +11,7 @@
 struct Run {
     double milliseconds = 0;
     long lines = 0;
+    long headerFields = 0;  // comma-separated fields of the first line
 };
 
 // Runs the program to its end; throws std::runtime_error when it fails.
