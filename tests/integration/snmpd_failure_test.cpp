@@ -4,6 +4,8 @@
 #include "engine/descriptor.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QStringList>
 
 #include "support/error_code.h"
 
@@ -177,6 +179,39 @@ TEST_F(SnmpdFailures, V1WalkEndsAtTheEchoedNoSuchNameAndFailsWithoutARow) {
 
     request->list = VdSNMPVarList(kBeyondView, VdSNMPVarList::Table, 0);
     EXPECT_EQ(CodeOf([&] { request->ReadStep(true); }), -102);
+}
+
+}  // namespace
+
+namespace {
+
+// The engine's identity and its boots, as snmpget prints them.
+QStringList EngineIdAndBoots(std::uint16_t port) {
+    QStringList values;
+    for (const char *oid : {"1.3.6.1.6.3.10.2.1.1.0", "1.3.6.1.6.3.10.2.1.2.0"}) {
+        QProcess get;
+        get.start("snmpget", {"-v2c", "-c", SnmpdRunner::kReadCommunity, "-M", "/dev/null", "-Oqv",
+                              QStringLiteral("127.0.0.1:%1").arg(port), oid});
+        EXPECT_TRUE(get.waitForFinished(10000));
+        EXPECT_EQ(get.exitCode(), 0);
+        values << QString::fromLatin1(get.readAllStandardOutput()).simplified();
+    }
+    return values;
+}
+
+// The fault tests rely on a restarted snmpd being the same engine that counted its boots up, as a
+// switch that reboots is.
+TEST(SnmpdRestart, KeepsItsPortAndEngineAndCountsItsBootsUp) {
+    SnmpdRunner agent;
+    const std::uint16_t port = agent.port();
+    const QStringList first = EngineIdAndBoots(port);
+    ASSERT_FALSE(first[0].isEmpty());
+    agent.Restart();
+    EXPECT_EQ(agent.port(), port);
+    const QStringList second = EngineIdAndBoots(port);
+    EXPECT_EQ(second[0], first[0]);
+    EXPECT_EQ(first[1], "1");
+    EXPECT_EQ(second[1], "2");
 }
 
 }  // namespace

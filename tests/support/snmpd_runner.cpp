@@ -1,5 +1,6 @@
 #include "snmpd_runner.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
@@ -36,8 +37,8 @@ std::uint16_t FreeUdpPort() {
     return ntohs(address.sin_port);
 }
 
-SnmpdRunner::SnmpdRunner() {
-    if (!dir_.isValid()) throw std::runtime_error("no temporary folder for snmpd");
+SnmpdRunner::SnmpdRunner() : engineId_(QRandomGenerator::global()->generate()) {
+    if (!dir_.isValid() || !QDir(dir_.path()).mkdir("conf")) throw std::runtime_error("no temporary folder for snmpd");
     for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
         if (StartOn(FreeUdpPort())) return;
     }
@@ -60,12 +61,21 @@ void SnmpdRunner::Stop() {
     process_.reset();
 }
 
+void SnmpdRunner::Restart() {
+    Stop();
+    if (!StartOn(port_)) throw std::runtime_error("snmpd did not start again");
+}
+
+qint64 SnmpdRunner::processId() const { return process_ ? process_->processId() : 0; }
+
 void SnmpdRunner::WriteConfiguration(std::uint16_t port) const {
-    QFile file(dir_.filePath("snmpd.conf"));
+    // Apart from the persistent folder: snmpd rewrites its persistent snmpd.conf when it stops.
+    QFile file(dir_.filePath("conf/snmpd.conf"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw std::runtime_error("cannot write snmpd.conf");
     QTextStream out(&file);
-    // A fresh engine ID per agent, so that v3 keys localised for one agent never match another.
-    out << "engineID qswtest" << QRandomGenerator::global()->generate() << "\n";
+    // An engine ID per agent, so that v3 keys localised for one agent never match another; kept
+    // across restarts, so that a restarted agent is the same engine with its boots counted up.
+    out << "engineID qswtest" << engineId_ << "\n";
     out << "agentaddress udp:127.0.0.1:" << port << "\n";
     out << "dontLogTCPWrappersConnects yes\n";
     out << "sysservices 72\n";
@@ -87,11 +97,13 @@ bool SnmpdRunner::StartOn(std::uint16_t port) {
     process_ = std::make_unique<QProcess>();
     auto environment = QProcessEnvironment::systemEnvironment();
     environment.insert("SNMP_PERSISTENT_DIR", dir_.path());
+    // Only these folders: no system-wide configuration, and the persistent one so that the engine's
+    // boots are read back (-C would skip them too).
+    environment.insert("SNMPCONFPATH", dir_.filePath("conf") + ":" + dir_.path());
     environment.insert("MIBS", "");
     process_->setProcessEnvironment(environment);
     process_->setProcessChannelMode(QProcess::MergedChannels);
-    process_->start(kSnmpd, {"-f", "-Lo", "-C", "-c", dir_.filePath("snmpd.conf"), "-p", dir_.filePath("snmpd.pid"),
-                             "-M", dir_.path()});
+    process_->start(kSnmpd, {"-f", "-Lo", "-p", dir_.filePath("snmpd.pid"), "-M", dir_.path()});
     if (!process_->waitForStarted(5000)) return false;
     QByteArray output;
     QElapsedTimer clock;

@@ -35,12 +35,17 @@ public:
     std::uint16_t port() const { return port_; }
     bool running() const;
     void Stop();
+    // Stops the agent and starts it again on the same port with the same engine ID and persistent
+    // folder: the same engine, its boots counted up. Throws std::runtime_error when it does not start.
+    void Restart();
+    qint64 processId() const;
 
 private:
     bool StartOn(std::uint16_t port);
     void WriteConfiguration(std::uint16_t port) const;
 
     QTemporaryDir dir_;
+    const std::uint32_t engineId_;
     std::unique_ptr<QProcess> process_;
     std::uint16_t port_ = 0;
 };
