@@ -30,6 +30,10 @@ enum SystemRow { Description, Contact, Name, Location };
 // One request waits 1 s per try and is tried twice.
 constexpr qint64 kRequestMs = 2 * 1000;
 
+// What happens to the agent between the window's requests. A restarted agent starts again on its
+// port.
+enum class Event { None, KillBeforeSet, RestartBeforeSet, RestartBeforeReadAgain };
+
 struct WindowCell {
     AgentKind agent;
     const char *fault;
@@ -40,8 +44,7 @@ struct WindowCell {
     const char *againMessage;            // the read after the Set; nullptr: it succeeds
     bool unanswered = false;             // the Set says the device may or may not have taken it
     bool agentMayHaveIt = false;         // a late or dead agent: what it holds is not checked
-    bool killBeforeSet = false;
-    bool restartBeforeSet = false;       // the agent starts again on its port
+    Event event = Event::None;
 };
 
 constexpr AgentKind kSim = AgentKind::Simulator;
@@ -72,26 +75,29 @@ constexpr char kUnknownUser[] = "Unknown SecurityName!";
 
 const WindowCell kCells[] = {
     {kSim, "answers after the time-out", {"--delay", "2500"}, Good, kTimedOut, kTimedOut, kTimedOut, true, true},
-    {kSim, "killed before the Set", {}, Good, nullptr, kTimedOut, kTimedOut, true, true, true},
+    {kSim, "killed before the Set", {}, Good, nullptr, kTimedOut, kTimedOut, true, true, Event::KillBeforeSet},
     // An agent ignores a wrong community: to the window it is an agent that does not answer.
     {kSim, "wrong community", {}, WrongCommunity, kTimedOut, kTimedOut, kTimedOut, true},
     {kSim, "wrong v3 pass phrase", {}, WrongPassPhrase, kAuthFailure, kAuthFailure, kAuthFailure},
     {kSim, "unknown v3 user", {}, UnknownUser, kUnknownUser, kUnknownUser, kUnknownUser},
     // The simulator keeps no engine identity across starts: to the window it is another agent on
     // the same address, which does not answer requests made for the one it replaced.
-    {kSim, "v3 agent replaced before the Set", {}, SimV3, nullptr, kTimedOut, kTimedOut, true, true, false, true},
-    {kSnmpd, "killed before the Set", {}, Good, nullptr, kTimedOut, kTimedOut, true, true, true},
+    {kSim, "v3 agent replaced before the Set", {}, SimV3, nullptr, kTimedOut, kTimedOut, true, true, Event::RestartBeforeSet},
+    {kSnmpd, "killed before the Set", {}, Good, nullptr, kTimedOut, kTimedOut, true, true, Event::KillBeforeSet},
     {kSnmpd, "wrong community", {}, WrongCommunity, kTimedOut, kTimedOut, kTimedOut, true},
     {kSnmpd, "wrong v3 pass phrase", {}, WrongPassPhrase, kAuthFailure, kAuthFailure, kAuthFailure},
     {kSnmpd, "unknown v3 user", {}, UnknownUser, kUnknownUser, kUnknownUser, kUnknownUser},
-    // The same engine with its boots counted up and its clock started again.
-    {kSnmpd, "v3 agent restarted before the Set", {}, SnmpdV3Priv, nullptr, nullptr, nullptr, false, false, false, true},
+    // The same engine with its boots counted up and its clock started again; the Set waits for its
+    // answer, the read again does not.
+    {kSnmpd, "v3 agent restarted before the Set", {}, SnmpdV3Priv, nullptr, nullptr, nullptr, false, false, Event::RestartBeforeSet},
+    {kSnmpd, "v3 agent restarted before reading again", {}, SnmpdV3Priv, nullptr, nullptr, nullptr, false, false,
+     Event::RestartBeforeReadAgain},
 };
 
 class WindowFaultMatrix : public EditorTest {
 protected:
     static void TearDownTestSuite() {
-        std::printf("\n%-9s | %-33s | %-38s | %-40s | %s\n", "agent", "fault", "editor window read", "editor window Set",
+        std::printf("\n%-9s | %-39s | %-38s | %-40s | %s\n", "agent", "fault", "editor window read", "editor window Set",
                     "read again");
         for (const QString &line : table_) std::printf("%s\n", line.toUtf8().constData());
         std::fflush(stdout);
@@ -142,8 +148,8 @@ TEST_F(WindowFaultMatrix, EveryFaultEndsInTimeWithAMessageAndKeepsWhatWasTyped) 
         qint64 readMs = 0;
         const QString read = NextLine(panel, QString(), readMs);
 
-        if (cell.killBeforeSet) agent.Kill();
-        if (cell.restartBeforeSet) agent.Restart();
+        if (cell.event == Event::KillBeforeSet) agent.Kill();
+        if (cell.event == Event::RestartBeforeSet) agent.Restart();
         auto *name = qobject_cast<QLineEdit *>(panel->editsPanel->Row(Name).editor);
         const QString typed = QStringLiteral("typed-in-the-window");
         name->setText(typed);
@@ -159,12 +165,13 @@ TEST_F(WindowFaultMatrix, EveryFaultEndsInTimeWithAMessageAndKeepsWhatWasTyped) 
 
         // The window answers: it reads again.
         const QString memo = Memo(panel);
+        if (cell.event == Event::RestartBeforeReadAgain) agent.Restart();
         QTest::mouseClick(panel->buttons()->RefreshButton, Qt::LeftButton);
         qint64 againMs = 0;
         const QString again = NextLine(panel, memo, againMs);
         table_ << QStringLiteral("%1 | %2 | %3 | %4 | %5")
                       .arg(QString::fromLatin1(agent.name()), -9)
-                      .arg(QString::fromLatin1(cell.fault), -33)
+                      .arg(QString::fromLatin1(cell.fault), -39)
                       .arg(Shown(read, readMs), -38)
                       .arg(Shown(set, setMs), -40)
                       .arg(Shown(again, againMs));
