@@ -46,7 +46,13 @@ void _SnmpEventProcessor::WatchSocket(int socket) {
 }
 
 void _SnmpEventProcessor::Wake() {
-    if (timer_) QTimer::singleShot(0, timer_, [this] { Tick(); });
+    // One pass handles every answer at hand: a pass already asked for is enough.
+    if (!timer_ || wakeAsked_) return;
+    wakeAsked_ = true;
+    QTimer::singleShot(0, timer_, [this] {
+        wakeAsked_ = false;
+        Tick();
+    });
 }
 
 void _SnmpEventProcessor::Arm(bool enabled) {

@@ -39,6 +39,7 @@ private:
     std::vector<int> sockets_;
     bool active_ = false;
     bool processing_ = false;
+    bool wakeAsked_ = false;
 };
 
 extern _SnmpEventProcessor EventProcessor;

@@ -71,6 +71,8 @@ int MapLibraryError(int libraryError) {
 
 // Pass phrases shorter than the library's minimum are refused by it, before anything is sent.
 constexpr int kAuthenticationError = 1407;
+// How long one pass may go on delivering answers at hand before the event loop gets its turn.
+constexpr std::chrono::milliseconds kHeldDeliveryLimit{4};
 
 void InitLibraryOnce() {
     static bool done = false;
@@ -495,10 +497,19 @@ void Session::Deliver(std::uintptr_t call, int reason, const Pdu &response) {
     done(reason, response);
 }
 
+// A walk served from one bulk answer holds its next row while the last one is delivered: rounds
+// of deliveries save an event-loop pass per row, and the time limit keeps the loop free.
+void Session::DeliverHeld(std::chrono::steady_clock::time_point until) {
+    do {
+        auto held = std::move(held_);
+        held_.clear();
+        for (auto &h : held) Deliver(h->call, h->reason, h->response);
+    } while (!held_.empty() && std::chrono::steady_clock::now() < until);
+}
+
 void Session::ProcessPending() {
-    auto held = std::move(held_);
-    held_.clear();
-    for (auto &h : held) Deliver(h->call, h->reason, h->response);
+    const auto until = std::chrono::steady_clock::now() + kHeldDeliveryLimit;
+    DeliverHeld(until);
 
     std::vector<Channel *> channels;
     for (auto &[key, channel] : channels_) channels.push_back(channel.get());
@@ -512,6 +523,7 @@ void Session::ProcessPending() {
         }
         snmp_sess_timeout(channel->handle);
     }
+    DeliverHeld(until);
 }
 
 }  // namespace snmp

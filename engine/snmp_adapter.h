@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -136,7 +137,8 @@ public:
     void Answer(const Pdu &response, CompletionHandler done);
 
     // Handles what is ready without waiting: datagrams that arrived, time-outs and retries that are
-    // due, completions held back while a synchronous request was waiting.
+    // due, completions held back while a synchronous request was waiting, and answers at hand,
+    // also those the completions add, for a few milliseconds at most.
     void ProcessPending();
 
     // Called with the socket of every channel the session opens.
@@ -151,6 +153,7 @@ private:
     std::uintptr_t Register(CompletionHandler done);
     void Hold(std::uintptr_t call, int reason, const Pdu &response);
     void Deliver(std::uintptr_t call, int reason, const Pdu &response);
+    void DeliverHeld(std::chrono::steady_clock::time_point until);
 
     std::map<std::string, std::unique_ptr<Channel>> channels_;
     std::map<std::uintptr_t, CompletionHandler> calls_;

@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kHeaderPadding = 16;
@@ -109,11 +111,12 @@ void VdSNMPRequest2Edits::AddRow() {
 }
 
 // Each insertion makes the view lay out every row again: rows read by a walk reach it in batches,
-// the first at once and then at most every kRowBatchMs, so a long walk costs a few layouts, not one
-// per row, and the count shown still grows while it runs.
+// the first at once and then at most every kRowBatchMs, longer apart as the list grows, so a long
+// walk costs a few layouts, not one per row, and the count shown still grows while it runs.
 bool VdSNMPRequest2Edits::QueueRow() {
     pendingRows_.append(RowItem());
-    if (sinceFlush_.isValid() && sinceFlush_.elapsed() < kRowBatchMs) return false;
+    const int shown = listView_ ? listView_->topLevelItemCount() : 0;
+    if (sinceFlush_.isValid() && sinceFlush_.elapsed() < std::max(kRowBatchMs, shown / kRowsPerBatchMs)) return false;
     FlushRows();
     return true;
 }

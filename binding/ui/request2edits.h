@@ -89,6 +89,8 @@ private:
     void DropPendingRows();
 
     static constexpr int kRowBatchMs = 50;
+    // Rows shown per further millisecond between batches: each batch lays out every row again.
+    static constexpr int kRowsPerBatchMs = 200;
 
     QPointer<QTreeWidget> listView_;
     QMetaObject::Connection selectionConnection_;
