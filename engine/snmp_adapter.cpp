@@ -12,12 +12,23 @@
 
 namespace snmp {
 
+// One library session per target. A v3 session learns its agent's engine identity without
+// blocking: requests wait in `waiting` while a discovery is in flight.
 class Channel {
 public:
-    Channel(void *handle, int socket) : handle(handle), socket(socket) {}
-    ~Channel() { snmp_sess_close(handle); }
+    Channel(void *handle, int socket, bool knowsEngine) : handle(handle), socket(socket), knowsEngine(knowsEngine) {}
+    ~Channel();
     void *const handle;
     const int socket;
+    bool knowsEngine;
+    std::uintptr_t discovery = 0;  // in flight
+    bool engineUnsure = false;     // a request timed out: discover again before the next one
+    enum class Found { Nothing, Engine, Failure } found = Found::Nothing;
+    struct Waiting {
+        netsnmp_pdu *pdu;
+        std::uintptr_t call;
+    };
+    std::vector<Waiting> waiting;
 };
 
 struct Session::Held {
@@ -317,6 +328,76 @@ Pdu FromLibraryPdu(const netsnmp_pdu *pdu) {
 
 int ReportStatus(netsnmp_pdu *pdu) { return MapLibraryError(snmpv3_get_report_type(pdu)); }
 
+// Discoveries in flight, so that an answer after its channel closed finds nothing.
+std::map<std::uintptr_t, Channel *> &Discoveries() {
+    static std::map<std::uintptr_t, Channel *> discoveries;
+    return discoveries;
+}
+
+// The answer to a discovery is a report that names the agent's engine; the library keeps it in
+// the session when the session has none.
+int DiscoveryCallback(int op, netsnmp_session *session, int, netsnmp_pdu *pdu, void *magic) {
+    const auto found = Discoveries().find(reinterpret_cast<std::uintptr_t>(magic));
+    if (found == Discoveries().end() || op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) return 1;
+    Channel &channel = *found->second;
+    Discoveries().erase(found);
+    channel.discovery = 0;
+    if ((op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || op == NETSNMP_CALLBACK_OP_SEC_ERROR) && pdu != nullptr &&
+        session->securityEngineIDLen == 0 && pdu->securityEngineIDLen > 0)
+        snmpv3_clone_engineID(&session->securityEngineID, &session->securityEngineIDLen, pdu->securityEngineID,
+                              pdu->securityEngineIDLen);
+    channel.found = session->securityEngineIDLen > 0 ? Channel::Found::Engine : Channel::Found::Failure;
+    return 1;
+}
+
+// A GET without a user, as the library's own discovery sends it; the empty user lets the library
+// take the report that answers it.
+netsnmp_pdu *DiscoveryPdu() {
+    static const char kNoName[] = "";
+    if (usm_get_user(nullptr, 0, const_cast<char *>(kNoName)) == nullptr) {
+        struct usmUser *user = usm_create_user();
+        if (user == nullptr) return nullptr;
+        user->name = strdup(kNoName);
+        user->secName = strdup(kNoName);
+        user->authProtocolLen = OID_LENGTH(usmNoAuthProtocol);
+        user->authProtocol = snmp_duplicate_objid(usmNoAuthProtocol, user->authProtocolLen);
+        user->privProtocolLen = OID_LENGTH(usmNoPrivProtocol);
+        user->privProtocol = snmp_duplicate_objid(usmNoPrivProtocol, user->privProtocolLen);
+        usm_add_user(user);
+    }
+    netsnmp_pdu *pdu = snmp_pdu_create(SNMP_MSG_GET);
+    if (pdu == nullptr) return nullptr;
+    pdu->version = SNMP_VERSION_3;
+    pdu->securityName = strdup(kNoName);
+    pdu->securityNameLen = 0;
+    pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    pdu->securityModel = SNMP_SEC_MODEL_USM;
+    return pdu;
+}
+
+// Drops what the session knows of its agent's engine, so that the next discovery learns it anew.
+void ForgetEngine(Channel &channel) {
+    netsnmp_session *s = snmp_sess_session(channel.handle);
+    const bool contextIsEngine = s->contextEngineIDLen == s->securityEngineIDLen &&
+                                 (s->securityEngineIDLen == 0 ||
+                                  std::memcmp(s->contextEngineID, s->securityEngineID, s->securityEngineIDLen) == 0);
+    if (contextIsEngine) {
+        SNMP_FREE(s->contextEngineID);
+        s->contextEngineIDLen = 0;
+    }
+    SNMP_FREE(s->securityEngineID);
+    s->securityEngineIDLen = 0;
+    channel.knowsEngine = false;
+}
+
+// After a discovery found the engine: the user's keys localised for it.
+bool AdoptEngine(Channel &channel) {
+    netsnmp_session *s = snmp_sess_session(channel.handle);
+    s->flags &= ~SNMP_FLAGS_USER_CREATED;  // the library makes the user once per session otherwise
+    channel.knowsEngine = s->securityEngineIDLen > 0 && usm_create_user_from_session(s) == SNMPERR_SUCCESS;
+    return channel.knowsEngine;
+}
+
 int LibraryCallback(int op, netsnmp_session *session, int, netsnmp_pdu *pdu, void *magic) {
     const auto call = reinterpret_cast<std::uintptr_t>(magic);
     const auto owner = CallOwners().find(call);
@@ -334,6 +415,8 @@ int LibraryCallback(int op, netsnmp_session *session, int, netsnmp_pdu *pdu, voi
         break;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
         reason = status::Timeout;
+        // A v3 agent that stopped answering may come back as another engine at the same address.
+        if (session->version == SNMP_VERSION_3) owner->second->EngineUnsure(session);
         break;
     case NETSNMP_CALLBACK_OP_SEND_FAILED:
         reason = status::TransportFailed;
@@ -352,6 +435,12 @@ int LibraryCallback(int op, netsnmp_session *session, int, netsnmp_pdu *pdu, voi
 }
 
 }  // namespace
+
+Channel::~Channel() {
+    if (discovery != 0) Discoveries().erase(discovery);
+    for (const Waiting &w : waiting) snmp_free_pdu(w.pdu);
+    snmp_sess_close(handle);
+}
 
 Session::Session() { InitLibraryOnce(); }
 
@@ -391,6 +480,7 @@ Channel *Session::ChannelFor(const Target &target, int securityLevel, int &resul
             result = kAuthenticationError;
             return nullptr;
         }
+        s.flags |= SNMP_FLAGS_DONT_PROBE;  // discovered when a request needs it, without blocking
     } else {
         // Every PDU carries its own community; the library fills an empty one from the session's,
         // so the session's is empty too and an empty write community goes out as it is.
@@ -403,7 +493,9 @@ Channel *Session::ChannelFor(const Target &target, int securityLevel, int &resul
         result = MapLibraryError(s.s_snmp_errno);
         return nullptr;
     }
-    auto channel = std::make_unique<Channel>(handle, snmp_sess_transport(handle)->sock);
+    // The library drops the flag from the session it keeps: without it a send would discover first.
+    if (target.version == 3) snmp_sess_session(handle)->flags |= SNMP_FLAGS_DONT_PROBE;
+    auto channel = std::make_unique<Channel>(handle, snmp_sess_transport(handle)->sock, target.version != 3);
     Channel *opened = channel.get();
     channels_.emplace(key, std::move(channel));
     if (onSocketOpened) onSocketOpened(opened->socket);
@@ -415,12 +507,14 @@ int Session::Send(Command command, const Target &target, const Pdu &request, Pdu
     if (result != status::Success) return result;
     Channel *channel = ChannelFor(target, request.securityLevel, result);
     if (channel == nullptr) return result;
+    if (!channel->knowsEngine && (result = DiscoverNow(*channel)) != status::Success) return result;
     netsnmp_pdu *pdu = BuildLibraryPdu(command, target, request, result);
     if (pdu == nullptr) return result;
     netsnmp_pdu *answer = nullptr;
     ++synchronousDepth_;
     const int rc = snmp_sess_synch_response(channel->handle, pdu, &answer);
     --synchronousDepth_;
+    if (rc == STAT_TIMEOUT && target.version == 3) ForgetEngine(*channel);
     if (rc == STAT_SUCCESS && answer != nullptr) {
         response = FromLibraryPdu(answer);
         snmp_free_pdu(answer);
@@ -434,18 +528,17 @@ int Session::Send(Command command, const Target &target, const Pdu &request, Pdu
 int Session::SendAsync(Command command, const Target &target, const Pdu &request, CompletionHandler done) {
     int result = CheckTarget(target, request.securityLevel);
     if (result != status::Success) return result;
-    ++synchronousDepth_;  // opening a v3 channel may wait for the agent's engine identity
     Channel *channel = ChannelFor(target, request.securityLevel, result);
-    --synchronousDepth_;
-    if (channel == nullptr) {
-        // The agent did not answer the discovery: report it like any other time-out.
-        if (result != status::Timeout) return result;
-        Hold(Register(std::move(done)), status::Timeout, Pdu{});
-        return status::Success;
-    }
+    if (channel == nullptr) return result;
     netsnmp_pdu *pdu = BuildLibraryPdu(command, target, request, result);
     if (pdu == nullptr) return result;
     const std::uintptr_t call = Register(std::move(done));
+    if (!channel->knowsEngine) {
+        channel->waiting.push_back({pdu, call});
+        if (channel->discovery == 0) StartDiscovery(*channel);
+
+        return status::Success;
+    }
     ++synchronousDepth_;
     const int sent = snmp_sess_async_send(channel->handle, pdu, &LibraryCallback, reinterpret_cast<void *>(call));
     --synchronousDepth_;
@@ -522,8 +615,67 @@ void Session::ProcessPending() {
             snmp_sess_read(channel->handle, &fds);
         }
         snmp_sess_timeout(channel->handle);
+        if (channel->engineUnsure) {
+            channel->engineUnsure = false;
+            ForgetEngine(*channel);
+        }
+        if (channel->found != Channel::Found::Nothing) FinishDiscovery(*channel);
     }
     DeliverHeld(until);
+}
+
+void Session::EngineUnsure(const void *librarySession) {
+    for (auto &[key, channel] : channels_)
+        if (snmp_sess_session(channel->handle) == librarySession) channel->engineUnsure = true;
+}
+
+void Session::StartDiscovery(Channel &channel) {
+    netsnmp_pdu *pdu = DiscoveryPdu();
+    const std::uintptr_t id = ++g_lastCall;
+    Discoveries().emplace(id, &channel);
+    channel.discovery = id;
+    if (pdu == nullptr || snmp_sess_async_send(channel.handle, pdu, &DiscoveryCallback, reinterpret_cast<void *>(id)) == 0) {
+        if (pdu != nullptr) snmp_free_pdu(pdu);
+        Discoveries().erase(id);
+        channel.discovery = 0;
+        channel.found = Channel::Found::Failure;
+    }
+}
+
+// The requests that waited for the discovery go out now, or fail as the discovery did.
+void Session::FinishDiscovery(Channel &channel) {
+    const bool failed = channel.found == Channel::Found::Failure;
+    const bool known = channel.knowsEngine || (!failed && AdoptEngine(channel));
+    channel.found = Channel::Found::Nothing;
+    auto waiting = std::move(channel.waiting);
+    channel.waiting.clear();
+    for (const Channel::Waiting &w : waiting) {
+        if (!known) {
+            snmp_free_pdu(w.pdu);
+            Hold(w.call, failed ? status::Timeout : status::OperationFailed, Pdu{});
+        } else if (snmp_sess_async_send(channel.handle, w.pdu, &LibraryCallback, reinterpret_cast<void *>(w.call)) == 0) {
+            snmp_free_pdu(w.pdu);
+            Hold(w.call, MapLibraryError(snmp_sess_session(channel.handle)->s_snmp_errno), Pdu{});
+        }
+    }
+}
+
+int Session::DiscoverNow(Channel &channel) {
+    netsnmp_pdu *pdu = DiscoveryPdu();
+    if (pdu == nullptr) return status::OperationFailed;
+    netsnmp_pdu *answer = nullptr;
+    ++synchronousDepth_;
+    const int rc = snmp_sess_synch_response(channel.handle, pdu, &answer);
+    --synchronousDepth_;
+    netsnmp_session *s = snmp_sess_session(channel.handle);
+    if (answer != nullptr) {
+        if (s->securityEngineIDLen == 0 && answer->securityEngineIDLen > 0)
+            snmpv3_clone_engineID(&s->securityEngineID, &s->securityEngineIDLen, answer->securityEngineID,
+                                  answer->securityEngineIDLen);
+        snmp_free_pdu(answer);
+    }
+    if (s->securityEngineIDLen == 0) return rc == STAT_TIMEOUT ? status::Timeout : MapLibraryError(s->s_snmp_errno);
+    return AdoptEngine(channel) ? status::Success : status::OperationFailed;
 }
 
 }  // namespace snmp

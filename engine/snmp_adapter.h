@@ -147,6 +147,8 @@ public:
     // Library callback entry (internal). The library may report a request more than once; only
     // the first report completes it.
     int Complete(std::uintptr_t call, int reason, const Pdu &response);
+    // Library callback entry (internal): a v3 request of that library session went unanswered.
+    void EngineUnsure(const void *librarySession);
 
 private:
     Channel *ChannelFor(const Target &target, int securityLevel, int &result);
@@ -154,6 +156,9 @@ private:
     void Hold(std::uintptr_t call, int reason, const Pdu &response);
     void Deliver(std::uintptr_t call, int reason, const Pdu &response);
     void DeliverHeld(std::chrono::steady_clock::time_point until);
+    void StartDiscovery(Channel &channel);
+    void FinishDiscovery(Channel &channel);
+    int DiscoverNow(Channel &channel);
 
     std::map<std::string, std::unique_ptr<Channel>> channels_;
     std::map<std::uintptr_t, CompletionHandler> calls_;

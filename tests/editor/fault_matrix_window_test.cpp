@@ -81,8 +81,9 @@ const WindowCell kCells[] = {
     {kSim, "wrong v3 pass phrase", {}, WrongPassPhrase, kAuthFailure, kAuthFailure, kAuthFailure},
     {kSim, "unknown v3 user", {}, UnknownUser, kUnknownUser, kUnknownUser, kUnknownUser},
     // The simulator keeps no engine identity across starts: to the window it is another agent on
-    // the same address, which does not answer requests made for the one it replaced.
-    {kSim, "v3 agent replaced before the Set", {}, SimV3, nullptr, kTimedOut, kTimedOut, true, true, Event::RestartBeforeSet},
+    // the same address, which does not answer the Set made for the one it replaced; the read after
+    // that time-out learns the new engine and succeeds.
+    {kSim, "v3 agent replaced before the Set", {}, SimV3, nullptr, kTimedOut, nullptr, true, true, Event::RestartBeforeSet},
     {kSnmpd, "killed before the Set", {}, Good, nullptr, kTimedOut, kTimedOut, true, true, Event::KillBeforeSet},
     {kSnmpd, "wrong community", {}, WrongCommunity, kTimedOut, kTimedOut, kTimedOut, true},
     {kSnmpd, "wrong v3 pass phrase", {}, WrongPassPhrase, kAuthFailure, kAuthFailure, kAuthFailure},

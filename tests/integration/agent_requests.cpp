@@ -81,7 +81,10 @@ void WaitUntil(const bool &done, int timeoutMs) {
 }
 
 void AsyncWalk::Run(int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
     request->ReadStepAsync(&AsyncWalk::OnStep, this, true);
+    startedAfterMs = clock.elapsed();
     WaitUntil(done, timeoutMs);
 }
 

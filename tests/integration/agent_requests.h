@@ -45,6 +45,7 @@ struct AsyncWalk {
     bool done = false;
     void (*afterFirstRow)(void *data) = nullptr;
     void *afterFirstRowData = nullptr;
+    long long startedAfterMs = 0;  // how long the first asynchronous call held its caller
 
     void Run(int timeoutMs = 15000);
     static void OnStep(void *owner, const VdSNMPError &error, VdSNMPVarList &list);
