@@ -18,7 +18,9 @@ void _SnmpEventProcessor::Start() {
     active_ = true;
     if (QCoreApplication::instance() == nullptr) return;  // armed by a later Start
     if (!timer_) {
-        // Owned by the application so that nothing outlives its event dispatcher.
+        // Owned by the application so that nothing outlives its event dispatcher; a wake-up asked
+        // of an earlier application's timer went with it.
+        wakeAsked_ = false;
         timer_ = new QTimer(QCoreApplication::instance());
         timer_->setInterval(kIntervalMs);
         timer_->setSingleShot(false);
