@@ -8,6 +8,9 @@ packages=(
   libsnmp-dev snmpd snmp
   libgtest-dev
   xvfb xauth imagemagick
+  # The tests start the module with the host name "localhost": it resolves even where no
+  # /etc/hosts names it (a bare Debian root made by debootstrap has none).
+  libnss-myhostname
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)
