@@ -19,7 +19,7 @@ long RowValues(const VdSNMPVarList &list) {
 
 struct AsyncState {
     VdSNMPRequest *request;
-    long values = 0;
+    long rows = 0;
     VdSNMPError last;
     bool done = false;
 };
@@ -31,19 +31,19 @@ void OnStep(void *owner, const VdSNMPError &error, VdSNMPVarList &) {
         state->done = true;
         return;
     }
-    state->values += RowValues(state->request->list);
+    ++state->rows;
     state->request->ReadStepAsync(&OnStep, owner, false);
 }
 
 }  // namespace
 
 WalkTiming TimeSynchronousWalk(VdSNMPRequest &request) {
-    WalkTiming timing;
+    long rows = 0;
     QElapsedTimer clock;
     clock.start();
-    for (bool first = true; request.ReadStep(first); first = false) timing.values += RowValues(request.list);
-    timing.milliseconds = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    return timing;
+    for (bool first = true; request.ReadStep(first); first = false) ++rows;
+    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    return WalkTiming{rows * RowValues(request.list), ms};
 }
 
 WalkTiming TimeAsynchronousWalk(VdSNMPRequest &request) {
@@ -54,7 +54,7 @@ WalkTiming TimeAsynchronousWalk(VdSNMPRequest &request) {
     while (!state.done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     if (state.last.status != 0) throw CodedError(state.last.message, state.last.status);
-    return WalkTiming{state.values, ms};
+    return WalkTiming{state.rows * RowValues(request.list), ms};
 }
 
 WalkTiming TimeNetSnmpWalk(const QString &tool, const QStringList &options, std::uint16_t port,

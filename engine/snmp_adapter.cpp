@@ -334,18 +334,22 @@ std::map<std::uintptr_t, Channel *> &Discoveries() {
     return discoveries;
 }
 
-// The answer to a discovery is a report that names the agent's engine; the library keeps it in
-// the session when the session has none.
+// The answer to a discovery is a report that names the agent's engine; the session keeps it when
+// it has none (the library may have done so already).
+void TakeEngine(netsnmp_session *session, const netsnmp_pdu *report) {
+    if (session->securityEngineIDLen == 0 && report->securityEngineIDLen > 0)
+        snmpv3_clone_engineID(&session->securityEngineID, &session->securityEngineIDLen, report->securityEngineID,
+                              report->securityEngineIDLen);
+}
+
 int DiscoveryCallback(int op, netsnmp_session *session, int, netsnmp_pdu *pdu, void *magic) {
     const auto found = Discoveries().find(reinterpret_cast<std::uintptr_t>(magic));
     if (found == Discoveries().end() || op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) return 1;
     Channel &channel = *found->second;
     Discoveries().erase(found);
     channel.discovery = 0;
-    if ((op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || op == NETSNMP_CALLBACK_OP_SEC_ERROR) && pdu != nullptr &&
-        session->securityEngineIDLen == 0 && pdu->securityEngineIDLen > 0)
-        snmpv3_clone_engineID(&session->securityEngineID, &session->securityEngineIDLen, pdu->securityEngineID,
-                              pdu->securityEngineIDLen);
+    if ((op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || op == NETSNMP_CALLBACK_OP_SEC_ERROR) && pdu != nullptr)
+        TakeEngine(session, pdu);
     channel.found = session->securityEngineIDLen > 0 ? Channel::Found::Engine : Channel::Found::Failure;
     return 1;
 }
@@ -536,7 +540,6 @@ int Session::SendAsync(Command command, const Target &target, const Pdu &request
     if (!channel->knowsEngine) {
         channel->waiting.push_back({pdu, call});
         if (channel->discovery == 0) StartDiscovery(*channel);
-
         return status::Success;
     }
     ++synchronousDepth_;
@@ -669,9 +672,7 @@ int Session::DiscoverNow(Channel &channel) {
     --synchronousDepth_;
     netsnmp_session *s = snmp_sess_session(channel.handle);
     if (answer != nullptr) {
-        if (s->securityEngineIDLen == 0 && answer->securityEngineIDLen > 0)
-            snmpv3_clone_engineID(&s->securityEngineID, &s->securityEngineIDLen, answer->securityEngineID,
-                                  answer->securityEngineIDLen);
+        TakeEngine(s, answer);
         snmp_free_pdu(answer);
     }
     if (s->securityEngineIDLen == 0) return rc == STAT_TIMEOUT ? status::Timeout : MapLibraryError(s->s_snmp_errno);
