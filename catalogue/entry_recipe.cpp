@@ -4,6 +4,7 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_request.h"
+#include "catalogue/window_registry.h"
 #include "editor/config_form.h"
 #include "editor/edits_panel.h"
 #include "editor/snmp_list_view_panel.h"

@@ -2,7 +2,8 @@
 
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/recipe_context.h"
-#include "editor/device_form.h"
+
+#include <QDialog>
 
 #include <stdexcept>
 
@@ -35,4 +36,8 @@ void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, c
     SetEntryCaption(*window, entry, context.hostText);
     window->exec();
     if (const WindowClosed *closed = windows.AfterClose(entry.windowClass)) (*closed)(*window, context);
+}
+
+void SetEntryCaption(QWidget &window, const MenuEntry &entry, const std::string &hostText) {
+    if (!entry.title.empty()) window.setWindowTitle(QString::fromStdString(EntryCaption(entry, hostText)));
 }

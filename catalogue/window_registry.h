@@ -7,6 +7,7 @@
 #include <string>
 
 class QDialog;
+class QWidget;
 struct MenuEntry;
 struct RecipeContext;
 
@@ -36,3 +37,7 @@ private:
 // host text as its caption where the entry lists a title, shown modally, handed to the class's
 // after-close step if it has one, and destroyed. Nothing happens for a class without a creator.
 void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, const WindowRegistry &windows);
+
+// Gives a window opened from a menu entry its caption: the entry's title followed by the device's
+// host text, unless the entry says (no host). An entry without a title leaves the window's own.
+void SetEntryCaption(QWidget &window, const MenuEntry &entry, const std::string &hostText);

@@ -2,7 +2,7 @@
 
 #include "binding/ui/request2edits.h"
 #include "editor/editor_error.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/snmp_list_view_panel.h"
 #include "editor/window_fit.h"
 

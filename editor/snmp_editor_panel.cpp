@@ -6,7 +6,7 @@
 #include "editor/binding_state_guard.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/multicast_address.h"
 
 #include <QCheckBox>

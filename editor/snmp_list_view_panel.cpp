@@ -6,7 +6,7 @@
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
 #include "editor/editor_error.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/list_view_panel.h"
 #include "editor/status_choice_trim.h"
 

@@ -3,7 +3,7 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "editor/ctrl_btn_panel.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/msg_panel.h"
 #include "editor/window_fit.h"
 

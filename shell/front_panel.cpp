@@ -2,7 +2,7 @@
 
 #include "binding/led_color_map.h"
 #include "binding/ui/request2leds.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "engine/coded_error.h"
 
 #include <QFrame>

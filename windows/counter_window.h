@@ -3,7 +3,7 @@
 #include "windows/logic/counter_evaluation.h"
 
 #include "catalogue/recipe_context.h"
-#include "editor/device_form.h"
+#include "forms/device_form.h"
 
 #include <functional>
 #include <memory>

@@ -3,7 +3,7 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/window_fit.h"
 #include "engine/coded_error.h"
 #include "windows/logic/current_time_rules.h"

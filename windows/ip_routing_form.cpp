@@ -2,7 +2,7 @@
 
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/window_fit.h"
 #include "windows/logic/ip_routing_table.h"
 

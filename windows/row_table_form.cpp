@@ -4,7 +4,7 @@
 #include "binding/ui/request2edits.h"
 #include "binding/whole_value_check.h"
 #include "editor/binding_state_guard.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"
 

@@ -4,7 +4,7 @@
 #include "catalogue/recipe_context.h"
 #include "binding/ui/option_controls.h"
 #include "binding/ui/request2edits.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/window_fit.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/device_form.h"
+#include "forms/device_form.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "catalogue/recipe_context.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/snmp_editor_panel.h"
 #include "engine/coded_error.h"
 #include "windows/logic/summer_time_rules.h"

@@ -3,7 +3,7 @@
 // answers arriving after the window has gone touch nothing (the sanitizers watch).
 #include "editor/config_form.h"
 #include "editor/ctrl_btn_panel.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "editor/snmp_list_view_panel.h"
 #include "editor_fixture.h"
 

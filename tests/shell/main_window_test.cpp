@@ -2,7 +2,7 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2leds.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "shell/front_panel.h"
 #include "shell/module_command_line.h"
 

@@ -1,4 +1,4 @@
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 
 #include "binding/ui/request2controls.h"
 #include "engine/coded_error.h"

@@ -9,7 +9,6 @@
 
 class QTimer;
 class VdSNMPRequest2Controls;
-struct MenuEntry;
 
 // The base of every window that talks to the device through request bindings it owns (the editor
 // window and the dedicated windows). It reads the device once it is first shown, and its close
@@ -67,7 +66,3 @@ private:
     bool closePending_ = false;
     QTimer *closeRetry_ = nullptr;
 };
-
-// Gives a window opened from a menu entry its caption: the entry's title followed by the device's
-// host text, unless the entry says (no host). An entry without a title leaves the window's own.
-void SetEntryCaption(QWidget &window, const MenuEntry &entry, const std::string &hostText);

@@ -1,8 +1,7 @@
-#include "editor/device_form.h"
+#include "forms/device_form.h"
 
 #include "binding/ui/request2controls.h"
-#include "catalogue/model/catalogue_model.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -95,8 +94,4 @@ void TDeviceForm::closeEvent(QCloseEvent *e) {
 
 void TDeviceForm::reject() {
     if (ReleaseBindings()) QDialog::reject();
-}
-
-void SetEntryCaption(QWidget &window, const MenuEntry &entry, const std::string &hostText) {
-    if (!entry.title.empty()) window.setWindowTitle(QString::fromStdString(EntryCaption(entry, hostText)));
 }
