@@ -1,6 +1,6 @@
 #include "editor/bit_list_dialog.h"
 
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 
 #include <QCheckBox>
 #include <QLabel>

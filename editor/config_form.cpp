@@ -4,7 +4,7 @@
 #include "editor/editor_error.h"
 #include "forms/exchange_scope.h"
 #include "editor/snmp_list_view_panel.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 
 #include <QSignalBlocker>
 #include <QTabBar>

@@ -5,7 +5,7 @@
 #include "editor/ctrl_btn_panel.h"
 #include "forms/exchange_scope.h"
 #include "editor/msg_panel.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 
 #include <QLayout>
 #include <QPlainTextEdit>

@@ -5,7 +5,7 @@
 #include "catalogue/window_registry.h"
 #include "shell/device_commands.h"
 #include "shell/front_panel.h"
-#include "shell/front_panel_picture.h"
+#include "forms/front_panel_picture.h"
 #include "shell/help_window.h"
 #include "shell/module_command_line.h"
 #include "shell/rmon_check.h"

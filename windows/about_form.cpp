@@ -1,9 +1,9 @@
 #include "windows/about_form.h"
 
 #include "catalogue/recipe_context.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 #include "engine/module_version.h"
-#include "shell/front_panel_picture.h"
+#include "forms/front_panel_picture.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,9 +3,8 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
 #include "engine/coded_error.h"
-#include "windows/form_parts.h"
+#include "forms/ui_parts.h"
 #include "windows/logic/acl_meter_table.h"
-#include "windows/table_editor_parts.h"
 
 #include <QComboBox>
 #include <QGridLayout>

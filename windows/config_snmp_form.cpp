@@ -2,8 +2,7 @@
 
 #include "binding/ui/message_box.h"
 #include "catalogue/recipe_context.h"
-#include "editor/window_fit.h"
-#include "windows/form_parts.h"
+#include "forms/ui_parts.h"
 #include "windows/logic/snmp_configuration.h"
 
 #include <QButtonGroup>

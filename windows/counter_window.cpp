@@ -3,6 +3,7 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
+#include "forms/ui_parts.h"
 #include "windows/binding_read.h"
 #include "windows/logic/counter_input.h"
 

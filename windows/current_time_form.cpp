@@ -4,7 +4,7 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
 #include "forms/exchange_scope.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 #include "engine/coded_error.h"
 #include "windows/logic/current_time_rules.h"
 

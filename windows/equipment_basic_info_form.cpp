@@ -3,7 +3,7 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
 #include "forms/exchange_scope.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 #include "windows/logic/equipment_info_table.h"
 
 #include <QGridLayout>

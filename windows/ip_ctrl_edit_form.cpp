@@ -1,9 +1,8 @@
 #include "windows/ip_ctrl_edit_form.h"
 
 #include "binding/ui/option_controls.h"
-#include "windows/form_parts.h"
+#include "forms/ui_parts.h"
 #include "windows/logic/ip_ctrl_table.h"
-#include "windows/table_editor_parts.h"
 
 #include <QComboBox>
 #include <QLineEdit>

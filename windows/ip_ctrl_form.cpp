@@ -4,9 +4,8 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
 #include "engine/coded_error.h"
-#include "windows/form_parts.h"
+#include "forms/ui_parts.h"
 #include "windows/ip_ctrl_edit_form.h"
-#include "windows/table_editor_parts.h"
 #include "windows/logic/ip_ctrl_table.h"
 
 #include <QComboBox>

@@ -3,8 +3,7 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/recipe_context.h"
 #include "engine/coded_error.h"
-#include "windows/form_parts.h"
-#include "windows/table_editor_parts.h"
+#include "forms/ui_parts.h"
 #include "windows/logic/md5_key_table.h"
 
 #include <QComboBox>

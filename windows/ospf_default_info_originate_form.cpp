@@ -4,10 +4,9 @@
 #include "catalogue/recipe_context.h"
 #include "binding/ui/request2edits.h"
 #include "forms/exchange_scope.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"
-#include "windows/form_parts.h"
 #include "windows/logic/default_route_origination.h"
 
 #include <QCheckBox>

@@ -5,10 +5,9 @@
 #include "binding/ui/option_controls.h"
 #include "binding/ui/request2edits.h"
 #include "forms/exchange_scope.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"
-#include "windows/form_parts.h"
 #include "windows/logic/ssl_cipher_suites.h"
 
 #include <QComboBox>

@@ -4,9 +4,8 @@
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/recipe_context.h"
 #include "forms/exchange_scope.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 #include "engine/coded_error.h"
-#include "windows/form_parts.h"
 #include "windows/logic/stp_rules.h"
 
 #include <QComboBox>

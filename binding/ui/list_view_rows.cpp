@@ -1,6 +1,7 @@
 #include "binding/ui/request2edits.h"
 
 #include "engine/coded_error.h"
+#include "forms/ui_parts.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -17,15 +18,6 @@ constexpr int kHeaderPadding = 16;
 constexpr int kValueRole = Qt::UserRole;
 
 }  // namespace
-
-// Cells framed like a grid. An item style sheet takes the selection's colours with it: the selected
-// row names them again, or it is white text on a white row.
-const QString &GridListStyle() {
-    static const QString style = QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(mid); border-bottom: 1px solid palette(mid); } "
-        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }");
-    return style;
-}
 
 void VdSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool toggle) {
     QObject::disconnect(selectionConnection_);

@@ -18,9 +18,6 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 
-// The grid look of the list views that show device values.
-const QString &GridListStyle();
-
 // The binding every editor uses: variables of the request's list on edit boxes, labels, drop-down
 // lists, radio groups and check boxes (whole values, fields of a raw value, or single bits), and
 // optionally a table in a list view whose selected row feeds the controls.

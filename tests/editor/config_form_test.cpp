@@ -4,7 +4,7 @@
 #include "editor/edits_panel.h"
 #include "editor/list_view_panel.h"
 #include "editor/msg_panel.h"
-#include "editor/window_fit.h"
+#include "forms/ui_parts.h"
 #include "editor/snmp_list_view_panel.h"
 #include "editor_fixture.h"
 

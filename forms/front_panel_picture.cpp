@@ -1,4 +1,4 @@
-#include "shell/front_panel_picture.h"
+#include "forms/front_panel_picture.h"
 
 #include <QLinearGradient>
 #include <QPainter>
