@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/recipe_context.h"
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -9,13 +11,19 @@
 class QDialog;
 class QWidget;
 struct MenuEntry;
-struct RecipeContext;
 
 // Builds a dedicated window for a menu entry; the window is shown modally and destroyed when it
 // closes.
 using WindowCreator = std::function<std::unique_ptr<QDialog>(const MenuEntry &, const RecipeContext &)>;
 // What an entry does with its window's result once the window has closed.
 using WindowClosed = std::function<void(QDialog &, const RecipeContext &)>;
+
+// The creator of a window class built the way every dedicated window is: over the main window, from
+// what the main window gives it.
+template <class Window>
+std::unique_ptr<QDialog> CreateWindow(const MenuEntry &, const RecipeContext &context) {
+    return std::make_unique<Window>(context, context.mainWindow);
+}
 
 // Dedicated windows by the class name the menu data gives them (`TIF_Counters`, ...). A window entry
 // whose class has no creator is shown disabled.

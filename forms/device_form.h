@@ -18,9 +18,6 @@ class VdSNMPRequest2Controls;
 class TDeviceForm : public QDialog {
     Q_OBJECT
 public:
-    // Asks the window to read the device.
-    static constexpr QEvent::Type kRefreshEvent = static_cast<QEvent::Type>(32768 + 1234);
-
     explicit TDeviceForm(QWidget *parent = nullptr);
     ~TDeviceForm() override;
 
@@ -43,7 +40,7 @@ protected:
     // A timer of the window's own, stopped when the window closes (the polls of counter windows).
     QTimer *AddPollTimer(int intervalMs);
 
-    // The window's read of the device: after the window is first shown and on every kRefreshEvent.
+    // The window's first read of the device, once it is shown and its own event loop runs.
     virtual void RefreshCurrent() = 0;
     // Called once the bindings are gone.
     virtual void BindingsReleased() {}
@@ -54,6 +51,9 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    // Posted when the window is first shown: its first read.
+    static constexpr QEvent::Type kRefreshEvent = static_cast<QEvent::Type>(32768 + 1234);
+
     // Stops and frees every binding; false when one is still running further up the call stack.
     bool ReleaseBindings();
     void RetryClose();

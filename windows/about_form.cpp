@@ -26,9 +26,8 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int pi
 
 }  // namespace
 
-TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
+TAboutForm::TAboutForm(const RecipeContext &, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About QSW-7400 Management Module"));
     // A fixed dialog with only the system menu in its title bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -55,8 +54,4 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
     BT_Ok->setDefault(true);
     connect(BT_Ok, &QPushButton::clicked, this, [this] { close(); });
     CentreOnMainWindow(this);
-}
-
-std::unique_ptr<QDialog> CreateAbout(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TAboutForm>(context.mainWindow);
 }

@@ -2,23 +2,17 @@
 
 #include "binding/status_line.h"
 #include "binding/ui/message_box.h"
-#include "catalogue/recipe_context.h"
 #include "binding/ui/request2edits.h"
-#include "forms/exchange_scope.h"
 #include "forms/ui_parts.h"
-#include "engine/coded_error.h"
-#include "engine/session.h"
 #include "windows/logic/acc_server_table.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTime>
-#include <QVBoxLayout>
 
 using namespace acc_server;
 
@@ -29,22 +23,20 @@ constexpr int kDesignHeight = 220;
 
 }  // namespace
 
-TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget *parent)
-    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
+TfrmACCServerCtrl::TfrmACCServerCtrl(const RecipeContext &, QWidget *parent)
+    : TSettingsForm(parent),
+      binding_(AddBinding(VdSNMPVarList(kDescriptors, VdSNMPVarList::TableWithCreation, kIndexCount),
+                          " ACC Server Control Table")) {
     setObjectName(QStringLiteral("frmACCServerCtrl"));
-    setWindowTitle(QStringLiteral("ACC Server Control Table : ") + QString::fromStdString(SessionDevice.host));
     resize(kDesignWidth, kDesignHeight);
+    binding_->asyncMode = false;
 
     auto *settings = new QWidget(this);
     auto *grid = new QGridLayout(settings);
-    edtGroupName = new QLineEdit(settings);
-    edtGroupName->setObjectName(QStringLiteral("edtGroupName"));
-    edtIPAddr = new QLineEdit(settings);
-    edtIPAddr->setObjectName(QStringLiteral("edtIPAddr"));
-    cbAuthProtocol = new QComboBox(settings);
-    cbAuthProtocol->setObjectName(QStringLiteral("cbAuthProtocol"));
-    cbRowState = new QComboBox(settings);
-    cbRowState->setObjectName(QStringLiteral("cbRowState"));
+    edtGroupName = MakeNamed<QLineEdit>(settings, "edtGroupName");
+    edtIPAddr = MakeNamed<QLineEdit>(settings, "edtIPAddr");
+    cbAuthProtocol = MakeNamed<QComboBox>(settings, "cbAuthProtocol");
+    cbRowState = MakeNamed<QComboBox>(settings, "cbRowState");
     const char *labels[] = {"Group Name", "IP Addr", "Auth Protocol", "Row State"};
     QWidget *fields[] = {edtGroupName, edtIPAddr, cbAuthProtocol, cbRowState};
     for (int i = 0; i < 4; ++i) {
@@ -56,31 +48,23 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget *parent)
     Button1 = MakeNamedButton(this, "Button1", "Set");
     Button2 = MakeNamedButton(this, "Button2", "Close");
     LayOutSettingsWindow(this, settings, {Button1, Button2}, &StatusBar1, &statusPanel);
-
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    SetStatusTarget(statusPanel);
+    WireButtons(nullptr, Button1);
     connect(Button2, &QPushButton::clicked, this, [this] { close(); });
 
-    try {
-        binding_->asyncMode = false;
-        binding_->request.list.Assign(VdSNMPVarList(kDescriptors, VdSNMPVarList::TableWithCreation, kIndexCount));
-        binding_->request.list.caption = " ACC Server Control Table";
+    BindControls([this] {
         binding_->BindEdits(kGroupName, kFieldFormat, {edtGroupName});
         binding_->BindEdits(kIpAddr, kFieldFormat, {edtIPAddr});
         binding_->BindComboBox(kAuthProtocol, cbAuthProtocol);
         binding_->BindComboBox(kRowState, cbRowState);
-        binding_->SetStatusTarget(statusPanel);
-    } catch (const CodedError &e) {
-        statusPanel->setText(QString::fromStdString(e.message()));
-    }
+    });
 }
 
-void TfrmACCServerCtrl::RefreshCurrent() {
-    try {
-        ExchangeScope scope(binding_);
-        binding_->Get();
-    } catch (const CodedError &) {
-        return;  // the fields stay as they are; the user may still add a row
-    }
+TfrmACCServerCtrl::~TfrmACCServerCtrl() = default;
+
+void TfrmACCServerCtrl::ReadDevice() {
+    // A failed read leaves the fields as they are; the user may still add a row.
+    if (Run(binding_, [this] { binding_->Get(); })) return;
     // The window starts blank: it names one row to add or delete, not the last row read.
     edtGroupName->clear();
     edtIPAddr->clear();
@@ -88,25 +72,15 @@ void TfrmACCServerCtrl::RefreshCurrent() {
     cbRowState->setCurrentIndex(-1);
 }
 
-TfrmACCServerCtrl::~TfrmACCServerCtrl() = default;
-
-void TfrmACCServerCtrl::Button1Click() {
+void TfrmACCServerCtrl::WriteDevice() {
     if (edtGroupName->text().isEmpty() || edtIPAddr->text().isEmpty() || cbAuthProtocol->currentText().isEmpty() ||
         cbRowState->currentText().isEmpty()) {
         statusPanel->setText(QString::fromLatin1(kEmptyFieldsMessage));
         return;
     }
-    if (binding_->busy) return;
-    try {
-        ExchangeScope scope(binding_);
-        binding_->Set(true, true, "");
-    } catch (const CodedError &) {
+    if (Run(binding_, [this] { binding_->Set(true, true, ""); })) {
         MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(kSetFailedMessage));
         return;
     }
     statusPanel->setText(QString::fromStdString(SetOkText(StatusTimeText(QTime::currentTime()))));
-}
-
-std::unique_ptr<QDialog> CreatefrmACCServerCtrl(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TfrmACCServerCtrl>(context.mainWindow);
 }

@@ -1,26 +1,28 @@
 #pragma once
 
-#include "forms/device_form.h"
-
-#include <memory>
+#include "forms/settings_form.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
-class VdSNMPRequest2Edits;
+struct RecipeContext;
 
 // Access-control servers: a row named by group, address and protocol is added or deleted by
 // writing its row state; there is no list of the rows.
-class TfrmACCServerCtrl : public TDeviceForm {
+class TfrmACCServerCtrl : public TSettingsForm {
     Q_OBJECT
 public:
-    explicit TfrmACCServerCtrl(QWidget *parent = nullptr);
+    TfrmACCServerCtrl(const RecipeContext &context, QWidget *parent);
     ~TfrmACCServerCtrl() override;
 
-    void Button1Click();
+protected:
+    void ReadDevice() override;
+    void WriteDevice() override;
 
+private:
+    VdSNMPRequest2Edits *binding_;
     QLineEdit *edtGroupName;
     QLineEdit *edtIPAddr;
     QComboBox *cbAuthProtocol;
@@ -29,14 +31,4 @@ public:
     QPushButton *Button2;
     QStatusBar *StatusBar1;
     QLabel *statusPanel;
-
-protected:
-    void RefreshCurrent() override;
-
-private:
-    VdSNMPRequest2Edits *binding_;
 };
-
-struct MenuEntry;
-struct RecipeContext;
-std::unique_ptr<QDialog> CreatefrmACCServerCtrl(const MenuEntry &, const RecipeContext &context);

@@ -23,8 +23,8 @@ constexpr int kDesignHeight = 400;
 
 }  // namespace
 
-TACLMeterForm::TACLMeterForm(QWidget *parent, const std::string &hostText) : TRowTableForm(parent) {
-    Design("ACLMeterForm", "ACL Meter Table: ", hostText, kDesignWidth, kDesignHeight);
+TACLMeterForm::TACLMeterForm(const RecipeContext &, QWidget *parent) : TRowTableForm(parent) {
+    Design("ACLMeterForm", kDesignWidth, kDesignHeight);
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     GetButton = MakeNamedButton(this, "GetButton", "Refresh");
     EditButton = MakeNamedButton(this, "EditButton", "Set");
@@ -103,8 +103,4 @@ void TACLMeterForm::EditButtonClick() {
     if (!HasSelection()) return;
     PinIndexToSelection();
     WriteRow(*table_);
-}
-
-std::unique_ptr<QDialog> CreateACLMeterForm(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TACLMeterForm>(context.mainWindow, context.hostText);
 }

@@ -10,7 +10,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
-struct MenuEntry;
 struct RecipeContext;
 
 // The ACL meters: listed, and the selected meter's rate and action set with the editors below the
@@ -18,7 +17,7 @@ struct RecipeContext;
 class TACLMeterForm : public TRowTableForm {
     Q_OBJECT
 public:
-    explicit TACLMeterForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    TACLMeterForm(const RecipeContext &context, QWidget *parent);
     ~TACLMeterForm() override;
 
     void EditButtonClick();
@@ -43,5 +42,3 @@ private:
     QWidget *BuildEditors();
     void ClearEditors();
 };
-
-std::unique_ptr<QDialog> CreateACLMeterForm(const MenuEntry &, const RecipeContext &context);

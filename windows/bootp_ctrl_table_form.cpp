@@ -32,8 +32,8 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(QWidget *parent) : QDialog(parent) {
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *parent, const std::string &hostText) : TRowTableForm(parent) {
-    Design("BOOTCtrlTableForm", "BOOTP Ctrl Table: ", hostText, kDesignWidth, kDesignHeight);
+TBOOTCtrlTableForm::TBOOTCtrlTableForm(const RecipeContext &, QWidget *parent) : TRowTableForm(parent) {
+    Design("BOOTCtrlTableForm", kDesignWidth, kDesignHeight);
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     Memo1 = MakeMemo(this);
     ComboBox1 = MakeNamed<QComboBox>(this, "ComboBox1");
@@ -100,8 +100,4 @@ void TBOOTCtrlTableForm::DialogSetClick() {
     }
     Choose(ComboBox1, kValid);
     WriteFromDialog(dialog, *table_);
-}
-
-std::unique_ptr<QDialog> CreateBOOTCtrlTableForm(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TBOOTCtrlTableForm>(context.mainWindow, context.hostText);
 }

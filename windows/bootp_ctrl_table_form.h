@@ -9,7 +9,6 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-struct MenuEntry;
 struct RecipeContext;
 
 // The dialog of a new BOOTP relay server: the interface and the server's address.
@@ -30,7 +29,7 @@ public:
 class TBOOTCtrlTableForm : public TRowTableForm {
     Q_OBJECT
 public:
-    explicit TBOOTCtrlTableForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    TBOOTCtrlTableForm(const RecipeContext &context, QWidget *parent);
     ~TBOOTCtrlTableForm() override;
 
     void AddBtnClick();
@@ -46,5 +45,3 @@ public:
     QPushButton *CloseBtn;
     TNewBootpCtrlForm *dialog;
 };
-
-std::unique_ptr<QDialog> CreateBOOTCtrlTableForm(const MenuEntry &, const RecipeContext &context);

@@ -28,11 +28,10 @@ const QColor kSeriesColours[] = {Qt::red, Qt::green, Qt::yellow};
 
 }  // namespace
 
-TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget *parent, const QString &host)
+TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(const RecipeContext &, QWidget *parent)
     : TChosenRowCounterWindow(
           parent,
-          {QStringLiteral("TTpBridgePortInfo_Table"), QStringLiteral("Transparent Bridge Port Counter : ") + host,
-           QSize(564, 495), QStringLiteral("LV_TpBridge_Port_Info"), QStringLiteral("LV_Chart"),
+          {QStringLiteral("TTpBridgePortInfo_Table"), QSize(564, 495), QStringLiteral("LV_TpBridge_Port_Info"), QStringLiteral("LV_Chart"),
            QStringLiteral("Button1"), QStringLiteral("System Time:"), 98},
           {QStringLiteral("LV_TpBridge_Port_Index"), 112, QStringLiteral("Port Number"), QStringLiteral("Max  Info "),
            QStringLiteral("BT_Refresh"), kBridgePortTable, kBridgePortTable, 5},

@@ -14,7 +14,7 @@ class QTabWidget;
 class TTpBridgePortInfo_Table : public TChosenRowCounterWindow {
     Q_OBJECT
 public:
-    TTpBridgePortInfo_Table(QWidget *parent, const QString &host);
+    TTpBridgePortInfo_Table(const RecipeContext &context, QWidget *parent);
 
     const CounterHistory &history() const { return history_; }
     const std::vector<QLineSeries *> &series() const { return series_; }

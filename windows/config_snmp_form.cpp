@@ -59,10 +59,10 @@ QString LocalTimeText(const QLocale &locale) {
 
 }  // namespace
 
-TfrmConfigSNMP::TfrmConfigSNMP(Running running, QWidget *parent)
-    : QDialog(parent), running_(std::move(running)) {
+TfrmConfigSNMP::TfrmConfigSNMP(const RecipeContext &context, QWidget *parent)
+    : QDialog(parent),
+      running_{context.hostText, context.moduleDirectory, context.sessionVersion, context.sessionSecurityName} {
     setObjectName(QStringLiteral("frmConfigSNMP"));
-    setWindowTitle(QStringLiteral("Device SNMP Configure"));
 
     auto *content = new QWidget(this);
     auto *grid = new QGridLayout(content);
@@ -222,13 +222,6 @@ void TfrmConfigSNMP::btnOkClick() {
 }
 
 void TfrmConfigSNMP::btnExitClick() { reject(); }
-
-std::unique_ptr<QDialog> CreateConfigSNMP(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TfrmConfigSNMP>(
-        TfrmConfigSNMP::Running{context.hostText, context.moduleDirectory, context.sessionVersion,
-                                context.sessionSecurityName},
-        context.mainWindow);
-}
 
 void ConfigSNMPClosed(QDialog &window, const RecipeContext &context) {
     if (!static_cast<TfrmConfigSNMP &>(window).versionChanged) return;

@@ -23,14 +23,7 @@ struct Choices;
 class TfrmConfigSNMP : public QDialog {
     Q_OBJECT
 public:
-    struct Running {
-        std::string host;              // the device address the module was started for
-        std::string moduleDirectory;
-        std::string version;           // "0", "1" or "3"
-        std::string securityName;
-    };
-
-    explicit TfrmConfigSNMP(Running running, QWidget *parent = nullptr);
+    TfrmConfigSNMP(const RecipeContext &context, QWidget *parent);
     ~TfrmConfigSNMP() override;
 
     void rgpSNMPVersionClick();
@@ -58,6 +51,14 @@ public:
     QPushButton *btnExit;
 
 private:
+    // What the module runs with now.
+    struct Running {
+        std::string host;              // the device address the module was started for
+        std::string moduleDirectory;
+        std::string version;           // "0", "1" or "3"
+        std::string securityName;
+    };
+
     int ChosenVersion() const;
     void SetVersion3Controls(bool on);
     snmp_configuration::Choices CurrentChoices() const;
@@ -68,6 +69,5 @@ private:
     QButtonGroup *versions_;
 };
 
-std::unique_ptr<QDialog> CreateConfigSNMP(const MenuEntry &, const RecipeContext &context);
 // After the window has closed: offers to end the module when the file changes the version.
 void ConfigSNMPClosed(QDialog &window, const RecipeContext &context);

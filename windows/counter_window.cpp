@@ -44,7 +44,6 @@ TCounterWindow::TCounterWindow(QWidget *parent, const Layout &layout, CounterMon
                                std::vector<std::string> names, std::size_t firstCell)
     : TDeviceForm(parent), monitor_(style, std::move(names)), firstCell_(firstCell) {
     setObjectName(layout.className);
-    setWindowTitle(layout.caption);
     resize(layout.size);
 
     auto *panel = new QWidget;
@@ -174,11 +173,7 @@ void TCounterWindow::CB_IntervalChange() {
     if (ms) Timer1->setInterval(*ms);
 }
 
-void TCounterWindow::RefreshCurrent() {
-    if (opened_) return;
-    opened_ = true;
-    Opening();
-}
+void TCounterWindow::RefreshCurrent() { Opening(); }
 
 void TCounterWindow::BindingsReleased() {
     counterRead_.reset();

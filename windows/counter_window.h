@@ -39,7 +39,6 @@ public:
 protected:
     struct Layout {
         QString className;
-        QString caption;
         QSize size;
         QString visibleList;
         QString hiddenList;
@@ -119,15 +118,6 @@ private:
     QLabel *statusPanel_ = nullptr;
     VdSNMPRequest2Edits *counterBinding_ = nullptr;
     bool polling_ = false;
-    bool opened_ = false;
     int measurement_ = 0;
     std::unique_ptr<BindingRead> counterRead_;
 };
-
-struct MenuEntry;
-
-// The registry's creator of one counter window class: the window over the main window, for its device.
-template <class Window>
-std::unique_ptr<QDialog> CreateCounterWindow(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<Window>(context.mainWindow, QString::fromStdString(context.hostText));
-}

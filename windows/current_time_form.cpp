@@ -2,10 +2,7 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
-#include "catalogue/recipe_context.h"
-#include "forms/exchange_scope.h"
 #include "forms/ui_parts.h"
-#include "engine/coded_error.h"
 #include "windows/logic/current_time_rules.h"
 
 #include <QComboBox>
@@ -22,31 +19,21 @@ namespace {
 constexpr int kDesignWidth = 592;
 constexpr int kDesignHeight = 264;
 
-QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption) {
-    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 }  // namespace
 
-TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &context, QWidget *parent)
-    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
+TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &, QWidget *parent)
+    : TSettingsForm(parent),
+      binding_(AddBinding(VdSNMPVarList(current_time::kDescriptors, VdSNMPVarList::ScalarGroup, 0), " Current Time")) {
     setObjectName(QStringLiteral("CurrentTimeForm"));
-    setWindowTitle(QStringLiteral("Current Time: ") + QString::fromStdString(context.hostText));
     resize(kDesignWidth, kDesignHeight);
 
     auto *top = new QWidget;
-    timecapacityEdit = new QLineEdit(top);
-    timecapacityEdit->setObjectName(QStringLiteral("timecapacityEdit"));
+    timecapacityEdit = MakeNamed<QLineEdit>(top, "timecapacityEdit");
     timecapacityEdit->setEnabled(false);
-    currentclockEdit = new QLineEdit(top);
-    currentclockEdit->setObjectName(QStringLiteral("currentclockEdit"));
-    cbxReset = new QComboBox(top);
-    cbxReset->setObjectName(QStringLiteral("cbxReset"));
+    currentclockEdit = MakeNamed<QLineEdit>(top, "currentclockEdit");
+    cbxReset = MakeNamed<QComboBox>(top, "cbxReset");
     cbxReset->setEnabled(false);
-    tempText = new QLabel(top);
-    tempText->setObjectName(QStringLiteral("tempText"));
+    tempText = MakeNamed<QLabel>(top, "tempText");
     tempText->hide();
     auto *fields = new QGridLayout(top);
     fields->addWidget(new QLabel(QStringLiteral("Time Capacity"), top), 0, 0);
@@ -57,8 +44,7 @@ TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &context, QWidget *parent
     fields->addWidget(cbxReset, 2, 1);
     fields->setColumnStretch(1, 1);
 
-    Memo1 = new QPlainTextEdit;
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = MakeNamed<QPlainTextEdit>(nullptr, "Memo1");
     Memo1->setReadOnly(true);
     auto *leftSplitter = new QSplitter(Qt::Vertical);
     leftSplitter->addWidget(top);
@@ -66,9 +52,9 @@ TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &context, QWidget *parent
     leftSplitter->setStretchFactor(1, 1);
 
     auto *buttons = new QWidget;
-    GetButton = MakeButton(buttons, "GetButton", "Refresh");
-    SetButton = MakeButton(buttons, "SetButton", "Set");
-    CloseButton = MakeButton(buttons, "CloseButton", "Close");
+    GetButton = MakeNamedButton(buttons, "GetButton", "Refresh");
+    SetButton = MakeNamedButton(buttons, "SetButton", "Set");
+    CloseButton = MakeNamedButton(buttons, "CloseButton", "Close");
     auto *buttonColumn = new QVBoxLayout(buttons);
     buttonColumn->addWidget(GetButton);
     buttonColumn->addWidget(SetButton);
@@ -84,22 +70,17 @@ TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &context, QWidget *parent
     layout->addWidget(sideSplitter);
     CentreOnMainWindow(this);
 
-    connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
-    connect(SetButton, &QPushButton::clicked, this, [this] { SetButtonClick(); });
+    SetStatusTarget(Memo1);
+    WireButtons(GetButton, SetButton);
     connect(CloseButton, &QPushButton::clicked, this, [this] { close(); });
 
-    using namespace current_time;
-    try {
-        binding_->request.list.Assign(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0));
-        binding_->request.list.caption = " Current Time";
+    BindControls([this] {
+        using namespace current_time;
         binding_->BindStaticText(kCapacity, tempText);
         binding_->BindEdits(kClock, kClockFormat, {currentclockEdit});
         binding_->BindComboBox(kResetOnReboot, cbxReset);
-        binding_->SetStatusTarget(Memo1);
         binding_->getDone = [this](VdSNMPRequest2Controls &, const VdSNMPError &) { ShowCapabilities(); };
-    } catch (const CodedError &e) {
-        Memo1->appendPlainText(QString::fromStdString(e.message()));
-    }
+    });
 }
 
 void TCurrentTimeForm::ShowCapabilities() {
@@ -110,29 +91,12 @@ void TCurrentTimeForm::ShowCapabilities() {
     }
 }
 
-void TCurrentTimeForm::GetButtonClick() { RefreshCurrent(); }
-
-void TCurrentTimeForm::RefreshCurrent() {
-    if (binding_->busy) return;
-    ExchangeScope::Get(binding_);
-}
-
-void TCurrentTimeForm::SetButtonClick() {
+void TCurrentTimeForm::WriteDevice() {
     if (currentclockEdit->text().isEmpty()) {
         MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(current_time::kEmptyClockMessage));
         currentclockEdit->setFocus();
         return;
     }
-    if (binding_->busy) return;
-    try {
-        ExchangeScope scope(binding_);
-        // Only the clock is writable; a text that is no date and time is refused before sending.
-        binding_->Set(false, true, std::to_string(current_time::kClock));
-    } catch (const CodedError &e) {
-        binding_->ShowStatus(e.message());
-    }
-}
-
-std::unique_ptr<QDialog> CreateCurrentTime(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TCurrentTimeForm>(context, context.mainWindow);
+    // Only the clock is writable; a text that is no date and time is refused before sending.
+    RunShown(binding_, [this] { binding_->Set(false, true, std::to_string(current_time::kClock)); });
 }

@@ -1,28 +1,28 @@
 #pragma once
 
-#include "forms/device_form.h"
-
-#include <memory>
+#include "forms/settings_form.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class VdSNMPRequest2Edits;
-struct MenuEntry;
 struct RecipeContext;
 
 // The device clock: its capabilities, whether it resets on reboot, and the current date and time,
 // read and set.
-class TCurrentTimeForm : public TDeviceForm {
+class TCurrentTimeForm : public TSettingsForm {
     Q_OBJECT
 public:
-    TCurrentTimeForm(const RecipeContext &context, QWidget *parent = nullptr);
+    TCurrentTimeForm(const RecipeContext &context, QWidget *parent);
 
-    void GetButtonClick();
-    void SetButtonClick();
+protected:
+    void WriteDevice() override;
 
+private:
+    void ShowCapabilities();
+
+    VdSNMPRequest2Edits *binding_;
     QLineEdit *timecapacityEdit;
     QLineEdit *currentclockEdit;
     QComboBox *cbxReset;
@@ -31,14 +31,4 @@ public:
     QPushButton *GetButton;
     QPushButton *SetButton;
     QPushButton *CloseButton;
-
-protected:
-    void RefreshCurrent() override;
-
-private:
-    void ShowCapabilities();
-
-    VdSNMPRequest2Edits *binding_;
 };
-
-std::unique_ptr<QDialog> CreateCurrentTime(const MenuEntry &entry, const RecipeContext &context);

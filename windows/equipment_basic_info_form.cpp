@@ -1,8 +1,6 @@
 #include "windows/equipment_basic_info_form.h"
 
 #include "binding/ui/request2edits.h"
-#include "catalogue/recipe_context.h"
-#include "forms/exchange_scope.h"
 #include "forms/ui_parts.h"
 #include "windows/logic/equipment_info_table.h"
 
@@ -20,8 +18,7 @@ constexpr int kDesignWidth = 404;
 constexpr int kDesignHeight = 189;
 
 QLineEdit *MakeField(QWidget *parent, const char *name) {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    auto *edit = MakeNamed<QLineEdit>(parent, name);
     edit->setReadOnly(true);
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
@@ -31,10 +28,11 @@ QLineEdit *MakeField(QWidget *parent, const char *name) {
 
 }  // namespace
 
-TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(const RecipeContext &context, QWidget *parent)
-    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
+TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(const RecipeContext &, QWidget *parent)
+    : TSettingsForm(parent),
+      binding_(AddBinding(VdSNMPVarList(equipment_info::kDescriptors, VdSNMPVarList::ScalarGroup, 0),
+                          " Equipment Basic Information")) {
     setObjectName(QStringLiteral("EquipmentBasicInfoForm"));
-    setWindowTitle(QStringLiteral("Equipment Basic Information :") + QString::fromStdString(context.hostText));
     resize(kDesignWidth, kDesignHeight);
 
     Edit1 = MakeField(this, "Edit1");
@@ -42,11 +40,9 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(const RecipeContext &context, Q
     Edit2 = MakeField(this, "Edit2");
     Edit3 = MakeField(this, "Edit3");
     Edit4 = MakeField(this, "Edit4");
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = MakeNamed<QPlainTextEdit>(this, "Memo1");
     Memo1->setReadOnly(true);
-    BitBtn1 = new QPushButton(QStringLiteral("Refresh"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = MakeNamedButton(this, "BitBtn1", "Refresh");
 
     auto *fields = new QGridLayout;
     const std::pair<const char *, QLineEdit *> rows[] = {{"Equipment Capacity", Edit1},
@@ -69,25 +65,12 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(const RecipeContext &context, Q
     layout->addLayout(buttons);
     CentreOnMainWindow(this);
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    SetStatusTarget(Memo1);
+    WireButtons(BitBtn1, nullptr);
 
     using namespace equipment_info;
-    binding_->request.list.Assign(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0));
-    binding_->request.list.caption = " Equipment Basic Information";
     binding_->BindEdits(kCapacity, "%s", {Edit1});
     binding_->BindEdits(kMaxUnits, "%i", {Edit2});
     binding_->BindEdits(kUnitCount, "%i", {Edit3});
     binding_->BindEdits(kStackingVersion, "%i", {Edit4});
-    binding_->SetStatusTarget(Memo1);
-}
-
-void TEquipmentBasicInfoForm::BitBtn1Click() { RefreshCurrent(); }
-
-void TEquipmentBasicInfoForm::RefreshCurrent() {
-    if (binding_->busy) return;
-    ExchangeScope::Get(binding_);
-}
-
-std::unique_ptr<QDialog> CreateEquipmentBasicInfo(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TEquipmentBasicInfoForm>(context, context.mainWindow);
 }

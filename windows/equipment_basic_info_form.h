@@ -1,36 +1,24 @@
 #pragma once
 
-#include "forms/device_form.h"
-
-#include <memory>
+#include "forms/settings_form.h"
 
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class VdSNMPRequest2Edits;
-struct MenuEntry;
 struct RecipeContext;
 
 // Four read-only facts about the device's hardware and stacking; every read adds a status line.
-class TEquipmentBasicInfoForm : public TDeviceForm {
+class TEquipmentBasicInfoForm : public TSettingsForm {
     Q_OBJECT
 public:
-    TEquipmentBasicInfoForm(const RecipeContext &context, QWidget *parent = nullptr);
+    TEquipmentBasicInfoForm(const RecipeContext &context, QWidget *parent);
 
-    void BitBtn1Click();
-
+private:
+    VdSNMPRequest2Edits *binding_;
     QLineEdit *Edit1;
     QLineEdit *Edit2;
     QLineEdit *Edit3;
     QLineEdit *Edit4;
     QPlainTextEdit *Memo1;
     QPushButton *BitBtn1;
-
-protected:
-    void RefreshCurrent() override;
-
-private:
-    VdSNMPRequest2Edits *binding_;
 };
-
-std::unique_ptr<QDialog> CreateEquipmentBasicInfo(const MenuEntry &entry, const RecipeContext &context);

@@ -2,9 +2,9 @@
 
 #include "windows/logic/counter_tables.h"
 
-TIF_Counters::TIF_Counters(QWidget *parent, const QString &host)
+TIF_Counters::TIF_Counters(const RecipeContext &, QWidget *parent)
     : TChosenRowCounterWindow(parent,
-                              {QStringLiteral("TIF_Counters"), QStringLiteral("IF Counters : ") + host, QSize(694, 548),
+                              {QStringLiteral("TIF_Counters"), QSize(694, 548),
                                QStringLiteral("LV_IF_Counters"), QStringLiteral("LV_IFCounterData"),
                                QStringLiteral("Button2"), QStringLiteral("System Time"), 112},
                               {QStringLiteral("LV_IFTableIndex"), 0, QStringLiteral("Index"),

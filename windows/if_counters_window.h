@@ -6,7 +6,7 @@
 class TIF_Counters : public TChosenRowCounterWindow {
     Q_OBJECT
 public:
-    TIF_Counters(QWidget *parent, const QString &host);
+    TIF_Counters(const RecipeContext &context, QWidget *parent);
 
 protected:
     // The interface watched stays chosen while it is listed; when it is gone, the first one is.

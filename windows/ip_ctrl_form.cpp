@@ -27,8 +27,9 @@ std::string Text(const QComboBox *box) { return FromQString(box->currentText());
 
 }  // namespace
 
-TIpCtrlForm::TIpCtrlForm(QWidget *parent, const std::string &hostText) : TRowTableForm(parent) {
-    host_ = Design("IpCtrlForm", "IP Control Table : ", hostText, kDesignWidth, kDesignHeight);
+TIpCtrlForm::TIpCtrlForm(const RecipeContext &context, QWidget *parent) : TRowTableForm(parent) {
+    Design("IpCtrlForm", kDesignWidth, kDesignHeight);
+    host_ = context.hostText;
 
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     btnRefresh = MakeNamedButton(this, "btnRefresh", "Refresh");
@@ -158,8 +159,4 @@ void TIpCtrlForm::btnDelClick() {
     PinIndexToSelection();
     WriteRow(*table_, DeleteExclusions());
     btnDel->setEnabled(false);
-}
-
-std::unique_ptr<QDialog> CreateIpCtrlForm(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TIpCtrlForm>(context.mainWindow, context.hostText);
 }

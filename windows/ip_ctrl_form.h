@@ -9,7 +9,6 @@ class QLabel;
 class QPushButton;
 class QStatusBar;
 class TIPCtrlEdtForm;
-struct MenuEntry;
 struct RecipeContext;
 
 // The device's IP interfaces: listed, added and edited through TIPCtrlEdtForm, and deleted, under
@@ -18,7 +17,7 @@ struct RecipeContext;
 class TIpCtrlForm : public TRowTableForm {
     Q_OBJECT
 public:
-    explicit TIpCtrlForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    TIpCtrlForm(const RecipeContext &context, QWidget *parent);
     ~TIpCtrlForm() override;
 
     void btnAddClick();
@@ -49,5 +48,3 @@ private:
 
     std::string host_;
 };
-
-std::unique_ptr<QDialog> CreateIpCtrlForm(const MenuEntry &, const RecipeContext &context);

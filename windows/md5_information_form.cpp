@@ -34,7 +34,7 @@ TMd5EditForm::TMd5EditForm(QWidget *parent) : QDialog(parent) {
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TMd5InformationForm::TMd5InformationForm(QWidget *parent, const std::string &hostText) : TRowTableForm(parent) {
+TMd5InformationForm::TMd5InformationForm(const RecipeContext &, QWidget *parent) : TRowTableForm(parent) {
     Design("Md5InformationForm", "MD5 Information Table: ", hostText, kDesignWidth, kDesignHeight);
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     Memo1 = MakeMemo(this);
@@ -124,8 +124,4 @@ void TMd5InformationForm::SetButtonClick() {
     }
     if (!add) PinIndexToSelection();
     WriteFromDialog(dialog, *table_);
-}
-
-std::unique_ptr<QDialog> CreateMd5InformationForm(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TMd5InformationForm>(context.mainWindow, context.hostText);
 }

@@ -10,7 +10,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-struct MenuEntry;
 struct RecipeContext;
 
 // The key dialog of the MD5 key table: a new key with its ID, or a new key text for a listed ID.
@@ -32,7 +31,7 @@ public:
 class TMd5InformationForm : public TRowTableForm {
     Q_OBJECT
 public:
-    explicit TMd5InformationForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    TMd5InformationForm(const RecipeContext &context, QWidget *parent);
     ~TMd5InformationForm() override;
 
     void AddButtonClick();
@@ -53,5 +52,3 @@ protected:
     void ReadDone() override;
     void SelectionChanged() override;
 };
-
-std::unique_ptr<QDialog> CreateMd5InformationForm(const MenuEntry &, const RecipeContext &context);

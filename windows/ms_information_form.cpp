@@ -39,9 +39,9 @@ TMSEditForm::TMSEditForm(QWidget *parent) : QDialog(parent) {
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TMSInformationForm::TMSInformationForm(QWidget *parent, const std::string &hostText)
+TMSInformationForm::TMSInformationForm(const RecipeContext &, QWidget *parent)
     : TRowTableForm(parent), member_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
-    Design("MSInformationForm", "Member Switch Information Table : ", hostText, kDesignWidth, kDesignHeight);
+    Design("MSInformationForm", kDesignWidth, kDesignHeight);
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     Memo1 = MakeMemo(this);
     GetButton = MakeNamedButton(this, "GetButton", "Refresh");
@@ -111,8 +111,4 @@ void TMSInformationForm::DeleteButtonClick() {
     Choose(dialog->Row_Status, row_table::kDestroy);
     member_->request.list.instance = row_table::Cell(SelectedCells(), kId);
     WriteRow(*member_, DeleteExclusions());
-}
-
-std::unique_ptr<QDialog> CreateMSInformationForm(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TMSInformationForm>(context.mainWindow, context.hostText);
 }

@@ -10,7 +10,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-struct MenuEntry;
 struct RecipeContext;
 
 // The dialog of a new member switch: its ID, the candidate it was, and its password.
@@ -32,7 +31,7 @@ public:
 class TMSInformationForm : public TRowTableForm {
     Q_OBJECT
 public:
-    explicit TMSInformationForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    TMSInformationForm(const RecipeContext &context, QWidget *parent);
     ~TMSInformationForm() override;
 
     void AddButtonClick();
@@ -54,5 +53,3 @@ protected:
 private:
     VdSNMPRequest2Edits *member_;
 };
-
-std::unique_ptr<QDialog> CreateMSInformationForm(const MenuEntry &, const RecipeContext &context);

@@ -1,24 +1,18 @@
 #include "windows/ospf_default_info_originate_form.h"
 
 #include "binding/ui/message_box.h"
-#include "catalogue/recipe_context.h"
 #include "binding/ui/request2edits.h"
-#include "forms/exchange_scope.h"
 #include "forms/ui_parts.h"
-#include "engine/coded_error.h"
-#include "engine/session.h"
 #include "windows/logic/default_route_origination.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 using namespace default_route;
 
@@ -29,11 +23,11 @@ constexpr int kDesignHeight = 230;
 
 }  // namespace
 
-TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget *parent)
-    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
+TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(const RecipeContext &, QWidget *parent)
+    : TSettingsForm(parent),
+      binding_(AddBinding(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0),
+                          " OSPF Default Information Originate")) {
     setObjectName(QStringLiteral("OSPFDefaultInfoOriginateForm"));
-    setWindowTitle(QStringLiteral("OSPF Default Information Originate: ") +
-                   QString::fromStdString(SessionDevice.host));
     resize(kDesignWidth, kDesignHeight);
 
     auto *settings = new QWidget(this);
@@ -46,14 +40,10 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget *parent)
         grid->addWidget(*marks[i], i, 0);
         grid->addWidget(new QLabel(QString::fromLatin1(labels[i]), settings), i, 1);
     }
-    CBoxState = new QComboBox(settings);
-    CBoxState->setObjectName(QStringLiteral("CBoxState"));
-    CBoxAlways = new QComboBox(settings);
-    CBoxAlways->setObjectName(QStringLiteral("CBoxAlways"));
-    CBoxMettype = new QComboBox(settings);
-    CBoxMettype->setObjectName(QStringLiteral("CBoxMettype"));
-    MetricEdit = new QLineEdit(settings);
-    MetricEdit->setObjectName(QStringLiteral("MetricEdit"));
+    CBoxState = MakeNamed<QComboBox>(settings, "CBoxState");
+    CBoxAlways = MakeNamed<QComboBox>(settings, "CBoxAlways");
+    CBoxMettype = MakeNamed<QComboBox>(settings, "CBoxMettype");
+    MetricEdit = MakeNamed<QLineEdit>(settings, "MetricEdit");
     grid->addWidget(CBoxState, 0, 2);
     grid->addWidget(CBoxAlways, 1, 2);
     grid->addWidget(CBoxMettype, 2, 2);
@@ -64,30 +54,25 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(QWidget *parent)
     CloseButton = MakeNamedButton(this, "CloseButton", "Close");
     GetButton = MakeNamedButton(this, "GetButton", "Refresh");
     LayOutSettingsWindow(this, settings, {GetButton, SetButton, CloseButton}, &StatusBar1, &statusPanel);
-
-    connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
-    connect(SetButton, &QPushButton::clicked, this, [this] { SetButtonClick(); });
+    SetStatusTarget(statusPanel);
+    SetBusyMessage(kBusyMessage);
+    WireButtons(GetButton, SetButton);
     connect(CloseButton, &QPushButton::clicked, this, [this] { close(); });
     // Only the user's choice locks; values filled in by a read do not.
     connect(CBoxState, &QComboBox::activated, this, [this] { CBoxStateChange(); });
 
-    try {
-        binding_->request.list.Assign(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0));
-        binding_->request.list.caption = " OSPF Default Information Originate";
+    BindControls([this] {
         binding_->BindComboBox(kState, CBoxState);
         binding_->BindComboBox(kAlways, CBoxAlways);
         binding_->BindComboBox(kMettype, CBoxMettype);
         binding_->BindEdits(kMetric, kMetricFormat, {MetricEdit});
-        binding_->SetStatusTarget(statusPanel);
         binding_->setDone = [this](VdSNMPRequest2Controls &, const VdSNMPError &error) {
             // Read back once the write is over, from the event loop rather than inside its completion;
             // a refused write keeps what the user typed and the error in the status line.
             const bool written = error.status == 0;
             QTimer::singleShot(0, this, [this, written] { WriteEnded(written); });
         };
-    } catch (const CodedError &e) {
-        statusPanel->setText(QString::fromStdString(e.message()));
-    }
+    });
 }
 
 TOSPFDefaultInfoOriginateForm::~TOSPFDefaultInfoOriginateForm() = default;
@@ -102,22 +87,12 @@ void TOSPFDefaultInfoOriginateForm::CBoxStateChange() {
     SetDependentsEnabled(!DependentsLocked(CBoxState->currentIndex(), CBoxState->currentText().toStdString()));
 }
 
-void TOSPFDefaultInfoOriginateForm::RefreshCurrent() { GetButtonClick(); }
-
-void TOSPFDefaultInfoOriginateForm::GetButtonClick() {
-    try {
-        if (!binding_->busy) ExchangeScope::Get(binding_);
-    } catch (const CodedError &e) {
-        statusPanel->setText(QString::fromStdString(e.message()));
-    }
+void TOSPFDefaultInfoOriginateForm::ReadDevice() {
+    TSettingsForm::ReadDevice();
     for (QCheckBox *mark : {CheckBox1, CheckBox2, CheckBox3, CheckBox4}) mark->setChecked(false);
 }
 
-void TOSPFDefaultInfoOriginateForm::SetButtonClick() {
-    if (binding_->busy) {
-        MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(kBusyMessage));
-        return;
-    }
+void TOSPFDefaultInfoOriginateForm::WriteDevice() {
     if (CheckBox4->isChecked() && MetricEdit->text().isEmpty()) {
         MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(kEmptyMetricMessage));
         if (MetricEdit->isEnabled()) MetricEdit->setFocus();
@@ -129,12 +104,9 @@ void TOSPFDefaultInfoOriginateForm::SetButtonClick() {
         MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(kNothingChosenMessage));
         return;
     }
-    try {
-        ExchangeScope scope(binding_);
-        binding_->Set(false, true, positions);
-    } catch (const CodedError &e) {
+    if (const auto error = Run(binding_, [this, &positions] { binding_->Set(false, true, positions); })) {
         WriteEnded(false);
-        statusPanel->setText(QString::fromStdString(e.message()));
+        statusPanel->setText(QString::fromStdString(*error));
     }
 }
 
@@ -142,9 +114,5 @@ void TOSPFDefaultInfoOriginateForm::WriteEnded(bool written) {
     if (bindingsReleased()) return;  // closed while the write was on its way
     SetDependentsEnabled(true);
     SetButton->setEnabled(true);
-    if (written) GetButtonClick();
-}
-
-std::unique_ptr<QDialog> CreateOSPFDefaultInfoOriginateForm(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TOSPFDefaultInfoOriginateForm>(context.mainWindow);
+    if (written) Refresh();
 }

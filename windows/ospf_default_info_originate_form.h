@@ -1,8 +1,6 @@
 #pragma once
 
-#include "forms/device_form.h"
-
-#include <memory>
+#include "forms/settings_form.h"
 
 class QCheckBox;
 class QComboBox;
@@ -10,20 +8,26 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
-class VdSNMPRequest2Edits;
+struct RecipeContext;
 
 // Origination of a default route into OSPF: the user ticks which settings a write carries; while
 // the function is disabled its other settings are locked.
-class TOSPFDefaultInfoOriginateForm : public TDeviceForm {
+class TOSPFDefaultInfoOriginateForm : public TSettingsForm {
     Q_OBJECT
 public:
-    explicit TOSPFDefaultInfoOriginateForm(QWidget *parent = nullptr);
+    TOSPFDefaultInfoOriginateForm(const RecipeContext &context, QWidget *parent);
     ~TOSPFDefaultInfoOriginateForm() override;
 
-    void GetButtonClick();
-    void SetButtonClick();
-    void CBoxStateChange();
+protected:
+    void ReadDevice() override;
+    void WriteDevice() override;
 
+private:
+    void CBoxStateChange();
+    void SetDependentsEnabled(bool enabled);
+    void WriteEnded(bool written);
+
+    VdSNMPRequest2Edits *binding_;
     QCheckBox *CheckBox1;
     QCheckBox *CheckBox2;
     QCheckBox *CheckBox3;
@@ -37,17 +41,4 @@ public:
     QPushButton *GetButton;
     QStatusBar *StatusBar1;
     QLabel *statusPanel;
-
-protected:
-    void RefreshCurrent() override;
-
-private:
-    void SetDependentsEnabled(bool enabled);
-    void WriteEnded(bool written);
-
-    VdSNMPRequest2Edits *binding_;
 };
-
-struct MenuEntry;
-struct RecipeContext;
-std::unique_ptr<QDialog> CreateOSPFDefaultInfoOriginateForm(const MenuEntry &, const RecipeContext &context);

@@ -25,8 +25,8 @@ constexpr int kTypeColumns = 5;
 
 }  // namespace
 
-TRouteRedistributForm::TRouteRedistributForm(QWidget *parent, const std::string &hostText) : TRowTableForm(parent) {
-    Design("RouteRedistributForm", "Route Redistribution Table: ", hostText, kDesignWidth, kDesignHeight);
+TRouteRedistributForm::TRouteRedistributForm(const RecipeContext &, QWidget *parent) : TRowTableForm(parent) {
+    Design("RouteRedistributForm", kDesignWidth, kDesignHeight);
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     Memo1 = MakeMemo(this);
     RefreshBtn = MakeNamedButton(this, "RefreshBtn", "Refresh");
@@ -173,8 +173,4 @@ void TRouteRedistributForm::DeleteBtnClick() {
     Choose(StComboBox, row_table::kDestroy);
     PinIndexToSelection();
     WriteRow(*table_, {kType, kMetric});  // the status alone
-}
-
-std::unique_ptr<QDialog> CreateRouteRedistributForm(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TRouteRedistributForm>(context.mainWindow, context.hostText);
 }

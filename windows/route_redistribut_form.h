@@ -13,7 +13,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-struct MenuEntry;
 struct RecipeContext;
 
 // Route redistribution between the routing protocols: the rules listed, and edited, added and
@@ -22,7 +21,7 @@ struct RecipeContext;
 class TRouteRedistributForm : public TRowTableForm {
     Q_OBJECT
 public:
-    explicit TRouteRedistributForm(QWidget *parent = nullptr, const std::string &hostText = {});
+    TRouteRedistributForm(const RecipeContext &context, QWidget *parent);
     ~TRouteRedistributForm() override;
 
     void EditBtnClick();
@@ -57,5 +56,3 @@ private:
     bool MetricAccepted();
     void Write(const char *status);
 };
-
-std::unique_ptr<QDialog> CreateRouteRedistributForm(const MenuEntry &, const RecipeContext &context);

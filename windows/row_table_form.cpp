@@ -37,13 +37,9 @@ TRowTableForm::TRowTableForm(QWidget *parent)
 
 TRowTableForm::~TRowTableForm() = default;
 
-std::string TRowTableForm::Design(const char *name, const char *caption, const std::string &hostText, int width,
-                                  int height) {
-    const std::string host = hostText.empty() ? SessionDevice.host : hostText;
+void TRowTableForm::Design(const char *name, int width, int height) {
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(QString::fromLatin1(caption) + QString::fromStdString(host));
     resize(width, height);
-    return host;
 }
 
 void TRowTableForm::BuildTable(const DescriptorRecord *descriptors, int indexCount, const char *caption,

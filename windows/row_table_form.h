@@ -34,9 +34,8 @@ public:
 protected:
     explicit TRowTableForm(QWidget *parent);
 
-    // The window's name, its caption followed by the host text (the session's host when there is
-    // none), and its size as designed. Returns the host text.
-    std::string Design(const char *name, const char *caption, const std::string &hostText, int width, int height);
+    // The window's name and its size as designed.
+    void Design(const char *name, int width, int height);
 
     // The list binding: the descriptor table as a table with row creation, its walk shown in list,
     // its status lines and errors on statusTarget. toggleEditors disables the bound controls after

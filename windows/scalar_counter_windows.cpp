@@ -11,9 +11,9 @@ constexpr int kPanelWidth = 98;
 
 }  // namespace
 
-TScalarCounterWindow::TScalarCounterWindow(QWidget *parent, const ScalarCounterDesign &design, const QString &host)
+TScalarCounterWindow::TScalarCounterWindow(QWidget *parent, const ScalarCounterDesign &design)
     : TCounterWindow(parent,
-                     {design.className, design.captionPrefix + host, QSize(design.width, design.height),
+                     {design.className, QSize(design.width, design.height),
                       design.visibleList, design.hiddenList, QStringLiteral("Button1"), QStringLiteral("System Time"),
                       kPanelWidth},
                      CounterMonitor::Style::ScalarGroup, design.names, 0),
@@ -49,14 +49,14 @@ void TScalarCounterWindow::BT_ResetClick() {
     SetPolling(true);
 }
 
-TUDP_Counters::TUDP_Counters(QWidget *parent, const QString &host)
-    : TScalarCounterWindow(parent, UdpCounterDesign(), host) {}
+TUDP_Counters::TUDP_Counters(const RecipeContext &, QWidget *parent)
+    : TScalarCounterWindow(parent, UdpCounterDesign()) {}
 
-TIP_Counters::TIP_Counters(QWidget *parent, const QString &host)
-    : TScalarCounterWindow(parent, IpCounterDesign(), host) {}
+TIP_Counters::TIP_Counters(const RecipeContext &, QWidget *parent)
+    : TScalarCounterWindow(parent, IpCounterDesign()) {}
 
-TSNMP_Counters::TSNMP_Counters(QWidget *parent, const QString &host)
-    : TScalarCounterWindow(parent, SnmpCounterDesign(), host) {}
+TSNMP_Counters::TSNMP_Counters(const RecipeContext &, QWidget *parent)
+    : TScalarCounterWindow(parent, SnmpCounterDesign()) {}
 
-TICMP_Counters::TICMP_Counters(QWidget *parent, const QString &host)
-    : TScalarCounterWindow(parent, IcmpCounterDesign(), host) {}
+TICMP_Counters::TICMP_Counters(const RecipeContext &, QWidget *parent)
+    : TScalarCounterWindow(parent, IcmpCounterDesign()) {}

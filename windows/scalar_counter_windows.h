@@ -8,7 +8,7 @@ struct ScalarCounterDesign;
 class TScalarCounterWindow : public TCounterWindow {
     Q_OBJECT
 public:
-    TScalarCounterWindow(QWidget *parent, const ScalarCounterDesign &design, const QString &host);
+    TScalarCounterWindow(QWidget *parent, const ScalarCounterDesign &design);
 
 protected:
     void Opening() override;
@@ -23,23 +23,23 @@ private:
 class TUDP_Counters : public TScalarCounterWindow {
     Q_OBJECT
 public:
-    TUDP_Counters(QWidget *parent, const QString &host);
+    TUDP_Counters(const RecipeContext &context, QWidget *parent);
 };
 
 class TIP_Counters : public TScalarCounterWindow {
     Q_OBJECT
 public:
-    TIP_Counters(QWidget *parent, const QString &host);
+    TIP_Counters(const RecipeContext &context, QWidget *parent);
 };
 
 class TSNMP_Counters : public TScalarCounterWindow {
     Q_OBJECT
 public:
-    TSNMP_Counters(QWidget *parent, const QString &host);
+    TSNMP_Counters(const RecipeContext &context, QWidget *parent);
 };
 
 class TICMP_Counters : public TScalarCounterWindow {
     Q_OBJECT
 public:
-    TICMP_Counters(QWidget *parent, const QString &host);
+    TICMP_Counters(const RecipeContext &context, QWidget *parent);
 };

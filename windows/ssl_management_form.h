@@ -1,26 +1,29 @@
 #pragma once
 
-#include "forms/device_form.h"
-
-#include <memory>
+#include "forms/settings_form.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
-class VdSNMPRequest2Edits;
+struct RecipeContext;
 
 // The SSL settings: status, cache time-out and four cipher-suite switches that share one digit.
-class TSSLManagementForm : public TDeviceForm {
+class TSSLManagementForm : public TSettingsForm {
     Q_OBJECT
 public:
-    explicit TSSLManagementForm(QWidget *parent = nullptr);
+    TSSLManagementForm(const RecipeContext &context, QWidget *parent);
     ~TSSLManagementForm() override;
 
-    void btnGetClick();
-    void btnSetClick();
+protected:
+    void WriteDevice() override;
 
+private:
+    void ShowSuites();
+    QComboBox *Suite(int i) const;
+
+    VdSNMPRequest2Edits *binding_;
     QComboBox *cbxSSLVersion;
     QLineEdit *edtciphersuites;
     QLineEdit *edtCacheTimeOut;
@@ -32,17 +35,4 @@ public:
     QPushButton *btnSet;
     QStatusBar *StatusBar1;
     QLabel *statusPanel;
-
-protected:
-    void RefreshCurrent() override;
-
-private:
-    void ShowSuites();
-    QComboBox *Suite(int i) const;
-
-    VdSNMPRequest2Edits *binding_;
 };
-
-struct MenuEntry;
-struct RecipeContext;
-std::unique_ptr<QDialog> CreateSSLManagementForm(const MenuEntry &, const RecipeContext &context);

@@ -29,29 +29,20 @@ constexpr int kTimeout = 300;
 const char kStatusCaption[] = " Spanning Tree";
 const char kRunningVersionText[] = "stSTP";
 
-QLineEdit *MakeEdit(QWidget *parent, const char *name) {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
-}
-
-QComboBox *MakeCombo(QWidget *parent, const char *name) {
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    return combo;
-}
-
-void Prepare(VdSNMPRequest2Edits &binding, const DescriptorRecord *table) {
+// Both bindings of the window and the main window's read of the version run synchronously.
+void Synchronous(VdSNMPRequest2Edits &binding) {
     binding.asyncMode = false;
     binding.request.timeout = kTimeout;
-    binding.request.list.Assign(VdSNMPVarList(table, VdSNMPVarList::ScalarGroup, 0));
-    binding.request.list.caption = kStatusCaption;
 }
+
+VdSNMPVarList Settings(const DescriptorRecord *table) { return VdSNMPVarList(table, VdSNMPVarList::ScalarGroup, 0); }
 
 // The version the device runs into the main window's text; a failure goes to its status line.
 void ReadRunningVersion(const RecipeContext &context) {
     VdSNMPRequest2Edits binding(context.mainWindow);
-    Prepare(binding, kVersionTable);
+    Synchronous(binding);
+    binding.request.list.Assign(Settings(kVersionTable));
+    binding.request.list.caption = kStatusCaption;
     try {
         binding.BindStaticText(kVersion, context.stpText);
         binding.Get();
@@ -63,23 +54,23 @@ void ReadRunningVersion(const RecipeContext &context) {
 
 }  // namespace
 
-TSTP_Info::TSTP_Info(QLabel *runningVersion, const std::string &host, QWidget *parent)
-    : TDeviceForm(parent), runningVersion_(runningVersion),
-      mstp_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))),
-      full_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
+TSTP_Info::TSTP_Info(const RecipeContext &context, QWidget *parent)
+    : TSettingsForm(parent), runningVersion_(context.stpText), mstp_(AddBinding(Settings(kMstpTable), kStatusCaption)),
+      full_(AddBinding(Settings(kFullTable), kStatusCaption)) {
     setObjectName(QStringLiteral("STP_Info"));
-    setWindowTitle(QStringLiteral("Spanning Tree Control : ") + QString::fromStdString(host));
+    Synchronous(*mstp_);
+    Synchronous(*full_);
     setFixedSize(kClientWidth, kClientHeight);
 
     auto *settings = new QWidget(this);
     auto *grid = new QGridLayout(settings);
-    Combo_STPVersion = MakeCombo(settings, "Combo_STPVersion");
-    ET_AgingTime = MakeEdit(settings, "ET_AgingTime");
-    ET_HelloTime = MakeEdit(settings, "ET_HelloTime");
-    ET_ForwardDelay = MakeEdit(settings, "ET_ForwardDelay");
-    ET_Priority = MakeEdit(settings, "ET_Priority");
-    ED_TxHoldCount = MakeEdit(settings, "ED_TxHoldCount");
-    Combo_BPDU = MakeCombo(settings, "Combo_BPDU");
+    Combo_STPVersion = MakeNamed<QComboBox>(settings, "Combo_STPVersion");
+    ET_AgingTime = MakeNamed<QLineEdit>(settings, "ET_AgingTime");
+    ET_HelloTime = MakeNamed<QLineEdit>(settings, "ET_HelloTime");
+    ET_ForwardDelay = MakeNamed<QLineEdit>(settings, "ET_ForwardDelay");
+    ET_Priority = MakeNamed<QLineEdit>(settings, "ET_Priority");
+    ED_TxHoldCount = MakeNamed<QLineEdit>(settings, "ED_TxHoldCount");
+    Combo_BPDU = MakeNamed<QComboBox>(settings, "Combo_BPDU");
     const std::pair<const char *, QWidget *> rows[] = {
         {"STP Version", Combo_STPVersion},       {"Maxi Age (600-4000)", ET_AgingTime},
         {"Hello Time(100-1000)", ET_HelloTime},   {"Forward Delay(400-3000)", ET_ForwardDelay},
@@ -96,8 +87,7 @@ TSTP_Info::TSTP_Info(QLabel *runningVersion, const std::string &host, QWidget *p
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
 
-    ListView1 = new QTreeWidget(settings);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1 = MakeNamed<QTreeWidget>(settings, "ListView1");
     ListView1->hide();
 
     BT_Get = MakeNamedButton(this, "BT_Get", "Refresh");
@@ -117,16 +107,13 @@ TSTP_Info::TSTP_Info(QLabel *runningVersion, const std::string &host, QWidget *p
     layout->addWidget(StatusBar1);
     CentreOnMainWindow(this);
 
-    connect(BT_Get, &QPushButton::clicked, this, [this] { BT_GetClick(); });
-    connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });
+    SetStatusTarget(statusPanel);
+    WireButtons(BT_Get, BT_Set);
     // The user's choice only: a read that shows the device's version keeps the timers it read.
     connect(Combo_STPVersion, &QComboBox::activated, this, [this] { Combo_STPVersionChange(); });
 
-    try {
-        Prepare(*mstp_, kMstpTable);
+    BindControls([this] {
         mstp_->BindListView(ListView1, true);
-        mstp_->SetStatusTarget(statusPanel);
-        Prepare(*full_, kFullTable);
         full_->BindComboBox(kVersion, Combo_STPVersion);
         full_->BindEdits(kMaxAge, kMaxAgeFormat, {ET_AgingTime});
         full_->BindEdits(kHelloTime, kHelloTimeFormat, {ET_HelloTime});
@@ -134,10 +121,7 @@ TSTP_Info::TSTP_Info(QLabel *runningVersion, const std::string &host, QWidget *p
         full_->BindEdits(kMaxHops, kMaxHopsFormat, {ET_Priority});
         full_->BindEdits(kTxHoldCount, kTxHoldCountFormat, {ED_TxHoldCount});
         full_->BindComboBox(kForwardBpdu, Combo_BPDU);
-        full_->SetStatusTarget(statusPanel);
-    } catch (const CodedError &e) {
-        statusPanel->setText(QString::fromStdString(e.message()));
-    }
+    });
 }
 
 TSTP_Info::~TSTP_Info() = default;
@@ -156,21 +140,16 @@ void TSTP_Info::ShowHelloTimeFor(const std::string &version, bool fillDefault) {
 }
 
 void TSTP_Info::Read(VdSNMPRequest2Edits *binding) {
-    if (!bindingsReleased()) ExchangeScope::Get(binding);
+    if (!bindingsReleased()) RunShown(binding, [binding] { binding->Get(); });
 }
 
-void TSTP_Info::RefreshCurrent() {
-    if (opened_) {
-        BT_GetClick();
-        return;
-    }
-    opened_ = true;
+void TSTP_Info::ReadOnOpening() {
     Read(mstp_);
     Read(full_);
     if (!UsesHelloTime(RunningVersion())) ShowHelloTimeFor(kMstp, false);
 }
 
-void TSTP_Info::BT_GetClick() {
+void TSTP_Info::ReadDevice() {
     Read(full_);
     const std::string running = RunningVersion();
     if (!UsesHelloTime(running)) Read(mstp_);
@@ -196,21 +175,18 @@ void TSTP_Info::FillMstpRow() {
 void TSTP_Info::Write(const std::string &chosenVersion, bool &versionWritten) {
     const WritePlan plan = PlanWrites(chosenVersion, RunningVersion());
     VdSNMPRequest2Edits *binding = plan.mstpTable ? mstp_ : full_;
-    try {
-        if (plan.mstpTable) FillMstpRow();
-        for (const stp::Write &write : plan.writes) {
-            const ReadOnlyRows leftOut(binding->request.list, write.readOnlyRows);
-            const ExchangeScope scope(binding);
-            binding->Set(true, true);
-            if (write.carriesVersion) versionWritten = true;
+    if (plan.mstpTable) FillMstpRow();
+    for (const stp::Write &write : plan.writes) {
+        const ReadOnlyRows leftOut(binding->request.list, write.readOnlyRows);
+        if (const auto error = Run(binding, [binding] { binding->Set(true, true); })) {
+            full_->ShowSetStatus(*error);
+            return;
         }
-    } catch (const CodedError &e) {
-        full_->ShowSetStatus(e.message());
+        if (write.carriesVersion) versionWritten = true;
     }
 }
 
-void TSTP_Info::BT_SetClick() {
-    if (bindingsReleased() || mstp_->busy || full_->busy) return;
+void TSTP_Info::WriteDevice() {
     const std::string chosen = Combo_STPVersion->currentText().toStdString();
     const std::string refusal =
         CheckTimers(chosen, {ET_Priority->text().toStdString(), ET_AgingTime->text().toStdString(),
@@ -227,5 +203,5 @@ void TSTP_Info::BT_SetClick() {
 
 std::unique_ptr<QDialog> CreateSTPInfo(const MenuEntry &entry, const RecipeContext &context) {
     if (entry.preRead == kRunningVersionText && context.stpText != nullptr) ReadRunningVersion(context);
-    return std::make_unique<TSTP_Info>(context.stpText, context.hostText, context.mainWindow);
+    return std::make_unique<TSTP_Info>(context, context.mainWindow);
 }

@@ -2,12 +2,9 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
-#include "catalogue/recipe_context.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
-#include "forms/exchange_scope.h"
 #include "editor/snmp_editor_panel.h"
-#include "engine/coded_error.h"
 #include "windows/logic/summer_time_rules.h"
 
 #include <QCheckBox>
@@ -36,13 +33,10 @@ std::string TextOf(const QWidget *control) {
 
 }  // namespace
 
-TSummerTimeForm::TSummerTimeForm(const RecipeContext &context, QWidget *parent)
-    : TDeviceForm(parent), binding_(AdoptBinding(std::make_unique<VdSNMPRequest2Edits>(this))) {
+TSummerTimeForm::TSummerTimeForm(const RecipeContext &, QWidget *parent)
+    : TSettingsForm(parent),
+      binding_(AddBinding(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0), " Summer Time")) {
     setObjectName(QStringLiteral("SummerTimeForm"));
-    setWindowTitle(QStringLiteral("Summer Time : ") + QString::fromStdString(context.hostText));
-
-    binding_->request.list.Assign(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0));
-    binding_->request.list.caption = " Summer Time";
     binding_->asyncMode = false;
     resize(1, 1);  // the panel decides the size
     panel = new TSNMPEditorPanel(this, binding_);
@@ -54,8 +48,7 @@ TSummerTimeForm::TSummerTimeForm(const RecipeContext &context, QWidget *parent)
     TCtrlBtnPanel *buttons = panel->buttons();
     disconnect(buttons->RefreshButton, &QPushButton::clicked, panel, nullptr);
     disconnect(buttons->SetCheckedButton, &QPushButton::clicked, panel, nullptr);
-    connect(buttons->RefreshButton, &QPushButton::clicked, this, [this] { Read(); });
-    connect(buttons->SetCheckedButton, &QPushButton::clicked, this, [this] { Write(); });
+    WireButtons(buttons->RefreshButton, buttons->SetCheckedButton);
     auto *status = qobject_cast<QComboBox *>(panel->editsPanel->Row(kStatus).editor);
     connect(status, &QComboBox::currentTextChanged, this, [this] { SwitchRows(); });
 
@@ -76,8 +69,6 @@ void TSummerTimeForm::BuildPointRow(int row) {
     auto *host = new QWidget;
     host->setObjectName(QString::fromLatin1(PointName(row)));
     edits->ReplaceRowEditor(row, host);
-    TCtrlsList &controls = controlLists[static_cast<std::size_t>(row - kRepeatingStart)];
-    controls.append(host);
 
     const std::vector<PointField> &fields = PointFields(row);
     const int count = static_cast<int>(fields.size());
@@ -110,7 +101,6 @@ void TSummerTimeForm::BuildPointRow(int row) {
             }
         }
         control->setObjectName(name);
-        controls.append(control);
     }
 }
 
@@ -136,35 +126,30 @@ void TSummerTimeForm::IncludeOnly(const std::vector<int> &rows) {
 
 void TSummerTimeForm::Include(int row) { binding_->request.list.Item(row).access &= ~access_bit::Excluded; }
 
-bool TSummerTimeForm::Run(const std::function<void()> &exchange) {
-    try {
-        ExchangeScope scope(binding_);
-        exchange();
-        return true;
-    } catch (const CodedError &e) {
-        binding_->ShowStatus(e.message());
-        return false;
-    }
+std::vector<QWidget *> TSummerTimeForm::PointControls(int row) const {
+    std::vector<QWidget *> controls;
+    for (const PointField &field : PointFields(row))
+        controls.push_back(findChild<QWidget *>(QString::fromLatin1(PointName(row)) + QString::fromLatin1(field.name)));
+    return controls;
 }
 
-void TSummerTimeForm::Read() {
+void TSummerTimeForm::ReadDevice() {
     IncludeOnly({kStatus});
     // The second step runs even when the first failed: the offset may still be readable.
-    Run([this] { binding_->Get(); });
+    RunShown(binding_, [this] { binding_->Get(); });
     SwitchRows();
     for (int row : DetailRows(panel->editsPanel->RowText(kStatus))) Include(row);
-    Run([this] { binding_->Get(); });
+    RunShown(binding_, [this] { binding_->Get(); });
 }
 
-void TSummerTimeForm::Write() {
+void TSummerTimeForm::WriteDevice() {
     TEditsPanel *edits = panel->editsPanel;
     FormInput input;
     for (int row = 0; row < kRowCount; ++row) {
         RowInput &in = input[static_cast<std::size_t>(row)];
         in.ticked = edits->Row(row).checkBox->isChecked();
         if (IsPointRow(row)) {
-            const TCtrlsList &controls = controlLists[static_cast<std::size_t>(row - kRepeatingStart)];
-            for (int k = 1; k < controls.size(); ++k) in.texts.push_back(TextOf(controls[k]));
+            for (const QWidget *control : PointControls(row)) in.texts.push_back(TextOf(control));
         } else {
             in.texts.push_back(edits->RowText(row));
         }
@@ -178,14 +163,10 @@ void TSummerTimeForm::Write() {
     // The status goes first and alone; when it fails the offset and the points stay unsent.
     for (const std::vector<int> &step : WriteSteps(input)) {
         IncludeOnly(step);
-        const bool written = Run([this, &step] {
+        const bool written = RunShown(binding_, [this, &step] {
             for (int row : step) binding_->ControlsToValues(row);
             binding_->Set(false, false);
         });
         if (!written) return;
     }
-}
-
-std::unique_ptr<QDialog> CreateSummerTime(const MenuEntry &, const RecipeContext &context) {
-    return std::make_unique<TSummerTimeForm>(context, context.mainWindow);
 }

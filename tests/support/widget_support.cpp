@@ -1,7 +1,10 @@
 #include "support/widget_support.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
+#include <QTest>
 #include <QWidget>
 
 bool WaitUntil(const std::function<bool()> &condition, int timeoutMs) {
@@ -32,3 +35,17 @@ void SaveScreen(QWidget *widget, const QString &name) {
     widget->grab().save(directory + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
+
+void Click(const QObject *window, const char *name) {
+    QTest::mouseClick(Named<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+void TypeChoice(const QObject *window, const char *name, const QString &text) {
+    auto *box = Named<QComboBox>(window, name);
+    if (box->findText(text, Qt::MatchExactly) < 0) throw std::logic_error("no item " + text.toStdString());
+    box->setFocus();
+    QTest::keyClicks(box, text);
+    // Typing selects the first item that starts with the text; an item that is a prefix of another
+    // placed earlier would be missed, which the check below reports.
+    if (box->currentText() != text) throw std::logic_error("typing did not choose " + text.toStdString());
+}

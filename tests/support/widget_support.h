@@ -1,10 +1,13 @@
 #pragma once
 // Waiting on and driving real widgets in tests.
+#include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 class QWidget;
 
@@ -17,3 +20,19 @@ bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 10000);
 
 // With QSW_SCREENS_DIR set, saves a picture of the widget there for a look by eye.
 void SaveScreen(QWidget *widget, const QString &name);
+
+// The control called name inside window, found the way a user's eye would: by the name the design
+// gives it. A control that is missing or of another kind fails the test.
+template <class Control>
+Control *Named(const QObject *window, const char *name) {
+    auto *control = window->findChild<Control *>(QString::fromLatin1(name));
+    if (control == nullptr) throw std::logic_error(std::string("no control called ") + name);
+    return control;
+}
+
+// A left mouse click on the button called name inside window.
+void Click(const QObject *window, const char *name);
+
+// The item labelled text chosen in the drop-down called name by typing it, as the user does: the
+// drop-down reports the choice as the user's.
+void TypeChoice(const QObject *window, const char *name, const QString &text);

@@ -27,7 +27,7 @@ bool EditorsEmpty(const TACLMeterForm &form) {
 class AclMeterWindowTest : public WindowTest {};
 
 TEST_F(AclMeterWindowTest, TheSelectedMetersRateAndActionAreWritten) {
-    TACLMeterForm form;
+    TACLMeterForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 3));
     EXPECT_TRUE(EditorsEmpty(form));
@@ -52,7 +52,7 @@ TEST_F(AclMeterWindowTest, TheSelectedMetersRateAndActionAreWritten) {
 }
 
 TEST_F(AclMeterWindowTest, AWriteWithNothingOrAValueTheAgentRefusesKeepsWhatWasTyped) {
-    TACLMeterForm form;
+    TACLMeterForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 3));
     ASSERT_TRUE(SelectRow(form.ListView1, {"2", "10"}));

@@ -40,7 +40,7 @@ bool AddServer(TBOOTCtrlTableForm &form, const char *interfaceName, const char *
 class BootpWindowTest : public WindowTest {};
 
 TEST_F(BootpWindowTest, AServerIsAddedAndDeletedOnTheAgent) {
-    TBOOTCtrlTableForm form;
+    TBOOTCtrlTableForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 5));
     QString caption;
@@ -59,7 +59,7 @@ TEST_F(BootpWindowTest, AServerIsAddedAndDeletedOnTheAgent) {
 }
 
 TEST_F(BootpWindowTest, TheChecksRefuseWithTheirMessageAndSendNothing) {
-    TBOOTCtrlTableForm form;
+    TBOOTCtrlTableForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 5));
     const unsigned sets = AgentSetCount();
@@ -85,7 +85,7 @@ TEST_F(BootpWindowTest, TheChecksRefuseWithTheirMessageAndSendNothing) {
 }
 
 TEST_F(BootpWindowTest, DeleteAfterACancelledAddDeletesTheSelectedServer) {
-    TBOOTCtrlTableForm form;
+    TBOOTCtrlTableForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 5));
     ASSERT_TRUE(SelectRow(form.ListView1, {"System", "10.90.90.4"}));
@@ -103,7 +103,7 @@ protected:
 };
 
 TEST_F(BootpRefusingAgentTest, AFailedAddKeepsTheDialogOpenWithTheError) {
-    TBOOTCtrlTableForm form;
+    TBOOTCtrlTableForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 5));
     EXPECT_TRUE(AddServer(form, "lab", "10.1.2.9"));

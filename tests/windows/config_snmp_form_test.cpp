@@ -1,6 +1,7 @@
 // The SNMP configuration window: the file's bytes, its permission bits, refused choices, and a
 // failed write that keeps the old file and the window.
 #include "binding/ui/message_box.h"
+#include "catalogue/recipe_context.h"
 #include "support/widget_support.h"
 #include "windows/config_snmp_form.h"
 
@@ -79,8 +80,12 @@ protected:
     void TearDown() override { MessageBox::reset(); }
 
     std::unique_ptr<TfrmConfigSNMP> Open(const char *runningVersion = "1", const char *runningUser = "") {
-        auto form = std::make_unique<TfrmConfigSNMP>(
-            TfrmConfigSNMP::Running{"10.90.90.90", dir_.path().toStdString(), runningVersion, runningUser});
+        RecipeContext running;
+        running.hostText = "10.90.90.90";
+        running.moduleDirectory = dir_.path().toStdString();
+        running.sessionVersion = runningVersion;
+        running.sessionSecurityName = runningUser;
+        auto form = std::make_unique<TfrmConfigSNMP>(running, nullptr);
         form->show();
         return form;
     }

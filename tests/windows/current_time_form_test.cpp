@@ -21,17 +21,20 @@ int Lines(const QPlainTextEdit *memo) { return memo->toPlainText().isEmpty() ? 0
 
 QString LastLine(const QPlainTextEdit *memo) { return memo->toPlainText().split('\n').last(); }
 
+QPlainTextEdit *Memo(const QWidget &form) { return Named<QPlainTextEdit>(&form, "Memo1"); }
+QLineEdit *Clock(const QWidget &form) { return Named<QLineEdit>(&form, "currentclockEdit"); }
+
 // Presses the button and waits for the status line of its exchange.
-void PressAndWait(TCurrentTimeForm &form, void (TCurrentTimeForm::*press)()) {
-    const int before = Lines(form.Memo1);
-    (form.*press)();
-    ASSERT_TRUE(WaitUntil([&] { return Lines(form.Memo1) > before; })) << "no status line";
+void PressAndWait(TCurrentTimeForm &form, const char *button) {
+    const int before = Lines(Memo(form));
+    Click(&form, button);
+    ASSERT_TRUE(WaitUntil([&] { return Lines(Memo(form)) > before; })) << "no status line";
 }
 
 // Shows the window and waits for its first read.
 void Open(TCurrentTimeForm &form) {
     form.show();
-    ASSERT_TRUE(WaitUntil([&] { return Lines(form.Memo1) > 0; })) << "no first read";
+    ASSERT_TRUE(WaitUntil([&] { return Lines(Memo(form)) > 0; })) << "no first read";
 }
 
 qint64 SecondsOf(const std::string &clockText) {
@@ -44,59 +47,58 @@ qint64 SecondsOf(const std::string &clockText) {
 class CurrentTimeTest : public WindowTest {};
 
 TEST_F(CurrentTimeTest, ShowsTheCapabilitiesAndTheRunningClock) {
-    TCurrentTimeForm form(Context());
+    TCurrentTimeForm form(Context(), nullptr);
     Open(form);
-    EXPECT_EQ(form.windowTitle().toStdString(), "Current Time: 127.0.0.1");
-    PressAndWait(form, &TCurrentTimeForm::GetButtonClick);
-    EXPECT_TRUE(LastLine(form.Memo1).startsWith("Get: Ok!")) << LastLine(form.Memo1).toStdString();
-    EXPECT_EQ(form.timecapacityEdit->text().toStdString(), " systemTime,SNTP,SummerTime,realTimeClock");
-    EXPECT_EQ(form.cbxReset->currentText().toStdString(), "false");
+    PressAndWait(form, "GetButton");
+    EXPECT_TRUE(LastLine(Memo(form)).startsWith("Get: Ok!")) << LastLine(Memo(form)).toStdString();
+    EXPECT_EQ(Named<QLineEdit>(&form, "timecapacityEdit")->text().toStdString(), " systemTime,SNTP,SummerTime,realTimeClock");
+    EXPECT_EQ(Named<QComboBox>(&form, "cbxReset")->currentText().toStdString(), "false");
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    EXPECT_NEAR(SecondsOf(form.currentclockEdit->text().toStdString()), now, 5) << "the host's UTC time";
+    EXPECT_NEAR(SecondsOf(Clock(form)->text().toStdString()), now, 5) << "the host's UTC time";
     SaveScreen(&form, QStringLiteral("current_time"));
 }
 
 TEST_F(CurrentTimeTest, ASetTimeReadsBackMovedOn) {
-    TCurrentTimeForm form(Context());
+    TCurrentTimeForm form(Context(), nullptr);
     Open(form);
     const std::string written = "2030-6-15,12:0:0.0";
-    form.currentclockEdit->setText(QString::fromStdString(written));
+    Clock(form)->setText(QString::fromStdString(written));
     const unsigned sets = AgentSetCount();
-    PressAndWait(form, &TCurrentTimeForm::SetButtonClick);
-    EXPECT_TRUE(LastLine(form.Memo1).startsWith("Set: Ok!")) << LastLine(form.Memo1).toStdString();
+    PressAndWait(form, "SetButton");
+    EXPECT_TRUE(LastLine(Memo(form)).startsWith("Set: Ok!")) << LastLine(Memo(form)).toStdString();
     EXPECT_EQ(AgentSetCount(), sets + 1);
 
     QTest::qWait(1500);
-    PressAndWait(form, &TCurrentTimeForm::GetButtonClick);
-    const qint64 moved = SecondsOf(form.currentclockEdit->text().toStdString()) - SecondsOf(written);
-    EXPECT_GE(moved, 1) << form.currentclockEdit->text().toStdString();
-    EXPECT_LE(moved, 6) << form.currentclockEdit->text().toStdString();
+    PressAndWait(form, "GetButton");
+    const qint64 moved = SecondsOf(Clock(form)->text().toStdString()) - SecondsOf(written);
+    EXPECT_GE(moved, 1) << Clock(form)->text().toStdString();
+    EXPECT_LE(moved, 6) << Clock(form)->text().toStdString();
 }
 
 TEST_F(CurrentTimeTest, ATextThatIsNoDateAndTimeIsRefusedAndNothingSent) {
-    TCurrentTimeForm form(Context());
+    TCurrentTimeForm form(Context(), nullptr);
     Open(form);
     const std::string refused = messages::FrameworkError(18).message();
     for (const char *text : {"2030-6-15", "15.6.2030 12:00", "2030-6-15,300:0:0.0", "yesterday"}) {
         SCOPED_TRACE(text);
-        form.currentclockEdit->setText(QString::fromLatin1(text));
+        Clock(form)->setText(QString::fromLatin1(text));
         const unsigned sets = AgentSetCount();
-        const int lines = Lines(form.Memo1);
-        form.SetButtonClick();
+        const int lines = Lines(Memo(form));
+        Click(&form, "SetButton");
         QTest::qWait(200);
         EXPECT_EQ(AgentSetCount(), sets);
-        ASSERT_EQ(Lines(form.Memo1), lines + 1);
-        EXPECT_TRUE(LastLine(form.Memo1).contains(QString::fromStdString(refused))) << LastLine(form.Memo1).toStdString();
-        EXPECT_EQ(form.currentclockEdit->text().toStdString(), text) << "the typed text stays";
+        ASSERT_EQ(Lines(Memo(form)), lines + 1);
+        EXPECT_TRUE(LastLine(Memo(form)).contains(QString::fromStdString(refused))) << LastLine(Memo(form)).toStdString();
+        EXPECT_EQ(Clock(form)->text().toStdString(), text) << "the typed text stays";
     }
 }
 
 TEST_F(CurrentTimeTest, AnEmptyClockIsRefusedWithItsMessage) {
-    TCurrentTimeForm form(Context());
+    TCurrentTimeForm form(Context(), nullptr);
     Open(form);
-    form.currentclockEdit->clear();
+    Clock(form)->clear();
     const unsigned sets = AgentSetCount();
-    form.SetButtonClick();
+    Click(&form, "SetButton");
     EXPECT_EQ(MessageBox::lastText().toStdString(), "The Current Edit should not be empty!");
     EXPECT_EQ(AgentSetCount(), sets);
 }
@@ -108,17 +110,17 @@ protected:
 };
 
 TEST_F(SlowClockTest, ClosingDuringTheReadTouchesNothingOfTheClosedWindow) {
-    auto form = std::make_unique<TCurrentTimeForm>(Context());
+    auto form = std::make_unique<TCurrentTimeForm>(Context(), nullptr);
     form->show();
-    form->GetButtonClick();
+    Click(form.get(), "GetButton");
     form->close();
     form.reset();
     QTest::qWait(1000);  // the late answer arrives here; the sanitizers watch what it touches
 
-    TCurrentTimeForm again(Context());
+    TCurrentTimeForm again(Context(), nullptr);
     Open(again);
-    PressAndWait(again, &TCurrentTimeForm::GetButtonClick);
-    EXPECT_TRUE(LastLine(again.Memo1).startsWith("Get: Ok!")) << LastLine(again.Memo1).toStdString();
+    PressAndWait(again, "GetButton");
+    EXPECT_TRUE(LastLine(Memo(again)).startsWith("Get: Ok!")) << LastLine(Memo(again)).toStdString();
 }
 
 }  // namespace

@@ -24,17 +24,19 @@ std::vector<std::string> Row(const QTreeWidgetItem *item) {
 }
 
 TEST_F(InfoWindowsTest, TheRoutingWindowListsEveryRouteOfTheDevice) {
-    TIP_Routing form(Context());
+    TIP_Routing form(Context(), nullptr);
     form.show();
-    EXPECT_EQ(form.windowTitle().toStdString(), "IP Routing : 127.0.0.1");
+    auto *panel = Named<QLabel>(&form, "StatusPanel0");
     // Twice: a second walk starts with an empty list.
     for (int pass = 0; pass < 2; ++pass) {
-        form.statusPanel->clear();
-        form.BT_Get->click();
-        ASSERT_TRUE(WaitUntil([&] { return !form.statusPanel->text().isEmpty(); }));
-        EXPECT_TRUE(form.statusPanel->text().startsWith("Get: Ok!")) << form.statusPanel->text().toStdString();
+        // Once the opening walk is over: a press while one runs is ignored.
+        ASSERT_TRUE(WaitUntil([&] { return !panel->text().isEmpty(); }));
+        panel->clear();
+        Click(&form, "BT_Get");
+        ASSERT_TRUE(WaitUntil([&] { return !panel->text().isEmpty(); }));
+        EXPECT_TRUE(panel->text().startsWith("Get: Ok!")) << panel->text().toStdString();
     }
-    QTreeWidget *list = form.LV_IP_Routing;
+    QTreeWidget *list = Named<QTreeWidget>(&form, "LV_IP_Routing");
     QStringList captions;
     for (int c = 0; c < list->columnCount(); ++c) captions << list->headerItem()->text(c).trimmed();
     EXPECT_EQ(captions.join('|').toStdString(),
@@ -57,31 +59,31 @@ TEST_F(InfoWindowsTest, TheRoutingWindowListsEveryRouteOfTheDevice) {
 }
 
 TEST_F(InfoWindowsTest, TheEquipmentWindowShowsItsFactsAndKeepsAHistoryOfReads) {
-    TEquipmentBasicInfoForm form(Context());
+    TEquipmentBasicInfoForm form(Context(), nullptr);
     form.show();
-    EXPECT_EQ(form.windowTitle().toStdString(), "Equipment Basic Information :127.0.0.1");
-    EXPECT_EQ(form.Edit1->text().toStdString(), "Redundant Power and Stacking") << "until the first answer";
-    ASSERT_TRUE(WaitUntil([&] { return form.Memo1->toPlainText().count("Get: Ok!") == 1; })) << "the first read";
+    auto *memo = Named<QPlainTextEdit>(&form, "Memo1");
+    auto field = [&form](const char *name) { return Named<QLineEdit>(&form, name)->text().toStdString(); };
+    EXPECT_EQ(field("Edit1"), "Redundant Power and Stacking") << "until the first answer";
+    ASSERT_TRUE(WaitUntil([&] { return memo->toPlainText().count("Get: Ok!") == 1; })) << "the first read";
     for (int lines = 2; lines <= 4; ++lines) {
-        form.BitBtn1->click();
-        ASSERT_TRUE(WaitUntil([&] { return form.Memo1->toPlainText().count("Get: Ok!") >= lines; }));
+        Click(&form, "BitBtn1");
+        ASSERT_TRUE(WaitUntil([&] { return memo->toPlainText().count("Get: Ok!") >= lines; }));
     }
-    EXPECT_EQ(form.Memo1->toPlainText().count("Get: Ok!"), 4) << "one line per read";
-    EXPECT_EQ(form.Edit1->text().toStdString(), "Redundant Power");
-    EXPECT_EQ(form.Edit2->text().toStdString(), "8");
-    EXPECT_EQ(form.Edit3->text().toStdString(), "3") << "the rows of the unit table";
-    EXPECT_EQ(form.Edit4->text().toStdString(), "2");
+    EXPECT_EQ(memo->toPlainText().count("Get: Ok!"), 4) << "one line per read";
+    EXPECT_EQ(field("Edit1"), "Redundant Power");
+    EXPECT_EQ(field("Edit2"), "8");
+    EXPECT_EQ(field("Edit3"), "3") << "the rows of the unit table";
+    EXPECT_EQ(field("Edit4"), "2");
     SaveScreen(&form, QStringLiteral("equipment"));
 }
 
 TEST_F(InfoWindowsTest, TheAboutBoxNamesTheModuleAndClosesWithOk) {
-    TAboutForm form;
+    TAboutForm form(Context(), nullptr);
     form.show();
-    EXPECT_EQ(form.windowTitle().toStdString(), "About QSW-7400 Management Module");
-    EXPECT_EQ(form.Label2->text().toStdString(), "Version 4.50V10");
+    EXPECT_EQ(Named<QLabel>(&form, "Label2")->text().toStdString(), "Version 4.50V10");
     EXPECT_EQ(form.size(), QSize(354, 105));
     SaveScreen(&form, QStringLiteral("about"));
-    form.BT_Ok->click();
+    Click(&form, "BT_Ok");
     EXPECT_FALSE(form.isVisible());
 }
 

@@ -71,7 +71,7 @@ AddOutcome Add(TIpCtrlForm &form, const Typed &typed) {
 class IpCtrlWindowTest : public WindowTest {};
 
 TEST_F(IpCtrlWindowTest, AnInterfaceIsAddedEditedAndDeletedOnTheAgent) {
-    TIpCtrlForm form;
+    TIpCtrlForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 4));
     EXPECT_TRUE(WaitUntil([&] { return form.statusPanel->text().startsWith("Get: Ok!"); }));
@@ -129,7 +129,7 @@ TEST_F(IpCtrlWindowTest, AnInterfaceIsAddedEditedAndDeletedOnTheAgent) {
 }
 
 TEST_F(IpCtrlWindowTest, EveryInterfaceRuleIsRefusedWithItsMessageAndNothingSent) {
-    TIpCtrlForm form;
+    TIpCtrlForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 4));
     const unsigned sets = AgentSetCount();
@@ -181,7 +181,7 @@ TEST_F(IpCtrlWindowTest, EveryInterfaceRuleIsRefusedWithItsMessageAndNothingSent
 }
 
 TEST_F(IpCtrlWindowTest, AnAddTheAgentRefusesKeepsTheDialogOpenWithTheError) {
-    TIpCtrlForm form;
+    TIpCtrlForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 4));
     // Another network for the window, but the agent's row 10.90.90.90 exists: createAndGo is refused.
@@ -209,7 +209,7 @@ protected:
 };
 
 TEST_F(SlowIpCtrlWindowTest, StopEndsTheWalkAndRefreshReadsTheWholeTable) {
-    TIpCtrlForm form;
+    TIpCtrlForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(WaitUntil([&] { return form.ListView1->topLevelItemCount() >= 1; }));
     form.btnStop->click();

@@ -38,7 +38,7 @@ bool KeyDialog(const std::function<void()> &open, const char *id, const char *ke
 class Md5WindowTest : public WindowTest {};
 
 TEST_F(Md5WindowTest, AKeyIsAddedEditedAndDeletedOnTheAgent) {
-    TMd5InformationForm form;
+    TMd5InformationForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 3));
     EXPECT_TRUE(WaitUntil([&] { return form.StaticText1->text() == "3"; }));
@@ -79,7 +79,7 @@ TEST_F(Md5WindowTest, AKeyIsAddedEditedAndDeletedOnTheAgent) {
 }
 
 TEST_F(Md5WindowTest, TheDialogsChecksRefuseWithTheirMessageAndSendNothing) {
-    TMd5InformationForm form;
+    TMd5InformationForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 3));
     const unsigned sets = AgentSetCount();
@@ -109,7 +109,7 @@ TEST_F(Md5WindowTest, TheDialogsChecksRefuseWithTheirMessageAndSendNothing) {
 }
 
 TEST_F(Md5WindowTest, DeleteAfterACancelledAddDeletesTheSelectedKey) {
-    TMd5InformationForm form;
+    TMd5InformationForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 3));
     ASSERT_TRUE(SelectRow(form.ListView1, {"2"}));

@@ -36,7 +36,7 @@ bool AddMember(TMSInformationForm &form, const char *id, const char *candidate, 
 class MemberSwitchWindowTest : public WindowTest {};
 
 TEST_F(MemberSwitchWindowTest, AMemberIsAddedAndDeletedOnTheAgent) {
-    TMSInformationForm form;
+    TMSInformationForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 2));
     EXPECT_TRUE(WaitUntil([&] { return form.StaticText1->text().endsWith("2"); }));
@@ -58,7 +58,7 @@ TEST_F(MemberSwitchWindowTest, AMemberIsAddedAndDeletedOnTheAgent) {
 }
 
 TEST_F(MemberSwitchWindowTest, TheDialogsChecksRefuseWithTheirMessageAndSendNothing) {
-    TMSInformationForm form;
+    TMSInformationForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 2));
     const unsigned sets = AgentSetCount();

@@ -32,10 +32,9 @@ void ChooseProtocol(QComboBox *box, const char *protocol) {
 class RouteRedistributionWindowTest : public WindowTest {};
 
 TEST_F(RouteRedistributionWindowTest, ARuleIsSetAddedAndDeletedOnTheAgent) {
-    TRouteRedistributForm form;
+    TRouteRedistributForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 3));
-    EXPECT_EQ(form.windowTitle().toStdString(), "Route Redistribution Table: 127.0.0.1");
 
     ASSERT_TRUE(SelectRow(form.ListView1, {"ospf", "rip"}));
     EXPECT_TRUE(form.RadioButtons[1]->isChecked()) << "the row's type, all";
@@ -71,7 +70,7 @@ TEST_F(RouteRedistributionWindowTest, ARuleIsSetAddedAndDeletedOnTheAgent) {
 }
 
 TEST_F(RouteRedistributionWindowTest, TheMetricsBoundsFollowTheDestination) {
-    TRouteRedistributForm form;
+    TRouteRedistributForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 3));
     const unsigned sets = AgentSetCount();
@@ -103,7 +102,7 @@ TEST_F(RouteRedistributionWindowTest, TheMetricsBoundsFollowTheDestination) {
 }
 
 TEST_F(RouteRedistributionWindowTest, WritesNameTheSelectedRuleAndShowTheAgentsErrors) {
-    TRouteRedistributForm form;
+    TRouteRedistributForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(form.ListView1, 3));
     ASSERT_TRUE(SelectRow(form.ListView1, {"local", "rip"}));

@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(SilentDevice, PauseAndExitWorkWhilePollsTimeOutAndTicksDoNotPileUp) {
-    auto window = std::make_unique<TSNMP_Counters>(nullptr, "127.0.0.1");
+    auto window = std::make_unique<TSNMP_Counters>(window_test::Context(), nullptr);
     window->show();
     ASSERT_TRUE(WaitUntil([&] { return Status(window.get()).contains("SNMP request timed out!"); }, 10000))
         << Status(window.get()).toStdString();
@@ -84,7 +84,7 @@ TEST_F(SilentDevice, PauseAndExitWorkWhilePollsTimeOutAndTicksDoNotPileUp) {
 }
 
 TEST_F(SilentDevice, AWindowWhoseListCannotBeReadStaysOpenAndPollsNothing) {
-    TIF_Counters window(nullptr, "127.0.0.1");
+    TIF_Counters window(window_test::Context(), nullptr);
     window.show();
     ASSERT_TRUE(WaitUntil([&] { return Status(&window).contains("SNMP request timed out!"); }, 10000));
     QTest::qWait(1500);
@@ -112,8 +112,8 @@ protected:
 
 TEST_F(DeviceWithoutRows, InterfaceAndBridgePortWindowsSayThereIsNothingToWatch) {
     const std::function<TChosenRowCounterWindow *()> windows[] = {
-        [] { return new TIF_Counters(nullptr, "127.0.0.1"); },
-        [] { return new TTpBridgePortInfo_Table(nullptr, "127.0.0.1"); },
+        [] { return new TIF_Counters(window_test::Context(), nullptr); },
+        [] { return new TTpBridgePortInfo_Table(window_test::Context(), nullptr); },
     };
     for (const auto &create : windows) {
         MessageBox::reset();

@@ -28,6 +28,8 @@ const std::string kCipherSuites = "1.3.6.1.4.1.171.12.7.1.2.0";
 const std::string kRoute = "1.3.6.1.4.1.171.11.69.4.3.12.";
 const std::string kServerRowState = "1.3.6.1.4.1.171.12.5.12.1.4.";
 
+QLabel *Panel(const QWidget &form) { return Named<QLabel>(&form, "StatusPanel0"); }
+
 // The status panel's text once the exchange the action starts has shown one.
 QString Exchange(QLabel *panel, const std::function<void()> &action, const char *awaited) {
     panel->clear();
@@ -53,11 +55,11 @@ class SslWindowTest : public WindowTest {};
 
 TEST_F(SslWindowTest, EverySwitchCombinationIsWrittenAsItsDigitAndReadBack) {
     AgentWrite(kCipherSuites, syntax::OctetString, "05");  // a low digit the switches do not cover
-    TSSLManagementForm form;
+    TSSLManagementForm form(Context(), nullptr);
     form.show();
-    AwaitFirstRead(form.statusPanel);
-    QComboBox *suites[] = {form.cbxciphersuites1, form.cbxciphersuites2, form.cbxciphersuites3,
-                           form.cbxciphersuites4};
+    AwaitFirstRead(Panel(form));
+    QComboBox *suites[] = {Named<QComboBox>(&form, "cbxciphersuites1"), Named<QComboBox>(&form, "cbxciphersuites2"), Named<QComboBox>(&form, "cbxciphersuites3"),
+                           Named<QComboBox>(&form, "cbxciphersuites4")};
     struct Case {
         std::array<bool, 4> enabled;
         const char *written;
@@ -75,27 +77,27 @@ TEST_F(SslWindowTest, EverySwitchCombinationIsWrittenAsItsDigitAndReadBack) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.written);
         for (int i = 0; i < 4; ++i) suites[i]->setCurrentIndex(c.enabled[static_cast<std::size_t>(i)] ? 1 : 0);
-        Exchange(form.statusPanel, [&] { form.btnSetClick(); }, "Set: Ok!");
+        Exchange(Panel(form), [&] { Click(&form, "btnSet"); }, "Set: Ok!");
         EXPECT_EQ(AgentValue(kCipherSuites, syntax::OctetString), c.written);
 
         for (int i = 0; i < 4; ++i) suites[i]->setCurrentIndex(c.enabled[static_cast<std::size_t>(i)] ? 0 : 1);
-        Exchange(form.statusPanel, [&] { form.btnGetClick(); }, "Get: Ok!");
+        Exchange(Panel(form), [&] { Click(&form, "btnGet"); }, "Get: Ok!");
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(suites[i]->currentText(), c.enabled[static_cast<std::size_t>(i)] ? "enabled" : "disabled")
                 << "suite " << i + 1;
     }
-    form.cbxciphersuites1->setCurrentIndex(1);
-    form.cbxciphersuites3->setCurrentIndex(1);
+    Named<QComboBox>(&form, "cbxciphersuites1")->setCurrentIndex(1);
+    Named<QComboBox>(&form, "cbxciphersuites3")->setCurrentIndex(1);
     SaveScreen(&form, QStringLiteral("ssl_control"));
 }
 
 TEST_F(SslWindowTest, AnEmptyItemBlocksTheWrite) {
-    TSSLManagementForm form;
+    TSSLManagementForm form(Context(), nullptr);
     form.show();
-    AwaitFirstRead(form.statusPanel);
-    form.cbxciphersuites2->setCurrentIndex(-1);
+    AwaitFirstRead(Panel(form));
+    Named<QComboBox>(&form, "cbxciphersuites2")->setCurrentIndex(-1);
     const unsigned sets = AgentSetCount();
-    form.btnSetClick();
+    Click(&form, "btnSet");
     EXPECT_EQ(MessageBox::lastText().toStdString(), "Some items are empty.");
     EXPECT_EQ(AgentSetCount(), sets);
 }
@@ -114,76 +116,74 @@ TEST_F(DefaultRouteWindowTest, AWriteCarriesExactlyTheTickedVariables) {
     };
     for (const Case &c : cases) {
         SetRoute({"2", "2", "2", "1"});
-        TOSPFDefaultInfoOriginateForm form;
+        TOSPFDefaultInfoOriginateForm form(Context(), nullptr);
         form.show();
-        AwaitFirstRead(form.statusPanel);
-        form.CBoxState->setCurrentText("enabled");
-        form.CBoxAlways->setCurrentText("enabled");
-        form.CBoxMettype->setCurrentText("type1");
-        form.MetricEdit->setText("77");
-        QCheckBox *marks[] = {form.CheckBox1, form.CheckBox2, form.CheckBox3, form.CheckBox4};
+        AwaitFirstRead(Panel(form));
+        Named<QComboBox>(&form, "CBoxState")->setCurrentText("enabled");
+        Named<QComboBox>(&form, "CBoxAlways")->setCurrentText("enabled");
+        Named<QComboBox>(&form, "CBoxMettype")->setCurrentText("type1");
+        Named<QLineEdit>(&form, "MetricEdit")->setText("77");
+        QCheckBox *marks[] = {Named<QCheckBox>(&form, "CheckBox1"), Named<QCheckBox>(&form, "CheckBox2"), Named<QCheckBox>(&form, "CheckBox3"), Named<QCheckBox>(&form, "CheckBox4")};
         for (int i = 0; i < 4; ++i) marks[i]->setChecked(c.ticked[static_cast<std::size_t>(i)]);
         const unsigned sets = AgentSetCount();
 
         // The read-back follows the write: the panel ends with the read's line.
-        Exchange(form.statusPanel, [&] { form.SetButtonClick(); }, "Get: Ok!");
+        Exchange(Panel(form), [&] { Click(&form, "SetButton"); }, "Get: Ok!");
         EXPECT_EQ(AgentSetCount(), sets + 1) << "one SET";
         for (int row = 0; row < 4; ++row)
             EXPECT_EQ(RouteValue(row), c.onAgent[static_cast<std::size_t>(row)]) << "row " << row;
-        EXPECT_EQ(form.CBoxMettype->currentText(), c.onAgent[2] == std::string("1") ? "type1" : "type2");
-        EXPECT_EQ(form.MetricEdit->text().toStdString(), c.onAgent[3]);
+        EXPECT_EQ(Named<QComboBox>(&form, "CBoxMettype")->currentText(), c.onAgent[2] == std::string("1") ? "type1" : "type2");
+        EXPECT_EQ(Named<QLineEdit>(&form, "MetricEdit")->text().toStdString(), c.onAgent[3]);
         for (QCheckBox *mark : marks) EXPECT_FALSE(mark->isChecked()) << "marks unticked after the refresh";
     }
 }
 
 TEST_F(DefaultRouteWindowTest, WritesThatCarryNothingOrAnEmptyMetricSendNothing) {
     SetRoute({"1", "2", "2", "1"});
-    TOSPFDefaultInfoOriginateForm form;
+    TOSPFDefaultInfoOriginateForm form(Context(), nullptr);
     form.show();
-    AwaitFirstRead(form.statusPanel);
-    const QString status = form.statusPanel->text();
+    AwaitFirstRead(Panel(form));
+    const QString status = Panel(form)->text();
     const unsigned sets = AgentSetCount();
 
-    form.SetButtonClick();
+    Click(&form, "SetButton");
     EXPECT_EQ(MessageBox::lastText().toStdString(), default_route::kNothingChosenMessage);
 
-    form.CheckBox4->setChecked(true);
-    form.MetricEdit->clear();
-    form.SetButtonClick();
+    Named<QCheckBox>(&form, "CheckBox4")->setChecked(true);
+    Named<QLineEdit>(&form, "MetricEdit")->clear();
+    Click(&form, "SetButton");
     EXPECT_EQ(MessageBox::lastText().toStdString(), "you have choosed the Metric,it can't be empty");
 
     QTest::qWait(200);
     EXPECT_EQ(AgentSetCount(), sets);
-    EXPECT_EQ(form.statusPanel->text(), status) << "no Set: Ok! for a write that sent nothing";
+    EXPECT_EQ(Panel(form)->text(), status) << "no Set: Ok! for a write that sent nothing";
     EXPECT_EQ(RouteValue(default_route::kMetric), "1");
 
     // An empty metric that is not ticked goes unsent and blocks nothing.
-    form.CheckBox4->setChecked(false);
-    form.CheckBox2->setChecked(true);
-    form.CBoxAlways->setCurrentText("enabled");
-    Exchange(form.statusPanel, [&] { form.SetButtonClick(); }, "Get: Ok!");
+    Named<QCheckBox>(&form, "CheckBox4")->setChecked(false);
+    Named<QCheckBox>(&form, "CheckBox2")->setChecked(true);
+    Named<QComboBox>(&form, "CBoxAlways")->setCurrentText("enabled");
+    Exchange(Panel(form), [&] { Click(&form, "SetButton"); }, "Get: Ok!");
     EXPECT_EQ(RouteValue(default_route::kAlways), "1");
     EXPECT_EQ(RouteValue(default_route::kMetric), "1");
 }
 
 TEST_F(DefaultRouteWindowTest, ChoosingDisabledLocksTheOtherSettings) {
     SetRoute({"2", "2", "2", "1"});
-    TOSPFDefaultInfoOriginateForm form;
+    TOSPFDefaultInfoOriginateForm form(Context(), nullptr);
     form.show();
-    AwaitFirstRead(form.statusPanel);
-    QWidget *dependents[] = {form.CheckBox2, form.CheckBox3, form.CheckBox4,
-                             form.CBoxAlways, form.CBoxMettype, form.MetricEdit};
+    AwaitFirstRead(Panel(form));
+    QWidget *dependents[] = {Named<QCheckBox>(&form, "CheckBox2"), Named<QCheckBox>(&form, "CheckBox3"), Named<QCheckBox>(&form, "CheckBox4"),
+                             Named<QComboBox>(&form, "CBoxAlways"), Named<QComboBox>(&form, "CBoxMettype"), Named<QLineEdit>(&form, "MetricEdit")};
     for (QWidget *w : dependents) EXPECT_TRUE(w->isEnabled()) << "a read locks nothing";
 
     for (const char *state : {"disabled", "enabled"}) {
         SCOPED_TRACE(state);
-        const int position = form.CBoxState->findText(QString::fromLatin1(state));
-        form.CBoxState->setCurrentIndex(position);
-        emit form.CBoxState->activated(position);
+        TypeChoice(&form, "CBoxState", QString::fromLatin1(state));
         const bool locked = std::string(state) == "disabled";
         for (QWidget *w : dependents) EXPECT_EQ(w->isEnabled(), !locked) << w->objectName().toStdString();
-        EXPECT_TRUE(form.CheckBox1->isEnabled());
-        EXPECT_TRUE(form.SetButton->isEnabled());
+        EXPECT_TRUE(Named<QCheckBox>(&form, "CheckBox1")->isEnabled());
+        EXPECT_TRUE(Named<QPushButton>(&form, "SetButton")->isEnabled());
         if (locked) SaveScreen(&form, QStringLiteral("ospf_default_originate_disabled"));
     }
     SaveScreen(&form, QStringLiteral("ospf_default_originate"));
@@ -200,22 +200,22 @@ std::string ServerRowState(const std::string &index) {
 }
 
 TEST_F(AccServerWindowTest, ARowIsCreatedAndDeletedOnTheAgent) {
-    TfrmACCServerCtrl form;
+    TfrmACCServerCtrl form(Context(), nullptr);
     form.show();
-    AwaitFirstRead(form.statusPanel);
-    for (QLineEdit *edit : {form.edtGroupName, form.edtIPAddr}) EXPECT_TRUE(edit->text().isEmpty());
-    EXPECT_TRUE(form.cbRowState->currentText().isEmpty()) << "the window opens blank";
+    AwaitFirstRead(Panel(form));
+    for (QLineEdit *edit : {Named<QLineEdit>(&form, "edtGroupName"), Named<QLineEdit>(&form, "edtIPAddr")}) EXPECT_TRUE(edit->text().isEmpty());
+    EXPECT_TRUE(Named<QComboBox>(&form, "cbRowState")->currentText().isEmpty()) << "the window opens blank";
 
     const std::string index = "4.108.97.98.50.10.1.1.9.3";  // "lab2", 10.1.1.9, tacacs-plus
     ASSERT_NE(ServerRowState(index), "1");
     for (const char *state : {"add", "delete"}) {
         SCOPED_TRACE(state);
-        form.edtGroupName->setText("lab2");
-        form.edtIPAddr->setText("10.1.1.9");
-        form.cbAuthProtocol->setCurrentText("tacacs-plus");
-        form.cbRowState->setCurrentText(QString::fromLatin1(state));
-        form.Button1Click();
-        EXPECT_TRUE(form.statusPanel->text().startsWith("Set: Ok!. Receive at ")) << form.statusPanel->text().toStdString();
+        Named<QLineEdit>(&form, "edtGroupName")->setText("lab2");
+        Named<QLineEdit>(&form, "edtIPAddr")->setText("10.1.1.9");
+        Named<QComboBox>(&form, "cbAuthProtocol")->setCurrentText("tacacs-plus");
+        Named<QComboBox>(&form, "cbRowState")->setCurrentText(QString::fromLatin1(state));
+        Click(&form, "Button1");
+        EXPECT_TRUE(Panel(form)->text().startsWith("Set: Ok!. Receive at ")) << Panel(form)->text().toStdString();
         if (std::string(state) == "add") {
             EXPECT_EQ(ServerRowState(index), "1");
             SaveScreen(&form, QStringLiteral("acc_server_control"));
@@ -227,17 +227,17 @@ TEST_F(AccServerWindowTest, ARowIsCreatedAndDeletedOnTheAgent) {
 }
 
 TEST_F(AccServerWindowTest, AnEmptyFieldSendsNothing) {
-    TfrmACCServerCtrl form;
+    TfrmACCServerCtrl form(Context(), nullptr);
     form.show();
-    AwaitFirstRead(form.statusPanel);
-    form.edtGroupName->setText("lab3");
-    form.edtIPAddr->setText("10.1.1.10");
-    form.cbAuthProtocol->setCurrentText("radius");
+    AwaitFirstRead(Panel(form));
+    Named<QLineEdit>(&form, "edtGroupName")->setText("lab3");
+    Named<QLineEdit>(&form, "edtIPAddr")->setText("10.1.1.10");
+    Named<QComboBox>(&form, "cbAuthProtocol")->setCurrentText("radius");
     const unsigned sets = AgentSetCount();
-    form.Button1Click();
-    EXPECT_EQ(form.statusPanel->text().toStdString(), "Don't Leave Empty Fileds !");
+    Click(&form, "Button1");
+    EXPECT_EQ(Panel(form)->text().toStdString(), "Don't Leave Empty Fileds !");
     EXPECT_EQ(AgentSetCount(), sets);
-    EXPECT_EQ(form.edtGroupName->text(), "lab3") << "typed values stay";
+    EXPECT_EQ(Named<QLineEdit>(&form, "edtGroupName")->text(), "lab3") << "typed values stay";
 }
 
 // An agent that answers late keeps exchanges in flight.
@@ -249,27 +249,27 @@ protected:
 TEST_F(SlowSettingsTest, ClosingDuringTheOpeningReadTouchesNothing) {
     for (int i = 0; i < 2; ++i) {
         std::unique_ptr<QDialog> form;
-        if (i == 0) form = std::make_unique<TSSLManagementForm>();
-        else form = std::make_unique<TOSPFDefaultInfoOriginateForm>();
+        if (i == 0) form = std::make_unique<TSSLManagementForm>(Context(), nullptr);
+        else form = std::make_unique<TOSPFDefaultInfoOriginateForm>(Context(), nullptr);
         form->show();
         form->close();
         form.reset();
     }
     QTest::qWait(1000);  // the late answers arrive here; the sanitizers watch what they touch
-    TSSLManagementForm again;
+    TSSLManagementForm again(Context(), nullptr);
     again.show();
-    AwaitFirstRead(again.statusPanel);
+    AwaitFirstRead(Panel(again));
 }
 
 TEST_F(SlowSettingsTest, TheDefaultRouteIsReadBackOnlyAfterTheWriteCompleted) {
     SetRoute({"1", "2", "2", "1"});
-    TOSPFDefaultInfoOriginateForm form;
+    TOSPFDefaultInfoOriginateForm form(Context(), nullptr);
     form.show();
-    AwaitFirstRead(form.statusPanel);
-    form.MetricEdit->setText("500");
-    form.CheckBox4->setChecked(true);
-    Exchange(form.statusPanel, [&] { form.SetButtonClick(); }, "Get: Ok!");
-    EXPECT_EQ(form.MetricEdit->text().toStdString(), "500") << "the read shows the value written";
+    AwaitFirstRead(Panel(form));
+    Named<QLineEdit>(&form, "MetricEdit")->setText("500");
+    Named<QCheckBox>(&form, "CheckBox4")->setChecked(true);
+    Exchange(Panel(form), [&] { Click(&form, "SetButton"); }, "Get: Ok!");
+    EXPECT_EQ(Named<QLineEdit>(&form, "MetricEdit")->text().toStdString(), "500") << "the read shows the value written";
     EXPECT_EQ(RouteValue(default_route::kMetric), "500");
     EXPECT_EQ(MessageBox::shownCount(), 0) << "no refresh refused as busy";
 }

@@ -42,23 +42,31 @@ void PutOnAgent(const Settings &values) {
 std::string OnAgent(int row) { return AgentValue(Oid(row), syntax::Integer); }
 
 // The window over a main window whose stSTP reads `running`, once its opening read is shown.
+RecipeContext WithRunningVersion(QLabel *runningVersion) {
+    RecipeContext context = Context();
+    context.stpText = runningVersion;
+    return context;
+}
+
 struct OpenWindow {
-    explicit OpenWindow(const char *running) : runningVersion(QString::fromLatin1(running)), form(&runningVersion, "127.0.0.1") {
+    explicit OpenWindow(const char *running)
+        : runningVersion(QString::fromLatin1(running)), form(WithRunningVersion(&runningVersion), nullptr) {
         form.show();
-        EXPECT_TRUE(WaitUntil([&] { return form.statusPanel->text().startsWith("Get: Ok!"); }))
-            << form.statusPanel->text().toStdString();
+        EXPECT_TRUE(WaitUntil([&] { return Panel()->text().startsWith("Get: Ok!"); })) << Status();
     }
-    void Choose(const char *version) {
-        form.Combo_STPVersion->setCurrentText(QString::fromLatin1(version));
-        emit form.Combo_STPVersion->activated(form.Combo_STPVersion->currentIndex());
-    }
+    void Choose(const char *version) { TypeChoice(&form, "Combo_STPVersion", QString::fromLatin1(version)); }
     void Type(const char *maxAge, const char *forwardDelay, const char *helloTime, const char *maxHops) {
-        form.ET_AgingTime->setText(QString::fromLatin1(maxAge));
-        form.ET_ForwardDelay->setText(QString::fromLatin1(forwardDelay));
-        form.ET_HelloTime->setText(QString::fromLatin1(helloTime));
-        form.ET_Priority->setText(QString::fromLatin1(maxHops));
+        Edit("ET_AgingTime")->setText(QString::fromLatin1(maxAge));
+        Edit("ET_ForwardDelay")->setText(QString::fromLatin1(forwardDelay));
+        Edit("ET_HelloTime")->setText(QString::fromLatin1(helloTime));
+        Edit("ET_Priority")->setText(QString::fromLatin1(maxHops));
     }
-    std::string Status() const { return form.statusPanel->text().toStdString(); }
+    void PressSet() { Click(&form, "BT_Set"); }
+    QLabel *Panel() const { return Named<QLabel>(&form, "StatusPanel0"); }
+    QLineEdit *Edit(const char *name) const { return Named<QLineEdit>(&form, name); }
+    QComboBox *Combo(const char *name) const { return Named<QComboBox>(&form, name); }
+    QTreeWidget *MstpRows() const { return Named<QTreeWidget>(&form, "ListView1"); }
+    std::string Status() const { return Panel()->text().toStdString(); }
 
     QLabel runningVersion;
     TSTP_Info form;
@@ -81,29 +89,29 @@ protected:
 TEST_F(StpWindowTest, OpensWithTheAgentsSettingsAndHelloTimeFollowsTheVersion) {
     OpenWindow rstp("rstp");
     TSTP_Info &form = rstp.form;
-    EXPECT_EQ(form.windowTitle().toStdString(), "Spanning Tree Control : 127.0.0.1");
-    const QString shown[] = {form.Combo_STPVersion->currentText(), form.ET_AgingTime->text(),
-                             form.ET_HelloTime->text(),            form.ET_ForwardDelay->text(),
-                             form.ET_Priority->text(),             form.ED_TxHoldCount->text(),
-                             form.Combo_BPDU->currentText()};
+    QLineEdit *helloTime = rstp.Edit("ET_HelloTime");
+    const QString shown[] = {rstp.Combo("Combo_STPVersion")->currentText(), rstp.Edit("ET_AgingTime")->text(),
+                             helloTime->text(),          rstp.Edit("ET_ForwardDelay")->text(),
+                             rstp.Edit("ET_Priority")->text(), rstp.Edit("ED_TxHoldCount")->text(),
+                             rstp.Combo("Combo_BPDU")->currentText()};
     EXPECT_EQ(QStringList(std::begin(shown), std::end(shown)).join(','), "rstp,2000,200,1500,20,3,enabled");
-    EXPECT_TRUE(form.ET_HelloTime->isEnabled());
+    EXPECT_TRUE(helloTime->isEnabled());
 
-    form.ET_HelloTime->setText("300");
+    helloTime->setText("300");
     rstp.Choose("mstp");
-    EXPECT_FALSE(form.ET_HelloTime->isEnabled());
-    EXPECT_TRUE(form.ET_HelloTime->text().isEmpty());
+    EXPECT_FALSE(helloTime->isEnabled());
+    EXPECT_TRUE(helloTime->text().isEmpty());
     rstp.Choose("rstp");
-    EXPECT_TRUE(form.ET_HelloTime->isEnabled());
-    EXPECT_EQ(form.ET_HelloTime->text().toStdString(), "200");
+    EXPECT_TRUE(helloTime->isEnabled());
+    EXPECT_EQ(helloTime->text().toStdString(), "200");
     SaveScreen(&form, QStringLiteral("stp_info"));
 
     AgentWrite(Oid(stp::kVersion), syntax::Integer, "2");
     OpenWindow mstp("mstp");
-    EXPECT_FALSE(mstp.form.ET_HelloTime->isEnabled());
-    EXPECT_TRUE(mstp.form.ET_HelloTime->text().isEmpty());
-    ASSERT_EQ(mstp.form.ListView1->topLevelItemCount(), 1);
-    EXPECT_EQ(mstp.form.ListView1->topLevelItem(0)->text(1).toStdString(), "2000");
+    EXPECT_FALSE(mstp.Edit("ET_HelloTime")->isEnabled());
+    EXPECT_TRUE(mstp.Edit("ET_HelloTime")->text().isEmpty());
+    ASSERT_EQ(mstp.MstpRows()->topLevelItemCount(), 1);
+    EXPECT_EQ(mstp.MstpRows()->topLevelItem(0)->text(1).toStdString(), "2000");
     SaveScreen(&mstp.form, QStringLiteral("stp_info_mstp"));
 }
 
@@ -130,13 +138,13 @@ TEST_F(StpWindowTest, TimerRelationsAreCheckedBeforeAnythingIsSent) {
         window.Choose(c.version);
         window.Type(c.maxAge, c.forwardDelay, c.helloTime, c.maxHops);
         const unsigned sets = AgentSetCount();
-        window.form.BT_SetClick();
+        window.PressSet();
         if (c.refusal != nullptr) {
             EXPECT_EQ(window.Status(), c.refusal);
             EXPECT_EQ(AgentSetCount(), sets);
             EXPECT_EQ(window.runningVersion.text().toStdString(), "rstp");
         } else {
-            EXPECT_TRUE(window.form.statusPanel->text().startsWith("Set: Ok!")) << window.Status();
+            EXPECT_TRUE(window.Panel()->text().startsWith("Set: Ok!")) << window.Status();
             EXPECT_EQ(OnAgent(stp::kMaxAge), c.maxAge);
             EXPECT_EQ(window.runningVersion.text().toStdString(), c.version);
         }
@@ -149,7 +157,7 @@ TEST_F(StpWindowTest, StpToRstpWritesTheVersionAndThenTheOtherSettings) {
     window.Choose("rstp");
     window.Type("1800", "1200", "150", "12");
     const unsigned sets = AgentSetCount();
-    window.form.BT_SetClick();
+    window.PressSet();
     EXPECT_EQ(AgentSetCount(), sets + 2);
     EXPECT_EQ(OnAgent(stp::kVersion), "1");
     EXPECT_EQ(OnAgent(stp::kMaxAge), "1800");
@@ -164,7 +172,7 @@ TEST_F(StpWindowTest, AnUnchangedVersionIsNotWritten) {
     AgentWrite(Oid(stp::kVersion), syntax::Integer, "0");  // changed behind the window's back
     window.Type("1800", "1500", "200", "20");
     const unsigned sets = AgentSetCount();
-    window.form.BT_SetClick();
+    window.PressSet();
     EXPECT_EQ(AgentSetCount(), sets + 1);
     EXPECT_EQ(OnAgent(stp::kVersion), "0");
     EXPECT_EQ(OnAgent(stp::kMaxAge), "1800");
@@ -173,12 +181,12 @@ TEST_F(StpWindowTest, AnUnchangedVersionIsNotWritten) {
 TEST_F(StpWindowTest, AnMstpSetWithoutARowWritesWhatTheControlsShow) {
     AgentWrite(Oid(stp::kVersion), syntax::Integer, "2");
     OpenWindow window("mstp");
-    window.form.ListView1->clear();  // as after a failed read
+    window.MstpRows()->clear();  // as after a failed read
     window.Type("1600", "1400", "", "7");
-    window.form.ED_TxHoldCount->setText("5");
-    window.form.Combo_BPDU->setCurrentText("disabled");
-    window.form.BT_SetClick();
-    EXPECT_TRUE(window.form.statusPanel->text().startsWith("Set: Ok!")) << window.Status();
+    window.Edit("ED_TxHoldCount")->setText("5");
+    window.Combo("Combo_BPDU")->setCurrentText("disabled");
+    window.PressSet();
+    EXPECT_TRUE(window.Panel()->text().startsWith("Set: Ok!")) << window.Status();
     const std::array<std::string, 5> written = {OnAgent(stp::kMaxAge), OnAgent(stp::kForwardDelay),
                                                 OnAgent(stp::kMaxHops), OnAgent(stp::kTxHoldCount),
                                                 OnAgent(stp::kForwardBpdu)};
@@ -205,7 +213,7 @@ TEST_F(StpOnAnOlderBridgeTest, ARefusedVersionLeavesTheRunningVersionAndEveryRow
     AgentWrite(Oid(stp::kVersion), syntax::Integer, "0");
     OpenWindow window("stp");
     window.Choose("mstp");
-    window.form.BT_SetClick();
+    window.PressSet();
     EXPECT_NE(window.Status().find("Wrong Value"), std::string::npos) << window.Status();
     EXPECT_EQ(window.runningVersion.text().toStdString(), "stp");
     EXPECT_EQ(OnAgent(stp::kVersion), "0");
@@ -218,9 +226,9 @@ TEST_F(StpOnAnOlderBridgeTest, TheVersionGoesAloneAndFirst) {
     OpenWindow window("stp");
     window.Choose("rstp");
     window.Type("1800", "1500", "200", "20");
-    window.form.ED_TxHoldCount->setText("8");  // beyond this bridge's range: the second write fails
+    window.Edit("ED_TxHoldCount")->setText("8");  // beyond this bridge's range: the second write fails
     const unsigned sets = AgentSetCount();
-    window.form.BT_SetClick();
+    window.PressSet();
     EXPECT_EQ(AgentSetCount(), sets + 2);
     EXPECT_NE(window.Status().find("Wrong Value"), std::string::npos) << window.Status();
     EXPECT_EQ(OnAgent(stp::kVersion), "1");

@@ -3,10 +3,7 @@
 #include "window_fixture.h"
 
 #include "binding/ui/message_box.h"
-#include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
-#include "editor/msg_panel.h"
-#include "editor/snmp_editor_panel.h"
 #include "engine/descriptor.h"
 #include "windows/logic/summer_time_rules.h"
 #include "windows/summer_time_form.h"
@@ -34,15 +31,24 @@ void Choose(QComboBox *combo, const std::string &label) {
 class SummerTimeTest : public WindowTest {
 protected:
     std::unique_ptr<TSummerTimeForm> Open() {
-        auto form = std::make_unique<TSummerTimeForm>(Context());
+        auto form = std::make_unique<TSummerTimeForm>(Context(), nullptr);
         form->show();
         // The first read is synchronous: it has ended once the posted request for it is handled.
         QCoreApplication::processEvents();
-        EXPECT_TRUE(form->panel->messages()->memo->toPlainText().contains("Get: Ok!"));
+        EXPECT_TRUE(Memo(*form)->toPlainText().contains("Get: Ok!"));
         return form;
     }
 
-    static TEditsPanel *Edits(TSummerTimeForm &form) { return form.panel->editsPanel; }
+    static QPlainTextEdit *Memo(TSummerTimeForm &form) { return Named<QPlainTextEdit>(&form, "memo"); }
+    static TEditsPanel *Edits(TSummerTimeForm &form) { return Named<TEditsPanel>(&form, "editsPanel"); }
+
+    // The field controls of a point row, left to right.
+    static std::vector<QWidget *> PointControls(TSummerTimeForm &form, int row) {
+        std::vector<QWidget *> controls;
+        for (const PointField &field : PointFields(row))
+            controls.push_back(Named<QWidget>(&form, (std::string(PointName(row)) + field.name).c_str()));
+        return controls;
+    }
 
     static void Tick(TSummerTimeForm &form, int row) {
         QCheckBox *box = Edits(form)->Row(row).checkBox;
@@ -58,9 +64,9 @@ protected:
     }
 
     static void Fill(TSummerTimeForm &form, int row, const std::vector<std::string> &texts) {
-        const TCtrlsList &controls = form.controlLists[static_cast<std::size_t>(row - kRepeatingStart)];
+        const std::vector<QWidget *> controls = PointControls(form, row);
         for (std::size_t k = 0; k < texts.size(); ++k) {
-            QWidget *control = controls[static_cast<int>(k) + 1];
+            QWidget *control = controls.at(k);
             if (auto *combo = qobject_cast<QComboBox *>(control)) Choose(combo, texts[k]);
             if (auto *edit = qobject_cast<QLineEdit *>(control)) edit->setText(QString::fromStdString(texts[k]));
         }
@@ -68,15 +74,14 @@ protected:
 
     static std::vector<std::string> Texts(TSummerTimeForm &form, int row) {
         std::vector<std::string> texts;
-        const TCtrlsList &controls = form.controlLists[static_cast<std::size_t>(row - kRepeatingStart)];
-        for (int k = 1; k < controls.size(); ++k) {
-            if (auto *combo = qobject_cast<QComboBox *>(controls[k])) texts.push_back(combo->currentText().toStdString());
-            if (auto *edit = qobject_cast<QLineEdit *>(controls[k])) texts.push_back(edit->text().toStdString());
+        for (QWidget *control : PointControls(form, row)) {
+            if (auto *combo = qobject_cast<QComboBox *>(control)) texts.push_back(combo->currentText().toStdString());
+            if (auto *edit = qobject_cast<QLineEdit *>(control)) texts.push_back(edit->text().toStdString());
         }
         return texts;
     }
 
-    static void PressSet(TSummerTimeForm &form) { form.panel->buttons()->SetCheckedButton->click(); }
+    static void PressSet(TSummerTimeForm &form) { Click(&form, "SetCheckedButton"); }
 };
 
 struct Rule {
@@ -180,10 +185,10 @@ TEST_F(SummerTimeTest, ARefusedWriteSendsNothing) {
 
 TEST_F(SummerTimeTest, NothingTickedSendsNothingAndReportsNothing) {
     auto form = Open();
-    QPlainTextEdit *memo = form->panel->messages()->memo;
+    QPlainTextEdit *memo = Memo(*form);
     memo->clear();
     const unsigned sets = AgentSetCount();
-    form->Write();
+    PressSet(*form);
     EXPECT_EQ(AgentSetCount(), sets);
     EXPECT_EQ(MessageBox::shownCount(), 0);
     EXPECT_TRUE(memo->toPlainText().isEmpty()) << memo->toPlainText().toStdString();

@@ -100,14 +100,14 @@ const DescriptorRecord kBridgePortTable[] = {
 
 const ScalarCounterDesign &UdpCounterDesign() {
     static const ScalarCounterDesign design{
-        "TUDP_Counters", "UDP Counters : ", 631, 461, "LV_IPCounterData", "LV_UDPCounters", kUdp,
+        "TUDP_Counters", 631, 461, "LV_IPCounterData", "LV_UDPCounters", kUdp,
         {"udpInDatagrams", "udpNoPorts", "udpInErrors", "udpOutDatagramsms"}, false, true};
     return design;
 }
 
 const ScalarCounterDesign &IpCounterDesign() {
     static const ScalarCounterDesign design{
-        "TIP_Counters", "IP Counters : ", 693, 460, "LV_IPCounterData", "LV_IPCounters", kIp,
+        "TIP_Counters", 693, 460, "LV_IPCounterData", "LV_IPCounters", kIp,
         {"ipInReceives", "ipInHdrErrors", "ipInAddrErrors", "ipForwDatagrams", "ipInUnknownProtols",
          "ipInDiscards", "ipInDelivers", "ipOutRequests", "ipOutDiscards", "ipOutNoRoutes"},
         false, false};
@@ -116,7 +116,7 @@ const ScalarCounterDesign &IpCounterDesign() {
 
 const ScalarCounterDesign &SnmpCounterDesign() {
     static const ScalarCounterDesign design{
-        "TSNMP_Counters", "SNMP Counters : ", 667, 524, "LV_SNMPCounterData", "LV_SNMPCounters", kSnmp,
+        "TSNMP_Counters", 667, 524, "LV_SNMPCounterData", "LV_SNMPCounters", kSnmp,
         {"snmpInPkts", "snmpOutPkts", "snmpInBadVersions", "snmpInBadCommunityNames", "snmpInBadCommunityUses",
          "snmpInASNParseErrs", "snmpInTooBigs", "snmpInNoSuchNames", "snmpInBadValues", "snmpInReadOnlys",
          "snmpInGenErrs", "snmpInTotalReqVars", "snmpInTotalSetVars", "snmpInGetRequests", "snmpInGetNexts",
@@ -129,7 +129,7 @@ const ScalarCounterDesign &SnmpCounterDesign() {
 
 const ScalarCounterDesign &IcmpCounterDesign() {
     static const ScalarCounterDesign design{
-        "TICMP_Counters", "ICMP Counters : ", 715, 532, "LV_ICMPCounterData", "LV_ICMPCounters", kIcmp,
+        "TICMP_Counters", 715, 532, "LV_ICMPCounterData", "LV_ICMPCounters", kIcmp,
         {"icmpInMsgs", "icmpInErrors", "icmpInDestUnreachs", "icmpInTimeExcdsms", "icmpInParmProbs",
          "icmpInSrcQuenchs", "icmpInRedirects", "icmpInEchos", "icmpInEchoReps", "icmpInTimestamps",
          "icmpInTimestampReps", "icmpInAddrMasks", "icmpInAddrMaskReps", "icmpOutMsgs", "icmpOutErrors",

@@ -9,7 +9,6 @@
 // One of the windows that watch a scalar group of MIB-II counters.
 struct ScalarCounterDesign {
     const char *className;
-    const char *captionPrefix;  // the device address follows
     int width;
     int height;
     const char *visibleList;
