@@ -2,18 +2,20 @@
 
 namespace {
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool IsHexDigit(char c) { return HexDigitValue(c).has_value(); }
 
 bool IsMacSeparator(char c) { return c == ':' || c == '-' || c == '.'; }
 
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 0;
-}
+unsigned DigitValue(char c) { return HexDigitValue(c).value_or(0); }
 
 }  // namespace
+
+std::optional<unsigned> HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return static_cast<unsigned>(c - '0');
+    if (c >= 'a' && c <= 'f') return static_cast<unsigned>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'F') return static_cast<unsigned>(c - 'A' + 10);
+    return std::nullopt;
+}
 
 std::string ToHex(const std::string &octets) {
     static const char kDigits[] = "0123456789ABCDEF";

@@ -3,6 +3,9 @@
 #include <optional>
 #include <string>
 
+// The value of one hexadecimal digit, either case; nullopt for any other character.
+std::optional<unsigned> HexDigitValue(char c);
+
 // The hexadecimal text form of octet strings: two upper-case digits per octet, no separators.
 std::string ToHex(const std::string &octets);
 

@@ -1,6 +1,6 @@
 #include "windows/logic/current_time_rules.h"
 
-#include <cctype>
+#include "engine/hex_text.h"
 
 namespace current_time {
 
@@ -34,9 +34,9 @@ std::optional<std::string> CapabilityText(const std::string &capacityHex) {
     // The leading hexadecimal digits: the first octet's two.
     unsigned bits = 0;
     for (std::size_t i = 0; i < capacityHex.size() && i < 2; ++i) {
-        const auto c = static_cast<unsigned char>(capacityHex[i]);
-        if (!std::isxdigit(c)) break;
-        bits = bits * 16 + static_cast<unsigned>(std::isdigit(c) ? c - '0' : std::toupper(c) - 'A' + 10);
+        const auto digit = HexDigitValue(capacityHex[i]);
+        if (!digit) break;
+        bits = bits * 16 + *digit;
     }
     std::string text = " ";
     for (const Capability &capability : kCapabilities)

@@ -1,8 +1,9 @@
 #include "windows/logic/snmp_configuration.h"
 
+#include "engine/number_text.h"
+
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <tuple>
 
 namespace snmp_configuration {
@@ -91,9 +92,9 @@ bool VersionChanged(const std::string &runningVersion, const std::string &runnin
                     const Choices &choices) {
     int running = kV1;
     if (!runningVersion.empty()) {
-        const char *end = runningVersion.data() + runningVersion.size();
-        const auto result = std::from_chars(runningVersion.data(), end, running);
-        if (result.ec != std::errc() || result.ptr != end) return false;
+        const auto parsed = ParseSigned32(runningVersion, Blanks::Refused);
+        if (!parsed) return false;
+        running = *parsed;
     }
     switch (running) {
     case kV1:

@@ -1,5 +1,7 @@
 #include "windows/logic/ssl_cipher_suites.h"
 
+#include "engine/hex_text.h"
+
 #include <cctype>
 
 namespace ssl_management {
@@ -9,13 +11,6 @@ namespace {
 constexpr OptionRecord kStatusRecords[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
 constexpr OptionRecord kSuiteRecords[] = {{0, "disabled"}, {1, "enabled"}, {0, nullptr}};
 constexpr unsigned kSuiteBits[kSuiteCount] = {8, 4, 2, 1};
-
-std::optional<unsigned> HexDigit(char c) {
-    const auto u = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c)));
-    if (u >= '0' && u <= '9') return u - '0';
-    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
-    return std::nullopt;
-}
 
 }  // namespace
 
@@ -36,7 +31,7 @@ const char kEmptyItemsMessage[] = "Some items are empty.";
 
 std::optional<Suites> DecodeSuites(const std::string &hexText) {
     if (hexText.size() != 2) return std::nullopt;
-    const auto digit = HexDigit(hexText[0]);
+    const auto digit = HexDigitValue(hexText[0]);
     if (!digit) return std::nullopt;
     Suites enabled{};
     for (int i = 0; i < kSuiteCount; ++i) enabled[static_cast<std::size_t>(i)] = (*digit & kSuiteBits[i]) != 0;
@@ -48,7 +43,7 @@ std::string EncodeSuites(const Suites &enabled, const std::string &readText) {
     for (int i = 0; i < kSuiteCount; ++i)
         if (enabled[static_cast<std::size_t>(i)]) digit += kSuiteBits[i];
     std::string text(1, "0123456789ABCDEF"[digit]);
-    const bool lowDigitRead = readText.size() == 2 && HexDigit(readText[1]).has_value();
+    const bool lowDigitRead = readText.size() == 2 && HexDigitValue(readText[1]).has_value();
     text += lowDigitRead ? static_cast<char>(std::toupper(static_cast<unsigned char>(readText[1]))) : '0';
     return text;
 }

@@ -1,8 +1,7 @@
 #include "windows/logic/stp_rules.h"
 
+#include "engine/number_text.h"
 #include "engine/var_list.h"
-
-#include <charconv>
 
 namespace stp {
 
@@ -13,11 +12,11 @@ constexpr OptionRecord kForwardBpduRecords[] = {{2, "disabled"}, {3, "enabled"},
 
 constexpr long kMaxHopsLimit = 65535;
 
-// A whole decimal number; anything else is no number.
+// A whole decimal number, blanks refused; anything else is no number. Kept wide for the sums below.
 bool ParseNumber(const std::string &text, long &value) {
-    const char *end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+    const auto number = ParseSigned32(text, Blanks::Refused);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 }  // namespace
