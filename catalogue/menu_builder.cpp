@@ -1,16 +1,13 @@
 #include "catalogue/menu_builder.h"
 
-#include "catalogue/window_registry.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include <algorithm>
 
 class MenuBarBuilder {
 public:
-    MenuBarBuilder(const WindowRegistry &windows, const MenuActions &actions) : windows_(windows), actions_(actions) {}
+    explicit MenuBarBuilder(const MenuActions &actions) : actions_(actions) {}
 
     void AddEntries(QMenu *menu, const std::vector<MenuEntry> &entries) {
         for (const MenuEntry &e : entries) {
@@ -43,15 +40,7 @@ private:
         case EntryKind::Editor:
         case EntryKind::Table:
         case EntryKind::Pages: action = &actions_.openEntry; break;
-        case EntryKind::Window:
-            if (!windows_.Has(e.windowClass)) {
-                // Its window comes with a later piece of work; until then the entry is there but off.
-                item->setEnabled(false);
-                items_.unusable_.push_back(&e);
-                return;
-            }
-            action = &actions_.openWindow;
-            break;
+        case EntryKind::Window: action = &actions_.openWindow; break;
         case EntryKind::ExternalModule: action = &actions_.startModule; break;
         case EntryKind::Command: action = &actions_.runCommand; break;
         case EntryKind::Help: action = &actions_.openHelp; break;
@@ -61,7 +50,6 @@ private:
         QObject::connect(item, &QAction::triggered, item, [&e, run = *action] { run(e); });
     }
 
-    const WindowRegistry &windows_;
     const MenuActions &actions_;
     MenuBarItems items_;
 };
@@ -72,13 +60,9 @@ QAction *MenuBarItems::Item(const MenuEntry &entry) const {
     return nullptr;
 }
 
-bool MenuBarItems::Usable(const MenuEntry &entry) const {
-    return std::find(unusable_.begin(), unusable_.end(), &entry) == unusable_.end();
-}
-
 void MenuBarItems::Enable(Mark mark, bool enabled) const {
     for (const auto &[e, item] : items_)
-        if (e->*mark) item->setEnabled(enabled && Usable(*e));
+        if (e->*mark) item->setEnabled(enabled);
 }
 
 void MenuBarItems::Show(Mark mark, bool visible) const {
@@ -95,10 +79,9 @@ QString MenuItemName(const std::string &caption, const std::string &objectName) 
     return name + QLatin1Char('1');
 }
 
-MenuBarItems BuildMenuBar(QMenuBar *bar, const MenuCatalogue &catalogue, const WindowRegistry &windows,
-                          const MenuActions &actions) {
+MenuBarItems BuildMenuBar(QMenuBar *bar, const MenuCatalogue &catalogue, const MenuActions &actions) {
     bar->setObjectName(QStringLiteral("MainMenu"));
-    MenuBarBuilder builder(windows, actions);
+    MenuBarBuilder builder(actions);
     for (const Menu &m : catalogue.menus()) {
         QMenu *menu = bar->addMenu(QString::fromStdString(m.caption));
         menu->setObjectName(MenuItemName(m.caption));

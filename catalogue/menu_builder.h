@@ -11,7 +11,6 @@
 
 class QAction;
 class QMenuBar;
-class WindowRegistry;
 
 // The named actions the main window offers the menu bar; every item dispatches to one of them.
 struct MenuActions {
@@ -27,14 +26,9 @@ class MenuBarItems {
 public:
     // The item of an entry (a submenu's menu action); nullptr for separators and unknown entries.
     QAction *Item(const MenuEntry &entry) const;
-    // Whether the entry's item does something when clicked: false only for a window entry whose
-    // window is not registered.
-    bool Usable(const MenuEntry &entry) const;
-
     // An item mark of the menu data: v3Only, localLayoutOnly, followsRmonState.
     using Mark = bool MenuEntry::*;
-    // Lets the items with a mark follow the main window's state; an item that is not usable stays
-    // disabled.
+    // Lets the items with a mark follow the main window's state.
     void Enable(Mark mark, bool enabled) const;
     void Show(Mark mark, bool visible) const;
 
@@ -43,13 +37,11 @@ public:
 private:
     friend class MenuBarBuilder;
     std::vector<std::pair<const MenuEntry *, QAction *>> items_;
-    std::vector<const MenuEntry *> unusable_;
 };
 
 // Fills the menu bar with the catalogue's top-level menus and every one of their items, in menu
-// order with separators and submenus. Window entries whose class the registry lacks are disabled.
-MenuBarItems BuildMenuBar(QMenuBar *bar, const MenuCatalogue &catalogue, const WindowRegistry &windows,
-                          const MenuActions &actions);
+// order with separators and submenus.
+MenuBarItems BuildMenuBar(QMenuBar *bar, const MenuCatalogue &catalogue, const MenuActions &actions);
 
 // The object name of an entry's menu item: the name the menu data gives it, or its caption's letters
 // and digits followed by "1".

@@ -46,7 +46,7 @@ TMainForm::TMainForm(const StartupEnvironment &environment, const MenuCatalogue 
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
-    menu_ = BuildMenuBar(menuBar(), menus, DedicatedWindows(), Actions());
+    menu_ = BuildMenuBar(menuBar(), menus, Actions());
     BuildControls();
 
     const StartupOutcome outcome = RunStartup(environment, this);

@@ -63,7 +63,7 @@ RegistryMenuBar::RegistryMenuBar()
     actions.openWindow = [context = context_.get()](const MenuEntry &entry) {
         OpenDedicatedWindow(entry, *context, DedicatedWindows());
     };
-    items_ = std::make_unique<MenuBarItems>(BuildMenuBar(bar, MenuCatalogue::Instance(), DedicatedWindows(), actions));
+    items_ = std::make_unique<MenuBarItems>(BuildMenuBar(bar, MenuCatalogue::Instance(), actions));
 }
 
 RegistryMenuBar::~RegistryMenuBar() = default;
