@@ -58,7 +58,7 @@ void Configure(VdSNMPRequest &request, std::uint16_t port, const Walked &walked)
     }
     const FoundEntry found = FindEntryByPath(MenuCatalogue::Instance(), kEntryPath);
     if (found.entry == nullptr) throw std::runtime_error(std::string("no entry ") + kEntryPath);
-    PrepareEntryRequest(*found.entry, found.entry->bindings.front(), request);
+    PrepareEntryRequest(*found.entry, found.entry->panels.front(), request);
     request.security.version = 1;
 }
 

@@ -74,7 +74,7 @@ std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const Reci
     auto form = std::make_unique<TConfigForm>(context.mainWindow);
     SetEntryCaption(*form, entry, context.hostText);
     if (entry.kind == EntryKind::Pages) form->SetPageControl();
-    for (const PanelRecipe &recipe : entry.bindings) {
+    for (const PanelRecipe &recipe : entry.panels) {
         TSNMPEditorPanel *panel = SetUpPanel(entry, recipe, form.get());
         auto *table = dynamic_cast<TSNMPListViewPanel *>(panel);
         for (const Adjustment &a : recipe.adjustments) ApplyAdjustment(a, panel, table);

@@ -50,7 +50,7 @@ std::string OptionsJson(const VdOptionList *options) {
     return out + "]";
 }
 
-std::string BindingJson(const PanelRecipe &b) {
+std::string PanelJson(const PanelRecipe &b) {
     std::string out = "{\"page\":" + Str(b.pageCaption);
     out += ",\"panel\":" + Str(b.panel == PanelKind::Table ? "table" : "editor");
     out += ",\"listKind\":" + std::to_string(b.listKind) + ",\"indexCount\":" + std::to_string(b.indexCount);
@@ -96,7 +96,7 @@ void AppendEntries(const std::vector<MenuEntry> &entries, const std::set<std::st
             if (e.localLayoutOnly) out += ",\"localLayoutOnly\":true";
             if (e.followsRmonState) out += ",\"followsRmonState\":true";
             if (!e.preRead.empty()) out += ",\"preRead\":" + Str(e.preRead);
-            out += ",\"bindings\":" + JsonArray(e.bindings, BindingJson) + "}";
+            out += ",\"panels\":" + JsonArray(e.panels, PanelJson) + "}";
         }
         path.pop_back();
     }

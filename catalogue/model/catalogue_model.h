@@ -91,7 +91,7 @@ struct MenuEntry {
     std::string windowClass;    // window entries
     std::string argument;       // external module entries
     const DeviceCommand *command = nullptr;  // command entries
-    std::vector<PanelRecipe> bindings;
+    std::vector<PanelRecipe> panels;  // one per page; one for an editor or a table
     int windowHeight = 0;  // 0: as fitted
     int windowWider = 0;
     bool useV2cForCounter64 = false;  // this window's request reads with v2c on a v1 session

@@ -64,11 +64,11 @@ PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe) {
 
 bool IsReadableEntry(const MenuEntry &entry) {
     const bool kind = entry.kind == EntryKind::Editor || entry.kind == EntryKind::Table || entry.kind == EntryKind::Pages;
-    return kind && !entry.bindings.empty();
+    return kind && !entry.panels.empty();
 }
 
 EntryReading ReadEntry(const MenuEntry &entry, std::vector<std::string> path, std::string title) {
     EntryReading reading{std::move(path), std::move(title), {}};
-    for (const PanelRecipe &recipe : entry.bindings) reading.pages.push_back(ReadPanel(entry, recipe));
+    for (const PanelRecipe &recipe : entry.panels) reading.pages.push_back(ReadPanel(entry, recipe));
     return reading;
 }

@@ -73,7 +73,7 @@ const PanelRecipe &PanelForWrite(const MenuEntry &entry, const std::string &page
     const PanelKind wanted = order.row == WriteOrder::Row::None ? PanelKind::Editor : PanelKind::Table;
     std::vector<const PanelRecipe *> fitting;
     std::vector<std::string> pages;
-    for (const PanelRecipe &recipe : entry.bindings) {
+    for (const PanelRecipe &recipe : entry.panels) {
         if (!pageCaption.empty() && FoldedCaption(recipe.pageCaption) == FoldedCaption(pageCaption)) return recipe;
         pages.push_back(Quoted(recipe.pageCaption));
         if (recipe.panel == wanted) fitting.push_back(&recipe);

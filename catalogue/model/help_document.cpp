@@ -82,7 +82,7 @@ void AppendEntries(std::string &out, const std::vector<MenuEntry> &entries, int 
         out += "<p><i>" + std::string(KindText(entry.kind)) + "</i>";
         if (!TitleText(entry.title).empty()) out += ": " + Escaped(TitleText(entry.title));
         out += "</p>\n";
-        for (const PanelRecipe &panel : entry.bindings) AppendPanel(out, panel);
+        for (const PanelRecipe &panel : entry.panels) AppendPanel(out, panel);
     }
 }
 

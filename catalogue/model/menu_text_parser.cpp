@@ -163,7 +163,7 @@ private:
         container.push_back(std::move(entry));
         MenuEntry &added = container.back();
         if (added.kind == EntryKind::Submenu) levels_.push_back(&added.children);
-        if (!added.bindings.empty()) {
+        if (!added.panels.empty()) {
             entry_ = &added;
             entryDepth_ = depth;
         }
@@ -183,7 +183,7 @@ private:
         ParseKind(segments[0], entry);
         for (std::size_t i = 1; i < segments.size(); ++i) ParseSegment(segments[i], entry, i == 1);
         if ((entry.kind == EntryKind::Editor || entry.kind == EntryKind::Table || entry.kind == EntryKind::Pages) &&
-            entry.bindings.empty()) {
+            entry.panels.empty()) {
             throw ParseError("the entry names no descriptor table");
         }
         AddEntry(depth, std::move(entry));
@@ -215,51 +215,51 @@ private:
         }
     }
 
-    // A segment after the kind: a binding (root, kind/count, rows, adjustments), a page, or window
+    // A segment after the kind: a panel (root, kind/count, rows, adjustments), a page, or window
     // adjustments.
     void ParseSegment(std::string_view segment, MenuEntry &entry, bool first) {
         std::string_view page = segment;
         if (ConsumePrefix(page, "page ")) {
             if (entry.kind != EntryKind::Pages) throw ParseError("a page outside a pages entry");
-            PanelRecipe binding;
-            binding.pageCaption = Quoted(page);
-            if (ConsumePrefix(page, " (editor): ")) binding.panel = PanelKind::Editor;
-            else if (ConsumePrefix(page, " (table): ")) binding.panel = PanelKind::Table;
+            PanelRecipe panel;
+            panel.pageCaption = Quoted(page);
+            if (ConsumePrefix(page, " (editor): ")) panel.panel = PanelKind::Editor;
+            else if (ConsumePrefix(page, " (table): ")) panel.panel = PanelKind::Table;
             else throw ParseError("a page must say (editor) or (table)");
-            ParseBinding(page, binding, entry);
-            entry.bindings.push_back(std::move(binding));
+            ParsePanel(page, panel, entry);
+            entry.panels.push_back(std::move(panel));
             return;
         }
         if (first && entry.kind != EntryKind::Pages) {
-            PanelRecipe binding;
-            binding.panel = entry.kind == EntryKind::Table ? PanelKind::Table : PanelKind::Editor;
-            ParseBinding(segment, binding, entry);
-            entry.bindings.push_back(std::move(binding));
+            PanelRecipe panel;
+            panel.panel = entry.kind == EntryKind::Table ? PanelKind::Table : PanelKind::Editor;
+            ParsePanel(segment, panel, entry);
+            entry.panels.push_back(std::move(panel));
             return;
         }
         for (std::string_view part : SplitOutsideQuotes(segment, ',')) {
             if (!ParseEntryAdjustment(part, entry)) {
-                if (entry.bindings.size() != 1) throw ParseError("unknown window adjustment: " + std::string(part));
-                ParseBindingAdjustment(part, entry.bindings.front());
+                if (entry.panels.size() != 1) throw ParseError("unknown window adjustment: " + std::string(part));
+                ParsePanelAdjustment(part, entry.panels.front());
             }
         }
     }
 
-    void ParseBinding(std::string_view segment, PanelRecipe &binding, MenuEntry &entry) {
+    void ParsePanel(std::string_view segment, PanelRecipe &panel, MenuEntry &entry) {
         const auto parts = SplitOutsideQuotes(segment, ',');
         if (parts.size() < 3) throw ParseError("root, kind/count and row count expected");
-        binding.root = std::string(parts[0]);
+        panel.root = std::string(parts[0]);
         const auto [kind, count] = Pair(parts[1]);
         if (kind < 0 || kind > 3 || count < 0) throw ParseError("bad kind/count");
-        binding.listKind = static_cast<std::uint8_t>(kind);
-        binding.indexCount = count;
+        panel.listKind = static_cast<std::uint8_t>(kind);
+        panel.indexCount = count;
         std::string_view rows = parts[2];
         if (!(rows.ends_with(" rows") || rows.ends_with(" row"))) {
             throw ParseError("row count expected: " + std::string(parts[2]));
         }
         expectedRows_.push_back(Number(rows.substr(0, rows.find(' '))));
         for (std::size_t i = 3; i < parts.size(); ++i) {
-            if (!ParseEntryAdjustment(parts[i], entry)) ParseBindingAdjustment(parts[i], binding);
+            if (!ParseEntryAdjustment(parts[i], entry)) ParsePanelAdjustment(parts[i], panel);
         }
     }
 
@@ -296,35 +296,35 @@ private:
         return false;
     }
 
-    static void ParseBindingAdjustment(std::string_view part, PanelRecipe &binding) {
+    static void ParsePanelAdjustment(std::string_view part, PanelRecipe &panel) {
         std::string_view p = part;
         using T = Adjustment::Type;
         if (ConsumePrefix(p, "status row ")) {
             const auto blank = p.find(' ');
-            binding.statusRow = Number(p.substr(0, blank));
+            panel.statusRow = Number(p.substr(0, blank));
             p.remove_prefix(blank == std::string_view::npos ? p.size() : blank);
-            binding.addValue = Quoted(p);
+            panel.addValue = Quoted(p);
             if (!ConsumePrefix(p, "/")) throw ParseError("status row needs \"add\"/\"delete\"");
-            binding.deleteValue = Quoted(p);
+            panel.deleteValue = Quoted(p);
         } else if (ConsumePrefix(p, "format of row ")) {
             const auto blank = p.find(' ');
             const int row = Number(p.substr(0, blank));
             p.remove_prefix(blank == std::string_view::npos ? p.size() : blank);
-            binding.adjustments.push_back({T::Format, row, 0, Quoted(p)});
+            panel.adjustments.push_back({T::Format, row, 0, Quoted(p)});
         } else if (ConsumePrefix(p, "bit list row ")) {
-            binding.adjustments.push_back({T::BitList, Number(p), 0, {}});
+            panel.adjustments.push_back({T::BitList, Number(p), 0, {}});
         } else if (ConsumePrefix(p, "dialog edit width ")) {
-            binding.adjustments.push_back({T::DialogEditWidth, -1, Number(p), {}});
+            panel.adjustments.push_back({T::DialogEditWidth, -1, Number(p), {}});
         } else if (ConsumePrefix(p, "edit width ")) {
-            binding.adjustments.push_back({T::EditWidth, -1, Number(p), {}});
+            panel.adjustments.push_back({T::EditWidth, -1, Number(p), {}});
         } else if (p == "no edit") {
-            binding.adjustments.push_back({T::NoEdit, -1, 0, {}});
+            panel.adjustments.push_back({T::NoEdit, -1, 0, {}});
         } else if (p == "rows not editable") {
-            binding.adjustments.push_back({T::RowsNotEditable, -1, 0, {}});
+            panel.adjustments.push_back({T::RowsNotEditable, -1, 0, {}});
         } else if (p == "synchronous") {
-            binding.adjustments.push_back({T::Synchronous, -1, 0, {}});
+            panel.adjustments.push_back({T::Synchronous, -1, 0, {}});
         } else if (ConsumePrefix(p, "row ") && p.ends_with(" preset")) {
-            binding.adjustments.push_back({T::RowPreset, Number(p.substr(0, p.size() - 7)), 0, {}});
+            panel.adjustments.push_back({T::RowPreset, Number(p.substr(0, p.size() - 7)), 0, {}});
         } else {
             throw ParseError("unknown adjustment: " + std::string(part));
         }
@@ -336,8 +336,8 @@ private:
         }
         const std::string caption = Quoted(body);
         if (body != ":") throw ParseError("':' expected after the page caption");
-        for (std::size_t i = 0; i < entry_->bindings.size(); ++i) {
-            if (entry_->bindings[i].pageCaption == caption) {
+        for (std::size_t i = 0; i < entry_->panels.size(); ++i) {
+            if (entry_->panels[i].pageCaption == caption) {
                 binding_ = static_cast<int>(i);
                 return;
             }
@@ -351,23 +351,23 @@ private:
         if (depth != entryDepth_ + (pages ? 2 : 1) || (pages && binding_ < 0)) {
             throw ParseError("a record at the wrong indent");
         }
-        return entry_->bindings[static_cast<std::size_t>(pages ? binding_ : 0)];
+        return entry_->panels[static_cast<std::size_t>(pages ? binding_ : 0)];
     }
 
     void ParseSteps(int depth, std::string_view body, std::vector<NotificationStep> PanelRecipe::*steps) {
-        PanelRecipe &binding = CurrentBinding(depth);
+        PanelRecipe &panel = CurrentBinding(depth);
         using T = NotificationStep::Type;
         for (std::string_view part : SplitOutsideQuotes(body, ',')) {
             std::string_view p = part;
-            if (p == "clear all rows") (binding.*steps).push_back({T::ClearAllRows, -1, {}});
-            else if (ConsumePrefix(p, "check row ")) (binding.*steps).push_back({T::CheckRow, Number(p), {}});
-            else if (ConsumePrefix(p, "disable check of row ")) (binding.*steps).push_back({T::DisableCheck, Number(p), {}});
-            else if (ConsumePrefix(p, "enable check of row ")) (binding.*steps).push_back({T::EnableCheck, Number(p), {}});
+            if (p == "clear all rows") (panel.*steps).push_back({T::ClearAllRows, -1, {}});
+            else if (ConsumePrefix(p, "check row ")) (panel.*steps).push_back({T::CheckRow, Number(p), {}});
+            else if (ConsumePrefix(p, "disable check of row ")) (panel.*steps).push_back({T::DisableCheck, Number(p), {}});
+            else if (ConsumePrefix(p, "enable check of row ")) (panel.*steps).push_back({T::EnableCheck, Number(p), {}});
             else if (ConsumePrefix(p, "set row ")) {
                 const auto blank = p.find(' ');
                 const int row = Number(p.substr(0, blank));
                 p.remove_prefix(blank == std::string_view::npos ? p.size() : blank);
-                (binding.*steps).push_back({T::SetRow, row, Quoted(p)});
+                (panel.*steps).push_back({T::SetRow, row, Quoted(p)});
             } else {
                 throw ParseError("unknown notification step: " + std::string(part));
             }
@@ -375,17 +375,17 @@ private:
     }
 
     void ParseRecord(int depth, std::string_view body) {
-        PanelRecipe &binding = CurrentBinding(depth);
+        PanelRecipe &panel = CurrentBinding(depth);
         CatalogueRecord record;
         const auto blank = body.find(' ');
         const std::string_view id = body.substr(0, blank);
         body.remove_prefix(blank == std::string_view::npos ? body.size() : blank);
         // Under a root joined from several subtrees, "=" stands for the first of them.
-        if (id == "=") record.oid = binding.root.substr(0, binding.root.find(' '));
+        if (id == "=") record.oid = panel.root.substr(0, panel.root.find(' '));
         else if (id == "(blank)") record.oid = " ";
         else if (StartsWith(id, ".") && IsNumericOid(id)) {
-            if (binding.root.find(' ') != std::string::npos) throw ParseError("a relative identifier under a joined root");
-            record.oid = binding.root + std::string(id);
+            if (panel.root.find(' ') != std::string::npos) throw ParseError("a relative identifier under a joined root");
+            record.oid = panel.root + std::string(id);
         } else if (IsNumericOid(id)) record.oid = std::string(id);
         else throw ParseError("bad identifier: " + std::string(id));
         record.label = Quoted(body);
@@ -395,7 +395,7 @@ private:
         record.syntax = static_cast<std::uint32_t>(syntax);
         record.access = static_cast<std::uint32_t>(access);
         if (colon != std::string_view::npos) record.options = ParseOptions(body.substr(colon + 1));
-        binding.records.push_back(std::move(record));
+        panel.records.push_back(std::move(record));
     }
 
     const VdOptionList *ParseOptions(std::string_view text) {
@@ -435,8 +435,8 @@ private:
     // Checks the finished entry's record counts against its stated row counts.
     void FinishEntry() {
         if (entry_ != nullptr) {
-            for (std::size_t i = 0; i < entry_->bindings.size(); ++i) {
-                PanelRecipe &b = entry_->bindings[i];
+            for (std::size_t i = 0; i < entry_->panels.size(); ++i) {
+                PanelRecipe &b = entry_->panels[i];
                 if (static_cast<int>(b.records.size()) != expectedRows_[i]) {
                     throw ParseError("\"" + entry_->caption + "\"" +
                                      (b.pageCaption.empty() ? "" : " page \"" + b.pageCaption + "\"") + " lists " +

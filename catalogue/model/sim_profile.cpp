@@ -219,7 +219,7 @@ void AddTable(const PanelRecipe &b, ProfileModel &model) {
 void AddEntries(const std::vector<MenuEntry> &entries, ProfileModel &model) {
     for (const MenuEntry &e : entries) {
         AddEntries(e.children, model);
-        for (const PanelRecipe &b : e.bindings) {
+        for (const PanelRecipe &b : e.panels) {
             if (b.listKind == VdSNMPVarList::SingleInstance) AddScalars(b, false, model);
             else if (b.listKind == VdSNMPVarList::ScalarGroup || b.indexCount == 0) AddScalars(b, true, model);
             else AddTable(b, model);

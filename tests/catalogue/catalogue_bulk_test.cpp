@@ -16,8 +16,8 @@ namespace {
 std::vector<EntryCase> TableEntries() {
     std::vector<EntryCase> tables;
     for (const EntryCase &c : WindowEntries()) {
-        const auto &bindings = c.entry->bindings;
-        if (std::any_of(bindings.begin(), bindings.end(), [](const PanelRecipe &b) {
+        const auto &panels = c.entry->panels;
+        if (std::any_of(panels.begin(), panels.end(), [](const PanelRecipe &b) {
                 return b.listKind == VdSNMPVarList::Table || b.listKind == VdSNMPVarList::TableWithCreation;
             }))
             tables.push_back(c);

@@ -26,7 +26,7 @@ TEST_P(CatalogueHeadless, ReadsEveryPageAndPrintsIt) {
     } catch (const CodedError &e) {
         FAIL() << e.what();
     }
-    ASSERT_EQ(reading.pages.size(), entry.bindings.size());
+    ASSERT_EQ(reading.pages.size(), entry.panels.size());
     for (std::size_t k = 0; k < reading.pages.size(); ++k) {
         const PageReading &page = reading.pages[k];
         EXPECT_FALSE(page.columns.empty());

@@ -29,8 +29,8 @@ namespace {
 std::vector<EntryCase> StatusRowTables() {
     std::vector<EntryCase> cases;
     for (const EntryCase &c : WindowEntries()) {
-        for (std::size_t k = 0; k < c.entry->bindings.size(); ++k) {
-            const auto &recipe = c.entry->bindings[k];
+        for (std::size_t k = 0; k < c.entry->panels.size(); ++k) {
+            const auto &recipe = c.entry->panels[k];
             if (recipe.panel == PanelKind::Table && recipe.statusRow >= 0)
                 cases.push_back({c.path, c.entry, static_cast<int>(k)});
         }
@@ -111,7 +111,7 @@ protected:
 TEST_P(CatalogueRows, AddsAndDeletesARowOnTheAgent) {
     const MenuEntry &entry = *GetParam().entry;
     const int page = GetParam().page;
-    const auto &recipe = entry.bindings[static_cast<std::size_t>(page)];
+    const auto &recipe = entry.panels[static_cast<std::size_t>(page)];
     const std::string statusColumn = recipe.records[static_cast<std::size_t>(recipe.statusRow)].oid;
     MessageBox::reset();
 

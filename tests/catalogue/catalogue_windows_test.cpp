@@ -40,7 +40,7 @@ TEST_P(CatalogueWindow, OpensAndReadsEveryPageWithoutError) {
     form->show();
     std::vector<QWidget *> pages;
     if (QTabWidget *tabs = form->pageControl()) {
-        ASSERT_EQ(tabs->count(), static_cast<int>(entry.bindings.size()));
+        ASSERT_EQ(tabs->count(), static_cast<int>(entry.panels.size()));
         for (int k = 0; k < tabs->count(); ++k) pages.push_back(tabs->widget(k));
     } else {
         pages.push_back(form.get());
@@ -51,7 +51,7 @@ TEST_P(CatalogueWindow, OpensAndReadsEveryPageWithoutError) {
             return LastLine(pages[k]).startsWith("Get:") && !form->Binding(static_cast<int>(k))->busy;
         })) << "page " << k << " never finished its read";
         EXPECT_TRUE(LastLine(pages[k]).startsWith("Get: Ok!")) << LastLine(pages[k]).toStdString();
-        if (entry.bindings[k].panel == PanelKind::Table) {
+        if (entry.panels[k].panel == PanelKind::Table) {
             auto *list = pages[k]->findChild<QTreeWidget *>();
             ASSERT_NE(list, nullptr);
             EXPECT_GT(list->topLevelItemCount(), 0) << "the simulator serves rows for every table";

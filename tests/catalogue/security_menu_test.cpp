@@ -191,7 +191,7 @@ TEST_F(SecurityMenu, PortConfigurationRefusesValuesOutsideEachFormatAndSendsNoth
         SCOPED_TRACE(c.row);
         list->setCurrentItem(list->topLevelItem(0));
         const QString setsBefore = AgentValue(setRequests);
-        const QString oid = QString::fromStdString(config.bindings[0].records[static_cast<std::size_t>(c.row)].oid) + ".1";
+        const QString oid = QString::fromStdString(config.panels[0].records[static_cast<std::size_t>(c.row)].oid) + ".1";
         const QString valueBefore = AgentValue(oid);
         MessageBox::reset();
         QString refusedText;

@@ -60,8 +60,8 @@ TEST(MenuCatalogue, EntryLineAndRecordsBecomeADescriptorTable) {
     const MenuEntry &e = Entry({"Basic Configuration", "Basic ", "Basic Information"});
     EXPECT_EQ(e.kind, EntryKind::Editor);
     EXPECT_EQ(e.title, "Basic Information : ");
-    ASSERT_EQ(e.bindings.size(), 1u);
-    const PanelRecipe &b = e.bindings[0];
+    ASSERT_EQ(e.panels.size(), 1u);
+    const PanelRecipe &b = e.panels[0];
     EXPECT_EQ(b.listKind, 0);
     VdSNMPVarList list(b.Table(), b.listKind, b.indexCount);
     ASSERT_EQ(list.Count(), 6);
@@ -77,22 +77,22 @@ TEST(MenuCatalogue, AdjustmentsStatusRowsAndPagesKeepTheirOrder) {
     const MenuEntry &portList = Entry({"Basic Configuration", "Link Aggregation", "Port List"});
     EXPECT_EQ(portList.windowWider, 50);
     EXPECT_EQ(portList.windowHeight, 450);
-    ASSERT_EQ(portList.bindings[0].adjustments.size(), 1u);
-    EXPECT_EQ(portList.bindings[0].adjustments[0].type, Adjustment::Type::BitList);
-    EXPECT_EQ(portList.bindings[0].records[0].oid, " ");
+    ASSERT_EQ(portList.panels[0].adjustments.size(), 1u);
+    EXPECT_EQ(portList.panels[0].adjustments[0].type, Adjustment::Type::BitList);
+    EXPECT_EQ(portList.panels[0].records[0].oid, " ");
 
     const MenuEntry &ifx = Entry({"Basic Configuration", "IF-MIB", "IFX Table"});
     EXPECT_TRUE(ifx.useV2cForCounter64);
-    EXPECT_EQ(ifx.bindings[0].records[0].oid, "1.3.6.1.2.1.2.2.1.1");
-    EXPECT_EQ(ifx.bindings[0].adjustments[0].text, "%s{l32}");
+    EXPECT_EQ(ifx.panels[0].records[0].oid, "1.3.6.1.2.1.2.2.1.1");
+    EXPECT_EQ(ifx.panels[0].adjustments[0].text, "%s{l32}");
 
     const MenuEntry &log = Entry({"Basic Configuration", "System Log"});
-    ASSERT_EQ(log.bindings.size(), 2u);
-    EXPECT_EQ(log.bindings[0].panel, PanelKind::Editor);
-    EXPECT_EQ(log.bindings[1].pageCaption, "System Log Server");
-    EXPECT_EQ(log.bindings[1].statusRow, 6);
-    EXPECT_EQ(log.bindings[1].addValue, "createAndGo");
-    EXPECT_EQ(log.bindings[1].deleteValue, "destroy");
+    ASSERT_EQ(log.panels.size(), 2u);
+    EXPECT_EQ(log.panels[0].panel, PanelKind::Editor);
+    EXPECT_EQ(log.panels[1].pageCaption, "System Log Server");
+    EXPECT_EQ(log.panels[1].statusRow, 6);
+    EXPECT_EQ(log.panels[1].addValue, "createAndGo");
+    EXPECT_EQ(log.panels[1].deleteValue, "destroy");
 
     const MenuEntry &ifTable = Entry({"Basic Configuration", "MIB II", "IF Table"});
     EXPECT_EQ(ifTable.title, "IF Table");
@@ -100,7 +100,7 @@ TEST(MenuCatalogue, AdjustmentsStatusRowsAndPagesKeepTheirOrder) {
 
 TEST(MenuCatalogue, EqualsSignUnderAJoinedRootIsItsFirstSubtree) {
     const MenuEntry &alarm = Entry({"Layer2 Management", "Device Management", "Alarm Control"});
-    const PanelRecipe &b = alarm.bindings[0];
+    const PanelRecipe &b = alarm.panels[0];
     EXPECT_EQ(b.root, "1.3.6.1.2.1.11.30 and 1.3.6.1.4.1.171.11.69.4.2.1.3");
     ASSERT_EQ(b.records.size(), 4u);
     EXPECT_EQ(b.records[0].oid, "1.3.6.1.2.1.11.30");
@@ -124,38 +124,38 @@ TEST(MenuCatalogue, SecurityMenuKeepsItsCaptionsWindowsAndEntryBehaviours) {
 
     EXPECT_TRUE(Entry({"Security ", "802.1X", "Authentication Session Statistics"}).askV2cForCounter64);
     const MenuEntry &database = Entry({"Security ", "802.1X", "MAC -based Access Control", "Database Table"});
-    EXPECT_TRUE(database.bindings[0].HasAdjustment(Adjustment::Type::Synchronous));
-    EXPECT_EQ(database.bindings[0].listKind, 2);
-    EXPECT_EQ(database.bindings[0].statusRow, 2);
+    EXPECT_TRUE(database.panels[0].HasAdjustment(Adjustment::Type::Synchronous));
+    EXPECT_EQ(database.panels[0].listKind, 2);
+    EXPECT_EQ(database.panels[0].statusRow, 2);
 
     // The same captions under two submenus open different tables.
-    EXPECT_NE(Entry({"Security ", "802.1X", "Web-based Access Control", "Control Table"}).bindings[0].root,
-              Entry({"Security ", "802.1X", "MAC -based Access Control", "Control Table"}).bindings[0].root);
+    EXPECT_NE(Entry({"Security ", "802.1X", "Web-based Access Control", "Control Table"}).panels[0].root,
+              Entry({"Security ", "802.1X", "MAC -based Access Control", "Control Table"}).panels[0].root);
 
     const MenuEntry &config = Entry({"Security ", "802.1X", "Authentication Configuration Table"});
     std::vector<std::pair<int, std::string>> formats;
-    for (const Adjustment &a : config.bindings[0].adjustments) formats.emplace_back(a.row, a.text);
+    for (const Adjustment &a : config.panels[0].adjustments) formats.emplace_back(a.row, a.text);
     EXPECT_EQ(formats, (std::vector<std::pair<int, std::string>>{{7, "%i{n0x65535}"},
                                                                 {8, "%i{n1x65535}"},
                                                                 {9, "%i{n1x65535}"},
                                                                 {10, "%i{n1x65535}"},
                                                                 {11, "%i{n1x10}"},
                                                                 {12, "%i{n1x65535}"}}));
-    EXPECT_EQ(config.bindings[0].records[0].oid, " ");
-    EXPECT_EQ(config.bindings[0].records[13].oid, "1.0.8802.1.1.1.1.2.1.1.13");
+    EXPECT_EQ(config.panels[0].records[0].oid, " ");
+    EXPECT_EQ(config.panels[0].records[13].oid, "1.0.8802.1.1.1.1.2.1.1.13");
 
     // MAC and port both index these rows, so both are decoded from the instance.
     const MenuEntry &macStats =
         Entry({"Security ", "802.1X", "RADIUS Server", "MAC Authentication Session Stats Table"});
-    EXPECT_EQ(macStats.bindings[0].indexCount, 2);
+    EXPECT_EQ(macStats.panels[0].indexCount, 2);
     EXPECT_TRUE(macStats.useV2cForCounter64) << "its octet counters are Counter64";
 }
 
 TEST(MenuCatalogue, IdenticalEnumerationsShareOneOptionList) {
     const MenuEntry &fdb = Entry({"Basic Configuration", "Basic ", "FDB Clear All State"});
     const MenuEntry &arp = Entry({"Basic Configuration", "Basic ", "ARP Clear All State"});
-    EXPECT_EQ(fdb.bindings[0].records[0].options, arp.bindings[0].records[0].options);
-    EXPECT_NE(fdb.bindings[0].Table(), arp.bindings[0].Table());
+    EXPECT_EQ(fdb.panels[0].records[0].options, arp.panels[0].records[0].options);
+    EXPECT_NE(fdb.panels[0].Table(), arp.panels[0].Table());
 }
 
 TEST(MenuCatalogue, FaultsNameFileAndLine) {
@@ -199,7 +199,7 @@ TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
         ++perMenu[o["path"].toArray().first().toString()];
         if (o["path"].toArray().last().toString() != "SNTP") continue;
         found = true;
-        const QJsonObject binding = o["bindings"].toArray()[0].toObject();
+        const QJsonObject binding = o["panels"].toArray()[0].toObject();
         const QJsonArray records = binding["records"].toArray();
         ASSERT_EQ(records.size(), 5);
         EXPECT_EQ(records[1].toObject()["oid"].toString(), "1.3.6.1.4.1.171.12.10.11.2");
@@ -221,11 +221,11 @@ TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
 
 TEST(MenuCatalogue, ListIrregularitiesAreMendedAndItemMarksKept) {
     // Status values are named as the status row's option list spells them.
-    const PanelRecipe &vlans = Entry({"VLAN", "802.1Q", "802.1Q VLAN"}).bindings[0];
+    const PanelRecipe &vlans = Entry({"VLAN", "802.1Q", "802.1Q VLAN"}).panels[0];
     EXPECT_EQ(vlans.addValue, "createAndGo");
     EXPECT_EQ(vlans.deleteValue, "destroy");
     // "=" under a root joined from two subtrees stands for the first subtree.
-    const PanelRecipe &bridge = Entry({"Bridge", "802.1d ", "Information"}).bindings[0];
+    const PanelRecipe &bridge = Entry({"Bridge", "802.1d ", "Information"}).panels[0];
     EXPECT_EQ(bridge.records[0].oid, "1.3.6.1.2.1.17.1.2");
     EXPECT_EQ(bridge.records[2].oid, "1.3.6.1.2.1.17.4.2");
 
