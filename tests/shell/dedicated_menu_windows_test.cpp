@@ -5,7 +5,6 @@
 #include "support/widget_support.h"
 #include "windows/config_snmp_form.h"
 #include "windows/logic/snmp_configuration.h"
-#include "windows/stp_info_form.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -39,14 +38,13 @@ TEST_F(MainFormTest, StpControlReadsTheRunningVersionBeforeItsWindowOpens) {
     WriteInteger(kStpVersion, "2");
     QString runningWhenOpened, caption, helloTime, maxAge;
     bool helloEnabled = true;
-    const auto look = WhenModal("STP_Info", [&](QWidget *w) {
-        auto *window = static_cast<TSTP_Info *>(w);
+    const auto look = WhenModal("STP_Info", [&](QWidget *window) {
         runningWhenOpened = form->stpText()->text();
         caption = window->windowTitle();
-        WhenStatus(window, window->statusPanel, "Get: Ok!", [&, window] {
-            helloTime = window->ET_HelloTime->text();
-            helloEnabled = window->ET_HelloTime->isEnabled();
-            maxAge = window->ET_AgingTime->text();
+        WhenStatus(window, Named<QLabel>(window, "StatusPanel0"), "Get: Ok!", [&, window] {
+            helloTime = Named<QLineEdit>(window, "ET_HelloTime")->text();
+            helloEnabled = Named<QLineEdit>(window, "ET_HelloTime")->isEnabled();
+            maxAge = Named<QLineEdit>(window, "ET_AgingTime")->text();
             window->close();
         });
     });

@@ -3,9 +3,6 @@
 #include "main_form_fixture.h"
 
 #include "support/widget_support.h"
-#include "windows/acc_server_ctrl_form.h"
-#include "windows/ospf_default_info_originate_form.h"
-#include "windows/ssl_management_form.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,13 +15,11 @@ TEST_F(MainFormTest, SslControlOpensFromItsMenuItemWithTheDeviceSwitches) {
     auto form = StartOnSimulator();
     QString caption;
     QStringList suites;
-    const auto look = WhenModal("SSLManagementForm", [&](QWidget *w) {
-        auto *window = static_cast<TSSLManagementForm *>(w);
+    const auto look = WhenModal("SSLManagementForm", [&](QWidget *window) {
         caption = window->windowTitle();
-        WaitUntil([&] { return window->statusPanel->text().startsWith("Get: Ok!"); });
-        for (QComboBox *box : {window->cbxciphersuites1, window->cbxciphersuites2, window->cbxciphersuites3,
-                               window->cbxciphersuites4})
-            suites << box->currentText();
+        WaitUntil([&] { return Named<QLabel>(window, "StatusPanel0")->text().startsWith("Get: Ok!"); });
+        for (const char *box : {"cbxciphersuites1", "cbxciphersuites2", "cbxciphersuites3", "cbxciphersuites4"})
+            suites << Named<QComboBox>(window, box)->currentText();
         window->close();
     });
     MenuItem(*form, {"Security ", "SSL", "SSL Control"})->trigger();
@@ -35,15 +30,15 @@ TEST_F(MainFormTest, SslControlOpensFromItsMenuItemWithTheDeviceSwitches) {
 TEST_F(MainFormTest, AccServerControlOpensFromItsMenuItemAndAddsARow) {
     auto form = StartOnSimulator();
     QString status;
-    const auto add = WhenModal("frmACCServerCtrl", [&](QWidget *w) {
-        auto *window = static_cast<TfrmACCServerCtrl *>(w);
-        WaitUntil([&] { return window->statusPanel->text().startsWith("Get: Ok!"); });
-        window->edtGroupName->setText("menu");
-        window->edtIPAddr->setText("10.2.2.2");
-        window->cbAuthProtocol->setCurrentText("tacacs");
-        window->cbRowState->setCurrentText("add");
-        window->Button1Click();
-        status = window->statusPanel->text();
+    const auto add = WhenModal("frmACCServerCtrl", [&](QWidget *window) {
+        auto *panel = Named<QLabel>(window, "StatusPanel0");
+        WaitUntil([&] { return panel->text().startsWith("Get: Ok!"); });
+        Named<QLineEdit>(window, "edtGroupName")->setText("menu");
+        Named<QLineEdit>(window, "edtIPAddr")->setText("10.2.2.2");
+        Named<QComboBox>(window, "cbAuthProtocol")->setCurrentText("tacacs");
+        Named<QComboBox>(window, "cbRowState")->setCurrentText("add");
+        Click(window, "Button1");
+        status = panel->text();
         window->close();
     });
     MenuItem(*form, {"Security ", "Access Control Information", "AAC  Server Control Table"})->trigger();
@@ -54,11 +49,10 @@ TEST_F(MainFormTest, TheDefaultRouteWindowOpensFromItsMenuItem) {
     auto form = StartOnSimulator();
     QString caption;
     QString state;
-    const auto look = WhenModal("OSPFDefaultInfoOriginateForm", [&](QWidget *w) {
-        auto *window = static_cast<TOSPFDefaultInfoOriginateForm *>(w);
+    const auto look = WhenModal("OSPFDefaultInfoOriginateForm", [&](QWidget *window) {
         caption = window->windowTitle();
-        WaitUntil([&] { return window->statusPanel->text().startsWith("Get: Ok!"); });
-        state = window->CBoxState->currentText();
+        WaitUntil([&] { return Named<QLabel>(window, "StatusPanel0")->text().startsWith("Get: Ok!"); });
+        state = Named<QComboBox>(window, "CBoxState")->currentText();
         window->close();
     });
     MenuItem(*form, {"Layer 3 Management", "OSPF Default Information Originate"})->trigger();
