@@ -20,6 +20,11 @@ public:
     TACLMeterForm(const RecipeContext &context, QWidget *parent);
     ~TACLMeterForm() override;
 
+protected:
+    void ReadDone() override;
+    void SelectionChanged() override;
+
+private:
     void EditButtonClick();
 
     QTreeWidget *ListView1;
@@ -34,11 +39,6 @@ public:
     QStatusBar *StatusBar1;
     QLabel *statusPanel;
 
-protected:
-    void ReadDone() override;
-    void SelectionChanged() override;
-
-private:
     QWidget *BuildEditors();
     void ClearEditors();
 };

@@ -17,11 +17,15 @@ class TNewBootpCtrlForm : public QDialog {
 public:
     explicit TNewBootpCtrlForm(QWidget *parent);
 
+    bool activated = false;
+
+private:
+    friend class TBOOTCtrlTableForm;
+
     QLineEdit *Edit1;
     QLineEdit *Edit2;
     QPushButton *DeleteBtn;  // reads "Set"
     QPushButton *CancelBtn;
-    bool activated = false;
 };
 
 // The BOOTP relay servers of the IP interfaces: listed, added through TNewBootpCtrlForm (at most
@@ -32,6 +36,7 @@ public:
     TBOOTCtrlTableForm(const RecipeContext &context, QWidget *parent);
     ~TBOOTCtrlTableForm() override;
 
+private:
     void AddBtnClick();
     void DeleteBtnClick();
     void DialogSetClick();

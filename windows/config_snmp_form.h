@@ -26,14 +26,15 @@ public:
     TfrmConfigSNMP(const RecipeContext &context, QWidget *parent);
     ~TfrmConfigSNMP() override;
 
+    // Set by OK: the file asks for another version or user than the module runs with.
+    bool versionChanged = false;
+    QString FilePath() const;
+
+private:
     void rgpSNMPVersionClick();
     void cbxPrivProtocolChange();
     void btnOkClick();
     void btnExitClick();
-
-    // Set by OK: the file asks for another version or user than the module runs with.
-    bool versionChanged = false;
-    QString FilePath() const;
 
     QLabel *lblIP;
     QLineEdit *edtPort;
@@ -50,7 +51,6 @@ public:
     QPushButton *btnOk;
     QPushButton *btnExit;
 
-private:
     // What the module runs with now.
     struct Running {
         std::string host;              // the device address the module was started for

@@ -20,6 +20,9 @@ public:
     void SetMode(Mode mode);
     Mode editMode() const { return editMode_; }
 
+private:
+    friend class TIpCtrlForm;
+
     QLineEdit *edtIPAddr;
     QLineEdit *edtIndex;
     QLineEdit *edtInterface;
@@ -33,6 +36,5 @@ public:
     QPushButton *btnSet;
     QPushButton *btnClose;
 
-private:
     Mode editMode_ = Mode::Add;
 };

@@ -20,11 +20,17 @@ public:
     TIpCtrlForm(const RecipeContext &context, QWidget *parent);
     ~TIpCtrlForm() override;
 
+    // The dialog's Set, in the dialog's mode; the dialog closes once the write went through.
+
+protected:
+    void ReadDone() override;
+    void SelectionChanged() override;
+
+private:
     void btnAddClick();
     void btnEditClick();
     void btnDelClick();
     void btnStopClick();
-    // The dialog's Set, in the dialog's mode; the dialog closes once the write went through.
     void btnSetClick();
 
     QTreeWidget *ListView1;
@@ -38,11 +44,6 @@ public:
     QLabel *statusPanel;
     TIPCtrlEdtForm *dialog;
 
-protected:
-    void ReadDone() override;
-    void SelectionChanged() override;
-
-private:
     void BindDialog();
     QWidget *FieldWidget(int field) const;
 

@@ -19,12 +19,16 @@ public:
     enum class Mode { Add, Edit };
     explicit TMd5EditForm(QWidget *parent);
 
+    Mode mode = Mode::Add;
+
+private:
+    friend class TMd5InformationForm;
+
     QLineEdit *KeyIDEdit;
     QLineEdit *KeyEdit;
     QComboBox *ComboBox1;
     QPushButton *SetButton;
     QPushButton *CloseButton;
-    Mode mode = Mode::Add;
 };
 
 // The MD5 keys of the routing protocols: listed, added and edited through TMd5EditForm, deleted.
@@ -34,6 +38,11 @@ public:
     TMd5InformationForm(const RecipeContext &context, QWidget *parent);
     ~TMd5InformationForm() override;
 
+protected:
+    void ReadDone() override;
+    void SelectionChanged() override;
+
+private:
     void AddButtonClick();
     void EditButtonClick();
     void DeleteButtonClick();
@@ -47,8 +56,4 @@ public:
     QPushButton *DeleteButton;
     QLabel *StaticText1;
     TMd5EditForm *dialog;
-
-protected:
-    void ReadDone() override;
-    void SelectionChanged() override;
 };

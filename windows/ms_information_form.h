@@ -18,6 +18,9 @@ class TMSEditForm : public QDialog {
 public:
     explicit TMSEditForm(QWidget *parent);
 
+private:
+    friend class TMSInformationForm;
+
     QLineEdit *MSIDEdit;
     QLineEdit *KeyIDEdit;
     QLineEdit *MS_Password;
@@ -34,6 +37,11 @@ public:
     TMSInformationForm(const RecipeContext &context, QWidget *parent);
     ~TMSInformationForm() override;
 
+protected:
+    void ReadDone() override;
+    void SelectionChanged() override;
+
+private:
     void AddButtonClick();
     void DeleteButtonClick();
     void SetButtonClick();
@@ -46,10 +54,5 @@ public:
     QLabel *StaticText1;
     TMSEditForm *dialog;
 
-protected:
-    void ReadDone() override;
-    void SelectionChanged() override;
-
-private:
     VdSNMPRequest2Edits *member_;
 };

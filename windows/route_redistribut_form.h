@@ -24,11 +24,13 @@ public:
     TRouteRedistributForm(const RecipeContext &context, QWidget *parent);
     ~TRouteRedistributForm() override;
 
+protected:
+    void SelectionChanged() override;
+
+private:
     void EditBtnClick();
     void AddBtnClick();
     void DeleteBtnClick();
-    // The protocol rule: the metric's range and the types the protocols allow.
-    void ApplyProtocolRule();
 
     QTreeWidget *ListView1;
     QPlainTextEdit *Memo1;
@@ -45,11 +47,9 @@ public:
     QPushButton *DeleteBtn;
     QPushButton *CloseBtn;
 
-protected:
-    void SelectionChanged() override;
-
-private:
     QWidget *BuildEditors();
+    // The protocol rule: the metric's range and the types the protocols allow.
+    void ApplyProtocolRule();
     // A protocol chosen by the user: a type the pair does not allow gives way to the first allowed.
     void ProtocolChosen();
     // The metric check; false after a refusal.

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -65,7 +66,7 @@ protected:
         const auto configure = WhenModal("frmConfigSNMP", [&](QWidget *w) {
             auto *window = static_cast<TfrmConfigSNMP *>(w);
             choose(*window);
-            window->btnOkClick();
+            Click(window, "btnOk");
             if (window->isVisible()) window->close();
         });
         QAction *item = MenuItem(form, {"SNMP V3", "SNMP Configure"});
@@ -75,7 +76,8 @@ protected:
 };
 
 void ChooseVersion(TfrmConfigSNMP &window, int button) {
-    window.rgpSNMPVersion->findChildren<QRadioButton *>().at(button)->click();
+    QTest::mouseClick(Named<QGroupBox>(&window, "rgpSNMPVersion")->findChildren<QRadioButton *>().at(button),
+                      Qt::LeftButton);
 }
 
 TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith) {
@@ -88,12 +90,12 @@ TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith
         {"v1", [](TfrmConfigSNMP &) {}, "0"},
         {"v3", [](TfrmConfigSNMP &w) {
              ChooseVersion(w, 2);
-             w.cbxSecurityName->setCurrentText("md5des");
-             w.cbxSecurityLevel->setCurrentText("AuthPriv");
-             w.cbxAuthProtocol->setCurrentText("HMACMD5");
-             w.cbxPrivProtocol->setCurrentText("CBC_DES");
-             w.edtAuthPass->setText("md5despass");
-             w.edtPrivPass->setText("md5desprivpass");
+             Named<QComboBox>(&w, "cbxSecurityName")->setCurrentText("md5des");
+             Named<QComboBox>(&w, "cbxSecurityLevel")->setCurrentText("AuthPriv");
+             Named<QComboBox>(&w, "cbxAuthProtocol")->setCurrentText("HMACMD5");
+             Named<QComboBox>(&w, "cbxPrivProtocol")->setCurrentText("CBC_DES");
+             Named<QLineEdit>(&w, "edtAuthPass")->setText("md5despass");
+             Named<QLineEdit>(&w, "edtPrivPass")->setText("md5desprivpass");
          },
          "3"},
     };
@@ -107,7 +109,7 @@ TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith
             MessageBox::setNextAnswer(QMessageBox::No);
             ConfigureThroughTheMenu(*form, [&](TfrmConfigSNMP &w) {
                 c.choose(w);
-                w.edtPort->setText(QString::number(sim_.port()));
+                Named<QLineEdit>(&w, "edtPort")->setText(QString::number(sim_.port()));
             });
             EXPECT_EQ(MessageBox::lastText().toStdString(), snmp_configuration::kRestartQuestion);
             EXPECT_EQ(MessageBox::shownCount(), 1) << "No asks nothing more";
@@ -140,7 +142,7 @@ TEST_F(SnmpConfigureTest, AnUnchangedVersionAsksNothingAndExitWritesNothing) {
     EXPECT_TRUE(form->isVisible());
 
     QFile::remove(module + "/127.0.0.1.cfg");
-    const auto leave = WhenModal("frmConfigSNMP", [](QWidget *w) { static_cast<TfrmConfigSNMP *>(w)->btnExitClick(); });
+    const auto leave = WhenModal("frmConfigSNMP", [](QWidget *w) { Click(w, "btnExit"); });
     MenuItem(*form, {"SNMP V3", "SNMP Configure"})->trigger();
     EXPECT_FALSE(QFile::exists(module + "/127.0.0.1.cfg"));
     EXPECT_EQ(MessageBox::shownCount(), 0);

@@ -30,9 +30,13 @@ Control *Named(const QObject *window, const char *name) {
     return control;
 }
 
+class QLabel;
+// The one panel of a window's status bar.
+QLabel *StatusPanel(const QObject *window);
+
 // A left mouse click on the button called name inside window.
 void Click(const QObject *window, const char *name);
 
-// The item labelled text chosen in the drop-down called name by typing it, as the user does: the
-// drop-down reports the choice as the user's.
+// The item labelled text chosen in the drop-down called name by typing it (and Return in an
+// editable one), as the user does: the drop-down reports the choice as the user's.
 void TypeChoice(const QObject *window, const char *name, const QString &text);

@@ -20,8 +20,8 @@ std::string Meter(int column, const char *index) {
 }
 
 bool EditorsEmpty(const TACLMeterForm &form) {
-    return form.ProfileIDEdit->text().isEmpty() && form.AccessIDEdit->text().isEmpty() &&
-           form.RateEdit->text().isEmpty() && form.CBox_Active->currentIndex() < 0;
+    return Named<QLineEdit>(&form, "ProfileIDEdit")->text().isEmpty() && Named<QLineEdit>(&form, "AccessIDEdit")->text().isEmpty() &&
+           Named<QLineEdit>(&form, "RateEdit")->text().isEmpty() && Named<QComboBox>(&form, "CBox_Active")->currentIndex() < 0;
 }
 
 class AclMeterWindowTest : public WindowTest {};
@@ -29,46 +29,46 @@ class AclMeterWindowTest : public WindowTest {};
 TEST_F(AclMeterWindowTest, TheSelectedMetersRateAndActionAreWritten) {
     TACLMeterForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 3));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
     EXPECT_TRUE(EditorsEmpty(form));
-    EXPECT_FALSE(form.EditButton->isEnabled());
-    EXPECT_FALSE(form.AddButton->isVisible());
+    EXPECT_FALSE(Named<QPushButton>(&form, "EditButton")->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(&form, "AddButton")->isVisible());
 
-    ASSERT_TRUE(SelectRow(form.ListView1, {"1", "1"}));
-    EXPECT_EQ(form.RateEdit->text(), "640");
-    EXPECT_EQ(form.CBox_Active->currentText(), "drop-packet");
-    EXPECT_TRUE(form.EditButton->isEnabled());
-    form.RateEdit->setText("2000");
-    form.CBox_Active->setCurrentText("set-drop-precedence");
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"1", "1"}));
+    EXPECT_EQ(Named<QLineEdit>(&form, "RateEdit")->text(), "640");
+    EXPECT_EQ(Named<QComboBox>(&form, "CBox_Active")->currentText(), "drop-packet");
+    EXPECT_TRUE(Named<QPushButton>(&form, "EditButton")->isEnabled());
+    Named<QLineEdit>(&form, "RateEdit")->setText("2000");
+    Named<QComboBox>(&form, "CBox_Active")->setCurrentText("set-drop-precedence");
     SaveScreen(&form, QStringLiteral("acl_meter"));
-    form.EditButtonClick();
+    Click(&form, "EditButton");
     EXPECT_EQ(Meter(3, "1.1"), "2000");
     EXPECT_EQ(Meter(4, "1.1"), "3");
     EXPECT_EQ(Meter(3, "1.2"), "0") << "the other meters stay";
-    EXPECT_TRUE(Listed(form.ListView1, 3));
+    EXPECT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
     EXPECT_TRUE(EditorsEmpty(form)) << "read again and emptied";
-    EXPECT_FALSE(form.EditButton->isEnabled());
-    EXPECT_TRUE(form.statusPanel->text().startsWith("Get: Ok!")) << form.statusPanel->text().toStdString();
+    EXPECT_FALSE(Named<QPushButton>(&form, "EditButton")->isEnabled());
+    EXPECT_TRUE(StatusPanel(&form)->text().startsWith("Get: Ok!")) << StatusPanel(&form)->text().toStdString();
 }
 
 TEST_F(AclMeterWindowTest, AWriteWithNothingOrAValueTheAgentRefusesKeepsWhatWasTyped) {
     TACLMeterForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 3));
-    ASSERT_TRUE(SelectRow(form.ListView1, {"2", "10"}));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"2", "10"}));
     const unsigned sets = AgentSetCount();
-    form.RateEdit->clear();
-    form.CBox_Active->setCurrentIndex(-1);
-    form.EditButtonClick();
-    EXPECT_NE(form.statusPanel->text().toStdString().find("Nothing to write"), std::string::npos)
-        << form.statusPanel->text().toStdString();
+    Named<QLineEdit>(&form, "RateEdit")->clear();
+    Named<QComboBox>(&form, "CBox_Active")->setCurrentIndex(-1);
+    Click(&form, "EditButton");
+    EXPECT_NE(StatusPanel(&form)->text().toStdString().find("Nothing to write"), std::string::npos)
+        << StatusPanel(&form)->text().toStdString();
     EXPECT_EQ(AgentSetCount(), sets);
 
-    form.RateEdit->setText("999937");
-    form.EditButtonClick();
-    EXPECT_TRUE(form.statusPanel->text().startsWith("Set:")) << form.statusPanel->text().toStdString();
-    EXPECT_FALSE(form.statusPanel->text().contains("Ok!")) << form.statusPanel->text().toStdString();
-    EXPECT_EQ(form.RateEdit->text(), "999937") << "typed values stay";
+    Named<QLineEdit>(&form, "RateEdit")->setText("999937");
+    Click(&form, "EditButton");
+    EXPECT_TRUE(StatusPanel(&form)->text().startsWith("Set:")) << StatusPanel(&form)->text().toStdString();
+    EXPECT_FALSE(StatusPanel(&form)->text().contains("Ok!")) << StatusPanel(&form)->text().toStdString();
+    EXPECT_EQ(Named<QLineEdit>(&form, "RateEdit")->text(), "999937") << "typed values stay";
     EXPECT_EQ(Meter(3, "2.10"), "1024");
 }
 

@@ -27,14 +27,14 @@ const char kSystem[] = "6.83.121.115.116.101.109.";
 bool AddServer(TBOOTCtrlTableForm &form, const char *interfaceName, const char *server, bool press = true,
                QString *caption = nullptr) {
     return RunDialog(
-        "NewBootpCtrlForm", [&] { form.AddBtnClick(); },
+        "NewBootpCtrlForm", [&] { Click(&form, "AddBtn"); },
         [&](QDialog *d) {
             auto *dialog = static_cast<TNewBootpCtrlForm *>(d);
             if (caption) *caption = dialog->windowTitle();
-            dialog->Edit1->setText(interfaceName);
-            dialog->Edit2->setText(server);
+            Named<QLineEdit>(dialog, "Edit1")->setText(interfaceName);
+            Named<QLineEdit>(dialog, "Edit2")->setText(server);
         },
-        [press](QDialog *d) { return press ? static_cast<TNewBootpCtrlForm *>(d)->DeleteBtn : nullptr; });
+        [press](QDialog *d) { return press ? Named<QPushButton>(d, "DeleteBtn") : nullptr; });
 }
 
 class BootpWindowTest : public WindowTest {};
@@ -42,18 +42,18 @@ class BootpWindowTest : public WindowTest {};
 TEST_F(BootpWindowTest, AServerIsAddedAndDeletedOnTheAgent) {
     TBOOTCtrlTableForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 5));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 5));
     QString caption;
     EXPECT_FALSE(AddServer(form, "lab", "10.1.2.253", true, &caption)) << MessageBox::lastText().toStdString();
     EXPECT_EQ(caption.toStdString(), "BOOTP Ctrl Table: 127.0.0.1 (Add)");
     EXPECT_EQ(ServerState(std::string(kLab) + "10.1.2.253"), "3");
-    EXPECT_TRUE(form.dialog->Edit1->text().isEmpty()) << "emptied after the write";
-    ASSERT_TRUE(Listed(form.ListView1, 6));
+    EXPECT_TRUE(Named<QLineEdit>(Named<QDialog>(&form, "NewBootpCtrlForm"), "Edit1")->text().isEmpty()) << "emptied after the write";
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 6));
 
-    ASSERT_TRUE(SelectRow(form.ListView1, {"lab", "10.1.2.253"}));
-    form.DeleteBtnClick();
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"lab", "10.1.2.253"}));
+    Click(&form, "DeleteBtn");
     EXPECT_EQ(ServerState(std::string(kLab) + "10.1.2.253"), "missing");
-    EXPECT_TRUE(Listed(form.ListView1, 5));
+    EXPECT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 5));
     EXPECT_EQ(ServerState(std::string(kLab) + "10.1.2.254"), "3");
     SaveScreen(&form, QStringLiteral("bootp_ctrl_table"));
 }
@@ -61,7 +61,7 @@ TEST_F(BootpWindowTest, AServerIsAddedAndDeletedOnTheAgent) {
 TEST_F(BootpWindowTest, TheChecksRefuseWithTheirMessageAndSendNothing) {
     TBOOTCtrlTableForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 5));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 5));
     const unsigned sets = AgentSetCount();
     struct Case {
         const char *interfaceName, *server, *message;
@@ -76,10 +76,10 @@ TEST_F(BootpWindowTest, TheChecksRefuseWithTheirMessageAndSendNothing) {
         SCOPED_TRACE(c.message);
         EXPECT_TRUE(AddServer(form, c.interfaceName, c.server));
         EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
-        EXPECT_EQ(form.dialog->Edit2->text().toStdString(), c.server) << "typed values stay";
+        EXPECT_EQ(Named<QLineEdit>(Named<QDialog>(&form, "NewBootpCtrlForm"), "Edit2")->text().toStdString(), c.server) << "typed values stay";
     }
-    form.ListView1->clearSelection();
-    form.DeleteBtnClick();
+    Named<QTreeWidget>(&form, "ListView1")->clearSelection();
+    Click(&form, "DeleteBtn");
     EXPECT_EQ(MessageBox::lastText().toStdString(), "Choose the item first.");
     EXPECT_EQ(AgentSetCount(), sets);
 }
@@ -87,10 +87,10 @@ TEST_F(BootpWindowTest, TheChecksRefuseWithTheirMessageAndSendNothing) {
 TEST_F(BootpWindowTest, DeleteAfterACancelledAddDeletesTheSelectedServer) {
     TBOOTCtrlTableForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 5));
-    ASSERT_TRUE(SelectRow(form.ListView1, {"System", "10.90.90.4"}));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 5));
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"System", "10.90.90.4"}));
     AddServer(form, "lab", "10.1.2.200", false);
-    form.DeleteBtnClick();
+    Click(&form, "DeleteBtn");
     EXPECT_EQ(ServerState(std::string(kSystem) + "10.90.90.4"), "missing");
     EXPECT_EQ(ServerState(std::string(kLab) + "10.1.2.200"), "missing");
     EXPECT_EQ(ServerState(std::string(kSystem) + "10.90.90.3"), "3");
@@ -105,12 +105,12 @@ protected:
 TEST_F(BootpRefusingAgentTest, AFailedAddKeepsTheDialogOpenWithTheError) {
     TBOOTCtrlTableForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 5));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 5));
     EXPECT_TRUE(AddServer(form, "lab", "10.1.2.9"));
     EXPECT_EQ(MessageBox::lastText().toStdString(), std::string("SNMP request timed out!") + kUnansweredWriteText);
-    EXPECT_EQ(form.dialog->Edit1->text(), "lab");
-    EXPECT_EQ(form.dialog->Edit2->text(), "10.1.2.9");
-    EXPECT_TRUE(form.Memo1->toPlainText().contains("SNMP request timed out!")) << form.Memo1->toPlainText().toStdString();
+    EXPECT_EQ(Named<QLineEdit>(Named<QDialog>(&form, "NewBootpCtrlForm"), "Edit1")->text(), "lab");
+    EXPECT_EQ(Named<QLineEdit>(Named<QDialog>(&form, "NewBootpCtrlForm"), "Edit2")->text(), "10.1.2.9");
+    EXPECT_TRUE(Named<QPlainTextEdit>(&form, "Memo1")->toPlainText().contains("SNMP request timed out!")) << Named<QPlainTextEdit>(&form, "Memo1")->toPlainText().toStdString();
 }
 
 }  // namespace

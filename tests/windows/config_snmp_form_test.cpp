@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QTest>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -90,7 +91,8 @@ protected:
         return form;
     }
     static void ChooseVersion(TfrmConfigSNMP &form, int button) {
-        form.rgpSNMPVersion->findChildren<QRadioButton *>().at(button)->click();
+        QTest::mouseClick(Named<QGroupBox>(&form, "rgpSNMPVersion")->findChildren<QRadioButton *>().at(button),
+                          Qt::LeftButton);
     }
     QString File() const { return dir_.filePath(QStringLiteral("10.90.90.90.cfg")); }
     QByteArray FileBytes() const {
@@ -167,7 +169,7 @@ TEST_F(ConfigSnmpWindowTest, OkWritesTheFileByteForByte) {
         auto form = Open();
         c.choose(*form);
         if (std::string(c.name) == "v3") SaveScreen(form.get(), QStringLiteral("config_snmp_v3"));
-        form->btnOkClick();
+        Click(form.get(), "btnOk");
         EXPECT_EQ(MessageBox::shownCount(), 0) << MessageBox::lastText().toStdString();
         EXPECT_FALSE(form->isVisible());
         EXPECT_EQ(WithoutClock(FileBytes()).toStdString(), c.bytes);
@@ -178,7 +180,7 @@ TEST_F(ConfigSnmpWindowTest, TheFileIsForItsOwnerOnlyAlsoWhenItReplacesAnother) 
     PutOldFile("[Program Information]\r\nVersion=1");
     ASSERT_TRUE(QFile::setPermissions(File(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     auto form = Open();
-    form->btnOkClick();
+    Click(form.get(), "btnOk");
     struct stat status {};
     ASSERT_EQ(stat(File().toLocal8Bit().constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
@@ -211,7 +213,7 @@ TEST_F(ConfigSnmpWindowTest, AFailedWriteKeepsTheOldFileAndTheWindow) {
         auto form = Open();
         {
             const std::shared_ptr<void> obstacle = c.obstacle();
-            form->btnOkClick();
+            Click(form.get(), "btnOk");
         }
         EXPECT_EQ(MessageBox::lastText().toStdString(), "Create file error!");
         EXPECT_TRUE(form->isVisible());
@@ -240,11 +242,11 @@ TEST_F(ConfigSnmpWindowTest, V3ChoicesAreRefusedUntilEachIsOneOfItsItems) {
         MessageBox::reset();
         auto form = Open();
         ChooseVersion(*form, 2);
-        form->cbxSecurityName->setCurrentText("SHA_DES_User");
-        form->cbxSecurityLevel->setCurrentText(c.level);
-        form->cbxAuthProtocol->setCurrentText(c.auth);
-        form->cbxPrivProtocol->setCurrentText(c.priv);
-        form->btnOkClick();
+        Named<QComboBox>(form.get(), "cbxSecurityName")->setCurrentText("SHA_DES_User");
+        Named<QComboBox>(form.get(), "cbxSecurityLevel")->setCurrentText(c.level);
+        Named<QComboBox>(form.get(), "cbxAuthProtocol")->setCurrentText(c.auth);
+        Named<QComboBox>(form.get(), "cbxPrivProtocol")->setCurrentText(c.priv);
+        Click(form.get(), "btnOk");
         if (c.message == nullptr) {
             EXPECT_EQ(MessageBox::shownCount(), 0);
             EXPECT_TRUE(FileBytes().contains("SecurityLevel=2\r\n"));
@@ -260,26 +262,25 @@ TEST_F(ConfigSnmpWindowTest, V3ChoicesAreRefusedUntilEachIsOneOfItsItems) {
 TEST_F(ConfigSnmpWindowTest, ChoosingIdeaSaysTheModuleCannotUseIt) {
     auto form = Open();
     ChooseVersion(*form, 2);
-    EXPECT_TRUE(form->cbxPrivProtocol->isEnabled());
-    emit form->cbxPrivProtocol->textActivated("CBC_DES");
+    EXPECT_TRUE(Named<QComboBox>(form.get(), "cbxPrivProtocol")->isEnabled());
+    TypeChoice(form.get(), "cbxPrivProtocol", "CBC_DES");
     EXPECT_EQ(MessageBox::shownCount(), 0);
-    form->cbxPrivProtocol->setCurrentText("CBC_IDEA");
-    emit form->cbxPrivProtocol->textActivated("CBC_IDEA");
+    TypeChoice(form.get(), "cbxPrivProtocol", "CBC_IDEA");
     EXPECT_EQ(MessageBox::shownCount(), 1);
     EXPECT_TRUE(MessageBox::lastText().contains("Unsupported PrivProtocol!")) << MessageBox::lastText().toStdString();
 }
 
 TEST_F(ConfigSnmpWindowTest, ExitWritesNothingAndVersion3ControlsFollowTheVersion) {
     auto form = Open();
-    EXPECT_FALSE(form->cbxSecurityName->isEnabled());
-    EXPECT_FALSE(form->edtAuthPass->isEnabled());
+    EXPECT_FALSE(Named<QComboBox>(form.get(), "cbxSecurityName")->isEnabled());
+    EXPECT_FALSE(Named<QLineEdit>(form.get(), "edtAuthPass")->isEnabled());
     SaveScreen(form.get(), QStringLiteral("config_snmp_v1"));
     ChooseVersion(*form, 2);
-    EXPECT_TRUE(form->cbxSecurityName->isEnabled());
-    EXPECT_TRUE(form->edtContextEngine->isEnabled());
-    EXPECT_TRUE(form->edtContext->text().isEmpty());
-    EXPECT_TRUE(form->edtCommunity->text().isEmpty());
-    form->btnExit->click();
+    EXPECT_TRUE(Named<QComboBox>(form.get(), "cbxSecurityName")->isEnabled());
+    EXPECT_TRUE(Named<QLineEdit>(form.get(), "edtContextEngine")->isEnabled());
+    EXPECT_TRUE(Named<QLineEdit>(form.get(), "edtContext")->text().isEmpty());
+    EXPECT_TRUE(Named<QLineEdit>(form.get(), "edtCommunity")->text().isEmpty());
+    Click(form.get(), "btnExit");
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->versionChanged);
     EXPECT_FALSE(QFile::exists(File()));

@@ -32,14 +32,14 @@ struct Typed {
 };
 
 void Fill(TIPCtrlEdtForm *d, const Typed &t) {
-    d->edtIPAddr->setText(t.ip);
-    d->edtIndex->setText(t.index);
-    d->edtInterface->setText(t.name);
-    d->edtMask->setText(t.mask);
-    d->edtVlan->setText(t.vlan);
-    d->cbxMode->setCurrentText(t.mode);
-    d->cbxSecondary->setCurrentIndex(d->cbxSecondary->findText(t.secondary));
-    d->cbxOper->setCurrentText(t.oper);
+    Named<QLineEdit>(d, "edtIPAddr")->setText(t.ip);
+    Named<QLineEdit>(d, "edtIndex")->setText(t.index);
+    Named<QLineEdit>(d, "edtInterface")->setText(t.name);
+    Named<QLineEdit>(d, "edtMask")->setText(t.mask);
+    Named<QLineEdit>(d, "edtVlan")->setText(t.vlan);
+    Named<QComboBox>(d, "cbxMode")->setCurrentText(t.mode);
+    Named<QComboBox>(d, "cbxSecondary")->setCurrentIndex(Named<QComboBox>(d, "cbxSecondary")->findText(t.secondary));
+    Named<QComboBox>(d, "cbxOper")->setCurrentText(t.oper);
 }
 
 // Opens the Add dialog, fills it and presses its Set; returns whether the dialog stayed open (it
@@ -55,16 +55,16 @@ AddOutcome Add(TIpCtrlForm &form, const Typed &typed) {
     const auto run = WhenModal("IPCtrlEdtForm", [&](QWidget *w) {
         auto *dialog = static_cast<TIPCtrlEdtForm *>(w);
         outcome.caption = dialog->windowTitle();
-        EXPECT_EQ(dialog->cbxState->currentText(), "createAndGo");
-        EXPECT_FALSE(dialog->cbxState->isEnabled());
-        EXPECT_EQ(dialog->btnSet->text(), "Add");
+        EXPECT_EQ(Named<QComboBox>(dialog, "cbxState")->currentText(), "createAndGo");
+        EXPECT_FALSE(Named<QComboBox>(dialog, "cbxState")->isEnabled());
+        EXPECT_EQ(Named<QPushButton>(dialog, "btnSet")->text(), "Add");
         Fill(dialog, typed);
-        QTest::mouseClick(dialog->btnSet, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(dialog, "btnSet"), Qt::LeftButton);
         outcome.stayedOpen = dialog->isVisible();
-        outcome.typedName = dialog->edtInterface->text();
+        outcome.typedName = Named<QLineEdit>(dialog, "edtInterface")->text();
         if (outcome.stayedOpen) dialog->reject();
     });
-    form.btnAddClick();
+    Click(&form, "btnAdd");
     return outcome;
 }
 
@@ -73,11 +73,11 @@ class IpCtrlWindowTest : public WindowTest {};
 TEST_F(IpCtrlWindowTest, AnInterfaceIsAddedEditedAndDeletedOnTheAgent) {
     TIpCtrlForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 4));
-    EXPECT_TRUE(WaitUntil([&] { return form.statusPanel->text().startsWith("Get: Ok!"); }));
-    EXPECT_TRUE(form.btnAdd->isEnabled());
-    EXPECT_FALSE(form.btnEdit->isEnabled());
-    EXPECT_FALSE(form.btnDel->isEnabled());
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 4));
+    EXPECT_TRUE(WaitUntil([&] { return StatusPanel(&form)->text().startsWith("Get: Ok!"); }));
+    EXPECT_TRUE(Named<QPushButton>(&form, "btnAdd")->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(&form, "btnEdit")->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(&form, "btnDel")->isEnabled());
 
     const AddOutcome added = Add(form, {"172.20.0.1", "7", "lab2", "255.255.0.0", "v30", "manual", "false", "up"});
     EXPECT_FALSE(added.stayedOpen) << MessageBox::lastText().toStdString();
@@ -87,51 +87,51 @@ TEST_F(IpCtrlWindowTest, AnInterfaceIsAddedEditedAndDeletedOnTheAgent) {
     EXPECT_EQ(InterfaceCell(5, "172.20.0.1", syntax::DisplayString), "v30");
     EXPECT_EQ(InterfaceCell(7, "172.20.0.1"), "2") << "a primary";
     EXPECT_EQ(InterfaceCell(8, "172.20.0.1"), "1") << "created and active";
-    ASSERT_TRUE(Listed(form.ListView1, 5));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 5));
 
-    Select(form.ListView1, "172.20.0.1");
-    EXPECT_TRUE(form.btnEdit->isEnabled());
-    EXPECT_TRUE(form.btnDel->isEnabled());
-    EXPECT_FALSE(form.btnAdd->isEnabled());
+    Select(Named<QTreeWidget>(&form, "ListView1"), "172.20.0.1");
+    EXPECT_TRUE(Named<QPushButton>(&form, "btnEdit")->isEnabled());
+    EXPECT_TRUE(Named<QPushButton>(&form, "btnDel")->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(&form, "btnAdd")->isEnabled());
     QStringList states;
     const auto edit = WhenModal("IPCtrlEdtForm", [&](QWidget *w) {
         auto *dialog = static_cast<TIPCtrlEdtForm *>(w);
-        for (int i = 0; i < dialog->cbxState->count(); ++i) states << dialog->cbxState->itemText(i);
-        EXPECT_EQ(dialog->edtInterface->text(), "lab2") << "the row is shown";
-        EXPECT_FALSE(dialog->edtIPAddr->isEnabled());
-        EXPECT_FALSE(dialog->cbxSecondary->isEnabled());
+        for (int i = 0; i < Named<QComboBox>(dialog, "cbxState")->count(); ++i) states << Named<QComboBox>(dialog, "cbxState")->itemText(i);
+        EXPECT_EQ(Named<QLineEdit>(dialog, "edtInterface")->text(), "lab2") << "the row is shown";
+        EXPECT_FALSE(Named<QLineEdit>(dialog, "edtIPAddr")->isEnabled());
+        EXPECT_FALSE(Named<QComboBox>(dialog, "cbxSecondary")->isEnabled());
         EXPECT_EQ(dialog->windowTitle().toStdString(), "IP Control Table(Edit): 127.0.0.1");
         SaveScreen(dialog, QStringLiteral("ip_ctrl_edit_dialog"));
-        dialog->cbxMode->setCurrentText("bootp");
-        dialog->cbxState->setCurrentText("notInService");
-        dialog->cbxARP->setCurrentText("enabled");
-        QTest::mouseClick(dialog->btnSet, Qt::LeftButton);
+        Named<QComboBox>(dialog, "cbxMode")->setCurrentText("bootp");
+        Named<QComboBox>(dialog, "cbxState")->setCurrentText("notInService");
+        Named<QComboBox>(dialog, "cbxARP")->setCurrentText("enabled");
+        QTest::mouseClick(Named<QPushButton>(dialog, "btnSet"), Qt::LeftButton);
         EXPECT_FALSE(dialog->isVisible()) << MessageBox::lastText().toStdString();
     });
-    form.btnEditClick();
+    Click(&form, "btnEdit");
     EXPECT_EQ(states.join(',').toStdString(), "active,notInService");
     EXPECT_EQ(InterfaceCell(6, "172.20.0.1"), "3");
     EXPECT_EQ(InterfaceCell(8, "172.20.0.1"), "2");
     EXPECT_EQ(InterfaceCell(10, "172.20.0.1"), "3");
     EXPECT_EQ(InterfaceCell(3, "172.20.0.1", syntax::DisplayString), "lab2");
-    EXPECT_FALSE(form.btnEdit->isEnabled()) << "the selection is cleared after an edit";
+    EXPECT_FALSE(Named<QPushButton>(&form, "btnEdit")->isEnabled()) << "the selection is cleared after an edit";
 
     // An Add after the Edit starts from createAndGo again (checked inside Add) and refuses this one.
     Add(form, {"127.0.0.1", "", "", "", "", "", "", ""});
     EXPECT_EQ(MessageBox::lastText().toStdString(), "Please input valid IP Address.");
 
-    ASSERT_TRUE(Listed(form.ListView1, 5));
-    Select(form.ListView1, "172.20.0.1");
-    form.btnDelClick();
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 5));
+    Select(Named<QTreeWidget>(&form, "ListView1"), "172.20.0.1");
+    Click(&form, "btnDel");
     EXPECT_EQ(InterfaceCell(8, "172.20.0.1"), "missing");
-    EXPECT_TRUE(Listed(form.ListView1, 4));
+    EXPECT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 4));
     EXPECT_EQ(InterfaceCell(8, "192.168.11.1"), "1") << "nothing else deleted";
 }
 
 TEST_F(IpCtrlWindowTest, EveryInterfaceRuleIsRefusedWithItsMessageAndNothingSent) {
     TIpCtrlForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 4));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 4));
     const unsigned sets = AgentSetCount();
 
     struct AddCase {
@@ -170,9 +170,9 @@ TEST_F(IpCtrlWindowTest, EveryInterfaceRuleIsRefusedWithItsMessageAndNothingSent
     };
     for (const DeleteCase &c : deletes) {
         SCOPED_TRACE(c.what);
-        Select(form.ListView1, c.address);
-        if (std::string(c.address) == "10.90.90.90") EXPECT_FALSE(form.btnDel->isEnabled());
-        form.btnDelClick();
+        Select(Named<QTreeWidget>(&form, "ListView1"), c.address);
+        if (std::string(c.address) == "10.90.90.90") EXPECT_FALSE(Named<QPushButton>(&form, "btnDel")->isEnabled());
+        Click(&form, "btnDel");
         EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
     }
     EXPECT_EQ(AgentSetCount(), sets) << "nothing was sent";
@@ -183,14 +183,14 @@ TEST_F(IpCtrlWindowTest, EveryInterfaceRuleIsRefusedWithItsMessageAndNothingSent
 TEST_F(IpCtrlWindowTest, AnAddTheAgentRefusesKeepsTheDialogOpenWithTheError) {
     TIpCtrlForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 4));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 4));
     // Another network for the window, but the agent's row 10.90.90.90 exists: createAndGo is refused.
     const AddOutcome outcome = Add(form, {"10.90.90.90", "9", "dup", "255.255.0.0", "v40", "manual", "false", "up"});
     EXPECT_TRUE(outcome.stayedOpen);
     EXPECT_EQ(outcome.typedName, "dup");
     EXPECT_NE(MessageBox::lastText().toStdString().find("nconsistent"), std::string::npos)
         << MessageBox::lastText().toStdString();
-    EXPECT_TRUE(form.statusPanel->text().startsWith("Set:")) << form.statusPanel->text().toStdString();
+    EXPECT_TRUE(StatusPanel(&form)->text().startsWith("Set:")) << StatusPanel(&form)->text().toStdString();
     EXPECT_EQ(InterfaceCell(3, "10.90.90.90", syntax::DisplayString), "System");
 }
 
@@ -211,12 +211,12 @@ protected:
 TEST_F(SlowIpCtrlWindowTest, StopEndsTheWalkAndRefreshReadsTheWholeTable) {
     TIpCtrlForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(WaitUntil([&] { return form.ListView1->topLevelItemCount() >= 1; }));
-    form.btnStop->click();
-    ASSERT_TRUE(WaitUntil([&] { return form.statusPanel->text().startsWith("Get: Ok!"); }));
-    EXPECT_LT(form.ListView1->topLevelItemCount(), 4);
-    form.btnRefresh->click();
-    EXPECT_TRUE(Listed(form.ListView1, 4));
+    ASSERT_TRUE(WaitUntil([&] { return Named<QTreeWidget>(&form, "ListView1")->topLevelItemCount() >= 1; }));
+    Click(&form, "btnStop");
+    ASSERT_TRUE(WaitUntil([&] { return StatusPanel(&form)->text().startsWith("Get: Ok!"); }));
+    EXPECT_LT(Named<QTreeWidget>(&form, "ListView1")->topLevelItemCount(), 4);
+    Click(&form, "btnRefresh");
+    EXPECT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 4));
 }
 
 }  // namespace

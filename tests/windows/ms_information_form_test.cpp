@@ -21,16 +21,16 @@ std::string Member(int column, const char *id, std::uint32_t syntax = syntax::In
 
 bool AddMember(TMSInformationForm &form, const char *id, const char *candidate, const char *password) {
     return RunDialog(
-        "MSEditForm", [&] { form.AddButtonClick(); },
+        "MSEditForm", [&] { Click(&form, "AddButton"); },
         [&](QDialog *d) {
             auto *dialog = static_cast<TMSEditForm *>(d);
-            EXPECT_EQ(dialog->Row_Status->currentText(), "createAndGo");
-            EXPECT_FALSE(dialog->Row_Status->isEnabled());
-            dialog->MSIDEdit->setText(id);
-            dialog->KeyIDEdit->setText(candidate);
-            dialog->MS_Password->setText(password);
+            EXPECT_EQ(Named<QComboBox>(dialog, "Row_Status")->currentText(), "createAndGo");
+            EXPECT_FALSE(Named<QComboBox>(dialog, "Row_Status")->isEnabled());
+            Named<QLineEdit>(dialog, "MSIDEdit")->setText(id);
+            Named<QLineEdit>(dialog, "KeyIDEdit")->setText(candidate);
+            Named<QLineEdit>(dialog, "MS_Password")->setText(password);
         },
-        [](QDialog *d) { return static_cast<TMSEditForm *>(d)->SetButton; });
+        [](QDialog *d) { return Named<QPushButton>(d, "SetButton"); });
 }
 
 class MemberSwitchWindowTest : public WindowTest {};
@@ -38,29 +38,29 @@ class MemberSwitchWindowTest : public WindowTest {};
 TEST_F(MemberSwitchWindowTest, AMemberIsAddedAndDeletedOnTheAgent) {
     TMSInformationForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 2));
-    EXPECT_TRUE(WaitUntil([&] { return form.StaticText1->text().endsWith("2"); }));
-    EXPECT_FALSE(form.DeleteButton->isEnabled());
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 2));
+    EXPECT_TRUE(WaitUntil([&] { return Named<QLabel>(&form, "StaticText1")->text().endsWith("2"); }));
+    EXPECT_FALSE(Named<QPushButton>(&form, "DeleteButton")->isEnabled());
 
     EXPECT_FALSE(AddMember(form, "3", "4", "pw3")) << MessageBox::lastText().toStdString();
     EXPECT_EQ(Member(8, "3"), "4");
     EXPECT_EQ(Member(9, "3", syntax::DisplayString), "pw3");
     EXPECT_EQ(Member(10, "3"), "1") << "created active";
-    ASSERT_TRUE(Listed(form.ListView1, 3));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
     SaveScreen(&form, QStringLiteral("member_switches"));
 
-    ASSERT_TRUE(SelectRow(form.ListView1, {"3"}));
-    EXPECT_TRUE(form.DeleteButton->isEnabled());
-    form.DeleteButtonClick();
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"3"}));
+    EXPECT_TRUE(Named<QPushButton>(&form, "DeleteButton")->isEnabled());
+    Click(&form, "DeleteButton");
     EXPECT_EQ(Member(10, "3"), "missing");
-    EXPECT_TRUE(Listed(form.ListView1, 2));
+    EXPECT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 2));
     EXPECT_EQ(Member(10, "2"), "1");
 }
 
 TEST_F(MemberSwitchWindowTest, TheDialogsChecksRefuseWithTheirMessageAndSendNothing) {
     TMSInformationForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 2));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 2));
     const unsigned sets = AgentSetCount();
     struct Case {
         const char *id, *candidate, *message;
@@ -75,8 +75,8 @@ TEST_F(MemberSwitchWindowTest, TheDialogsChecksRefuseWithTheirMessageAndSendNoth
         EXPECT_TRUE(AddMember(form, c.id, c.candidate, ""));
         EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
     }
-    form.ListView1->clearSelection();
-    form.DeleteButtonClick();
+    Named<QTreeWidget>(&form, "ListView1")->clearSelection();
+    Click(&form, "DeleteButton");
     EXPECT_EQ(MessageBox::lastText().toStdString(), "Choose the item first.");
     EXPECT_EQ(AgentSetCount(), sets);
 }

@@ -18,6 +18,11 @@
 namespace window_test {
 namespace {
 
+// The route type buttons, RadioButton1 onwards, by position.
+QRadioButton *TypeButton(const QWidget &form, int k) {
+    return Named<QRadioButton>(&form, ("RadioButton" + std::to_string(k + 1)).c_str());
+}
+
 // A column of the rule from source to destination (protocol numbers), "missing" without the rule.
 std::string Rule(int column, const char *index) {
     return AgentCell("1.3.6.1.4.1.171.11.69.4.3.5.1." + std::to_string(column) + "." + index, syntax::Integer);
@@ -34,45 +39,45 @@ class RouteRedistributionWindowTest : public WindowTest {};
 TEST_F(RouteRedistributionWindowTest, ARuleIsSetAddedAndDeletedOnTheAgent) {
     TRouteRedistributForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 3));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
 
-    ASSERT_TRUE(SelectRow(form.ListView1, {"ospf", "rip"}));
-    EXPECT_TRUE(form.RadioButtons[1]->isChecked()) << "the row's type, all";
-    EXPECT_EQ(form.Label5->text(), "[0..16]");
-    EXPECT_FALSE(form.RadioButtons[2]->isEnabled());
-    EXPECT_TRUE(form.RadioButtons[6]->isEnabled());
-    EXPECT_TRUE(form.DeleteBtn->isEnabled());
-    form.RadioButtons[6]->setChecked(true);  // inter-E1
-    form.Edit1->setText("7");
-    form.EditBtnClick();
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"ospf", "rip"}));
+    EXPECT_TRUE(TypeButton(form, 1)->isChecked()) << "the row's type, all";
+    EXPECT_EQ(Named<QLabel>(&form, "Label5")->text(), "[0..16]");
+    EXPECT_FALSE(TypeButton(form, 2)->isEnabled());
+    EXPECT_TRUE(TypeButton(form, 6)->isEnabled());
+    EXPECT_TRUE(Named<QPushButton>(&form, "DeleteBtn")->isEnabled());
+    TypeButton(form, 6)->setChecked(true);  // inter-E1
+    Named<QLineEdit>(&form, "Edit1")->setText("7");
+    Click(&form, "EditBtn");
     EXPECT_EQ(Rule(4, "3.2"), "7");
     EXPECT_EQ(Rule(3, "3.2"), "7") << "inter+E1";
     EXPECT_EQ(Rule(5, "3.2"), "1");
-    ASSERT_TRUE(Listed(form.ListView1, 3));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
 
-    ChooseProtocol(form.ComboBox1, "rip");
-    ChooseProtocol(form.ComboBox2, "ospf");
-    EXPECT_EQ(form.Label5->text(), "[0..16777214]");
-    EXPECT_TRUE(form.RadioButtons[2]->isChecked()) << "the first type ospf allows";
-    form.RadioButtons[3]->setChecked(true);  // type-2
-    form.Edit1->setText("100");
-    form.AddBtnClick();
+    ChooseProtocol(Named<QComboBox>(&form, "ComboBox1"), "rip");
+    ChooseProtocol(Named<QComboBox>(&form, "ComboBox2"), "ospf");
+    EXPECT_EQ(Named<QLabel>(&form, "Label5")->text(), "[0..16777214]");
+    EXPECT_TRUE(TypeButton(form, 2)->isChecked()) << "the first type ospf allows";
+    TypeButton(form, 3)->setChecked(true);  // type-2
+    Named<QLineEdit>(&form, "Edit1")->setText("100");
+    Click(&form, "AddBtn");
     EXPECT_EQ(Rule(3, "2.3"), "4");
     EXPECT_EQ(Rule(4, "2.3"), "100");
     EXPECT_EQ(Rule(5, "2.3"), "1") << "created active";
-    ASSERT_TRUE(Listed(form.ListView1, 4));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 4));
     SaveScreen(&form, QStringLiteral("route_redistribution"));
 
-    ASSERT_TRUE(SelectRow(form.ListView1, {"rip", "ospf"}));
-    form.DeleteBtnClick();
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"rip", "ospf"}));
+    Click(&form, "DeleteBtn");
     EXPECT_EQ(Rule(5, "2.3"), "missing");
-    EXPECT_TRUE(Listed(form.ListView1, 3));
+    EXPECT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
 }
 
 TEST_F(RouteRedistributionWindowTest, TheMetricsBoundsFollowTheDestination) {
     TRouteRedistributForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 3));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
     const unsigned sets = AgentSetCount();
     struct Case {
         const char *source, *destination, *metric, *message;
@@ -84,40 +89,40 @@ TEST_F(RouteRedistributionWindowTest, TheMetricsBoundsFollowTheDestination) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.metric);
-        ASSERT_TRUE(SelectRow(form.ListView1, {c.source, c.destination}));
-        form.Edit1->setText(c.metric);
-        form.EditBtnClick();
+        ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {c.source, c.destination}));
+        Named<QLineEdit>(&form, "Edit1")->setText(c.metric);
+        Click(&form, "EditBtn");
         EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
     }
     const int shown = MessageBox::shownCount();
-    form.Edit1->clear();
-    form.EditBtnClick();
+    Named<QLineEdit>(&form, "Edit1")->clear();
+    Click(&form, "EditBtn");
     EXPECT_EQ(MessageBox::shownCount(), shown) << "an empty metric only takes the focus";
     EXPECT_EQ(AgentSetCount(), sets);
 
-    ASSERT_TRUE(SelectRow(form.ListView1, {"static", "ospf"}));
-    form.Edit1->setText("17");
-    form.EditBtnClick();
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"static", "ospf"}));
+    Named<QLineEdit>(&form, "Edit1")->setText("17");
+    Click(&form, "EditBtn");
     EXPECT_EQ(Rule(4, "4.3"), "17") << "17 is a metric OSPF takes";
 }
 
 TEST_F(RouteRedistributionWindowTest, WritesNameTheSelectedRuleAndShowTheAgentsErrors) {
     TRouteRedistributForm form(Context(), nullptr);
     form.show();
-    ASSERT_TRUE(Listed(form.ListView1, 3));
-    ASSERT_TRUE(SelectRow(form.ListView1, {"local", "rip"}));
-    ChooseProtocol(form.ComboBox1, "static");  // chosen after the row, not written by Set
-    form.Edit1->setText("9");
-    form.EditBtnClick();
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"local", "rip"}));
+    ChooseProtocol(Named<QComboBox>(&form, "ComboBox1"), "static");  // chosen after the row, not written by Set
+    Named<QLineEdit>(&form, "Edit1")->setText("9");
+    Click(&form, "EditBtn");
     EXPECT_EQ(Rule(4, "5.2"), "9");
     EXPECT_EQ(Rule(5, "4.2"), "missing");
-    ASSERT_TRUE(Listed(form.ListView1, 3));
+    ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
 
     // Adding a rule that exists: the agent refuses the createAndGo and the memo says so.
-    ASSERT_TRUE(SelectRow(form.ListView1, {"local", "rip"}));
-    form.Edit1->setText("3");
-    form.AddBtnClick();
-    const QString last = form.Memo1->toPlainText().split('\n').last();
+    ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"local", "rip"}));
+    Named<QLineEdit>(&form, "Edit1")->setText("3");
+    Click(&form, "AddBtn");
+    const QString last = Named<QPlainTextEdit>(&form, "Memo1")->toPlainText().split('\n').last();
     EXPECT_TRUE(last.startsWith("Set:") && !last.contains("Ok!")) << last.toStdString();
     EXPECT_EQ(Rule(4, "5.2"), "9") << "the rule is unchanged";
 }
