@@ -58,6 +58,13 @@ void TSettingsForm::ReadDevice() {
     }
 }
 
+void TSettingsForm::WriteDevice() {
+    for (int k = 0; k < BindingCount() && !bindingsReleased(); ++k) {
+        VdSNMPRequest2Controls *binding = BindingAt(k);
+        if (!RunShown(binding, [binding] { binding->Set(true, true); })) return;
+    }
+}
+
 std::optional<std::string> TSettingsForm::Run(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange) {
     try {
         const ExchangeScope scope(binding);

@@ -37,8 +37,8 @@ protected:
     virtual void ReadDevice();
     // The read once the window is first shown; by default the Refresh read.
     virtual void ReadOnOpening() { ReadDevice(); }
-    // The write of Set.
-    virtual void WriteDevice() {}
+    // The write of Set; by default every binding's set of its controls, in the order they were added.
+    virtual void WriteDevice();
 
     // Runs one exchange of a binding as code of that binding; returns its error, nothing when it
     // went through.
