@@ -40,7 +40,7 @@ protected:
     // A timer of the window's own, stopped when the window closes (the polls of counter windows).
     QTimer *AddPollTimer(int intervalMs);
 
-    // The window's first read of the device, once it is shown and its own event loop runs.
+    // The window's read of the device; the base runs it once the window is first shown.
     virtual void RefreshCurrent() = 0;
     // Called once the bindings are gone.
     virtual void BindingsReleased() {}
