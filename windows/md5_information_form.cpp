@@ -35,7 +35,7 @@ TMd5EditForm::TMd5EditForm(QWidget *parent) : QDialog(parent) {
 }
 
 TMd5InformationForm::TMd5InformationForm(const RecipeContext &, QWidget *parent) : TRowTableForm(parent) {
-    Design("Md5InformationForm", "MD5 Information Table: ", hostText, kDesignWidth, kDesignHeight);
+    Design("Md5InformationForm", kDesignWidth, kDesignHeight);
     ListView1 = MakeNamed<QTreeWidget>(this, "ListView1");
     Memo1 = MakeMemo(this);
     GetButton = MakeNamedButton(this, "GetButton", "Refresh");
