@@ -41,6 +41,7 @@ class BootpWindowTest : public WindowTest {};
 
 TEST_F(BootpWindowTest, AServerIsAddedAndDeletedOnTheAgent) {
     TBOOTCtrlTableForm form(Context(), nullptr);
+    form.setWindowTitle(QStringLiteral("BOOTP Ctrl Table: 127.0.0.1"));  // as its menu entry captions it
     form.show();
     ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 5));
     QString caption;

@@ -39,6 +39,7 @@ class Md5WindowTest : public WindowTest {};
 
 TEST_F(Md5WindowTest, AKeyIsAddedEditedAndDeletedOnTheAgent) {
     TMd5InformationForm form(Context(), nullptr);
+    form.setWindowTitle(QStringLiteral("MD5 Information Table: 127.0.0.1"));  // as its menu entry captions it
     form.show();
     ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
     EXPECT_TRUE(WaitUntil([&] { return Named<QLabel>(&form, "StaticText1")->text() == "3"; }));
