@@ -135,15 +135,15 @@ TEST_F(ConfigSnmpWindowTest, OkWritesTheFileByteForByte) {
          "UpdateDate=<date>\r\nUpdateTime=<time>\r\nSecurityModel=3"},
         {"v3", [](TfrmConfigSNMP &f) {
              ChooseVersion(f, 2);
-             f.edtPort->setText("1161");
-             f.cbxSecurityName->setCurrentText("MD5_DES_User");
-             f.cbxSecurityLevel->setCurrentText("AuthPriv");
-             f.cbxAuthProtocol->setCurrentText("HMACMD5");
-             f.cbxPrivProtocol->setCurrentText("CBC_DES");
-             f.edtAuthPass->setText("auth pass");
-             f.edtPrivPass->setText("privpass");
-             f.edtContext->setText("ctx");
-             f.edtContextEngine->setText("800000");
+             Named<QLineEdit>(&f, "edtPort")->setText("1161");
+             Named<QComboBox>(&f, "cbxSecurityName")->setCurrentText("MD5_DES_User");
+             Named<QComboBox>(&f, "cbxSecurityLevel")->setCurrentText("AuthPriv");
+             Named<QComboBox>(&f, "cbxAuthProtocol")->setCurrentText("HMACMD5");
+             Named<QComboBox>(&f, "cbxPrivProtocol")->setCurrentText("CBC_DES");
+             Named<QLineEdit>(&f, "edtAuthPass")->setText("auth pass");
+             Named<QLineEdit>(&f, "edtPrivPass")->setText("privpass");
+             Named<QLineEdit>(&f, "edtContext")->setText("ctx");
+             Named<QLineEdit>(&f, "edtContextEngine")->setText("800000");
          },
          "[Program Information]\r\nAgentIP=10.90.90.90\r\nAgentPort=1161\r\nVersion=3\r\nSecurityName=MD5_DES_User\r\n"
          "AuthPassword=auth pass\r\nPrivPassword=privpass\r\nAuthProtocol=1\r\nPrivProtocol=1\r\nContextEngineID=800000\r\n"
@@ -151,12 +151,12 @@ TEST_F(ConfigSnmpWindowTest, OkWritesTheFileByteForByte) {
          "UpdateDate=<date>\r\nUpdateTime=<time>\r\nSecurityModel=3"},
         {"v3 then v2c", [](TfrmConfigSNMP &f) {
              ChooseVersion(f, 2);
-             f.cbxSecurityName->setCurrentText("SHA_User");
-             f.cbxSecurityLevel->setCurrentText("AuthNoPriv");
-             f.cbxAuthProtocol->setCurrentText("HMAC_SHA");
-             f.cbxPrivProtocol->setCurrentText("None");
-             f.edtAuthPass->setText("shapass1");
-             f.edtContext->setText("typed");
+             Named<QComboBox>(&f, "cbxSecurityName")->setCurrentText("SHA_User");
+             Named<QComboBox>(&f, "cbxSecurityLevel")->setCurrentText("AuthNoPriv");
+             Named<QComboBox>(&f, "cbxAuthProtocol")->setCurrentText("HMAC_SHA");
+             Named<QComboBox>(&f, "cbxPrivProtocol")->setCurrentText("None");
+             Named<QLineEdit>(&f, "edtAuthPass")->setText("shapass1");
+             Named<QLineEdit>(&f, "edtContext")->setText("typed");
              ChooseVersion(f, 1);
          },
          "[Program Information]\r\nAgentIP=10.90.90.90\r\nAgentPort=161\r\nVersion=1\r\nSecurityName=\r\n"
