@@ -76,8 +76,7 @@ protected:
 };
 
 void ChooseVersion(TfrmConfigSNMP &window, int button) {
-    QTest::mouseClick(Named<QGroupBox>(&window, "rgpSNMPVersion")->findChildren<QRadioButton *>().at(button),
-                      Qt::LeftButton);
+    Named<QGroupBox>(&window, "rgpSNMPVersion")->findChildren<QRadioButton *>().at(button)->click();
 }
 
 TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith) {

@@ -37,6 +37,5 @@ QLabel *StatusPanel(const QObject *window);
 // A left mouse click on the button called name inside window.
 void Click(const QObject *window, const char *name);
 
-// The item labelled text chosen in the drop-down called name by typing it (and Return in an
-// editable one), as the user does: the drop-down reports the choice as the user's.
+// The item labelled text chosen in the drop-down called name, reported as a user's choice.
 void TypeChoice(const QObject *window, const char *name, const QString &text);

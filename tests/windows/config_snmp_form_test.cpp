@@ -91,8 +91,7 @@ protected:
         return form;
     }
     static void ChooseVersion(TfrmConfigSNMP &form, int button) {
-        QTest::mouseClick(Named<QGroupBox>(&form, "rgpSNMPVersion")->findChildren<QRadioButton *>().at(button),
-                          Qt::LeftButton);
+        Named<QGroupBox>(&form, "rgpSNMPVersion")->findChildren<QRadioButton *>().at(button)->click();
     }
     QString File() const { return dir_.filePath(QStringLiteral("10.90.90.90.cfg")); }
     QByteArray FileBytes() const {
