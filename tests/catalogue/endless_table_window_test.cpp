@@ -53,6 +53,7 @@ TEST_F(EndlessTableWindow, StopsAtTheRowLimitKeepsTheRowsSaysSoAndGivesTheMemory
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->topLevelItemCount(), kLimit);
         open = HeapInUse();
+        SaveScreen(form.get(), QStringLiteral("endless_if_table"));
         form->close();
     };
     // The first window also sets up what lives for the whole run (fonts, styles, caches).

@@ -32,12 +32,12 @@ const QByteArray kWrongTypes = QByteArrayLiteral(
     "row 1.3.6.1.2.1.2.2.1 1 7 \"\\x1b[2Jclear\" 1.3.6.1 10.0.0.1 18446744073709551615\n"
     "row 1.3.6.1.2.1.2.2.1 2 -1 hex: 0.0 255.255.255.255 0\n");
 
-// Each Descr as long as one answer can carry.
+// Each Descr of 30,000 octets: two fill a datagram, so the agent cuts every GETBULK answer short.
 QByteArray HugeStrings() {
     QByteArray profile = "table 1.3.6.1.2.1.2.2.1 ifEntry\n"
                          "column 1.3.6.1.2.1.2.2.1 1 ifIndex Integer ro index\n"
                          "column 1.3.6.1.2.1.2.2.1 2 ifDescr OctetString ro\n";
-    for (int row = 1; row <= 4; ++row)
+    for (int row = 1; row <= 8; ++row)
         profile += "row 1.3.6.1.2.1.2.2.1 " + QByteArray::number(row) + " hex:" + QByteArray(2 * 30000, 'A') + "\n";
     return profile;
 }
@@ -66,7 +66,7 @@ const Cell kCells[] = {
     {"Descr goes back", {"--backwards-walk", "1.3.6.1.2.1.2.2.1.2"}, {}, {}, {}, kIncomplete, 53,
      "Column \"Descr\" ended early: the agent went back to 1.3.6.1.2.1.2.2.1.2.1 after 1.3.6.1.2.1.2.2.1.2.2"},
     {"values of the wrong type", {}, kWrongTypes, {}, {}, 0, 3, nullptr},
-    {"strings of 30,000 octets", {}, HugeStrings(), {}, {}, 0, 5, nullptr},
+    {"strings of 30,000 octets", {"--max-message", "65507"}, HugeStrings(), {}, {}, 0, 9, nullptr},
 };
 
 class HostileAgent : public HeadlessTest {
