@@ -3,17 +3,20 @@
 // them back to the allocator.
 #include "catalogue_fixture.h"
 
+#include "binding/ui/request2edits.h"
 #include "catalogue/entry_recipe.h"
 #include "editor/config_form.h"
 #include "engine/session.h"
 #include "support/widget_support.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's own allocator keeps the count (its header is not always installed).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
