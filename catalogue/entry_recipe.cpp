@@ -2,6 +2,7 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
+#include "catalogue/freed_memory.h"
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_request.h"
 #include "catalogue/window_registry.h"
@@ -96,6 +97,6 @@ void OpenEntryWindow(const MenuEntry &entry, const RecipeContext &context) {
                              MessageBox::Icon::Information) == QMessageBox::Ok) {
         UseV2cForCounter64(SessionSecurity);
     }
-    std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, context);
-    form->exec();
+    BuildEntryWindow(entry, context)->exec();
+    ReturnFreedMemory();
 }

@@ -1,5 +1,6 @@
 #include "catalogue/window_registry.h"
 
+#include "catalogue/freed_memory.h"
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/recipe_context.h"
 
@@ -36,6 +37,8 @@ void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, c
     SetEntryCaption(*window, entry, context.hostText);
     window->exec();
     if (const WindowClosed *closed = windows.AfterClose(entry.windowClass)) (*closed)(*window, context);
+    window.reset();
+    ReturnFreedMemory();
 }
 
 void SetEntryCaption(QWidget &window, const MenuEntry &entry, const std::string &hostText) {

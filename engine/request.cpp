@@ -131,6 +131,9 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
         viewEnded_.clear();
         bulk_ = {};
         repetitions_ = 0;
+        rowsRead_ = 0;
+        cuts_.clear();
+        cutColumns_.clear();
     }
     for (int i = 0; i < list.Count(); ++i) {
         VarItem &item = list.Item(i);
@@ -164,6 +167,8 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
 
 bool VdSNMPRequest::ReadStep(bool first) {
     if (!alive) return false;
+    if (first) bulkRefused_ = false;
+    else if (RowLimitReached()) return false;
     const snmp::Target target = Target();
     if (UsesBulk()) return StepResult(BulkStep(first, target));
     const snmp::Command command = ReadCommand();
@@ -171,7 +176,7 @@ bool VdSNMPRequest::ReadStep(bool first) {
     for (;;) {
         const snmp::Pdu pdu = BuildPdu(mode);
         snmp::Pdu response;
-        const int status = Session().Send(command, target, pdu, response);
+        const int status = Exchange(command, target, pdu, response);
         const int code = TranslateStatus(status).code;
         if (code != 0 && !(code == kNoSuchName && list.IsTable())) RaiseStatus(status);
         const StepEnd end = ProcessResponse(response, code);
@@ -182,6 +187,12 @@ bool VdSNMPRequest::ReadStep(bool first) {
 
 void VdSNMPRequest::ReadStepAsync(RequestDone callback, void *owner, bool first) {
     if (!alive) return;
+    if (first) {
+        bulkRefused_ = false;
+    } else if (RowLimitReached()) {
+        EndAsync(callback, owner);
+        return;
+    }
     const snmp::Target target = Target();
     if (UsesBulk()) {
         snmp::Pdu answer;
@@ -196,7 +207,36 @@ void VdSNMPRequest::ReadStepAsync(RequestDone callback, void *owner, bool first)
     StartAsync(ReadCommand(), target, pdu, callback, owner, true);
 }
 
-bool VdSNMPRequest::UsesBulk() const { return list.IsTable() && device.useGetBulk && security.version != 0; }
+int VdSNMPRequest::Exchange(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
+                            snmp::Pdu &response) {
+    return Session().Send(command, target, pdu, response);
+}
+
+int VdSNMPRequest::ExchangeAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
+                                 snmp::CompletionHandler done) {
+    return Session().SendAsync(command, target, pdu, std::move(done));
+}
+
+bool VdSNMPRequest::UsesBulk() const {
+    return list.IsTable() && device.useGetBulk && security.version != 0 && !bulkRefused_;
+}
+
+bool VdSNMPRequest::RowLimitReached() {
+    if (!list.IsTable() || device.maxRows <= 0 || rowsRead_ < device.maxRows) return false;
+    if (cuts_.empty() || cuts_.back().why != WalkCut::Why::RowLimit) {
+        WalkCut cut;
+        cut.rows = device.maxRows;
+        cuts_.push_back(cut);
+    }
+    return true;
+}
+
+// The end of a walk, delivered like an answer that is not taken apart, so that the callback runs
+// from the pump as always and finds the walk finished.
+void VdSNMPRequest::EndAsync(RequestDone callback, void *owner) {
+    const snmp::Pdu nothing;
+    StartAsync(snmp::Command::GetNext, Target(), {}, callback, owner, false, &nothing);
+}
 
 snmp::Pdu VdSNMPRequest::BulkPdu(bool first) {
     snmp::Pdu pdu = BuildPdu(first ? PduMode::ReadStart : PduMode::ReadNext);
@@ -219,19 +259,26 @@ VdSNMPRequest::StepEnd VdSNMPRequest::BulkStep(bool first, const snmp::Target &t
     snmp::Pdu request = BulkPdu(first);
     for (;;) {
         snmp::Pdu response;
-        const int status = Session().Send(snmp::Command::GetBulk, target, request, response);
+        const int status = Exchange(snmp::Command::GetBulk, target, request, response);
         const int code = TranslateStatus(status).code;
         if (code == kTooBig && request.maxRepetitions > 1) {
             request.maxRepetitions = repetitions_ = request.maxRepetitions / 2;
             continue;
         }
+        if (code == kTooBig) {
+            // Not even one repetition fits this agent's GetBulk answers: the walk goes on with GetNext.
+            bulkRefused_ = true;
+            break;
+        }
         if (code != 0) RaiseStatus(status);
         KeepBulk(response);
         if (NextFromBulk(answer)) return ProcessResponse(answer, 0);
-        const int single = Session().Send(snmp::Command::GetNext, target, request, response);
-        if (TranslateStatus(single).code != 0) RaiseStatus(single);
-        return ProcessResponse(response, 0);
+        break;
     }
+    snmp::Pdu response;
+    const int single = Exchange(snmp::Command::GetNext, target, request, response);
+    if (TranslateStatus(single).code != 0) RaiseStatus(single);
+    return ProcessResponse(response, 0);
 }
 
 // A GetBulk answer lists the repetitions one after the other, each with one binding per column;
@@ -307,7 +354,7 @@ bool VdSNMPRequest::Write(bool readBack, const std::string &selection, const Val
     snmp::Target target;
     const snmp::Pdu pdu = PrepareWrite(selection, source, target);
     snmp::Pdu response;
-    const int status = Session().Send(snmp::Command::Set, target, pdu, response);
+    const int status = Exchange(snmp::Command::Set, target, pdu, response);
     if (const auto t = TranslateStatus(status); t.code != 0) throw CodedError(WriteFailureText(status, t.text), t.code);
     return readBack ? StepResult(ProcessResponse(response, 0)) : false;
 }
@@ -342,7 +389,7 @@ void VdSNMPRequest::StartAsync(snmp::Command command, const snmp::Target &target
         Session().Answer(*answer, std::move(done));
         EventProcessor.Wake();
     } else {
-        const int status = Session().SendAsync(command, target, pdu, std::move(done));
+        const int status = ExchangeAsync(command, target, pdu, std::move(done));
         if (TranslateStatus(status).code != 0) RaiseStatus(status);
     }
     ++pending;
@@ -360,23 +407,20 @@ void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu 
     snmp::Pdu fromBulk;
     const snmp::Pdu *answer = &response;
     if (received && context.command == snmp::Command::GetBulk) {
-        if (error.status == kTooBig && context.request.maxRepetitions > 1) {
+        // Not even one repetition fits this agent's GetBulk answers: the walk goes on with GetNext.
+        const bool refused = error.status == kTooBig && context.request.maxRepetitions <= 1;
+        if (refused) bulkRefused_ = true;
+        if (error.status == kTooBig && !refused) {
             snmp::Pdu smaller = context.request;
             smaller.maxRepetitions = repetitions_ = smaller.maxRepetitions / 2;
-            StartAsync(snmp::Command::GetBulk, context.target, smaller, context.callback, context.owner, true);
-            --pending;
-            return;
-        }
-        if (error.status == 0) {
-            KeepBulk(response);
-            if (!NextFromBulk(fromBulk)) {
-                // Too short for one row: this step goes on with a GetNext.
-                StartAsync(snmp::Command::GetNext, context.target, context.request, context.callback, context.owner,
-                           true);
-                --pending;
-                return;
+            if (Resend(context, snmp::Command::GetBulk, smaller, error)) return;
+        } else if (error.status == 0 || refused) {
+            if (!refused) KeepBulk(response);
+            if (!refused && NextFromBulk(fromBulk)) {
+                answer = &fromBulk;
+            } else if (Resend(context, snmp::Command::GetNext, context.request, error)) {
+                return;  // too short for one row: this step goes on with a GetNext
             }
-            answer = &fromBulk;
         }
     }
     if (received && ((error.status == 0 && context.processResponse) || (error.status == kNoSuchName && list.IsTable()))) {
@@ -384,16 +428,12 @@ void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu 
             const StepEnd end = ProcessResponse(*answer, error.status);
             if (end == StepEnd::Retry) {
                 // The same step again without the column that ended; the callback waits for it.
-                StartAsync(ReadCommand(), context.target, BuildPdu(PduMode::ReadNext), context.callback, context.owner,
-                           true);
-                --pending;
-                return;
-            }
-            if (end == StepEnd::EchoEnded) {
+                if (Resend(context, ReadCommand(), BuildPdu(PduMode::ReadNext), error)) return;
+            } else if (end == StepEnd::EchoEnded) {
                 error.status = 0;
                 error.message = messages::Text(MessageCatalogue::VdSnmp, 0);
             }
-            error.finished = end != StepEnd::MoreRows;
+            if (end != StepEnd::Retry) error.finished = end != StepEnd::MoreRows;
         } catch (const CodedError &e) {
             error.status = e.code();
             error.message = e.message();
@@ -402,6 +442,34 @@ void VdSNMPRequest::Complete(AsyncContext &context, int reason, const snmp::Pdu 
     // Counted down first, so that a callback that destroys the request does not wait for itself.
     --pending;
     if (context.callback != nullptr) context.callback(context.owner, error, list);
+}
+
+// Goes on with the step by another request, whose completion calls the callback. A request that
+// cannot be sent ends the step with its error instead of escaping into the pump.
+bool VdSNMPRequest::Resend(AsyncContext &context, snmp::Command command, const snmp::Pdu &pdu, VdSNMPError &error) {
+    try {
+        StartAsync(command, context.target, pdu, context.callback, context.owner, true);
+    } catch (const CodedError &e) {
+        error.status = e.code();
+        error.message = e.message();
+        error.finished = true;
+        return false;
+    }
+    --pending;
+    return true;
+}
+
+void VdSNMPRequest::NoteCut(WalkCut::Why why, int i, const std::string &returned) {
+    if (!cutColumns_.insert(i).second) return;  // said once per column and walk
+    std::string label = list.Item(i).label;
+    label.erase(label.find_last_not_of(' ') + 1);
+    label.erase(0, label.find_first_not_of(' '));
+    WalkCut cut;
+    cut.why = why;
+    cut.column = label;
+    cut.asked = list.Item(i).lastOid;
+    cut.returned = returned;
+    cuts_.push_back(std::move(cut));
 }
 
 std::vector<int> VdSNMPRequest::AskedItems() const {
@@ -451,12 +519,18 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
         const std::string requested = BaseOid(i);
         const std::string &returned = response.bindings[k].oid;
         Answer answer{WalkEnded(requested, item.lastOid, returned), {}};
-        if (!answer.ended) {
-            // An agent that goes backwards would keep a walk going for ever.
-            if (list.IsTable() && !item.lastOid.empty() && !OidGreater(returned, item.lastOid))
-                RaiseStatus(snmp::status::InvalidOid);
-            if (returned.size() > requested.size()) answer.suffix = returned.substr(requested.size() + 1);
+        // An agent that answers the name it was asked, or one before it, would keep a walk going for
+        // ever: the column ends there and the user is told (the end of a view also echoes the name,
+        // but says so by its type).
+        const bool agentNamed = list.IsTable() && !item.lastOid.empty() &&
+                                response.bindings[k].type != snmp::type::EndOfMibView;
+        if (agentNamed && returned == item.lastOid) {
+            NoteCut(WalkCut::Why::Repeated, i, returned);
+        } else if (agentNamed && !answer.ended && !OidGreater(returned, item.lastOid)) {
+            NoteCut(WalkCut::Why::WentBack, i, returned);
+            answer.ended = true;
         }
+        if (!answer.ended && returned.size() > requested.size()) answer.suffix = returned.substr(requested.size() + 1);
         answers.push_back(std::move(answer));
     }
     for (const Answer &answer : answers)
@@ -487,7 +561,10 @@ VdSNMPRequest::StepEnd VdSNMPRequest::ProcessResponse(const snmp::Pdu &response,
             item.lastOid = response.bindings[k].oid;
         }
     }
-    if (list.IsTable()) DecodeIndex(row);
+    if (list.IsTable()) {
+        DecodeIndex(row);
+        ++rowsRead_;
+    }
     for (int i = 0; i < list.Count(); ++i) ApplyExpression(i, true);
     return list.IsTable() ? StepEnd::MoreRows : StepEnd::Over;
 }

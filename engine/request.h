@@ -51,6 +51,9 @@ public:
     bool ReadStep(bool first);
     // The max-repetitions the GetBulk requests of the last walk asked for; 0 when it read with GetNext.
     int BulkRepetitions() const { return repetitions_; }
+    // Why the last walk stopped short of its table's end (the row limit, a column the agent ended
+    // by answering a name again or going back); empty when it read to the end. Rows read are kept.
+    const std::vector<WalkCut> &WalkCuts() const { return cuts_; }
     void ReadStepAsync(RequestDone callback, void *owner, bool first);
     bool Write(bool readBack, const std::string &selection = {}, const ValueSource *source = nullptr);
     void WriteAsync(RequestDone callback, void *owner, bool readBack, const std::string &selection = {},
@@ -97,6 +100,12 @@ public:
     enum class StepEnd { MoreRows, Over, EchoEnded, Retry };
     StepEnd ProcessResponse(const snmp::Pdu &response, int code);
 
+protected:
+    // The one way out to the agent for reads and writes: the session's Send and SendAsync.
+    virtual int Exchange(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu, snmp::Pdu &response);
+    virtual int ExchangeAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
+                              snmp::CompletionHandler done);
+
 private:
     struct Link;
     struct AsyncContext;
@@ -111,6 +120,7 @@ private:
     void StartAsync(snmp::Command command, const snmp::Target &target, const snmp::Pdu &pdu,
                     RequestDone callback, void *owner, bool processResponse, const snmp::Pdu *answer = nullptr);
     void Complete(AsyncContext &context, int reason, const snmp::Pdu &response);
+    bool Resend(AsyncContext &context, snmp::Command command, const snmp::Pdu &pdu, VdSNMPError &error);
     snmp::Command ReadCommand() const;
     bool UsesBulk() const;
     snmp::Pdu BulkPdu(bool first);
@@ -118,6 +128,9 @@ private:
     void KeepBulk(const snmp::Pdu &response);
     bool NextFromBulk(snmp::Pdu &answer);
     snmp::Target Target() const;
+    bool RowLimitReached();
+    void EndAsync(RequestDone callback, void *owner);
+    void NoteCut(WalkCut::Why why, int i, const std::string &returned);
 
     std::shared_ptr<Link> link_;
     std::set<int> viewEnded_;  // columns a v1 agent ended at the end of its view in this walk
@@ -130,4 +143,8 @@ private:
     };
     BulkAnswer bulk_;
     int repetitions_ = 0;  // 0: not chosen yet in this walk
+    bool bulkRefused_ = false;  // the agent answers tooBig to any GetBulk: this walk reads with GetNext
+    int rowsRead_ = 0;
+    std::vector<WalkCut> cuts_;
+    std::set<int> cutColumns_;
 };

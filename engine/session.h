@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/snmp_adapter.h"
+#include "engine/walk_cut.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,8 @@ struct VdSNMPDevice {
     std::uint16_t port = 161;
     // Tables are walked with GetBulk on v2c and v3 unless the agent does bulk badly.
     bool useGetBulk = true;
+    // A table walk ends after this many rows, saying so (an agent whose table never ends).
+    int maxRows = kDefaultMaxRows;
 };
 
 // SNMPv3 context put into every PDU.

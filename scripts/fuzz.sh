@@ -8,7 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-300}
 shift || true
-all=(constraint value_text date_numlist index_codec response boot_counter message_catalogue menu_notation config_cmdline snapshot_file)
+# Every target the build declares, so that a new one is never left out.
+mapfile -t all < <(sed -n 's/^qsw_fuzz_target(\([a-z0-9_]*\).*/\1/p' "$root/tests/fuzz/CMakeLists.txt")
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 

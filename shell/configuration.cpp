@@ -57,6 +57,7 @@ void LoadConfiguration(const QString &path, SessionParameters &parameters) {
     // A port beyond 16 bits would silently address another port: it counts as no number.
     parameters.device.port = static_cast<std::uint16_t>(number("AgentPort", 1, 65535, 161));
     parameters.device.useGetBulk = number("UseGetBulk", 0, 1, 1) == 1;
+    parameters.device.maxRows = number("MaxRows", 1, kIntMax, kDefaultMaxRows);
     parameters.scope.contextName = text("ContextName");
     parameters.scope.contextEngineID = text("ContextEngineID");
     security.securityModel = number("SecurityModel", kIntMin, kIntMax, 1);

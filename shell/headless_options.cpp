@@ -1,5 +1,7 @@
 #include "shell/headless_options.h"
 
+#include "shell/row_limit.h"
+
 #include <QRegularExpression>
 
 #include <cstring>
@@ -19,8 +21,9 @@ HeadlessOptions::Formatter FormatNamed(const QString &name) {
 }  // namespace
 
 bool IsHeadlessRun(int argc, char *argv[]) {
+    // The row limit applies to the window as well.
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--", 2) == 0) return true;
+        if (std::strncmp(argv[i], "--", 2) == 0 && !IsRowLimitParameter(argv[i])) return true;
     return false;
 }
 
@@ -95,6 +98,11 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
             rowMode(WriteOrder::Row::Delete);
         } else if (name == QStringLiteral("--dry-run")) {
             flag(options.dryRun);
+        } else if (name == QLatin1String(kRowLimitOption)) {
+            // Checked here, applied by the start-up sequence as for the window.
+            const QString limit = name + u'=' + value();
+            RowLimitParameter({limit});
+            options.moduleParameters << limit;
         } else if (name == QStringLiteral("--menu")) {
             options.menu = value().toStdString();
         } else if (name == QStringLiteral("--moving")) {
@@ -164,6 +172,9 @@ The SNMPv3 switches below are honoured only after an earlier /v3; without it the
   /pN           privacy protocol
 The device's configuration file (HOST.cfg) is read after the switches, as for the window; it is
 where the agent port of SNMPv1 and SNMPv2c sessions is set.
+  --max-rows N  the most rows a table read takes (default 100000; MaxRows in HOST.cfg, which this
+                option outweighs); also for the window. A read that reaches it keeps its rows and
+                says so.
 
 Options (no window is opened and no display is needed):
   --show "ENTRY"   reads one menu entry from the device and prints what its window would show.
@@ -205,8 +216,11 @@ Options (no window is opened and no display is needed):
   --catalogue      prints the whole menu catalogue as JSON; no device is needed.
   --help           prints this text.
 
-Exit status: 0 when everything was read and printed. Otherwise nothing is printed on standard
-output, the reason (the module's message for a failed exchange, such as "SNMP request timed
-out!") goes to standard error, and the status is 1 (2 for a mistake in the options).
+Exit status: 0 when everything was read and printed. 3 when --show or --snapshot printed what
+it read but a table read stopped short: at the row limit, or at a column the agent ended early by
+answering the same name again or going back (the rows read are printed, and standard error says
+which table or column and why). Otherwise nothing is printed on standard output, the reason (the
+module's message for a failed exchange, such as "SNMP request timed out!") goes to standard error,
+and the status is 1 (2 for a mistake in the options).
 )";
 }

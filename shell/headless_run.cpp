@@ -26,6 +26,8 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
+// Printed, but a table read stopped short (the row limit, a column the agent ended early).
+constexpr int kIncomplete = 3;
 
 void Complain(const std::string &text) {
     std::fputs(text.c_str(), stderr);
@@ -61,18 +63,9 @@ int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
     if (!StartUp(options, moduleDirectory, outcome)) return kFailed;
     AnswerCounter64Question(entry, options.v2cForCounter64);
     const EntryReading reading = ReadEntry(entry, found.path, EntryCaption(entry, outcome.texts.host));
-    return Print(options.format(reading));
-}
-
-// The entry of a write, and the page when the last caption names one of a pages entry.
-FoundEntry FindWriteEntry(const std::string &text, std::string &page) {
-    FoundEntry found = FindEntryByPath(MenuCatalogue::Instance(), text);
-    const std::size_t last = text.rfind('>');
-    if (found.entry != nullptr || last == std::string::npos) return found;
-    found = FindEntryByPath(MenuCatalogue::Instance(), text.substr(0, last));
-    if (found.entry == nullptr || found.entry->kind != EntryKind::Pages) return {};
-    page = text.substr(last + 1);
-    return found;
+    const int printed = Print(options.format(reading));
+    for (const std::string &shortfall : reading.shortfalls) Complain(shortfall);
+    return printed == 0 && !reading.shortfalls.empty() ? kIncomplete : printed;
 }
 
 std::string BindingLines(const std::vector<BindingLine> &lines) {
@@ -83,7 +76,7 @@ std::string BindingLines(const std::vector<BindingLine> &lines) {
 
 int Set(const HeadlessOptions &options, const QString &moduleDirectory) {
     std::string page;
-    const FoundEntry found = FindWriteEntry(options.entry, page);
+    const FoundEntry found = FindWriteEntry(MenuCatalogue::Instance(), options.entry, page);
     if (found.entry == nullptr) {
         Complain("There is no menu entry \"" + options.entry + "\"; --catalogue lists them all.");
         return kFailed;
@@ -115,18 +108,25 @@ int Snapshot(const HeadlessOptions &options, const QString &moduleDirectory) {
     const SnapshotHeader header{SessionDevice.host + ":" + std::to_string(SessionDevice.port),
                                 QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString(), kModuleVersion};
     std::size_t skipped = 0;
-    auto progress = [&](std::size_t done, std::size_t total, const FoundEntry &entry, const std::string &reason) {
+    std::size_t incomplete = 0;
+    auto progress = [&](std::size_t done, std::size_t total, const FoundEntry &entry, const std::string &reason,
+                        const std::string &shortfall) {
         std::string line = "[" + std::to_string(done) + "/" + std::to_string(total) + "] ";
         for (std::size_t k = 0; k < entry.path.size(); ++k) line += (k ? " > " : "") + entry.path[k];
         if (!reason.empty()) {
             line += ": skipped, " + reason;
             ++skipped;
+        } else if (!shortfall.empty()) {
+            line += ": incomplete, " + shortfall;
+            ++incomplete;
         }
         Complain(line);
     };
     const std::string snapshot = TakeSnapshot(entries, header, outcome.texts.host, options.v2cForCounter64, progress);
-    Complain(std::to_string(entries.size() - skipped) + " entries read, " + std::to_string(skipped) + " skipped.");
-    return Print(snapshot);
+    Complain(std::to_string(entries.size() - skipped) + " entries read, " + std::to_string(skipped) + " skipped" +
+             (incomplete > 0 ? ", " + std::to_string(incomplete) + " incomplete." : "."));
+    const int printed = Print(snapshot);
+    return printed == 0 && incomplete > 0 ? kIncomplete : printed;
 }
 
 constexpr int kDifferent = 1;

@@ -8,6 +8,7 @@
 #include "shell/command_line.h"
 #include "shell/configuration.h"
 #include "shell/decimal_number.h"
+#include "shell/row_limit.h"
 #include "shell/session_parameters.h"
 
 #include <QDir>
@@ -50,18 +51,22 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupRe
         return outcome;
     }
     SessionParameters parameters = SessionParameters::FromSession();
+    std::optional<int> rowLimit;
     try {
+        rowLimit = RowLimitParameter(environment.parameters);
         if (!ParseCommandLine(environment.parameters, parameters)) {
             report(QStringLiteral("Error Host Name!"), StartupNotice::Information);
             return outcome;
         }
-    } catch (const NotANumber &error) {
+    } catch (const std::exception &error) {
         report(QString::fromUtf8(error.what()), StartupNotice::Error);
         return outcome;
     }
     const std::optional<QString> configuration = ConfigurationPath(
         parameters.device.host, outcome.localConfiguration, environment.moduleDirectory);
     if (configuration) LoadConfiguration(*configuration, parameters);
+    // Given for this one run, the command line's limit outweighs the device's file.
+    if (rowLimit) parameters.device.maxRows = *rowLimit;
     if (EncryptsWithIdea(parameters.security)) {
         // The library has no IDEA: every exchange would fail with this, so it is said once, now.
         report(QString::fromStdString(TranslateStatus(snmp::status::UnsupportedPrivProtocol).text),

@@ -64,7 +64,8 @@ int serve(const SimOptions& options, MibModel& model)
 {
     AgentLibrary library(options.verbose);
     library.configureAccess(options);
-    MibHandler handler(model, HandlerQuirks{options.v1EchoEnd, options.stuckWalk, options.bulkTooBig});
+    MibHandler handler(model, HandlerQuirks{options.v1EchoEnd, options.stuckWalk, options.bulkTooBig,
+                                                options.backwardsWalk, options.endlessTable});
     if (!handler.registerWithAgent()) {
         std::cerr << "qsw7400-sim: cannot register with the agent library\n";
         return 1;

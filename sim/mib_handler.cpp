@@ -97,9 +97,9 @@ int handleRequests(netsnmp_mib_handler* handler, netsnmp_handler_registration* r
         break;
     case MODE_GETNEXT:
         // An agent with a small message size refuses a get-bulk whose answer would not fit.
-        if (self.quirks().bulkTooBig > 0 && reqinfo->asp && reqinfo->asp->pdu &&
+        if (self.quirks().bulkTooBig && reqinfo->asp && reqinfo->asp->pdu &&
             reqinfo->asp->pdu->command == SNMP_MSG_GETBULK &&
-            reqinfo->asp->pdu->max_repetitions > static_cast<long>(self.quirks().bulkTooBig)) {
+            reqinfo->asp->pdu->max_repetitions > static_cast<long>(*self.quirks().bulkTooBig)) {
             netsnmp_set_request_error(reqinfo, requests, SNMP_ERR_TOOBIG);
             break;
         }
@@ -160,6 +160,25 @@ const MibModel::Instances::value_type* MibHandler::nextInstance(const Oid& name,
             !(version1 && same->second.value.type == WireType::Counter64))
             return &*same;
     }
+    if (const Oid* back = quirks_.backwardsWalk ? &*quirks_.backwardsWalk : nullptr;
+        back && name.size() > back->size() && hasPrefix(name, *back)) {
+        auto first = instances.upper_bound(*back);
+        if (first != instances.end() && hasPrefix(first->first, *back) && first->first < name)
+            return &*first;
+    }
     auto it = inclusive ? instances.lower_bound(name) : instances.upper_bound(name);
+    if (const Oid* table = quirks_.endlessTable ? &*quirks_.endlessTable : nullptr;
+        table && name.size() > table->size() + 1 && hasPrefix(name, *table)) {
+        // Past the column's last row comes a made-up one with the next index, for ever.
+        const Oid column(name.begin(), name.begin() + static_cast<std::ptrdiff_t>(table->size() + 1));
+        auto first = instances.upper_bound(column);
+        if ((it == instances.end() || !hasPrefix(it->first, column)) && first != instances.end() &&
+            hasPrefix(first->first, column)) {
+            Oid next = name;
+            ++next.back();
+            madeUp_.emplace(std::move(next), first->second);
+            return &*madeUp_;
+        }
+    }
     return it == instances.end() ? nullptr : &*it;
 }

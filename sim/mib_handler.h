@@ -9,7 +9,9 @@
 struct HandlerQuirks {
     bool v1EchoEnd = false;        // v1 get-next past the end: noSuchName with the request's bindings
     std::optional<Oid> stuckWalk;  // get-next inside this subtree does not advance
-    unsigned bulkTooBig = 0;       // a get-bulk asking more repetitions than this: tooBig
+    std::optional<unsigned> bulkTooBig;  // a get-bulk asking more repetitions than this: tooBig
+    std::optional<Oid> backwardsWalk;    // get-next inside this subtree goes back to its first instance
+    std::optional<Oid> endlessTable;     // the columns of this table entry never end
 };
 
 class MibHandler {
@@ -31,4 +33,6 @@ private:
     LiveValues live_;
     HandlerQuirks quirks_;
     std::optional<SetPlan> pendingSet_;
+    // The row an endless table made up last: nextInstance hands out a pointer to it.
+    mutable std::optional<MibModel::Instances::value_type> madeUp_;
 };

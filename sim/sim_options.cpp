@@ -91,6 +91,15 @@ std::optional<std::string> unsignedIn(const std::string& option, const std::stri
     return std::nullopt;
 }
 
+std::optional<std::string> oidIn(const std::string& option, const std::string& value, std::optional<Oid>& target)
+{
+    auto oid = parseOid(value);
+    if (!oid)
+        return option + " wants an object identifier";
+    target = *oid;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<UserSpec> builtInUsers()
@@ -129,8 +138,12 @@ std::string usageText()
         "                        noSuchName and the request's own bindings\n"
         "  --stuck-walk OID      a get-next inside the subtree OID answers with an\n"
         "                        identifier that does not increase\n"
+        "  --backwards-walk OID  a get-next inside the subtree OID answers with its first\n"
+        "                        instance when that lies before the name asked\n"
+        "  --endless ENTRY-OID   the columns of the table never end: past its last row a\n"
+        "                        get-next answers a made-up next row, a copy of the first\n"
         "  --bulk-too-big N      a get-bulk asking more than N repetitions is answered with\n"
-        "                        tooBig\n"
+        "                        tooBig (0: every get-bulk)\n"
         "  --max-message BYTES   send no message longer than BYTES (at least 484); a get-bulk\n"
         "                        answer is cut short to fit\n"
         "  --verbose             log the agent library's messages to stderr\n"
@@ -177,15 +190,17 @@ std::variant<SimOptions, HelpRequest, OptionError> parseOptions(const std::vecto
         {"--fill", [&](const std::string& v) { return append(fillOf(v), options.fills); }},
         {"--delay", [&](const std::string& v) { return unsignedIn("--delay", v, 0, 600000, options.delayMs); }},
         {"--drop-every", [&](const std::string& v) { return unsignedIn("--drop-every", v, 1, UINT_MAX, options.dropEvery); }},
-        {"--bulk-too-big", [&](const std::string& v) { return unsignedIn("--bulk-too-big", v, 1, UINT_MAX, options.bulkTooBig); }},
-        {"--max-message", [&](const std::string& v) { return unsignedIn("--max-message", v, 484, 65507, options.maxMessage); }},
-        {"--stuck-walk", [&](const std::string& v) -> std::optional<std::string> {
-             auto oid = parseOid(v);
-             if (!oid)
-                 return "--stuck-walk wants an object identifier";
-             options.stuckWalk = *oid;
-             return std::nullopt;
+        {"--bulk-too-big", [&](const std::string& v) {
+             unsigned most = 0;
+             auto problem = unsignedIn("--bulk-too-big", v, 0, UINT_MAX, most);
+             if (!problem)
+                 options.bulkTooBig = most;
+             return problem;
          }},
+        {"--max-message", [&](const std::string& v) { return unsignedIn("--max-message", v, 484, 65507, options.maxMessage); }},
+        {"--stuck-walk", [&](const std::string& v) { return oidIn("--stuck-walk", v, options.stuckWalk); }},
+        {"--backwards-walk", [&](const std::string& v) { return oidIn("--backwards-walk", v, options.backwardsWalk); }},
+        {"--endless", [&](const std::string& v) { return oidIn("--endless", v, options.endlessTable); }},
     };
     const std::map<std::string, bool*> flags{
         {"--no-default-profile", &options.noDefaultProfile}, {"--v1-echo-end", &options.v1EchoEnd}, {"--verbose", &options.verbose}};

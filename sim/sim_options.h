@@ -34,7 +34,9 @@ struct SimOptions {
     unsigned dropEvery = 0;
     bool v1EchoEnd = false;
     std::optional<Oid> stuckWalk;
-    unsigned bulkTooBig = 0;
+    std::optional<Oid> backwardsWalk;
+    std::optional<Oid> endlessTable;
+    std::optional<unsigned> bulkTooBig;
     unsigned maxMessage = 0; // 0: the library's own
     bool verbose = false;
 };

@@ -17,6 +17,12 @@ namespace {
 
 std::string OkText() { return messages::Text(MessageCatalogue::VdSnmp, 0); }
 
+// "Ok!", followed by why a walk stopped short of its table's end when it did.
+std::string ReadDoneText(const VdSNMPRequest &request) {
+    const std::string cut = WalkCutText(request.WalkCuts());
+    return cut.empty() ? OkText() : OkText() + " " + cut;
+}
+
 // Clears a busy flag when an exchange leaves by an exception.
 class BusyGuard {
 public:
@@ -99,7 +105,7 @@ void VdSNMPRequest2Controls::GetSynchronously() {
     OnGetEnd();
     busy = false;
     guard.Release();
-    if (HasStatusTarget()) ShowStatus(OkText());
+    if (HasStatusTarget()) ShowStatus(ReadDoneText(request));
 }
 
 void VdSNMPRequest2Controls::GetCompleted(void *owner, const VdSNMPError &error, VdSNMPVarList &) {
@@ -147,7 +153,7 @@ void VdSNMPRequest2Controls::FinishGet(const VdSNMPError &error) {
     busy = false;
     if (HasStatusTarget()) {
         lastOperation_ = GetOperation;
-        ShowStatus(OkText());
+        ShowStatus(ReadDoneText(request));
     }
     if (getDone) getDone(*this, error);
 }

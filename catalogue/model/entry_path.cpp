@@ -29,3 +29,13 @@ FoundEntry FindEntryByPath(const MenuCatalogue &catalogue, const std::string &te
     if (found.entry == nullptr) found.path.clear();
     return found;
 }
+
+FoundEntry FindWriteEntry(const MenuCatalogue &catalogue, const std::string &text, std::string &page) {
+    FoundEntry found = FindEntryByPath(catalogue, text);
+    const std::size_t last = text.rfind('>');
+    if (found.entry != nullptr || last == std::string::npos) return found;
+    found = FindEntryByPath(catalogue, text.substr(0, last));
+    if (found.entry == nullptr || found.entry->kind != EntryKind::Pages) return {};
+    page = text.substr(last + 1);
+    return found;
+}

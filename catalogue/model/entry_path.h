@@ -19,3 +19,6 @@ std::string FoldedCaption(const std::string &caption);
 // The entry named by its captions from the top-level menu down, joined by ">"; blanks around each
 // caption and letter case do not matter. Separators are never found.
 FoundEntry FindEntryByPath(const MenuCatalogue &catalogue, const std::string &text);
+// The entry a write names, and in page the page when the last caption names one of a pages entry
+// rather than an entry of its own.
+FoundEntry FindWriteEntry(const MenuCatalogue &catalogue, const std::string &text, std::string &page);

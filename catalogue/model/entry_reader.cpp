@@ -47,7 +47,7 @@ void ReadEditor(VdSNMPRequest &request, PageReading &page) {
     });
 }
 
-PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe) {
+PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe, std::vector<std::string> &shortfalls) {
     VdSNMPRequest request;
     PrepareEntryRequest(entry, recipe, request);
     PageReading page;
@@ -57,6 +57,8 @@ PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe) {
         ReadTable(request, page);
     else
         ReadEditor(request, page);
+    if (const std::string cut = WalkCutText(request.WalkCuts()); !cut.empty())
+        shortfalls.push_back((page.caption.empty() ? "" : "[" + page.caption + "] ") + cut + ".");
     return page;
 }
 
@@ -68,7 +70,7 @@ bool IsReadableEntry(const MenuEntry &entry) {
 }
 
 EntryReading ReadEntry(const MenuEntry &entry, std::vector<std::string> path, std::string title) {
-    EntryReading reading{std::move(path), std::move(title), {}};
-    for (const PanelRecipe &recipe : entry.panels) reading.pages.push_back(ReadPanel(entry, recipe));
+    EntryReading reading{std::move(path), std::move(title), {}, {}};
+    for (const PanelRecipe &recipe : entry.panels) reading.pages.push_back(ReadPanel(entry, recipe, reading.shortfalls));
     return reading;
 }

@@ -26,6 +26,9 @@ struct EntryReading {
     std::vector<std::string> path;  // captions from the top-level menu to the entry
     std::string title;
     std::vector<PageReading> pages;
+    // Why a table read stopped short of its end (the row limit, a column the agent ended early),
+    // a sentence per page that did, prefixed by the page's caption; its rows are kept.
+    std::vector<std::string> shortfalls;
 };
 
 // Aligned, captioned columns; scalars as label and value lines; pages under their captions.

@@ -217,7 +217,9 @@ void EntryWrite::FindRow(const std::string &rowText) {
         return;
     }
     const std::string table = recipe_.pageCaption.empty() ? std::string("the table") : Quoted(recipe_.pageCaption);
-    Refuse("There is no row " + Quoted(TrimmedCaption(rowText)) + " in " + table + ".");
+    // A walk that stopped short may have missed the row: then the reason is part of the answer.
+    const std::string cut = WalkCutText(request_.WalkCuts());
+    Refuse("There is no row " + Quoted(TrimmedCaption(rowText)) + " in " + table + "." + (cut.empty() ? "" : " " + cut + "."));
 }
 
 void EntryWrite::SetIndex(const std::string &rowText) {

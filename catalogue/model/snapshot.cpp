@@ -32,12 +32,15 @@ std::string CompareHints(const PageReading &page) {
            ",\"moving\":" + JsonArray(moving, JsonString) + "}";
 }
 
-std::string ReadEntryJson(const FoundEntry &found, const std::string &hostText) {
+// shortfall: why a table read stopped short, recorded in the entry as "incomplete" too.
+std::string ReadEntryJson(const FoundEntry &found, const std::string &hostText, std::string &shortfall) {
     const EntryReading reading = ReadEntry(*found.entry, found.path, EntryCaption(*found.entry, hostText));
     std::string show = FormatJson(reading);
     while (!show.empty() && show.back() == '\n') show.pop_back();
+    for (const std::string &text : reading.shortfalls) shortfall += (shortfall.empty() ? "" : " ") + text;
+    const std::string incomplete = shortfall.empty() ? "" : ",\"incomplete\":" + JsonString(shortfall);
     return "{\"entry\":" + JsonArray(found.path, JsonString) + ",\"show\":" + show +
-           ",\"compare\":" + JsonArray(reading.pages, CompareHints) + "}";
+           ",\"compare\":" + JsonArray(reading.pages, CompareHints) + incomplete + "}";
 }
 
 }  // namespace
@@ -60,11 +63,12 @@ std::string TakeSnapshot(const std::vector<FoundEntry> &entries, const SnapshotH
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const FoundEntry &found = entries[k];
         std::string reason;
+        std::string shortfall;
         // The question is answered per entry: an answer for one entry must not change how the next reads.
         const std::uint8_t version = SessionSecurity.version;
         AnswerCounter64Question(*found.entry, v2cForCounter64);
         try {
-            const std::string json = ReadEntryJson(found, hostText);
+            const std::string json = ReadEntryJson(found, hostText, shortfall);
             out += (k ? ",\n" : "\n") + json;
             timeOutsInARow = 0;
         } catch (const CodedError &e) {
@@ -76,7 +80,7 @@ std::string TakeSnapshot(const std::vector<FoundEntry> &entries, const SnapshotH
                    ",\"skipped\":" + JsonString(reason) + "}";
         }
         SessionSecurity.version = version;
-        if (progress) progress(k + 1, entries.size(), found, reason);
+        if (progress) progress(k + 1, entries.size(), found, reason, shortfall);
     }
     return out + "\n]}\n";
 }

@@ -18,9 +18,10 @@ struct SnapshotHeader {
     std::string version;  // the module's
 };
 
-// What the snapshot did with one entry: reason is empty when it was read.
-using SnapshotProgress =
-    std::function<void(std::size_t done, std::size_t total, const FoundEntry &entry, const std::string &reason)>;
+// What the snapshot did with one entry: reason is empty when it was read; shortfall says why a
+// table of an entry that was read stopped short (empty when it read to the end).
+using SnapshotProgress = std::function<void(std::size_t done, std::size_t total, const FoundEntry &entry,
+                                            const std::string &reason, const std::string &shortfall)>;
 
 // Reads every entry as --show does into one JSON document: the header, then per entry its
 // --show JSON with what a comparison needs (index columns, row instances, values that always

@@ -219,14 +219,47 @@ TEST_F(Walk, AnIndexColumnThatEndsFirstTakesTheRowIndexFromTheOthers) {
     EXPECT_EQ(request.list.Item(0).lastOid, "1.3.6.1.2.1.2.2.1.1.5");
 }
 
-TEST_F(Walk, SameIdentifierAgainEndsTheColumnButGoingBackwardsFails) {
+TEST_F(Walk, SameIdentifierAgainOrGoingBackwardsEndsTheColumnAndSaysWhich) {
     Step(Response({{"1.3.6.1.2.1.2.2.1.1.7", 7}, {"1.3.6.1.2.1.2.2.1.3.7", 6}}));
+    EXPECT_TRUE(request.WalkCuts().empty());
     EXPECT_EQ(Step(Response({{"1.3.6.1.2.1.2.2.1.1.7", 7}, {"1.3.6.1.2.1.2.2.1.3.7", 6}})), End::Over);
+    ASSERT_EQ(request.WalkCuts().size(), 2u);
+    EXPECT_EQ(request.WalkCuts()[0].why, WalkCut::Why::Repeated);
+    EXPECT_EQ(request.WalkCuts()[1].column, "ifType");
+    EXPECT_NE(WalkCutText(request.WalkCuts()).find("\"ifIndex\" ended early"), std::string::npos);
 
+    // Going back ends the column for this row; the others go on, and it is said once per walk.
     Walker backwards;
     backwards.Step(Response({{"1.3.6.1.2.1.2.2.1.1.7", 7}, {"1.3.6.1.2.1.2.2.1.3.7", 6}}));
-    EXPECT_EQ(CodeOf([&] { backwards.Step(Response({{"1.3.6.1.2.1.2.2.1.1.3", 3}, {"1.3.6.1.2.1.2.2.1.3.8", 6}})); }),
-              -417);
+    EXPECT_EQ(backwards.Step(Response({{"1.3.6.1.2.1.2.2.1.1.3", 3}, {"1.3.6.1.2.1.2.2.1.3.8", 6}})), End::MoreRows);
+    EXPECT_EQ(backwards.Value(0), "8");
+    EXPECT_EQ(backwards.Value(1), "(NOTDONE)");
+    EXPECT_EQ(backwards.Step(Response({{"1.3.6.1.2.1.2.2.1.1.1", 1}, {"1.3.6.1.2.1.2.2.1.3.9", 6}})), End::MoreRows);
+    ASSERT_EQ(backwards.request.WalkCuts().size(), 1u);
+    const WalkCut &cut = backwards.request.WalkCuts()[0];
+    EXPECT_EQ(cut.why, WalkCut::Why::WentBack);
+    EXPECT_EQ(cut.asked, "1.3.6.1.2.1.2.2.1.1.7");
+    EXPECT_EQ(cut.returned, "1.3.6.1.2.1.2.2.1.1.3");
+
+    // The end of a v2c view echoes the name too, but says so by its type: no cut.
+    Walker ended;
+    ended.Step(Response({{"1.3.6.1.2.1.2.2.1.1.7", 7}, {"1.3.6.1.2.1.2.2.1.3.7", 6}}));
+    snmp::Pdu end = Response({{"1.3.6.1.2.1.2.2.1.1.7", 0}, {"1.3.6.1.2.1.2.2.1.3.7", 0}});
+    for (snmp::VarBind &b : end.bindings) b.type = snmp::type::EndOfMibView;
+    EXPECT_EQ(ended.Step(end), End::Over);
+    EXPECT_TRUE(ended.request.WalkCuts().empty());
+}
+
+TEST_F(Walk, RowLimitEndsTheWalkAfterItsRowsAndSaysSo) {
+    request.device.maxRows = 2;
+    EXPECT_EQ(Step(Response({{"1.3.6.1.2.1.2.2.1.1.1", 1}, {"1.3.6.1.2.1.2.2.1.3.1", 6}})), End::MoreRows);
+    EXPECT_EQ(Step(Response({{"1.3.6.1.2.1.2.2.1.1.2", 2}, {"1.3.6.1.2.1.2.2.1.3.2", 6}})), End::MoreRows);
+    EXPECT_TRUE(request.WalkCuts().empty());
+    EXPECT_FALSE(request.ReadStep(false));  // nothing is sent: no session is needed
+    ASSERT_EQ(request.WalkCuts().size(), 1u);
+    EXPECT_EQ(request.WalkCuts()[0].rows, 2);
+    EXPECT_NE(WalkCutText(request.WalkCuts()).find("limit of 2 rows"), std::string::npos);
+    EXPECT_EQ(Value(0), "2");  // the last row read stays
 }
 
 TEST_F(Walk, NoSuchNameEchoEndsTheWalkOtherwiseTheErrorStands) {

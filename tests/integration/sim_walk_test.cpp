@@ -44,6 +44,8 @@ TEST(SimulatorWalk, AgentThatRepeatsTheIdentifierEndsTheWalk) {
     int steps = 0;
     for (bool first = true; request->ReadStep(first) && steps < 10000; first = false) ++steps;
     EXPECT_EQ(steps, 1);
+    ASSERT_FALSE(request->WalkCuts().empty());
+    EXPECT_EQ(request->WalkCuts()[0].why, WalkCut::Why::Repeated);
 
     AsyncWalk walk;
     walk.request = request.get();
@@ -68,6 +70,29 @@ TEST(SimulatorWalk, AsynchronousWalkIsNotPacedByThePumpTick) {
     EXPECT_LT(clock.elapsed(), kRows * _SnmpEventProcessor::kIntervalMs / 2);  // paced: kRows ticks
 }
 
+// An agent whose table never ends: a walk stops at the row limit with its rows, and says so.
+TEST(SimulatorWalk, EndlessTableStopsAtTheRowLimitWithItsRows) {
+    constexpr std::size_t kLimit = 150;
+    SimRunner sim({"--endless", "1.3.6.1.2.1.2.2.1"});
+    for (const bool bulk : {false, true}) {
+        SCOPED_TRACE(bulk ? "GetBulk" : "GetNext");
+        auto request = SimRequest(sim, kV2c, InterfaceTable());
+        request->device.useGetBulk = bulk;
+        request->device.maxRows = static_cast<int>(kLimit);
+        EXPECT_EQ(WalkSync(*request).size(), kLimit);
+        ASSERT_EQ(request->WalkCuts().size(), 1u);
+        EXPECT_EQ(request->WalkCuts()[0].why, WalkCut::Why::RowLimit);
+
+        AsyncWalk walk;
+        walk.request = request.get();
+        walk.Run();
+        EXPECT_EQ(walk.last.status, 0) << walk.last.message;
+        EXPECT_TRUE(walk.last.finished);
+        EXPECT_EQ(walk.rows.size(), kLimit);
+        EXPECT_EQ(request->WalkCuts().size(), 1u);
+    }
+}
+
 }  // namespace
 
 namespace {
@@ -79,15 +104,16 @@ std::vector<std::string> StableColumns(std::vector<std::string> rows) {
 }
 
 // Agents with a small message size: one refuses a large GETBULK with tooBig (the walk asks again
-// with half the repetitions until the answer fits), the other cuts its answer short, inside a row
-// (the walk goes on from the last whole binding of each column). Either way the rows are those of
-// one GETNEXT per row, synchronously and asynchronously.
+// with half the repetitions until the answer fits, and with GETNEXT when not even one fits), the
+// other cuts its answer short, inside a row (the walk goes on from the last whole binding of each
+// column). Either way the rows are those of one GETNEXT per row, synchronously and asynchronously.
 TEST(SimulatorWalk, SmallMessageSizesGiveTheRowsOfGetNext) {
     const struct {
         QStringList options;
         int maxRepetitions;  // what the walk ends up asking
     } kAgents[] = {
         {{"--bulk-too-big", "7"}, 7},
+        {{"--bulk-too-big", "0"}, 1},
         {{"--max-message", "600"}, 40},
     };
     for (const auto &agent : kAgents) {

@@ -63,6 +63,29 @@ TEST(SimFaults, StuckWalkNeverAdvancesInsideItsSubtree)
     EXPECT_EQ(quickGet(sim, "2").exitCode, 0);
 }
 
+// A get-next past the last row of an endless table answers the next index; one inside a
+// backwards subtree goes back to its first instance once that lies before the name asked.
+TEST(SimFaults, EndlessTableAndBackwardsWalk)
+{
+    const struct {
+        QStringList options;
+        QString asked;
+        QString answered;
+    } cases[] = {
+        {{"--endless", "1.3.6.1.2.1.2.2.1"}, "1.3.6.1.2.1.2.2.1.2.52", ".1.3.6.1.2.1.2.2.1.2.53 = "},
+        {{"--endless", "1.3.6.1.2.1.2.2.1"}, "1.3.6.1.2.1.2.2.1.2.1000", ".1.3.6.1.2.1.2.2.1.2.1001 = "},
+        {{"--endless", "1.3.6.1.2.1.2.2.1"}, "1.3.6.1.2.1.2.2.1.1", ".1.3.6.1.2.1.2.2.1.1.1 = "},
+        {{"--backwards-walk", "1.3.6.1.2.1.2.2.1.2"}, "1.3.6.1.2.1.2.2.1.2.1", ".1.3.6.1.2.1.2.2.1.2.2 = "},
+        {{"--backwards-walk", "1.3.6.1.2.1.2.2.1.2"}, "1.3.6.1.2.1.2.2.1.2.7", ".1.3.6.1.2.1.2.2.1.2.1 = "},
+        {{"--backwards-walk", "1.3.6.1.2.1.2.2.1.2"}, "1.3.6.1.2.1.2.2.1.3.7", ".1.3.6.1.2.1.2.2.1.3.8 = "},
+    };
+    for (const auto& c : cases) {
+        SimRunner sim(c.options);
+        ToolResult next = runV2c("snmpgetnext", sim.agent(), {c.asked});
+        EXPECT_TRUE(next.out.startsWith(c.answered)) << c.asked.toStdString() << ": " << next.out.toStdString();
+    }
+}
+
 TEST(SimFaults, V1GetNextPastTheEndEchoesTheRequest)
 {
     SimRunner sim({"--v1-echo-end"});

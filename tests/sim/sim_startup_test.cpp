@@ -128,6 +128,7 @@ TEST(SimStartUp, BadOptionsAreRefusedWithUsage)
         {"--bogus"}, {"--port"}, {"--port", "70000"}, {"--address", "localhost"}, {"--address", "10.0.0.1"}, {"--delay", "soon"},
         {"--drop-every", "0"}, {"--fill", "1.3.6.1.2.1.2.2"}, {"--user", "u:MD5:short"},
         {"--user", "u:SHA:longenough:IDEA:longenough"}, {"--stuck-walk", "x.y"}, {"--no-default-profile"},
+        {"--endless", "1..3"}, {"--bulk-too-big", "-1"},
     };
     for (const QStringList& args : bad) {
         ProcessOutcome outcome = SimRunner::runToExit(args);
@@ -142,7 +143,7 @@ TEST(SimStartUp, HelpDocumentsEveryOption)
     ASSERT_EQ(outcome.exitCode, 0);
     for (const char* option : {"--address", "--port", "--profile", "--no-default-profile", "--read-community",
                                "--write-community", "--user", "--fill", "--delay", "--drop-every", "--v1-echo-end",
-                               "--stuck-walk", "--verbose", "--help", "16100", "md5des", "shaaes", "shaauth"})
+                               "--stuck-walk", "--backwards-walk", "--endless", "--bulk-too-big", "--verbose", "--help", "16100", "md5des", "shaaes", "shaauth"})
         EXPECT_TRUE(outcome.out.contains(option)) << option;
 }
 
