@@ -5,6 +5,7 @@
 #include "catalogue/model/entry_reading.h"
 #include "catalogue/model/entry_request.h"
 #include "catalogue/model/json_text.h"
+#include "catalogue/model/redaction.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"
 
@@ -32,8 +33,13 @@ std::string CompareHints(const PageReading &page) {
            ",\"moving\":" + JsonArray(moving, JsonString) + "}";
 }
 
-std::string ReadEntryJson(const FoundEntry &found, const std::string &hostText) {
-    const EntryReading reading = ReadEntry(*found.entry, found.path, EntryCaption(*found.entry, hostText));
+std::string ReadEntryJson(const FoundEntry &found, const std::string &hostText, bool redact) {
+    EntryReading reading = ReadEntry(*found.entry, found.path, EntryCaption(*found.entry, hostText));
+    if (redact) {
+        std::string where;
+        for (const std::string &caption : found.path) where += caption + ">";
+        for (PageReading &page : reading.pages) RedactSecrets(page, where);
+    }
     std::string show = FormatJson(reading);
     while (!show.empty() && show.back() == '\n') show.pop_back();
     return "{\"entry\":" + JsonArray(found.path, JsonString) + ",\"show\":" + show +
@@ -55,7 +61,8 @@ std::vector<FoundEntry> ReadableEntries(const MenuCatalogue &catalogue, const st
 std::string TakeSnapshot(const std::vector<FoundEntry> &entries, const SnapshotHeader &header,
                          const std::string &hostText, bool v2cForCounter64, const SnapshotProgress &progress) {
     std::string out = "{\"snapshot\":1,\"device\":" + JsonString(header.device) + ",\"time\":" + JsonString(header.time) +
-                      ",\"version\":" + JsonString(header.version) + ",\"entries\":[";
+                      ",\"version\":" + JsonString(header.version) + (header.redacted ? ",\"redacted\":true" : "") +
+                      ",\"entries\":[";
     int timeOutsInARow = 0;
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const FoundEntry &found = entries[k];
@@ -64,7 +71,7 @@ std::string TakeSnapshot(const std::vector<FoundEntry> &entries, const SnapshotH
         const std::uint8_t version = SessionSecurity.version;
         AnswerCounter64Question(*found.entry, v2cForCounter64);
         try {
-            const std::string json = ReadEntryJson(found, hostText);
+            const std::string json = ReadEntryJson(found, hostText, header.redacted);
             out += (k ? ",\n" : "\n") + json;
             timeOutsInARow = 0;
         } catch (const CodedError &e) {
