@@ -208,7 +208,7 @@ Options (no window is opened and no display is needed):
                    cannot give is skipped with the reason recorded; progress goes to standard
                    error. The snapshot ends early only when the device stops answering.
   --redact         with --snapshot: every community, key, password and pass phrase (the columns
-                   the catalogue marks "secret": true) is written as "(redacted HASH)", a fixed
+                   the catalogue marks "secret": true) is written as (redacted HASH), a fixed
                    mark and a short hash of the value, so that --diff still shows that it changed.
   --diff A B       compares two snapshots entry by entry, table rows by their index, value by
                    value, and prints each difference (text, or --format json). Counters and time

@@ -73,15 +73,15 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupRe
     const std::optional<QString> configuration = ConfigurationPath(
         parameters.device.host, outcome.localConfiguration, environment.moduleDirectory);
     outcome.warnings.insert(outcome.warnings.end(), notes.ignored.begin(), notes.ignored.end());
-    ConfigurationReport report;
-    if (configuration) report = LoadConfiguration(*configuration, parameters);
-    outcome.warnings.insert(outcome.warnings.end(), report.warnings.begin(), report.warnings.end());
+    ConfigurationReport read;
+    if (configuration) read = LoadConfiguration(*configuration, parameters);
+    outcome.warnings.insert(outcome.warnings.end(), read.warnings.begin(), read.warnings.end());
     // The file is read over the command line, as for every other setting it holds.
-    if (!notes.portSwitch.empty() && report.portLine > 0)
+    if (!notes.portSwitch.empty() && read.portLine > 0)
         outcome.warnings.push_back(notes.portSwitch + " ignored: AgentPort=" + std::to_string(parameters.device.port) +
-                                   " of " + configuration->toStdString() + ":" + std::to_string(report.portLine) +
+                                   " of " + configuration->toStdString() + ":" + std::to_string(read.portLine) +
                                    " applies.");
-    outcome.settingsSource = SettingsSource(configuration, report);
+    outcome.settingsSource = SettingsSource(configuration, read);
     if (EncryptsWithIdea(parameters.security)) {
         // The library has no IDEA: every exchange would fail with this, so it is said once, now.
         report(QString::fromStdString(TranslateStatus(snmp::status::UnsupportedPrivProtocol).text),

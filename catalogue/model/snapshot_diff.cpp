@@ -93,8 +93,8 @@ private:
             CompareValues(page, a["values"].toArray(), b["values"].toArray(), moving);
             return;
         }
-        const QJsonArray columnsA = a["columns"].toArray();
-        const QStringList columnsB = b["columns"].toVariant().toStringList();
+        const QStringList columnsA = ColumnKeys(a);
+        const QStringList columnsB = ColumnKeys(b);
         const std::vector<Row> rowsA = Rows(a, hintsA);
         const std::vector<Row> rowsB = Rows(b, hintsB);
         std::map<QString, const Row *> byKeyA;
@@ -108,8 +108,8 @@ private:
                 continue;
             }
             for (qsizetype c = 0; c < columnsA.size(); ++c) {
-                const QString column = columnsA[c].toString();
-                const qsizetype d = columnsB.indexOf(column);
+                const qsizetype d = columnsB.indexOf(columnsA[c]);
+                const QString column = a["columns"][c].toString();
                 if (d < 0 || moving.contains(column)) continue;
                 const QJsonValue va = rowA.values[c];
                 const QJsonValue vb = found->second->values[d];
@@ -118,6 +118,14 @@ private:
         }
         for (const Row &rowB : rowsB)
             if (byKeyA.find(rowB.key) == byKeyA.end()) Add(page, rowB.shown, {}, QJsonValue::Undefined, rowB.values);
+    }
+
+    // Columns by caption, a caption given twice by its occurrence.
+    static QStringList ColumnKeys(const QJsonObject &page) {
+        QStringList keys;
+        KeyCounter counter;
+        for (const QJsonValue &c : page["columns"].toArray()) keys << counter.Next(c.toString());
+        return keys;
     }
 
     // Rows by their instance; rows without one by their index columns, and by position only in a

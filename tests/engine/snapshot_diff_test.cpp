@@ -78,9 +78,15 @@ TEST(SnapshotDiff, CaptionsAndRowKeysFromTheFilesReachTheTerminalWithoutControlC
 }
 
 TEST(SnapshotDiff, AFileNamingRowsValuesOrEntriesTwiceIsEqualToItself) {
-    // Two rows with one index, two values with one label, the same entry twice.
+    // Two rows with one index, two values with one label, the same entry twice...
     QJsonObject s = Snapshot({Row("1", "up", "1"), Row("1", "down", "2")}, {}, "noc");
     QJsonArray entries = s["entries"].toArray();
+    // ... and two columns with one caption.
+    QJsonObject interfaces = entries[0].toObject();
+    QJsonObject table = interfaces["show"].toObject()["pages"].toArray()[0].toObject();
+    table["columns"] = QJsonArray{"Index", "Name", "Name"};
+    interfaces["show"] = QJsonObject{{"pages", QJsonArray{table}}};
+    entries[0] = interfaces;
     QJsonObject information = entries[1].toObject();
     QJsonObject show = information["show"].toObject();
     QJsonArray pages = show["pages"].toArray();

@@ -137,7 +137,7 @@ TEST_F(HeadlessSnapshotTest, RedactedSnapshotHoldsNoSecretYetADiffShowsItChanged
     EXPECT_EQ(diff.exitCode, 1) << diff.err.toStdString();
     const QStringList lines = diff.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1) << diff.out.toStdString();
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Security > 802.1X > MAC -based Access Control > Control Table: Password: \"(redacted ")))
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Security  > 802.1X > MAC -based Access Control > Control Table: Password: \"(redacted ")))
         << lines[0].toStdString();
     // The same secret gives the same mark: a snapshot compares equal with one taken again.
     ASSERT_EQ(Snapshot(QStringLiteral("c.json"), {"--menu", "Security", "--redact"}).exitCode, 0);
