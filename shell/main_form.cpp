@@ -27,6 +27,7 @@ namespace {
 
 constexpr int kPanelWidth = 923;
 constexpr int kPanelHeight = 137;
+constexpr int kWarningWidth = 450;
 const char kHelpFile[] = "QSW-7300 r4-5 JUN 08 Rskyglass-v9.hlp";
 
 QLabel *HiddenStaticText(QWidget *parent, const char *name, const QRect &place) {
@@ -97,7 +98,9 @@ void TMainForm::ShowWarnings(const std::vector<std::string> &warnings) {
         std::fprintf(stderr, "%s\n", warning.c_str());
         lines << QString::fromStdString(warning);
     }
-    warningPanel_->setText(lines.front() + (lines.size() > 1 ? QStringLiteral(" (+%1)").arg(lines.size() - 1) : QString()));
+    // Half the bar at most, the rest of the text in the tip: the exchanges' status stays readable.
+    const QString first = lines.front() + (lines.size() > 1 ? QStringLiteral(" (+%1)").arg(lines.size() - 1) : QString());
+    warningPanel_->setText(warningPanel_->fontMetrics().elidedText(first, Qt::ElideMiddle, kWarningWidth));
     warningPanel_->setToolTip(lines.join(u'\n'));
     warningPanel_->show();
 }

@@ -123,6 +123,20 @@ TEST_F(MainFormTest, FailedStartUpsSayWhyAndSendNothing) {
     EXPECT_EQ(std::stoll(ReadScalar("1.3.6.1.2.1.11.1", syntax::Counter)), std::stoll(before) + 1);
 }
 
+TEST_F(MainFormTest, UnusableSettingsAreShownInTheStatusBarNamingFileLineAndKey) {
+    const QString module = LocalLayout("Version=1\nSecurityLevel=high\n");
+    auto form = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, module);
+    ASSERT_TRUE(form->isReady());
+    const QString expected = QDir(module).filePath("127.0.0.1.cfg") + ":3: SecurityLevel=high is not a number from 0 to 255; 0 is used.";
+    EXPECT_TRUE(form->warningPanel()->isVisibleTo(form.get()));
+    EXPECT_EQ(form->warningPanel()->toolTip(), expected);
+    // The exchanges keep their own status line beside it.
+    EXPECT_NE(form->statusPanel()->text(), form->warningPanel()->text());
+
+    auto clean = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, LocalLayout());
+    EXPECT_FALSE(clean->warningPanel()->isVisibleTo(clean.get()));
+}
+
 TEST_F(MainFormTest, RmonModuleEntriesFollowTheDeviceState) {
     auto form = StartOnSimulator();
     ASSERT_TRUE(form->isReady());
