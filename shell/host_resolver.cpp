@@ -1,16 +1,6 @@
 #include "shell/host_resolver.h"
 
-#include <QHostAddress>
-#include <QHostInfo>
-
 #include <arpa/inet.h>
-
-std::optional<std::string> LookUpIPv4(const std::string &hostName) {
-    const QHostInfo info = QHostInfo::fromName(QString::fromStdString(hostName));
-    for (const QHostAddress &address : info.addresses())
-        if (address.protocol() == QAbstractSocket::IPv4Protocol) return address.toString().toStdString();
-    return std::nullopt;
-}
 
 std::optional<std::string> ResolveIPv4(const std::string &hostName, const NameLookup &lookup) {
     if (hostName.empty()) return std::nullopt;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-// Asks the name service for a host's first IPv4 address.
+// Asks the name service for a host's first IPv4 address (shell/name_lookup.cpp).
 using NameLookup = std::function<std::optional<std::string>(const std::string &hostName)>;
 std::optional<std::string> LookUpIPv4(const std::string &hostName);
 
