@@ -110,7 +110,7 @@ TEST_F(MainFormTest, FailedStartUpsSayWhyAndSendNothing) {
     } cases[] = {
         {{}, "No parameter input"},
         {{"/I"}, "Error Host Name!"},
-        {{"/I127.0.0.1", "/vone"}, "'one' is not a valid integer value"},
+        {{"/I127.0.0.1", "/vone"}, "'one' is not a valid integer value: /v takes 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3)"},
     };
     const std::string before = ReadScalar("1.3.6.1.2.1.11.1", syntax::Counter);  // snmpInPkts
     for (const auto &c : cases) {
