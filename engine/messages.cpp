@@ -1,10 +1,12 @@
 #include "engine/messages.h"
 
 #include "engine/coded_error.h"
+#include "engine/regular_file.h"
 
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -229,8 +231,15 @@ std::string Text(MessageCatalogue c, int n) {
     return kVdSnmp[kUnknownCodeEntry];
 }
 
-bool LoadCatalogue(const std::string &file, MessageCatalogue c) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
+bool LoadCatalogue(const std::string &file, MessageCatalogue c, std::string *problem) {
+    FileProblem trouble;
+    std::optional<std::string> content = ReadRegularFile(file, kCatalogueFileLimit, trouble);
+    if (!content) {
+        if (problem != nullptr && !trouble.missing) *problem = FileProblemText(file, trouble);
+        return false;
+    }
+    if (content->empty()) return false;
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> f(fmemopen(content->data(), content->size(), "rb"), &std::fclose);
     if (!f) return false;
     auto entries = ReadEntries(f.get());
     if (entries.empty()) return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,12 @@ const std::vector<std::string> &BuiltIn(MessageCatalogue c);
 std::string Text(MessageCatalogue c, int n);
 
 // Replaces a catalogue's list by the entries of a file; a missing, unreadable or empty file keeps
-// the current list. Returns whether the file replaced it.
-bool LoadCatalogue(const std::string &file, MessageCatalogue c);
+// the current list. Returns whether the file replaced it. A file that is there but cannot serve (not
+// a regular file, too large, unreadable) is described in problem, naming it.
+bool LoadCatalogue(const std::string &file, MessageCatalogue c, std::string *problem = nullptr);
+
+// A catalogue file is a few kilobytes; anything far larger is not one.
+inline constexpr std::size_t kCatalogueFileLimit = 1 << 20;
 
 // Loads all seven from a directory (file names as FileName gives them).
 void LoadAll(const std::string &directory);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct SessionParameters;
 
@@ -21,7 +22,15 @@ std::optional<QString> HostProductDirectory();
 std::optional<QString> ConfigurationPath(const std::string &host, bool local,
                                          const QString &moduleDirectory);
 
+struct ConfigurationReport {
+    bool read = false;                  // the file was there and its keys applied
+    int portLine = 0;                   // the line of the AgentPort that set the port; 0 when none did
+    std::vector<std::string> warnings;  // each naming the file, and the line and key where there is one
+};
+
 // Reads the "[Program Information]" keys of a configuration file into the session parameters, a
-// missing or non-numeric number giving its key's default; a missing file changes nothing. The host
-// and the communities always come from the command line.
-void LoadConfiguration(const QString &path, SessionParameters &parameters);
+// missing number, or one the key does not accept (with a warning), giving its key's default; the
+// agent port then stays as the command line set it. A missing file changes nothing; one that cannot
+// serve (not a regular file, binary, without the section) changes nothing and is warned of. The
+// host and the communities always come from the command line.
+ConfigurationReport LoadConfiguration(const QString &path, SessionParameters &parameters);

@@ -105,6 +105,8 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
             options.moduleParameters << limit;
         } else if (name == QStringLiteral("--menu")) {
             options.menu = value().toStdString();
+        } else if (name == QStringLiteral("--redact")) {
+            flag(options.redact);
         } else if (name == QStringLiteral("--moving")) {
             flag(options.compareMoving);
         } else if (name == QStringLiteral("--v2c")) {
@@ -134,10 +136,14 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
         throw std::invalid_argument("--set needs at least one Label=value.");
     if (!options.menu.empty() && options.action != Action::Snapshot) throw std::invalid_argument("--menu goes with --snapshot.");
     if (options.compareMoving && options.action != Action::Diff) throw std::invalid_argument("--moving goes with --diff.");
+    if (options.redact && options.action != Action::Snapshot) throw std::invalid_argument("--redact goes with --snapshot.");
     if (formatGiven && (set || options.action == Action::Catalogue))
         throw std::invalid_argument("--format does not apply here.");
     if (formatGiven && options.action == Action::Snapshot && options.formatName != "json")
         throw std::invalid_argument("A snapshot is always JSON.");
+    if (options.action == Action::Diff && !options.moduleParameters.isEmpty())
+        throw std::invalid_argument("--diff compares two files; \"" + options.moduleParameters.front().toStdString() +
+                                    "\" is one too many.");
     if (formatGiven && options.action == Action::Diff && options.formatName == "csv")
         throw std::invalid_argument("--diff prints text or json.");
     return options;
@@ -148,7 +154,7 @@ std::string HeadlessHelpText(const std::string &program) {
        )" + program + R"( SWITCHES... --show "ENTRY" [--format text|csv|json] [--v2c]
        )" + program + R"( SWITCHES... --set "ENTRY" [--row "INDEX" | --add [--row "INDEX"] | --delete --row "INDEX"]
                   [--dry-run] "LABEL=VALUE"...
-       )" + program + R"( SWITCHES... --snapshot [--menu "MENU"] [--v2c]
+       )" + program + R"( SWITCHES... --snapshot [--menu "MENU"] [--redact] [--v2c]
        )" + program + R"( --diff A.json B.json [--format text|json] [--moving]
        )" + program + R"( --catalogue
        )" + program + R"( --help
@@ -159,8 +165,9 @@ with a switch wins):
   /vN           SNMP version: 0 for SNMPv1, 1 for SNMPv2c, 3 for SNMPv3
   /RCOMMUNITY   read community
   /WCOMMUNITY   write community
-The SNMPv3 switches below are honoured only after an earlier /v3; without it they are ignored:
-  /tPORT        agent UDP port
+  /tPORT        agent UDP port, for every version (also /IHOST:PORT)
+The SNMPv3 switches below are honoured only after an earlier /v3; without it they are ignored,
+and standard error says so:
   /cNAME        context name
   /dID          context engine ID
   /mN           security model
@@ -170,8 +177,10 @@ The SNMPv3 switches below are honoured only after an earlier /v3; without it the
   /PPASSWORD    privacy password
   /aN           authentication protocol
   /pN           privacy protocol
-The device's configuration file (HOST.cfg) is read after the switches, as for the window; it is
-where the agent port of SNMPv1 and SNMPv2c sessions is set.
+The device's configuration file (HOST.cfg) is read after the switches, as for the window: its
+AgentPort, when it has a usable one, wins over /t (standard error says so); without one the port
+of /t applies. A setting the file gives that cannot be used is named on standard error with its
+line, and its default applies.
   --max-rows N  the most rows a table read takes (default 100000; MaxRows in HOST.cfg, which this
                 option outweighs); also for the window. A read that reaches it keeps its rows and
                 says so.
@@ -209,6 +218,9 @@ Options (no window is opened and no display is needed):
                    time, the module's version and each entry's --show JSON. An entry the device
                    cannot give is skipped with the reason recorded; progress goes to standard
                    error. The snapshot ends early only when the device stops answering.
+  --redact         with --snapshot: every community, key, password and pass phrase (the columns
+                   the catalogue marks "secret": true) is written as (redacted HASH), a fixed
+                   mark and a short hash of the value, so that --diff still shows that it changed.
   --diff A B       compares two snapshots entry by entry, table rows by their index, value by
                    value, and prints each difference (text, or --format json). Counters and time
                    stamps, which always move, are left out unless --moving is given. Exit status

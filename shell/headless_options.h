@@ -21,6 +21,7 @@ struct HeadlessOptions {
     WriteOrder write;                    // --set: --row, --add, --delete and the Label=value parameters
     bool dryRun = false;                 // --dry-run
     std::string menu;                    // --snapshot --menu
+    bool redact = false;                 // --snapshot --redact
     std::string diffFiles[2];            // --diff A B
     bool compareMoving = false;          // --diff --moving
     QStringList moduleParameters;        // everything else, for the start-up sequence

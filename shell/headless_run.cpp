@@ -10,6 +10,7 @@
 #include "catalogue/model/snapshot.h"
 #include "catalogue/model/snapshot_diff.h"
 #include "catalogue/window_registry.h"
+#include "engine/coded_error.h"
 #include "engine/module_version.h"
 #include "engine/session.h"
 #include "shell/headless_options.h"
@@ -28,6 +29,10 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 // Printed, but a table read stopped short (the row limit, a column the agent ended early).
 constexpr int kIncomplete = 3;
+constexpr int kTimedOut = -405;
+
+// Whence the session's settings came, once start-up has run.
+std::string g_settingsSource;
 
 void Complain(const std::string &text) {
     std::fputs(text.c_str(), stderr);
@@ -45,7 +50,17 @@ int Print(const std::string &text) {
 bool StartUp(const HeadlessOptions &options, const QString &moduleDirectory, StartupOutcome &outcome) {
     outcome = RunStartup({options.moduleParameters, moduleDirectory},
                          [](const QString &text, StartupNotice) { Complain(text.toStdString()); });
+    for (const std::string &warning : outcome.warnings) Complain(warning);
+    g_settingsSource = outcome.settingsSource;
     return outcome.ready;
+}
+
+// A time-out says where the request went and whence that address came, the first thing to check.
+std::string FailureText(const std::exception &error) {
+    const auto *coded = dynamic_cast<const CodedError *>(&error);
+    if (coded == nullptr || coded->code() != kTimedOut || g_settingsSource.empty()) return error.what();
+    return std::string(error.what()) + " (" + SessionDevice.host + ":" + std::to_string(SessionDevice.port) + ", " +
+           g_settingsSource + ")";
 }
 
 int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
@@ -106,7 +121,8 @@ int Snapshot(const HeadlessOptions &options, const QString &moduleDirectory) {
     StartupOutcome outcome;
     if (!StartUp(options, moduleDirectory, outcome)) return kFailed;
     const SnapshotHeader header{SessionDevice.host + ":" + std::to_string(SessionDevice.port),
-                                QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString(), kModuleVersion};
+                                QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString(), kModuleVersion,
+                                options.redact};
     std::size_t skipped = 0;
     std::size_t incomplete = 0;
     auto progress = [&](std::size_t done, std::size_t total, const FoundEntry &entry, const std::string &reason,
@@ -168,7 +184,7 @@ int RunHeadless(const QStringList &parameters, const QString &moduleDirectory, c
         case HeadlessOptions::Action::Diff: return Diff(options);
         }
     } catch (const std::exception &error) {
-        Complain(error.what());
+        Complain(FailureText(error));
         return kFailed;
     }
     return kUsage;

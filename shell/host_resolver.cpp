@@ -1,12 +1,11 @@
 #include "shell/host_resolver.h"
 
-#include <QHostAddress>
-#include <QHostInfo>
+#include <arpa/inet.h>
 
-std::optional<std::string> ResolveIPv4(const std::string &hostName) {
+std::optional<std::string> ResolveIPv4(const std::string &hostName, const NameLookup &lookup) {
     if (hostName.empty()) return std::nullopt;
-    const QHostInfo info = QHostInfo::fromName(QString::fromStdString(hostName));
-    for (const QHostAddress &address : info.addresses())
-        if (address.protocol() == QAbstractSocket::IPv4Protocol) return address.toString().toStdString();
-    return std::nullopt;
+    // The name service would be asked for the address's name (a reverse lookup) for nothing.
+    in_addr address{};
+    if (::inet_pton(AF_INET, hostName.c_str(), &address) == 1) return hostName;
+    return lookup(hostName);
 }

@@ -8,7 +8,11 @@
 #include "shell/single_instance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+
+#include <cstdio>
+#include <unistd.h>
 
 #include <exception>
 
@@ -34,7 +38,16 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     const QStringList parameters = QCoreApplication::arguments().mid(1);
     const QString title = RunningInstanceTitle(parameters);
-    if (!title.isEmpty() && SingleInstance::HandOver(title)) return 0;
+    if (SingleInstance::PrivateDirectory().isEmpty())
+        std::fprintf(stderr, "%s is not a private folder of this user: this start does not look for a running module "
+                             "for the device.\n",
+                     qPrintable(QDir::temp().filePath(QStringLiteral("qsw7400-%1").arg(::geteuid()))));
+    if (!title.isEmpty() && SingleInstance::HandOver(title)) {
+        // Ending without a window must not look like a failed start.
+        std::fprintf(stderr, "%s is already open on this display: its window was brought to the front.\n",
+                     qPrintable(title));
+        return 0;
+    }
 
     try {
         TMainForm form({parameters, QCoreApplication::applicationDirPath()});

@@ -21,10 +21,13 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include <cstdio>
+
 namespace {
 
 constexpr int kPanelWidth = 923;
 constexpr int kPanelHeight = 137;
+constexpr int kWarningWidth = 450;
 const char kHelpFile[] = "QSW-7300 r4-5 JUN 08 Rskyglass-v9.hlp";
 
 QLabel *HiddenStaticText(QWidget *parent, const char *name, const QRect &place) {
@@ -53,6 +56,7 @@ TMainForm::TMainForm(const StartupEnvironment &environment, const MenuCatalogue 
     ready_ = outcome.ready;
     localConfiguration_ = outcome.localConfiguration;
     texts_ = outcome.texts;
+    ShowWarnings(outcome.warnings);
     if (ready_) SetUpWindow();
 }
 
@@ -77,9 +81,28 @@ void TMainForm::BuildControls() {
     statusPanel_ = new QLabel(statusBar_);
     statusPanel_->setObjectName(QStringLiteral("StatusBarPanel0"));
     statusBar_->addWidget(statusPanel_, 1);
+    // Beside the exchanges' status line, which every read overwrites.
+    warningPanel_ = new QLabel(statusBar_);
+    warningPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
+    warningPanel_->hide();
+    statusBar_->addPermanentWidget(warningPanel_);
 
     rmonState_ = HiddenStaticText(panel_, "ST_RmonState", QRect(240, 92, 77, 17));
     stp_ = HiddenStaticText(panel_, "stSTP", QRect(160, 92, 33, 17));
+}
+
+void TMainForm::ShowWarnings(const std::vector<std::string> &warnings) {
+    if (warnings.empty()) return;
+    QStringList lines;
+    for (const std::string &warning : warnings) {
+        std::fprintf(stderr, "%s\n", warning.c_str());
+        lines << QString::fromStdString(warning);
+    }
+    // Half the bar at most, the rest of the text in the tip: the exchanges' status stays readable.
+    const QString first = lines.front() + (lines.size() > 1 ? QStringLiteral(" (+%1)").arg(lines.size() - 1) : QString());
+    warningPanel_->setText(warningPanel_->fontMetrics().elidedText(first, Qt::ElideMiddle, kWarningWidth));
+    warningPanel_->setToolTip(lines.join(u'\n'));
+    warningPanel_->show();
 }
 
 QFrame *TMainForm::AddLedHolder(const char *name, int left, int top, int width, int height) {

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 struct DeviceCommand;
 class FrontPanel;
@@ -37,6 +38,8 @@ public:
     const QString &moduleDirectory() const { return moduleDirectory_; }
     const MenuBarItems &menuItems() const { return menu_; }
     QLabel *statusPanel() const { return statusPanel_; }
+    // Start-up's warnings (settings files that cannot serve, ignored switches); hidden without any.
+    QLabel *warningPanel() const { return warningPanel_; }
     QLabel *rmonStateText() const { return rmonState_; }
     QLabel *stpText() const { return stp_; }
     FrontPanel *frontPanel() const { return frontPanel_.get(); }
@@ -57,6 +60,7 @@ protected:
 
 private:
     void BuildControls();
+    void ShowWarnings(const std::vector<std::string> &warnings);
     void SetUpWindow();
     MenuActions Actions();
     void RunCommand(const DeviceCommand &command);
@@ -71,6 +75,7 @@ private:
     QFrame *panel_ = nullptr;
     QStatusBar *statusBar_ = nullptr;
     QLabel *statusPanel_ = nullptr;
+    QLabel *warningPanel_ = nullptr;
     QLabel *rmonState_ = nullptr;
     QLabel *stp_ = nullptr;
 

@@ -21,10 +21,20 @@ constexpr MessageCatalogue kLoadOrder[] = {MessageCatalogue::SnmpClass, MessageC
 constexpr int kStartupTimeout = 200;
 constexpr int kAuthPriv = 3;
 
-void LoadCatalogues(const QString &moduleDirectory) {
+void LoadCatalogues(const QString &moduleDirectory, std::vector<std::string> &warnings) {
     const QDir directory(QDir(moduleDirectory).filePath(QStringLiteral("errMSg")));
-    for (MessageCatalogue c : kLoadOrder)
-        messages::LoadCatalogue(directory.filePath(QString::fromLatin1(messages::FileName(c))).toStdString(), c);
+    for (MessageCatalogue c : kLoadOrder) {
+        std::string problem;
+        messages::LoadCatalogue(directory.filePath(QString::fromLatin1(messages::FileName(c))).toStdString(), c, &problem);
+        if (!problem.empty()) warnings.push_back(problem + " Its built-in texts are used.");
+    }
+}
+
+// Where the settings in force came from, for messages that depend on them.
+std::string SettingsSource(const std::optional<QString> &configuration, const ConfigurationReport &report) {
+    if (!configuration) return "no configuration folder known, command line and defaults";
+    if (!report.read) return "no usable " + configuration->toStdString() + ", command line and defaults";
+    return "settings from " + configuration->toStdString();
 }
 
 bool EncryptsWithIdea(const VdSNMPSecurity &security) {
@@ -42,7 +52,7 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupRe
         return outcome;
     }
     outcome.localConfiguration = IsLocalConfiguration(environment.moduleDirectory);
-    LoadCatalogues(environment.moduleDirectory);
+    LoadCatalogues(environment.moduleDirectory, outcome.warnings);
     SessionTimeout = kStartupTimeout;
 
     // Without a device to manage there is nothing to start: no request goes to the defaults.
@@ -52,9 +62,10 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupRe
     }
     SessionParameters parameters = SessionParameters::FromSession();
     std::optional<int> rowLimit;
+    CommandLineNotes notes;
     try {
         rowLimit = RowLimitParameter(environment.parameters);
-        if (!ParseCommandLine(environment.parameters, parameters)) {
+        if (!ParseCommandLine(environment.parameters, parameters, &notes)) {
             report(QStringLiteral("Error Host Name!"), StartupNotice::Information);
             return outcome;
         }
@@ -64,7 +75,16 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupRe
     }
     const std::optional<QString> configuration = ConfigurationPath(
         parameters.device.host, outcome.localConfiguration, environment.moduleDirectory);
-    if (configuration) LoadConfiguration(*configuration, parameters);
+    outcome.warnings.insert(outcome.warnings.end(), notes.ignored.begin(), notes.ignored.end());
+    ConfigurationReport read;
+    if (configuration) read = LoadConfiguration(*configuration, parameters);
+    outcome.warnings.insert(outcome.warnings.end(), read.warnings.begin(), read.warnings.end());
+    // The file is read over the command line, as for every other setting it holds.
+    if (!notes.portSwitch.empty() && read.portLine > 0)
+        outcome.warnings.push_back(notes.portSwitch + " ignored: AgentPort=" + std::to_string(parameters.device.port) +
+                                   " of " + configuration->toStdString() + ":" + std::to_string(read.portLine) +
+                                   " applies.");
+    outcome.settingsSource = SettingsSource(configuration, read);
     // Given for this one run, the command line's limit outweighs the device's file.
     if (rowLimit) parameters.device.maxRows = *rowLimit;
     if (EncryptsWithIdea(parameters.security)) {

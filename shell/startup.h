@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -19,6 +21,11 @@ struct StartupOutcome {
     bool ready = false;  // the session and its settings are in place; the window may be set up
     bool localConfiguration = false;
     SettingTexts texts;
+    // What start-up went on despite: ignored switches, unusable files (each naming the file, line and
+    // key where there is one). For standard error and the status line.
+    std::vector<std::string> warnings;
+    // Whence the settings in force: "settings from <file>" or what stood in for the file.
+    std::string settingsSource;
 };
 
 enum class StartupNotice { Information, Error };

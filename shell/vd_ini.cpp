@@ -1,13 +1,16 @@
 #include "shell/vd_ini.h"
 
+#include "engine/regular_file.h"
+
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <sstream>
 
 namespace {
 
 // Values longer than the host product's reader buffer are cut as it would cut them.
 constexpr std::size_t kValueLimit = 4095;
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 bool IsBlankOrControl(unsigned char c) { return c <= ' ' || c == 0x7F; }
 
@@ -33,27 +36,61 @@ std::string Unquote(std::string value) {
     return value;
 }
 
+// Calls visit(line number, trimmed line) for each line that is neither blank nor a comment, until
+// it returns true.
+template <typename Visit>
+void ForEachLine(const std::string &fileName, Visit visit) {
+    FileProblem problem;
+    const std::optional<std::string> content = ReadRegularFile(fileName, VdIni::kFileLimit, problem);
+    if (!content) return;
+    std::istringstream in(content->rfind(kByteOrderMark, 0) == 0 ? content->substr(3) : *content);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        const std::string trimmed = Trim(line);
+        if (trimmed.empty() || trimmed.front() == ';') continue;
+        if (visit(number, trimmed)) return;
+    }
+}
+
+// The section a "[...]" line opens, or nothing for another line.
+std::optional<std::string> SectionOf(const std::string &trimmed) {
+    if (trimmed.front() != '[') return std::nullopt;
+    const std::size_t close = trimmed.find(']');
+    return close == std::string::npos ? std::string("\n") : Trim(trimmed.substr(1, close - 1));
+}
+
 }  // namespace
+
+std::optional<VdIni::Entry> VdIni::Find(const std::string &section, const std::string &key) const {
+    std::optional<Entry> found;
+    bool inSection = false;
+    ForEachLine(fileName_, [&](int number, const std::string &trimmed) {
+        if (const auto name = SectionOf(trimmed)) {
+            inSection = SameName(*name, section);
+            return false;
+        }
+        const std::size_t equals = trimmed.find('=');
+        if (!inSection || equals == std::string::npos || !SameName(Trim(trimmed.substr(0, equals)), key)) return false;
+        std::string value = Trim(Unquote(Trim(trimmed.substr(equals + 1))));
+        value.resize(std::min(value.size(), kValueLimit));
+        found = Entry{value, number};
+        return true;
+    });
+    return found;
+}
+
+bool VdIni::HasSection(const std::string &section) const {
+    bool found = false;
+    ForEachLine(fileName_, [&](int, const std::string &trimmed) {
+        const auto name = SectionOf(trimmed);
+        found = name && SameName(*name, section);
+        return found;
+    });
+    return found;
+}
 
 std::string VdIni::ReadString(const std::string &section, const std::string &key,
                               const std::string &defaultValue) const {
-    std::ifstream in(fileName_, std::ios::binary);
-    std::string line;
-    bool inSection = false;
-    while (std::getline(in, line)) {
-        const std::string trimmed = Trim(line);
-        if (trimmed.empty() || trimmed.front() == ';') continue;
-        if (trimmed.front() == '[') {
-            const std::size_t close = trimmed.find(']');
-            inSection = close != std::string::npos && SameName(Trim(trimmed.substr(1, close - 1)), section);
-            continue;
-        }
-        const std::size_t equals = trimmed.find('=');
-        if (!inSection || equals == std::string::npos || !SameName(Trim(trimmed.substr(0, equals)), key))
-            continue;
-        std::string value = Trim(Unquote(Trim(trimmed.substr(equals + 1))));
-        value.resize(std::min(value.size(), kValueLimit));
-        return value.empty() ? defaultValue : value;
-    }
-    return defaultValue;
+    const std::optional<Entry> entry = Find(section, key);
+    return entry && !entry->value.empty() ? entry->value : defaultValue;
 }

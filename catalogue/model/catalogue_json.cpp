@@ -65,7 +65,7 @@ std::string PanelJson(const PanelRecipe &b) {
     out += ",\"records\":" + JsonArray(b.records, [](const CatalogueRecord &r) {
                return "{\"oid\":" + Str(r.oid) + ",\"label\":" + Str(r.label) +
                       ",\"syntax\":" + std::to_string(r.syntax) + ",\"access\":" + std::to_string(r.access) +
-                      ",\"options\":" + OptionsJson(r.options) + "}";
+                      ",\"options\":" + OptionsJson(r.options) + ",\"secret\":" + (r.secret ? "true" : "false") + "}";
            });
     return out + "}";
 }

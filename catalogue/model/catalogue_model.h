@@ -18,6 +18,7 @@ struct CatalogueRecord {
     std::uint32_t syntax = 0;
     std::uint32_t access = 0;
     const VdOptionList *options = nullptr;  // shared, owned by the catalogue
+    bool secret = false;  // a community, key, password or pass phrase: replaced in redacted snapshots
 };
 
 // A per-panel adjustment, applied in the listed order after the panel is set up.

@@ -18,12 +18,18 @@ std::string Instance(VdSNMPRequest &request) {
     }
 }
 
+bool IsSecret(const PanelRecipe &recipe, int item) {
+    const auto k = static_cast<std::size_t>(item);
+    return k < recipe.records.size() && recipe.records[k].secret;
+}
+
 // A table panel adds a row per result.
-void ReadTable(VdSNMPRequest &request, PageReading &page) {
+void ReadTable(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
     const std::vector<int> columns = request.list.ShownColumns();
     for (int i : columns) {
         page.columns.push_back(TrimmedCaption(request.list.Item(i).label));
         page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
+        page.secret.push_back(IsSecret(recipe, i));
         if (i < request.list.indexCount) ++page.keyColumns;
     }
     request.ReadShown([&] {
@@ -35,12 +41,13 @@ void ReadTable(VdSNMPRequest &request, PageReading &page) {
 
 // An editor panel shows one line per variable except the hidden ones, holding the last result;
 // values stay empty without one.
-void ReadEditor(VdSNMPRequest &request, PageReading &page) {
+void ReadEditor(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
     page.columns = {"Label", "Value"};
     const std::vector<int> lines = request.list.ShownLines();
     for (int i : lines) {
         page.rows.push_back({TrimmedCaption(request.list.Item(i).label), {}});
         page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
+        page.secret.push_back(IsSecret(recipe, i));
     }
     request.ReadShown([&] {
         for (std::size_t k = 0; k < lines.size(); ++k) page.rows[k][1] = request.list.Item(lines[k]).value;
@@ -54,9 +61,9 @@ PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe, std::ve
     page.caption = recipe.pageCaption;
     page.table = recipe.panel == PanelKind::Table;
     if (page.table)
-        ReadTable(request, page);
+        ReadTable(request, recipe, page);
     else
-        ReadEditor(request, page);
+        ReadEditor(request, recipe, page);
     if (const std::string cut = WalkCutText(request.WalkCuts()); !cut.empty())
         shortfalls.push_back((page.caption.empty() ? "" : "[" + page.caption + "] ") + cut + ".");
     return page;

@@ -1,28 +1,13 @@
 #include "catalogue/model/entry_reading.h"
 
 #include "catalogue/model/json_text.h"
+#include "catalogue/model/terminal_text.h"
 #include "engine/descriptor.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-// Values may carry binary octets (status strings); a terminal shows control characters as dots.
-std::string Printable(const std::string &s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t n = Utf8Length(s, i);
-        if (n == 0 || (n == 1 && (static_cast<unsigned char>(s[i]) < 0x20 || s[i] == 0x7F))) {
-            out += '.';
-            ++i;
-        } else {
-            out.append(s, i, n);
-            i += n;
-        }
-    }
-    return out;
-}
 
 std::size_t Width(const std::string &s) {
     std::size_t w = 0;
@@ -68,7 +53,7 @@ std::string PageText(const PageReading &page) {
     std::vector<std::size_t> widths(page.columns.size(), 0);
     auto measure = [&](const std::vector<std::string> &row) {
         for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
-            widths[c] = std::max(widths[c], Width(Printable(row[c])));
+            widths[c] = std::max(widths[c], Width(PrintableText(row[c])));
         }
     };
     if (page.table) measure(page.columns);
@@ -76,8 +61,8 @@ std::string PageText(const PageReading &page) {
     auto line = [&](const std::vector<std::string> &row) {
         std::string out;
         for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
-            if (c + 1 == row.size()) out += Printable(row[c]);
-            else AppendPadded(out, Printable(row[c]), widths[c] + 2);
+            if (c + 1 == row.size()) out += PrintableText(row[c]);
+            else AppendPadded(out, PrintableText(row[c]), widths[c] + 2);
         }
         return out + "\n";
     };
@@ -131,14 +116,14 @@ std::string FormatJson(const EntryReading &reading) {
             for (std::size_t r = 0; r < page.rows.size(); ++r) {
                 if (r) out += ",";
                 out += '\n';
-                out += JsonArray(page.rows[r], JsonString);
+                out += JsonArray(page.rows[r], JsonValue);
             }
             out += "]";
         } else {
             out += ",\"values\":[";
             for (std::size_t r = 0; r < page.rows.size(); ++r) {
                 if (r) out += ",";
-                out += "\n{\"label\":" + JsonString(page.rows[r][0]) + ",\"value\":" + JsonString(page.rows[r][1]) + "}";
+                out += "\n{\"label\":" + JsonString(page.rows[r][0]) + ",\"value\":" + JsonValue(page.rows[r][1]) + "}";
             }
             out += "]";
         }

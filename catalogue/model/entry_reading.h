@@ -17,6 +17,9 @@ struct PageReading {
     // Values that differ between any two readings (counters, clocks); tables: one per column,
     // scalars: one per row.
     std::vector<bool> moving;
+    // Communities, keys, passwords and pass phrases, as the catalogue marks them; one per column or
+    // per scalar row, like moving.
+    std::vector<bool> secret;
 };
 
 // Counters, time ticks, dates and the agent's engine time never read the same twice.

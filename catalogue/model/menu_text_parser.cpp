@@ -391,7 +391,13 @@ private:
         record.label = Quoted(body);
         body = Trim(body);
         const auto colon = body.find(':');
-        const auto [syntax, access] = Pair(body.substr(0, colon));
+        std::string_view pair = Trim(body.substr(0, colon));
+        constexpr std::string_view kSecret = " secret";
+        if (pair.size() > kSecret.size() && pair.substr(pair.size() - kSecret.size()) == kSecret) {
+            record.secret = true;
+            pair.remove_suffix(kSecret.size());
+        }
+        const auto [syntax, access] = Pair(pair);
         record.syntax = static_cast<std::uint32_t>(syntax);
         record.access = static_cast<std::uint32_t>(access);
         if (colon != std::string_view::npos) record.options = ParseOptions(body.substr(colon + 1));

@@ -5,6 +5,7 @@
 #include "catalogue/model/entry_reading.h"
 #include "catalogue/model/entry_request.h"
 #include "catalogue/model/json_text.h"
+#include "catalogue/model/redaction.h"
 #include "engine/coded_error.h"
 #include "engine/session.h"
 
@@ -33,8 +34,13 @@ std::string CompareHints(const PageReading &page) {
 }
 
 // shortfall: why a table read stopped short, recorded in the entry as "incomplete" too.
-std::string ReadEntryJson(const FoundEntry &found, const std::string &hostText, std::string &shortfall) {
-    const EntryReading reading = ReadEntry(*found.entry, found.path, EntryCaption(*found.entry, hostText));
+std::string ReadEntryJson(const FoundEntry &found, const std::string &hostText, bool redact, std::string &shortfall) {
+    EntryReading reading = ReadEntry(*found.entry, found.path, EntryCaption(*found.entry, hostText));
+    if (redact) {
+        std::string where;
+        for (const std::string &caption : found.path) where += caption + ">";
+        for (PageReading &page : reading.pages) RedactSecrets(page, where);
+    }
     std::string show = FormatJson(reading);
     while (!show.empty() && show.back() == '\n') show.pop_back();
     for (const std::string &text : reading.shortfalls) shortfall += (shortfall.empty() ? "" : " ") + text;
@@ -58,7 +64,8 @@ std::vector<FoundEntry> ReadableEntries(const MenuCatalogue &catalogue, const st
 std::string TakeSnapshot(const std::vector<FoundEntry> &entries, const SnapshotHeader &header,
                          const std::string &hostText, bool v2cForCounter64, const SnapshotProgress &progress) {
     std::string out = "{\"snapshot\":1,\"device\":" + JsonString(header.device) + ",\"time\":" + JsonString(header.time) +
-                      ",\"version\":" + JsonString(header.version) + ",\"entries\":[";
+                      ",\"version\":" + JsonString(header.version) + (header.redacted ? ",\"redacted\":true" : "") +
+                      ",\"entries\":[";
     int timeOutsInARow = 0;
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const FoundEntry &found = entries[k];
@@ -68,7 +75,7 @@ std::string TakeSnapshot(const std::vector<FoundEntry> &entries, const SnapshotH
         const std::uint8_t version = SessionSecurity.version;
         AnswerCounter64Question(*found.entry, v2cForCounter64);
         try {
-            const std::string json = ReadEntryJson(found, hostText, shortfall);
+            const std::string json = ReadEntryJson(found, hostText, header.redacted, shortfall);
             out += (k ? ",\n" : "\n") + json;
             timeOutsInARow = 0;
         } catch (const CodedError &e) {

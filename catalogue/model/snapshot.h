@@ -16,6 +16,7 @@ struct SnapshotHeader {
     std::string device;   // address and port
     std::string time;     // when the snapshot began, ISO 8601
     std::string version;  // the module's
+    bool redacted = false;  // secret values replaced by a mark and a hash (RedactSecrets)
 };
 
 // What the snapshot did with one entry: reason is empty when it was read; shortfall says why a

@@ -1,8 +1,9 @@
 #include "catalogue/model/snapshot_diff.h"
 
 #include "catalogue/model/json_text.h"
+#include "catalogue/model/terminal_text.h"
+#include "engine/regular_file.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
@@ -10,6 +11,25 @@
 #include <map>
 
 namespace {
+
+// A value as text: a string as it is, octets that are not UTF-8 by their hex form.
+QString CellText(const QJsonValue &v) {
+    if (v.isObject()) return QStringLiteral("hex:") + v.toObject()["hex"].toString();
+    return v.toString();
+}
+
+// The n-th of several equal keys gets a key of its own, so that a file that names a row, a value or
+// an entry twice still compares equal with itself.
+class KeyCounter {
+public:
+    QString Next(const QString &key) {
+        const int n = seen_[key]++;
+        return n == 0 ? key : key + QChar(0x1F) + QString::number(n);
+    }
+
+private:
+    std::map<QString, int> seen_;
+};
 
 QSet<QString> Names(const QJsonArray &values) {
     QSet<QString> names;
@@ -73,8 +93,8 @@ private:
             CompareValues(page, a["values"].toArray(), b["values"].toArray(), moving);
             return;
         }
-        const QJsonArray columnsA = a["columns"].toArray();
-        const QStringList columnsB = b["columns"].toVariant().toStringList();
+        const QStringList columnsA = ColumnKeys(a);
+        const QStringList columnsB = ColumnKeys(b);
         const std::vector<Row> rowsA = Rows(a, hintsA);
         const std::vector<Row> rowsB = Rows(b, hintsB);
         std::map<QString, const Row *> byKeyA;
@@ -88,8 +108,8 @@ private:
                 continue;
             }
             for (qsizetype c = 0; c < columnsA.size(); ++c) {
-                const QString column = columnsA[c].toString();
-                const qsizetype d = columnsB.indexOf(column);
+                const qsizetype d = columnsB.indexOf(columnsA[c]);
+                const QString column = a["columns"][c].toString();
                 if (d < 0 || moving.contains(column)) continue;
                 const QJsonValue va = rowA.values[c];
                 const QJsonValue vb = found->second->values[d];
@@ -100,6 +120,14 @@ private:
             if (byKeyA.find(rowB.key) == byKeyA.end()) Add(page, rowB.shown, {}, QJsonValue::Undefined, rowB.values);
     }
 
+    // Columns by caption, a caption given twice by its occurrence.
+    static QStringList ColumnKeys(const QJsonObject &page) {
+        QStringList keys;
+        KeyCounter counter;
+        for (const QJsonValue &c : page["columns"].toArray()) keys << counter.Next(c.toString());
+        return keys;
+    }
+
     // Rows by their instance; rows without one by their index columns, and by position only in a
     // table that has neither.
     static std::vector<Row> Rows(const QJsonObject &page, const QJsonObject &hints) {
@@ -107,33 +135,41 @@ private:
         const QJsonArray instances = hints["instances"].toArray();
         const qsizetype keyColumns = hints["keyColumns"].toInteger();
         std::vector<Row> out;
+        KeyCounter keys;
         for (qsizetype r = 0; r < rows.size(); ++r) {
             const QJsonArray values = rows[r].toArray();
             QStringList keyParts;
-            for (qsizetype c = 0; c < keyColumns && c < values.size(); ++c) keyParts << values[c].toString();
+            for (qsizetype c = 0; c < keyColumns && c < values.size(); ++c) keyParts << CellText(values[c]);
             const QString shown = keyParts.join(u',');
             const QString instance = r < instances.size() ? instances[r].toString() : QString();
             QString key = !instance.isEmpty() ? instance : shown;
             if (key.isEmpty()) key = QStringLiteral("#") + QString::number(r + 1);
-            out.push_back({key, shown.isEmpty() ? key : shown, values});
+            out.push_back({keys.Next(key), shown.isEmpty() ? key : shown, values});
         }
         return out;
     }
 
     void CompareValues(const QString &page, const QJsonArray &a, const QJsonArray &b, const QSet<QString> &moving) {
-        std::map<QString, QJsonValue> valuesB;
-        for (const QJsonValue &v : b) valuesB[v["label"].toString()] = v["value"];
+        std::map<QString, std::pair<QString, QJsonValue>> valuesB;
+        KeyCounter keysB;
+        for (const QJsonValue &v : b) {
+            const QString label = v["label"].toString();
+            valuesB[keysB.Next(label)] = {label, v["value"]};
+        }
         QSet<QString> seen;
+        KeyCounter keysA;
         for (const QJsonValue &v : a) {
             const QString label = v["label"].toString();
-            seen.insert(label);
+            const QString key = keysA.Next(label);
+            seen.insert(key);
             if (moving.contains(label)) continue;
-            const auto found = valuesB.find(label);
-            const QJsonValue vb = found == valuesB.end() ? QJsonValue(QJsonValue::Undefined) : found->second;
+            const auto found = valuesB.find(key);
+            const QJsonValue vb = found == valuesB.end() ? QJsonValue(QJsonValue::Undefined) : found->second.second;
             if (v["value"] != vb) Add(page, {}, label, v["value"], vb);
         }
-        for (const auto &[label, value] : valuesB)
-            if (!seen.contains(label) && !moving.contains(label)) Add(page, {}, label, QJsonValue::Undefined, value);
+        for (const auto &[key, labelled] : valuesB)
+            if (!seen.contains(key) && !moving.contains(labelled.first))
+                Add(page, {}, labelled.first, QJsonValue::Undefined, labelled.second);
     }
 
     QStringList entry_;
@@ -155,39 +191,64 @@ QJsonValue State(const QJsonObject &entry) {
     return QStringLiteral("read");
 }
 
+// A string quoted as in JSON (its control characters escaped); octets that are not UTF-8 by their
+// hex form, unquoted, so that byte FF and the text "ÿ" never print alike.
+std::string ItemText(const QJsonValue &v) {
+    if (v.isObject()) return PrintableText(CellText(v).toStdString());
+    return JsonString(v.toString().toStdString());
+}
+
 std::string ValueText(const QJsonValue &v) {
     if (v.isUndefined()) return "(none)";
     if (v.isArray()) {
         std::string out = "[";
-        for (const QJsonValue &item : v.toArray()) out += (out.size() > 1 ? ", " : "") + JsonString(item.toString().toStdString());
+        for (const QJsonValue &item : v.toArray()) out += (out.size() > 1 ? ", " : "") + ItemText(item);
         return out + "]";
     }
-    return JsonString(v.toString().toStdString());
+    return ItemText(v);
 }
 
 QJsonValue JsonSide(const QJsonValue &v) { return v.isUndefined() ? QJsonValue(QJsonValue::Null) : v; }
 
 }  // namespace
 
+namespace {
+
+// Every entry is an object naming its path; a snapshot without its list of entries is no snapshot
+// at all, and comparing it would report a whole device as removed.
+bool HasEntries(const QJsonObject &snapshot) {
+    const QJsonValue entries = snapshot["entries"];
+    if (!entries.isArray()) return false;
+    for (const QJsonValue &e : entries.toArray())
+        if (!e.isObject() || !e.toObject()["entry"].isArray()) return false;
+    return true;
+}
+
+}  // namespace
+
 QJsonObject LoadSnapshot(const QString &fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SnapshotUnreadable("\"" + fileName.toStdString() + "\" cannot be read: " + file.errorString().toStdString() + ".");
+    const std::string name = fileName.toStdString();
+    FileProblem problem;
+    const std::optional<std::string> content = ReadRegularFile(name, kSnapshotFileLimit, problem);
+    if (!content) throw SnapshotUnreadable(FileProblemText(name, problem));
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError || !document.object().contains(QStringLiteral("snapshot")))
-        throw SnapshotUnreadable("\"" + fileName.toStdString() + "\" is not a snapshot written by --snapshot.");
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(*content), &error);
+    if (error.error != QJsonParseError::NoError || !document.object().contains(QStringLiteral("snapshot")) ||
+        !HasEntries(document.object()))
+        throw SnapshotUnreadable("\"" + name + "\" is not a snapshot written by --snapshot.");
     return document.object();
 }
 
 std::vector<SnapshotDifference> CompareSnapshots(const QJsonObject &a, const QJsonObject &b, bool compareMoving) {
     std::vector<SnapshotDifference> out;
     std::map<QString, QJsonObject> entriesB;
-    for (const QJsonValue &e : b["entries"].toArray()) entriesB[EntryKey(e.toObject())] = e.toObject();
+    KeyCounter keysB;
+    for (const QJsonValue &e : b["entries"].toArray()) entriesB[keysB.Next(EntryKey(e.toObject()))] = e.toObject();
     QSet<QString> seen;
+    KeyCounter keysA;
     for (const QJsonValue &value : a["entries"].toArray()) {
         const QJsonObject entryA = value.toObject();
-        const QString key = EntryKey(entryA);
+        const QString key = keysA.Next(EntryKey(entryA));
         seen.insert(key);
         const auto found = entriesB.find(key);
         if (found == entriesB.end()) {
@@ -202,9 +263,10 @@ std::vector<SnapshotDifference> CompareSnapshots(const QJsonObject &a, const QJs
         else if (readA != readB)
             out.push_back({EntryPath(entryA), {}, {}, {}, State(entryA), State(entryB)});
     }
+    KeyCounter keysOfB;
     for (const QJsonValue &value : b["entries"].toArray()) {
         const QJsonObject entryB = value.toObject();
-        if (!seen.contains(EntryKey(entryB))) out.push_back({EntryPath(entryB), {}, {}, {}, QJsonValue::Undefined, State(entryB)});
+        if (!seen.contains(keysOfB.Next(EntryKey(entryB)))) out.push_back({EntryPath(entryB), {}, {}, {}, QJsonValue::Undefined, State(entryB)});
     }
     return out;
 }
@@ -212,10 +274,11 @@ std::vector<SnapshotDifference> CompareSnapshots(const QJsonObject &a, const QJs
 std::string DifferencesText(const std::vector<SnapshotDifference> &differences) {
     std::string out;
     for (const SnapshotDifference &d : differences) {
-        std::string where = d.entry.join(QStringLiteral(" > ")).toStdString();
-        if (!d.page.isEmpty()) where += " [" + d.page.toStdString() + "]";
-        if (!d.row.isEmpty()) where += " row " + d.row.toStdString();
-        if (!d.value.isEmpty()) where += ": " + d.value.toStdString();
+        // Captions and row keys come from files and devices: no escape sequence reaches the terminal.
+        std::string where = PrintableText(d.entry.join(QStringLiteral(" > ")).toStdString());
+        if (!d.page.isEmpty()) where += " [" + PrintableText(d.page.toStdString()) + "]";
+        if (!d.row.isEmpty()) where += " row " + PrintableText(d.row.toStdString());
+        if (!d.value.isEmpty()) where += ": " + PrintableText(d.value.toStdString());
         out += where + ": " + ValueText(d.a) + " -> " + ValueText(d.b) + "\n";
     }
     return out;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +16,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A snapshot of a whole switch with its largest tables stays far below this.
+inline constexpr std::size_t kSnapshotFileLimit = std::size_t{256} << 20;
+
+// The snapshot in a file, or SnapshotUnreadable naming the file: not a regular file, too large, not
+// JSON, or without its list of entries.
 QJsonObject LoadSnapshot(const QString &fileName);
 
 // One place where two snapshots differ. A side that lacks the entry, row or value holds undefined;

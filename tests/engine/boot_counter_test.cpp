@@ -4,11 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -87,6 +90,35 @@ TEST_F(BootCounterFile, FailedSaveRaises508AndLeavesTheCounter) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QString(kBootCounterFile) + ".tmp"));
     EXPECT_EQ(CreateCode(), -508);
     EXPECT_EQ(Read(), before);
+}
+
+TEST_F(BootCounterFile, LinksPlantedAtItsNamesAreReplacedNeverWrittenThrough) {
+    const QString victim = dir_.filePath(QStringLiteral("victim"));
+    for (const QString &planted : {QString::fromStdString(Path()) + ".tmp", QString::fromStdString(Path())}) {
+        SCOPED_TRACE(planted.toStdString());
+        QFile::remove(QString::fromStdString(Path()));
+        {
+            QFile file(victim);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("41 5\n");  // another engine's counter
+        }
+        ASSERT_TRUE(QFile::link(victim, planted));
+        ASSERT_EQ(CreateCode(), 0);
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "41 5\n");
+        EXPECT_FALSE(QFileInfo(QString::fromStdString(Path())).isSymLink());
+        unsigned boots = 0;
+        EXPECT_EQ(boot_counter::Get(Path(), kLocalEngineId, boots), boot_counter::Found);
+    }
+}
+
+TEST_F(BootCounterFile, AFifoAtItsNameFailsTheStartInsteadOfHangingIt) {
+    ASSERT_EQ(::mkfifo(Path().c_str(), 0600), 0);
+    unsigned boots = 7;
+    EXPECT_EQ(boot_counter::Get(Path(), kLocalEngineId, boots), boot_counter::CannotOpen);
+    EXPECT_EQ(boots, 0u);
+    EXPECT_EQ(CreateCode(), -508);
 }
 
 TEST(JoinPath, JoinsWithOneSeparator) {

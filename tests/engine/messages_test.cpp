@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -74,6 +75,32 @@ TEST_F(CatalogueFiles, KeepsTheCurrentListWhenAFileHasNoEntries) {
     ASSERT_TRUE(messages::LoadCatalogue(Write("one.err", "replaced\n"), MessageCatalogue::Common));
     EXPECT_FALSE(messages::LoadCatalogue(Write("empty.err", ""), MessageCatalogue::Common));
     EXPECT_EQ(messages::Text(MessageCatalogue::Common, 0), "replaced");
+}
+
+TEST_F(CatalogueFiles, FilesThatAreNotRegularOrTooLargeAreRefusedNamingTheFile) {
+    const std::string fifo = (dir_ / "fifo.err").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path zero = dir_ / "zero.err";
+    fs::create_symlink("/dev/zero", zero);
+    const struct {
+        std::string file;
+        const char *says;
+    } cases[] = {
+        {fifo, "is not a regular file"},           // opening it must not wait for a writer
+        {zero.string(), "is not a regular file"},  // reading it would never end
+        {dir_.string(), "is not a regular file"},
+        {Write("huge.err", std::string(messages::kCatalogueFileLimit + 1, 'x')), "is larger than"},
+    };
+    for (const auto &c : cases) {
+        std::string problem;
+        EXPECT_FALSE(messages::LoadCatalogue(c.file, MessageCatalogue::Common, &problem)) << c.file;
+        EXPECT_NE(problem.find("\"" + c.file + "\""), std::string::npos) << problem;
+        EXPECT_NE(problem.find(c.says), std::string::npos) << problem;
+    }
+    std::string problem;
+    EXPECT_FALSE(messages::LoadCatalogue((dir_ / "missing.err").string(), MessageCatalogue::Common, &problem));
+    EXPECT_EQ(problem, "");  // a missing file is no fault: the built-in texts serve
+    EXPECT_EQ(messages::Text(MessageCatalogue::Common, 0), "Ok!");
 }
 
 TEST_F(CatalogueFiles, LooksUpBeyondAShortFileInTheBuiltInList) {

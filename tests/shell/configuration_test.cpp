@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 class ConfigurationTest : public ::testing::Test {
@@ -80,11 +82,61 @@ TEST_F(ConfigurationTest, MissingEmptyAndNonNumericKeysTakeTheirDefaults) {
     }
 }
 
+TEST_F(ConfigurationTest, UnusableFilesAndValuesAreWarnedOfNamingFileLineAndKey) {
+    const struct {
+        QByteArray body;
+        const char *warning;  // after the file's name
+        bool read;
+        int version, port;
+    } cases[] = {
+        {"\xEF\xBB\xBF[Program Information]\nVersion=1\nAgentPort=1161\n", ":1: starts with a UTF-8 byte order mark", true, 1,
+         1161},
+        {"[Program Information]\nVersion=1\n\x01\x02", ":3: holds binary data (octet 0x01)", false, 3, 1700},
+        {"[Settings]\nVersion=1\n", ": has no [Program Information] section", false, 3, 1700},
+        {"[Program Information]\nVersion=1\nAgentPort=0x10\n",
+         ":3: AgentPort=0x10 is not a port from 1 to 65535; port 1700 is used.", true, 1, 1700},
+        {"[Program Information]\n\nVersion=7\n", ":3: Version=7 is not 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3); 0 (SNMPv1) is used.",
+         true, 0, 1700},
+        {"[Program Information]\nVersion=2\n", ":2: Version=2 is not 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3)", true, 0, 1700},
+        {"[Program Information]\nSecurityLevel=high\n", ":2: SecurityLevel=high is not a number from 0 to 255; 0 is used.", true,
+         0, 1700},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.body.toStdString());
+        SessionParameters p;
+        p.security.version = 3;  // as the command line set them
+        p.device.port = 1700;
+        const QString path = Write("device.cfg", c.body);
+        const ConfigurationReport report = LoadConfiguration(path, p);
+        ASSERT_EQ(report.warnings.size(), 1u);
+        EXPECT_EQ(report.warnings[0].rfind(path.toStdString() + c.warning, 0), 0u) << report.warnings[0];
+        EXPECT_EQ(report.read, c.read);
+        EXPECT_EQ(p.security.version, c.version);
+        EXPECT_EQ(p.device.port, c.port);
+    }
+}
+
+TEST_F(ConfigurationTest, AFileThatIsNoRegularFileIsWarnedOfWithoutWaiting) {
+    const QString fifo = dir_.filePath("fifo.cfg");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const QString zero = dir_.filePath("zero.cfg");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    for (const QString &path : {fifo, zero}) {
+        SessionParameters p;
+        const ConfigurationReport report = LoadConfiguration(path, p);
+        ASSERT_EQ(report.warnings.size(), 1u);
+        EXPECT_EQ(report.warnings[0], "\"" + path.toStdString() + "\" is not a regular file. The command line and the defaults apply.");
+        EXPECT_FALSE(report.read);
+    }
+}
+
 TEST_F(ConfigurationTest, MissingFileChangesNothing) {
     SessionParameters p;
     p.security.version = 1;
     p.device.port = 1161;
-    LoadConfiguration(dir_.filePath("absent.cfg"), p);
+    const ConfigurationReport report = LoadConfiguration(dir_.filePath("absent.cfg"), p);
+    EXPECT_TRUE(report.warnings.empty());
+    EXPECT_FALSE(report.read);
     EXPECT_EQ(p.security.version, 1);
     EXPECT_EQ(p.device.port, 1161);
 }

@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -224,6 +225,7 @@ TEST_F(HeadlessTest, MistakesInTheOptionsFailBeforeAnythingIsSent) {
         {{"/I127.0.0.1", "--snapshot", "--set", "VLAN>DoubleVLAN>Global State", "a=b"}, "cannot be combined"},
         {{"--diff", "a.json"}, "--diff needs two snapshot files"},
         {{"--diff", "a.json", "b.json", "--menu", "VLAN"}, "--menu goes with --snapshot"},
+        {{"--diff", "a.json", "b.json", "c.json"}, "\"c.json\" is one too many"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
@@ -234,11 +236,45 @@ TEST_F(HeadlessTest, MistakesInTheOptionsFailBeforeAnythingIsSent) {
     ExpectFailure(Run({"--show", "Basic Configuration>System Log"}, module), QStringLiteral("No parameter input"));
 }
 
-TEST_F(HeadlessTest, AgentThatDoesNotAnswerEndsInTheTimeOutMessage) {
+TEST_F(HeadlessTest, AgentThatDoesNotAnswerEndsInTheTimeOutMessageNamingWhereAndWhence) {
     const QByteArray port = QByteArray::number(ClosedPort());
     const QString module = LocalLayout("Version=1\nAgentPort=" + port + "\n");
     ExpectFailure(Run({"/I127.0.0.1", "/Rpublic", "--show", "Basic Configuration>MIB II>IF Table"}, module),
-                  QStringLiteral("SNMP request timed out!"));
+                  "SNMP request timed out! (127.0.0.1:" + port + ", settings from " + QDir(module).filePath("127.0.0.1.cfg") + ")");
+    // Without a configuration file the port is the command line's.
+    ExpectFailure(Run({"/I127.0.0.1:" + port, "/Rpublic", "--show", "Basic Configuration>MIB II>IF Table"}, PlainDirectory()),
+                  "SNMP request timed out! (127.0.0.1:" + port + ", no configuration folder known, command line and defaults)");
+}
+
+TEST_F(HeadlessTest, PortSwitchServesEveryVersionAndTheFileWinsSayingSo) {
+    const QString port = QString::number(sim_.port());
+    const QString entry = QStringLiteral("Basic Configuration>MIB II>Information");
+    // No configuration file: the switch's port reaches the agent, for SNMPv2c as for SNMPv3.
+    ExpectSuccess(Run({"/I127.0.0.1", "/v1", "/t" + port, "/Rpublic", "--show", entry}, PlainDirectory()));
+    ExpectSuccess(Run({"/I127.0.0.1:" + port, "/v1", "/Rpublic", "--show", entry}, PlainDirectory()));
+    // The file's AgentPort is read over the command line, as every setting it holds.
+    const QString module = LocalLayout("Version=1\n");
+    const ProcessOutcome run = Run({"/I127.0.0.1", "/t1", "/Rpublic", "--show", entry}, module);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "/t1 ignored: AgentPort=" + port + " of " + QDir(module).filePath("127.0.0.1.cfg") + ":3 applies.\n");
+    // Switches that do not count are named on standard error.
+    const ProcessOutcome v3Only = Run({"/I127.0.0.1", "/Rpublic", "/l3", "/Asecret", "--show", entry}, module);
+    EXPECT_EQ(v3Only.exitCode, 0) << v3Only.err.toStdString();
+    EXPECT_EQ(v3Only.err, "Switch /l ignored: the SNMPv3 switches count only after /v3.\n"
+                          "Switch /A ignored: the SNMPv3 switches count only after /v3.\n");
+}
+
+TEST_F(HeadlessTest, UnusableSettingsFilesAndCataloguesAreNamedOnStandardError) {
+    const QString module = LocalLayout("Version=7\n");
+    QDir(module).mkpath("errMSg");
+    const QString fifo = QDir(module).filePath("errMSg/snmp.err");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);  // a start that waits for a writer would hang here
+    const ProcessOutcome run = Run({"/I127.0.0.1", "/Rpublic", "--show", "Basic Configuration>MIB II>Information"}, module);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("\"" + fifo + "\" is not a regular file. Its built-in texts are used.")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QDir(module).filePath("127.0.0.1.cfg") +
+                                 ":2: Version=7 is not 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3); 0 (SNMPv1) is used."))
+        << run.err.toStdString();
 }
 
 TEST_F(HeadlessTest, CatalogueAndHelpNeedNoDevice) {

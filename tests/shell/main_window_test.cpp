@@ -110,7 +110,7 @@ TEST_F(MainFormTest, FailedStartUpsSayWhyAndSendNothing) {
     } cases[] = {
         {{}, "No parameter input"},
         {{"/I"}, "Error Host Name!"},
-        {{"/I127.0.0.1", "/vone"}, "'one' is not a valid integer value"},
+        {{"/I127.0.0.1", "/vone"}, "'one' is not a valid integer value: /v takes 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3)"},
     };
     const std::string before = ReadScalar("1.3.6.1.2.1.11.1", syntax::Counter);  // snmpInPkts
     for (const auto &c : cases) {
@@ -121,6 +121,20 @@ TEST_F(MainFormTest, FailedStartUpsSayWhyAndSendNothing) {
     }
     // Only this test's own two reads reached the agent.
     EXPECT_EQ(std::stoll(ReadScalar("1.3.6.1.2.1.11.1", syntax::Counter)), std::stoll(before) + 1);
+}
+
+TEST_F(MainFormTest, UnusableSettingsAreShownInTheStatusBarNamingFileLineAndKey) {
+    const QString module = LocalLayout("Version=1\nSecurityLevel=high\n");
+    auto form = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, module);
+    ASSERT_TRUE(form->isReady());
+    const QString expected = QDir(module).filePath("127.0.0.1.cfg") + ":3: SecurityLevel=high is not a number from 0 to 255; 0 is used.";
+    EXPECT_TRUE(form->warningPanel()->isVisibleTo(form.get()));
+    EXPECT_EQ(form->warningPanel()->toolTip(), expected);
+    // The exchanges keep their own status line beside it.
+    EXPECT_NE(form->statusPanel()->text(), form->warningPanel()->text());
+
+    auto clean = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, LocalLayout());
+    EXPECT_FALSE(clean->warningPanel()->isVisibleTo(clean.get()));
 }
 
 TEST_F(MainFormTest, RmonModuleEntriesFollowTheDeviceState) {

@@ -30,6 +30,9 @@ TEST_F(MainFormTest, ASecondStartForTheSameHostHandsOverAndEnds) {
     EXPECT_TRUE(ended);
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
+    const QByteArray said = second.readAllStandardError();
+    EXPECT_TRUE(said.contains("QSW-7400 : 127.0.0.1 is already open on this display: its window was brought to the front."))
+        << said.toStdString();
     EXPECT_TRUE(WaitFor([&] { return form->isVisible(); }));
 }
 
