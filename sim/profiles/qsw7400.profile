@@ -22,13 +22,13 @@ column 1.3.6.1.2.1.2.2.1 6 ifPhysAddress MacAddress ro
 column 1.3.6.1.2.1.2.2.1 7 ifAdminStatus Integer rw range=1..3 default=1
 column 1.3.6.1.2.1.2.2.1 8 ifOperStatus Integer ro range=1..7 default=2
 column 1.3.6.1.2.1.2.2.1 9 ifLastChange TimeTicks ro
-column 1.3.6.1.2.1.2.2.1 10 ifInOctets Counter32 ro live=grow:12500:250
+column 1.3.6.1.2.1.2.2.1 10 ifInOctets Counter32 ro live=grow:12500:250:1/2/3/4/5/6/7/9/10/11/12/13/14/15/17/18/19/20/21/22/23/25/26/27/28/29/30/31/33/34/35/36/37/38/39/41/42/43/44/45/46/47/49/51/52
 column 1.3.6.1.2.1.2.2.1 11 ifInUcastPkts Counter32 ro live=grow:90:2
 column 1.3.6.1.2.1.2.2.1 12 ifInNUcastPkts Counter32 ro live=grow:4
 column 1.3.6.1.2.1.2.2.1 13 ifInDiscards Counter32 ro live=grow:4:0:19/45
 column 1.3.6.1.2.1.2.2.1 14 ifInErrors Counter32 ro live=grow:2:0:7/19/33
 column 1.3.6.1.2.1.2.2.1 15 ifInUnknownProtos Counter32 ro
-column 1.3.6.1.2.1.2.2.1 16 ifOutOctets Counter32 ro live=grow:9800:150
+column 1.3.6.1.2.1.2.2.1 16 ifOutOctets Counter32 ro live=grow:9800:150:1/2/3/4/5/6/7/9/10/11/12/13/14/15/17/18/19/20/21/22/23/25/26/27/28/29/30/31/33/34/35/36/37/38/39/41/42/43/44/45/46/47/49/51/52
 column 1.3.6.1.2.1.2.2.1 17 ifOutUcastPkts Counter32 ro live=grow:70:1
 column 1.3.6.1.2.1.2.2.1 18 ifOutNUcastPkts Counter32 ro live=grow:3
 column 1.3.6.1.2.1.2.2.1 19 ifOutDiscards Counter32 ro live=grow:1:0:45

@@ -136,8 +136,8 @@ std::optional<PortChange> ChangeBetween(const PortPoll &earlier, const PortPoll 
 
 const std::vector<std::string> &OverviewColumns() {
     static const std::vector<std::string> columns = {
-        "Port", "Description", "Admin", "Oper", "Speed (Mb/s)", "Duplex", "PVID",
-        "In (bit/s)", "In %", "Out (bit/s)", "Out %", "Errors", "Discards"};
+        "Port", "Description", "Admin", "Oper", "Errors", "Discards", "Speed (Mb/s)", "Duplex", "PVID",
+        "In (bit/s)", "In %", "Out (bit/s)", "Out %"};
     return columns;
 }
 
@@ -182,7 +182,8 @@ PageReading OverviewPage(const PortPoll &earlier, const PortPoll &later) {
     page.rows = OverviewRows(&earlier, later);
     page.keyColumns = 1;
     for (const PortSample &p : later.ports) page.instances.push_back(std::to_string(p.port));
-    for (std::size_t k = 0; k < page.columns.size(); ++k) page.moving.push_back(k >= kInRateColumn);
+    for (std::size_t k = 0; k < page.columns.size(); ++k)
+        page.moving.push_back(k == kErrorsColumn || k == kDiscardsColumn || k >= kInRateColumn);
     return page;
 }
 

@@ -55,8 +55,8 @@ std::optional<PortChange> ChangeBetween(const PortPoll &earlier, const PortPoll 
 // Rates and deltas stay empty without an earlier poll.
 const std::vector<std::string> &OverviewColumns();
 enum OverviewColumn {
-    kPortColumn, kDescriptionColumn, kAdminColumn, kOperColumn, kSpeedColumn, kDuplexColumn, kPvidColumn,
-    kInRateColumn, kInShareColumn, kOutRateColumn, kOutShareColumn, kErrorsColumn, kDiscardsColumn,
+    kPortColumn, kDescriptionColumn, kAdminColumn, kOperColumn, kErrorsColumn, kDiscardsColumn, kSpeedColumn,
+    kDuplexColumn, kPvidColumn, kInRateColumn, kInShareColumn, kOutRateColumn, kOutShareColumn,
 };
 std::vector<std::vector<std::string>> OverviewRows(const PortPoll *earlier, const PortPoll &later);
 // Columns compared as numbers (an empty cell sorts below every number).
