@@ -8,8 +8,18 @@
 #include <string>
 #include <vector>
 
+// A port's Counter32 values, or their increase between two polls.
+struct PortCounters {
+    std::uint32_t inOctets = 0;
+    std::uint32_t outOctets = 0;
+    std::uint32_t inErrors = 0;
+    std::uint32_t outErrors = 0;
+    std::uint32_t inDiscards = 0;
+    std::uint32_t outDiscards = 0;
+};
+
 // One port as the device reported it in one poll.
-struct PortSample {
+struct PortSample : PortCounters {
     int port = 0;  // interface index
     std::string description;
     int adminStatus = 0;  // IF-MIB codes: 1 up, 2 down, 3 testing; 0 not read
@@ -18,12 +28,6 @@ struct PortSample {
     std::string duplex;       // "full", "half", or empty when the device does not say
     std::string pvid;         // empty when the device does not say
     std::string type;         // the port's medium as the device names it ("1000BASE-TX"), or empty
-    std::uint32_t inOctets = 0;
-    std::uint32_t outOctets = 0;
-    std::uint32_t inErrors = 0;
-    std::uint32_t outErrors = 0;
-    std::uint32_t inDiscards = 0;
-    std::uint32_t outDiscards = 0;
 };
 
 // Every port of one poll, and when the poll's answers were in.
@@ -35,14 +39,8 @@ struct PortPoll {
 
 // What happened on a port between two polls. Counters are Counter32: an increase is taken modulo
 // 2^32, so a counter that wrapped once in the interval still gives its true increase.
-struct PortChange {
+struct PortChange : PortCounters {
     double seconds = 0;
-    std::uint32_t inOctets = 0;
-    std::uint32_t outOctets = 0;
-    std::uint32_t inErrors = 0;
-    std::uint32_t outErrors = 0;
-    std::uint32_t inDiscards = 0;
-    std::uint32_t outDiscards = 0;
     double inBitsPerSecond() const;
     double outBitsPerSecond() const;
 };
