@@ -24,17 +24,28 @@ const WindowCreator *WindowRegistry::Find(const std::string &windowClass) const 
     return it == creators_.end() ? nullptr : &it->second;
 }
 
+void WindowRegistry::AddReader(const std::string &windowClass, WindowReader reader) {
+    readers_.emplace(windowClass, std::move(reader));
+}
+
+const WindowReader *WindowRegistry::FindReader(const std::string &windowClass) const {
+    const auto it = readers_.find(windowClass);
+    return it == readers_.end() ? nullptr : &it->second;
+}
+
 std::set<std::string> WindowRegistry::Classes() const {
     std::set<std::string> classes;
     for (const auto &[name, creator] : creators_) classes.insert(name);
     return classes;
 }
 
-void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, const WindowRegistry &windows) {
+void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, const WindowRegistry &windows,
+                         const std::function<void(QDialog &)> &prepare) {
     const WindowCreator *create = windows.Find(entry.windowClass);
     if (create == nullptr) return;
     std::unique_ptr<QDialog> window = (*create)(entry, context);
     SetEntryCaption(*window, entry, context.hostText);
+    if (prepare) prepare(*window);
     window->exec();
     if (const WindowClosed *closed = windows.AfterClose(entry.windowClass)) (*closed)(*window, context);
     window.reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/recipe_context.h"
+#include "catalogue/model/entry_reading.h"
 
 #include <functional>
 #include <map>
@@ -24,6 +25,8 @@ template <class Window>
 std::unique_ptr<QDialog> CreateWindow(const MenuEntry &, const RecipeContext &context) {
     return std::make_unique<Window>(context, context.mainWindow);
 }
+// What a dedicated window shows, read without a window (--show); measurements take intervalMs.
+using WindowReader = std::function<PageReading(int intervalMs)>;
 
 // Dedicated windows by the class name the menu data gives them (`TIF_Counters`, ...). A window entry
 // whose class has no creator is shown disabled.
@@ -31,6 +34,9 @@ class WindowRegistry {
 public:
     void Add(const std::string &windowClass, WindowCreator creator, WindowClosed closed = {});
     const WindowCreator *Find(const std::string &windowClass) const;
+    // A window whose content can also be printed.
+    void AddReader(const std::string &windowClass, WindowReader reader);
+    const WindowReader *FindReader(const std::string &windowClass) const;
     // Nothing for a class whose window leaves nothing to do.
     const WindowClosed *AfterClose(const std::string &windowClass) const;
     bool Has(const std::string &windowClass) const { return Find(windowClass) != nullptr; }
@@ -39,12 +45,15 @@ public:
 private:
     std::map<std::string, WindowCreator> creators_;
     std::map<std::string, WindowClosed> afterClose_;
+    std::map<std::string, WindowReader> readers_;
 };
 
 // A click on a window entry: the window from its creator, with the entry's title followed by the
 // host text as its caption where the entry lists a title, shown modally, handed to the class's
 // after-close step if it has one, and destroyed. Nothing happens for a class without a creator.
-void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, const WindowRegistry &windows);
+// prepare, when given, sets the window up further before it is shown.
+void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, const WindowRegistry &windows,
+                         const std::function<void(QDialog &)> &prepare = {});
 
 // Gives a window opened from a menu entry its caption: the entry's title followed by the device's
 // host text, unless the entry says (no host). An entry without a title leaves the window's own.

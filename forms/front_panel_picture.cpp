@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr int kWidth = 921;
@@ -93,7 +95,7 @@ void DrawSystemZone(QPainter &p) {
 
 // Sixteen ports under one row of LEDs, one LED every 13 pixels: the odd port of a jack column
 // on the left, the even one on the right.
-void DrawPortGroup(QPainter &p, int left, int firstPort) {
+void DrawPortGroup(QPainter &p, int left, int firstPort, const QString &medium) {
     for (int k = 0; k < 16; ++k) DrawLedWindow(p, left + 13 * k - 1, 6, 8, 8);
     for (int column = 0; column < 8; ++column) {
         const int x = left + column * 26;
@@ -103,12 +105,12 @@ void DrawPortGroup(QPainter &p, int left, int firstPort) {
         DrawJack(p, x, 52, false);
         DrawCaption(p, QRect(x, 73, 23, 10), QString::number(odd + 1), 7, Qt::AlignCenter);
     }
-    DrawCaption(p, QRect(left, 90, 208, 14),
-                QStringLiteral("%1-%2  10/100BASE-TX").arg(firstPort).arg(firstPort + 15), 8,
-                Qt::AlignCenter);
+    QString caption = QStringLiteral("%1-%2").arg(firstPort).arg(firstPort + 15);
+    if (!medium.isEmpty()) caption += QStringLiteral("  ") + medium;
+    DrawCaption(p, QRect(left, 90, 208, 14), caption, 8, Qt::AlignCenter);
 }
 
-void DrawComboZone(QPainter &p) {
+void DrawComboZone(QPainter &p, const QString &medium) {
     for (int k = 0; k < 2; ++k) {
         const int left = kComboLeft[k];
         DrawLedWindow(p, left + 11, 6, 10, 10);
@@ -116,20 +118,69 @@ void DrawComboZone(QPainter &p) {
         DrawJack(p, left + 3, 29, true);
         DrawCage(p, left + 1, 56);
     }
-    DrawCaption(p, QRect(kComboLeft[0], 90, 80, 14), QStringLiteral("Combo 1000"), 8, Qt::AlignCenter);
+    QString caption = QStringLiteral("Combo");
+    if (!medium.isEmpty()) caption += QLatin1Char(' ') + medium;
+    DrawCaption(p, QRect(kComboLeft[0] - 20, 90, 120, 14), caption, 8, Qt::AlignCenter);
 }
 
 }  // namespace
 
-QPixmap FrontPanelPicture() {
+QPixmap FrontPanelPicture(const PortCaptions &captions) {
     QPixmap picture(kWidth, kHeight);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing, false);
     DrawChassis(p);
     DrawSystemZone(p);
-    for (int g = 0; g < 3; ++g) DrawPortGroup(p, kGroupLeft[g], 1 + 16 * g);
-    DrawComboZone(p);
+    for (int g = 0; g < 3; ++g) DrawPortGroup(p, kGroupLeft[g], 1 + 16 * g, captions.groups[g]);
+    DrawComboZone(p, captions.combo);
     return picture;
+}
+
+QRect PortSocketArea(int port) {
+    if (port >= 1 && port <= 48) {
+        const int k = (port - 1) % 16;
+        const int x = kGroupLeft[(port - 1) / 16] + (k / 2) * 26;
+        return k % 2 == 0 ? QRect(x, 18, 23, 30) : QRect(x, 52, 23, 31);
+    }
+    if (port == 49 || port == 50) return QRect(kComboLeft[port - 49], 18, 30, 56);
+    if (port == 51 || port == 52) return QRect(port == 51 ? 20 : 43, 70, 16, 19);
+    return {};
+}
+
+QRect PortLedArea(int port) {
+    if (port >= 1 && port <= 48) {
+        const int k = (port - 1) % 16;
+        return QRect(kGroupLeft[(port - 1) / 16] + 13 * k - 1, 6, 8, 8);
+    }
+    if (port == 49 || port == 50) return QRect(kComboLeft[port - 49] + 11, 6, 10, 10);
+    if (port == 51 || port == 52) return QRect(port == 51 ? 24 : 47, 71, 8, 8);
+    return {};
+}
+
+int PortAt(const QPoint &point) {
+    for (int port = 1; port <= 52; ++port)
+        if (PortSocketArea(port).contains(point) || PortLedArea(port).adjusted(-2, -2, 2, 2).contains(point))
+            return port;
+    return 0;
+}
+
+int NeighbourPort(int port, int dx, int dy) {
+    const QPoint from = PortSocketArea(port).center();
+    int best = port;
+    int bestScore = 0;
+    for (int other = 1; other <= 52; ++other) {
+        const QPoint to = PortSocketArea(other).center();
+        const int along = (to.x() - from.x()) * dx + (to.y() - from.y()) * dy;
+        if (other == port || along <= 2) continue;
+        // Straight on counts more than sideways.
+        const int across = dx != 0 ? std::abs(to.y() - from.y()) : std::abs(to.x() - from.x());
+        const int score = along + 3 * across;
+        if (best == port || score < bestScore) {
+            best = other;
+            bestScore = score;
+        }
+    }
+    return best;
 }
 
 QPixmap ModuleIconPicture() {

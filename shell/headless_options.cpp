@@ -34,6 +34,7 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
     bool formatGiven = false;
     int rowModes = 0;
     bool rowGiven = false;
+    bool intervalGiven = false;
     const bool setting = parameters.contains(QStringLiteral("--set")) ||
                          !parameters.filter(QRegularExpression(QStringLiteral("^--set="))).isEmpty();
     for (qsizetype i = 0; i < parameters.size(); ++i) {
@@ -89,6 +90,14 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
             options.format = FormatNamed(format);
             options.formatName = format.toStdString();
             formatGiven = true;
+        } else if (name == QStringLiteral("--interval")) {
+            const QString text = value();
+            bool number = false;
+            const double seconds = text.toDouble(&number);
+            if (!number || seconds < 0.1 || seconds > 3600)
+                throw std::invalid_argument("--interval takes seconds from 0.1 to 3600, not \"" + text.toStdString() + "\".");
+            options.intervalMs = static_cast<int>(seconds * 1000 + 0.5);
+            intervalGiven = true;
         } else if (name == QStringLiteral("--row")) {
             options.write.rowText = value().toStdString();
             rowGiven = true;
@@ -134,6 +143,7 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
     if (set && (options.write.row == WriteOrder::Row::None || options.write.row == WriteOrder::Row::Edit) &&
         options.write.assignments.empty())
         throw std::invalid_argument("--set needs at least one Label=value.");
+    if (intervalGiven && options.action != Action::Show) throw std::invalid_argument("--interval goes with --show.");
     if (!options.menu.empty() && options.action != Action::Snapshot) throw std::invalid_argument("--menu goes with --snapshot.");
     if (options.compareMoving && options.action != Action::Diff) throw std::invalid_argument("--moving goes with --diff.");
     if (options.redact && options.action != Action::Snapshot) throw std::invalid_argument("--redact goes with --snapshot.");
@@ -151,7 +161,7 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
 
 std::string HeadlessHelpText(const std::string &program) {
     return "Usage: " + program + R"( SWITCHES...                 manage the device in a window
-       )" + program + R"( SWITCHES... --show "ENTRY" [--format text|csv|json] [--v2c]
+       )" + program + R"( SWITCHES... --show "ENTRY" [--format text|csv|json] [--v2c] [--interval SECONDS]
        )" + program + R"( SWITCHES... --set "ENTRY" [--row "INDEX" | --add [--row "INDEX"] | --delete --row "INDEX"]
                   [--dry-run] "LABEL=VALUE"...
        )" + program + R"( SWITCHES... --snapshot [--menu "MENU"] [--redact] [--v2c]
@@ -192,6 +202,13 @@ Options (no window is opened and no display is needed):
                    --show "Basic Configuration > MIB II > IF Table".
                    Editor panels print one line per value, tables every row with the columns the
                    window shows, pages entries every page under its caption.
+                   "Basic Configuration > Port Overview" prints one row per port: description,
+                   states, speed, duplex, PVID, traffic in and out (bit/s and % of the speed) and
+                   the increase of errors and discards (in and out together), measured between
+                   two readings --interval apart.
+  --interval SECONDS
+                   the time between the two readings of an entry that shows rates (default 3,
+                   from 0.1 to 3600); the rates are taken over the time that really passed.
   --format FORMAT  text (default: aligned columns), csv (RFC 4180, a header record per page) or
                    json.
   --v2c            entries whose window asks whether to switch an SNMPv1 session to SNMPv2c for

@@ -18,6 +18,7 @@ struct HeadlessOptions {
     Formatter format = &FormatText;      // --format text|csv|json
     std::string formatName = "text";
     bool v2cForCounter64 = false;        // --v2c
+    int intervalMs = 3000;               // --interval: the measurement of entries that show rates
     WriteOrder write;                    // --set: --row, --add, --delete and the Label=value parameters
     bool dryRun = false;                 // --dry-run
     std::string menu;                    // --snapshot --menu

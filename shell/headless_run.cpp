@@ -70,12 +70,18 @@ int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
         return kFailed;
     }
     const MenuEntry &entry = *found.entry;
-    if (!IsReadableEntry(entry)) {
+    const WindowReader *windowReader =
+        entry.kind == EntryKind::Window ? DedicatedWindows().FindReader(entry.windowClass) : nullptr;
+    if (!IsReadableEntry(entry) && windowReader == nullptr) {
         Complain("The menu entry \"" + options.entry + "\" has no table or values to read.");
         return kFailed;
     }
     StartupOutcome outcome;
     if (!StartUp(options, moduleDirectory, outcome)) return kFailed;
+    if (windowReader != nullptr) {
+        const EntryReading reading{found.path, EntryCaption(entry, outcome.texts.host), {(*windowReader)(options.intervalMs)}};
+        return Print(options.format(reading));
+    }
     AnswerCounter64Question(entry, options.v2cForCounter64);
     const EntryReading reading = ReadEntry(entry, found.path, EntryCaption(entry, outcome.texts.host));
     const int printed = Print(options.format(reading));

@@ -1,15 +1,21 @@
 #include "shell/main_form.h"
 
 #include "binding/ui/message_box.h"
+#include "binding/ui/request2edits.h"
 #include "catalogue/entry_recipe.h"
+#include "catalogue/model/entry_path.h"
 #include "catalogue/window_registry.h"
 #include "shell/device_commands.h"
 #include "shell/front_panel.h"
 #include "forms/front_panel_picture.h"
+#include "shell/front_panel_ports.h"
 #include "shell/help_window.h"
 #include "shell/module_command_line.h"
 #include "shell/rmon_check.h"
 #include "shell/single_instance.h"
+#include "editor/config_form.h"
+#include "windows/chosen_row_counter_window.h"
+#include "windows/port_poller.h"
 #include "windows/window_list.h"
 
 #include <QCloseEvent>
@@ -20,6 +26,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -29,6 +36,8 @@ constexpr int kPanelWidth = 923;
 constexpr int kPanelHeight = 137;
 constexpr int kWarningWidth = 450;
 const char kHelpFile[] = "QSW-7300 r4-5 JUN 08 Rskyglass-v9.hlp";
+const char kPortSettingsEntry[] = "Layer2 Management>Port Management>Port Control Table";
+const char kPortCountersEntry[] = "Basic Configuration>MIB II>IF Counter";
 
 QLabel *HiddenStaticText(QWidget *parent, const char *name, const QRect &place) {
     auto *text = new QLabel(parent);
@@ -42,7 +51,7 @@ QLabel *HiddenStaticText(QWidget *parent, const char *name, const QRect &place) 
 }  // namespace
 
 TMainForm::TMainForm(const StartupEnvironment &environment, const MenuCatalogue &menus, QWidget *parent)
-    : QMainWindow(parent), moduleDirectory_(environment.moduleDirectory) {
+    : QMainWindow(parent), menus_(menus), moduleDirectory_(environment.moduleDirectory) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("QSW-7400"));
     setWindowIcon(QIcon(ModuleIconPicture()));
@@ -69,10 +78,10 @@ void TMainForm::BuildControls() {
     panel_->setFixedSize(kPanelWidth, kPanelHeight);
     setCentralWidget(panel_);
 
-    auto *image = new QLabel(panel_);
-    image->setObjectName(QStringLiteral("Image"));
-    image->setGeometry(1, 1, 921, 113);
-    image->setPixmap(FrontPanelPicture());
+    image_ = new QLabel(panel_);
+    image_->setObjectName(QStringLiteral("Image"));
+    image_->setGeometry(1, 1, 921, 113);
+    image_->setPixmap(FrontPanelPicture());
 
     statusBar_ = new QStatusBar(panel_);
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
@@ -86,6 +95,14 @@ void TMainForm::BuildControls() {
     warningPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
     warningPanel_->hide();
     statusBar_->addPermanentWidget(warningPanel_);
+    auto *legend = new QLabel(statusBar_);
+    legend->setObjectName(QStringLiteral("LedLegend"));
+    legend->setTextFormat(Qt::RichText);
+    legend->setText(QStringLiteral("<span style='color:#00ff00'>&#9632;</span> 1 Gb/s "
+                                   "<span style='color:#ff8040'>&#9632;</span> 10/100 Mb/s "
+                                   "<span style='color:#000000'>&#9632;</span> no link &nbsp;blinking: traffic"));
+    legend->setToolTip(QString::fromStdString(LedLegendText()));
+    statusBar_->addPermanentWidget(legend);
 
     rmonState_ = HiddenStaticText(panel_, "ST_RmonState", QRect(240, 92, 77, 17));
     stp_ = HiddenStaticText(panel_, "stSTP", QRect(160, 92, 33, 17));
@@ -109,6 +126,8 @@ QFrame *TMainForm::AddLedHolder(const char *name, int left, int top, int width, 
     auto *holder = new QFrame(panel_);
     holder->setObjectName(QString::fromLatin1(name));
     holder->setGeometry(left, top, width, height);
+    // The picture under it answers the mouse for the ports.
+    holder->setAttribute(Qt::WA_TransparentForMouseEvents);
     return holder;
 }
 
@@ -147,6 +166,10 @@ void TMainForm::SetUpWindow() {
         AddLedHolder("Combo1Panel", 803, 8, 8, 8),    AddLedHolder("Combo2Panel", 852, 8, 8, 8),
         AddLedHolder("GEPanel1", 26, 73, 7, 7),       AddLedHolder("GEPanel2", 49, 73, 7, 7)};
     frontPanel_ = std::make_unique<FrontPanel>(this, holders, statusPanel_);
+    ports_ = new FrontPanelPorts(image_, statusPanel_,
+                                 {.openSettings = [this](int port) { OpenPortSettings(port); },
+                                  .openCounters = [this](int port) { OpenPortCounters(port); },
+                                  .portsRead = [this] { FollowPortMedia(); }});
 
     const QString title = QString::fromStdString(MainWindowTitle(texts_.host));
     setWindowTitle(title);
@@ -190,6 +213,46 @@ void TMainForm::H1Click() {
     }
     if (helpWindow_.isNull()) helpWindow_ = new HelpWindow(this);
     helpWindow_->ShowDocument(QString::fromUtf8(file.readAll()));
+}
+
+void TMainForm::OpenPortSettings(int port) {
+    const FoundEntry found = FindEntryByPath(menus_, kPortSettingsEntry);
+    if (found.entry == nullptr) return;
+    std::unique_ptr<TConfigForm> form = BuildEntryWindow(*found.entry, recipeContext());
+    VdSNMPRequest2Edits *table = form->Binding(0);
+    // Once the table is read, the port's row is the one shown (the first of a combo port's two).
+    table->getDone = [previous = table->getDone, table, port](VdSNMPRequest2Controls &b, const VdSNMPError &e) {
+        if (previous) previous(b, e);
+        QTreeWidget *rows = table->listView();
+        if (rows == nullptr || rows->currentItem() != nullptr) return;
+        const QList<QTreeWidgetItem *> found = rows->findItems(QString::number(port), Qt::MatchExactly, 0);
+        if (found.isEmpty()) return;
+        rows->setCurrentItem(found.first());
+        rows->scrollToItem(found.first());
+    };
+    form->exec();
+}
+
+void TMainForm::OpenPortCounters(int port) {
+    const FoundEntry found = FindEntryByPath(menus_, kPortCountersEntry);
+    if (found.entry == nullptr) return;
+    OpenDedicatedWindow(*found.entry, recipeContext(), DedicatedWindows(), [port](QDialog &window) {
+        if (auto *counters = qobject_cast<TChosenRowCounterWindow *>(&window)) counters->PreferRow(std::to_string(port));
+    });
+}
+
+// The captions under the ports say what the device reports of them.
+void TMainForm::FollowPortMedia() {
+    const PortPoll *poll = ports_->poller().latest();
+    if (poll == nullptr) return;
+    PortCaptions captions;
+    for (int g = 0; g < 3; ++g) captions.groups[g] = QString::fromStdString(PortTypeCaption(*poll, 1 + 16 * g, 16 + 16 * g));
+    captions.combo = QString::fromStdString(PortTypeCaption(*poll, 49, 50));
+    if (captions.groups[0] == shownCaptions_.groups[0] && captions.groups[1] == shownCaptions_.groups[1] &&
+        captions.groups[2] == shownCaptions_.groups[2] && captions.combo == shownCaptions_.combo)
+        return;
+    shownCaptions_ = captions;
+    image_->setPixmap(FrontPanelPicture(captions));
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {

@@ -2,6 +2,7 @@
 
 #include "catalogue/menu_builder.h"
 #include "catalogue/recipe_context.h"
+#include "forms/front_panel_picture.h"
 #include "shell/startup.h"
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 
 struct DeviceCommand;
 class FrontPanel;
+class FrontPanelPorts;
 class HelpWindow;
 class QFrame;
 class QLabel;
@@ -43,6 +45,8 @@ public:
     QLabel *rmonStateText() const { return rmonState_; }
     QLabel *stpText() const { return stp_; }
     FrontPanel *frontPanel() const { return frontPanel_.get(); }
+    FrontPanelPorts *ports() const { return ports_; }
+    QLabel *frontPanelImage() const { return image_; }
 
     // Reads the device's RMON state and lets "Statistics", "History" and "Alarm/Event" follow it.
     void CheckRmonState();
@@ -52,6 +56,9 @@ public:
     void SaveConfigClick();
     void ResetClick();
     void H1Click();
+    // A port's settings (its row of the port control table) and its interface counters.
+    void OpenPortSettings(int port);
+    void OpenPortCounters(int port);
     // What an entry's window gets from the main window.
     RecipeContext recipeContext();
 
@@ -65,7 +72,9 @@ private:
     MenuActions Actions();
     void RunCommand(const DeviceCommand &command);
     QFrame *AddLedHolder(const char *name, int left, int top, int width, int height);
+    void FollowPortMedia();
 
+    const MenuCatalogue &menus_;
     QString moduleDirectory_;
     bool ready_ = false;
     bool localConfiguration_ = false;
@@ -76,9 +85,12 @@ private:
     QStatusBar *statusBar_ = nullptr;
     QLabel *statusPanel_ = nullptr;
     QLabel *warningPanel_ = nullptr;
+    QLabel *image_ = nullptr;
+    FrontPanelPorts *ports_ = nullptr;
     QLabel *rmonState_ = nullptr;
     QLabel *stp_ = nullptr;
 
+    PortCaptions shownCaptions_;
     std::unique_ptr<FrontPanel> frontPanel_;
     std::unique_ptr<RmonCheck> rmonCheck_;
     std::unique_ptr<SingleInstance> singleInstance_;

@@ -33,7 +33,9 @@ Value LiveValues::current(const Oid& name, const Instance& instance) const
         value.number = wrap(WireType::TimeTicks, millisecondsSince(start_) / 10);
         break;
     case LiveRule::Kind::Grow: {
-        const std::uint64_t rate = rule.rate + rule.rateStep * (name.empty() ? 0 : name.back());
+        const std::uint32_t row = name.empty() ? 0 : name.back();
+        if (!rule.growingRows.empty() && rule.growingRows.count(row) == 0) break;
+        const std::uint64_t rate = rule.rate + rule.rateStep * row;
         value.number = wrap(value.type, value.number + rate * millisecondsSince(instance.since) / 1000);
         break;
     }

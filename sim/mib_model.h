@@ -21,6 +21,7 @@ struct LiveRule {
     Kind kind = Kind::Uptime;
     std::uint64_t rate = 0;     // Grow: added per second
     std::uint64_t rateStep = 0; // Grow: added per second for each unit of the last sub-identifier
+    std::set<std::uint32_t> growingRows; // Grow: the last sub-identifiers that grow; empty: all
     std::size_t byte = 0;       // Toggle: octet position
     std::uint8_t toggled = 0;   // Toggle: octet value in the odd periods
     unsigned periodSeconds = 1; // Toggle

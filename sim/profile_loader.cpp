@@ -162,10 +162,13 @@ private:
         LiveRule rule;
         if (fields[0] == "uptime" && fields.size() == 1 && wire == WireType::TimeTicks) {
             rule.kind = LiveRule::Kind::Uptime;
-        } else if (fields[0] == "grow" && (fields.size() == 2 || fields.size() == 3) && counting) {
+        } else if (fields[0] == "grow" && fields.size() >= 2 && fields.size() <= 4 && counting) {
             rule.kind = LiveRule::Kind::Grow;
             rule.rate = numberOf(fields[1]);
-            rule.rateStep = fields.size() == 3 ? numberOf(fields[2]) : 0;
+            rule.rateStep = fields.size() >= 3 ? numberOf(fields[2]) : 0;
+            if (fields.size() == 4) {
+                for (const std::string& row : splitFields(fields[3], '/')) rule.growingRows.insert(numberOf(row));
+            }
         } else if (fields[0] == "toggle" && fields.size() == 4 && wire == WireType::OctetString) {
             rule.kind = LiveRule::Kind::Toggle;
             rule.byte = numberOf(fields[1]);

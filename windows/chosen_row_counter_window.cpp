@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 
 namespace {
 
@@ -95,7 +97,7 @@ void TChosenRowCounterWindow::RowsRead(bool ok) {
 
 void TChosenRowCounterWindow::BeginWatching() {
     SetCounterBinding(NewBinding());
-    SelectRow(0);
+    SelectRow(std::max(0, RowOf(preferredRow_)));
     ResetToShownRow();
     Timer1->start();
 }

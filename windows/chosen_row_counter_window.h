@@ -16,6 +16,8 @@ public:
     QTreeWidget *rowList() const { return rowList_; }
     // The index whose counters are polled; empty while there is nothing to watch.
     const std::string &polledIndex() const { return polledIndex_; }
+    // The row watched first once the list has been read, when it is listed (else the first row).
+    void PreferRow(const std::string &index) { preferredRow_ = index; }
 
 protected:
     struct RowListDesign {
@@ -60,6 +62,7 @@ private:
     VdSNMPRequest2Edits *listBinding_ = nullptr;
     std::unique_ptr<BindingRead> rowsRead_;
     std::string polledIndex_;
+    std::string preferredRow_;
     bool counterListStale_ = false;
     bool selecting_ = false;
 };

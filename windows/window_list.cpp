@@ -12,9 +12,11 @@
 #include "windows/if_counters_window.h"
 #include "windows/ip_ctrl_form.h"
 #include "windows/ip_routing_form.h"
+#include "windows/logic/port_overview.h"
 #include "windows/md5_information_form.h"
 #include "windows/ms_information_form.h"
 #include "windows/ospf_default_info_originate_form.h"
+#include "windows/port_overview_form.h"
 #include "windows/route_redistribut_form.h"
 #include "windows/scalar_counter_windows.h"
 #include "windows/ssl_management_form.h"
@@ -38,6 +40,7 @@ const WindowRegistry &DedicatedWindows() {
         registry.Add("TMSInformationForm", &CreateWindow<TMSInformationForm>);
         registry.Add("TMd5InformationForm", &CreateWindow<TMd5InformationForm>);
         registry.Add("TOSPFDefaultInfoOriginateForm", &CreateWindow<TOSPFDefaultInfoOriginateForm>);
+        registry.Add("TPortOverview", &CreateWindow<TPortOverview>);
         registry.Add("TRouteRedistributForm", &CreateWindow<TRouteRedistributForm>);
         registry.Add("TSNMP_Counters", &CreateWindow<TSNMP_Counters>);
         registry.Add("TSSLManagementForm", &CreateWindow<TSSLManagementForm>);
@@ -47,6 +50,8 @@ const WindowRegistry &DedicatedWindows() {
         registry.Add("TUDP_Counters", &CreateWindow<TUDP_Counters>);
         registry.Add("TfrmACCServerCtrl", &CreateWindow<TfrmACCServerCtrl>);
         registry.Add("TfrmConfigSNMP", &CreateWindow<TfrmConfigSNMP>, &ConfigSNMPClosed);
+        // Windows whose content --show prints.
+        registry.AddReader("TPortOverview", &ReadPortOverview);
         return registry;
     }();
     return windows;

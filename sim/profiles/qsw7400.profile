@@ -9,7 +9,8 @@ object 1.3.6.1.2.1.1.5.0 sysName DisplayString rw value="QSW-7400"
 object 1.3.6.1.2.1.1.6.0 sysLocation DisplayString rw value="lab rack 3"
 object 1.3.6.1.2.1.1.7.0 sysServices Integer ro range=0..127 value=6
 
-# interfaces
+# interfaces: ports 8, 16, 24, 32, 40 (disabled), 48 and 50 without a link; errors grow on 7, 19
+# and 33, discards on 19 and 45
 object 1.3.6.1.2.1.2.1.0 ifNumber Integer ro live=rows:1.3.6.1.2.1.2.2.1
 table 1.3.6.1.2.1.2.2.1 ifEntry
 column 1.3.6.1.2.1.2.2.1 1 ifIndex Integer ro range=1..2147483647 index
@@ -21,17 +22,17 @@ column 1.3.6.1.2.1.2.2.1 6 ifPhysAddress MacAddress ro
 column 1.3.6.1.2.1.2.2.1 7 ifAdminStatus Integer rw range=1..3 default=1
 column 1.3.6.1.2.1.2.2.1 8 ifOperStatus Integer ro range=1..7 default=2
 column 1.3.6.1.2.1.2.2.1 9 ifLastChange TimeTicks ro
-column 1.3.6.1.2.1.2.2.1 10 ifInOctets Counter32 ro live=grow:12500:250
+column 1.3.6.1.2.1.2.2.1 10 ifInOctets Counter32 ro live=grow:12500:250:1/2/3/4/5/6/7/9/10/11/12/13/14/15/17/18/19/20/21/22/23/25/26/27/28/29/30/31/33/34/35/36/37/38/39/41/42/43/44/45/46/47/49/51/52
 column 1.3.6.1.2.1.2.2.1 11 ifInUcastPkts Counter32 ro live=grow:90:2
 column 1.3.6.1.2.1.2.2.1 12 ifInNUcastPkts Counter32 ro live=grow:4
-column 1.3.6.1.2.1.2.2.1 13 ifInDiscards Counter32 ro
-column 1.3.6.1.2.1.2.2.1 14 ifInErrors Counter32 ro
+column 1.3.6.1.2.1.2.2.1 13 ifInDiscards Counter32 ro live=grow:4:0:19/45
+column 1.3.6.1.2.1.2.2.1 14 ifInErrors Counter32 ro live=grow:2:0:7/19/33
 column 1.3.6.1.2.1.2.2.1 15 ifInUnknownProtos Counter32 ro
-column 1.3.6.1.2.1.2.2.1 16 ifOutOctets Counter32 ro live=grow:9800:150
+column 1.3.6.1.2.1.2.2.1 16 ifOutOctets Counter32 ro live=grow:9800:150:1/2/3/4/5/6/7/9/10/11/12/13/14/15/17/18/19/20/21/22/23/25/26/27/28/29/30/31/33/34/35/36/37/38/39/41/42/43/44/45/46/47/49/51/52
 column 1.3.6.1.2.1.2.2.1 17 ifOutUcastPkts Counter32 ro live=grow:70:1
 column 1.3.6.1.2.1.2.2.1 18 ifOutNUcastPkts Counter32 ro live=grow:3
-column 1.3.6.1.2.1.2.2.1 19 ifOutDiscards Counter32 ro
-column 1.3.6.1.2.1.2.2.1 20 ifOutErrors Counter32 ro
+column 1.3.6.1.2.1.2.2.1 19 ifOutDiscards Counter32 ro live=grow:1:0:45
+column 1.3.6.1.2.1.2.2.1 20 ifOutErrors Counter32 ro live=grow:1:0:33
 column 1.3.6.1.2.1.2.2.1 21 ifOutQLen Gauge32 ro
 column 1.3.6.1.2.1.2.2.1 22 ifSpecific ObjectId ro default=0.0
 row 1.3.6.1.2.1.2.2.1 1 "Port 1" - - 1000000000 hex:0050BA740001 1 1 100 1000003 7919 131 0 1 0 900007 6007 97 0 0 0 -
@@ -73,7 +74,7 @@ row 1.3.6.1.2.1.2.2.1 36 "Port 36" - - 100000000 hex:0050BA740024 1 1 3600 36000
 row 1.3.6.1.2.1.2.2.1 37 "Port 37" - - 1000000000 hex:0050BA740025 1 1 3700 37000111 293003 4847 0 1 0 33300259 222259 3589 0 0 0 -
 row 1.3.6.1.2.1.2.2.1 38 "Port 38" - - 1000000000 hex:0050BA740026 1 1 3800 38000114 300922 4978 0 2 0 34200266 228266 3686 0 0 0 -
 row 1.3.6.1.2.1.2.2.1 39 "Port 39" - - 100000000 hex:0050BA740027 1 1 3900 39000117 308841 5109 0 0 0 35100273 234273 3783 0 0 0 -
-row 1.3.6.1.2.1.2.2.1 40 "Port 40" - - 0 hex:0050BA740028 1 2 4000 40000120 316760 5240 0 1 0 36000280 240280 3880 0 0 0 -
+row 1.3.6.1.2.1.2.2.1 40 "Port 40" - - 0 hex:0050BA740028 2 2 4000 40000120 316760 5240 0 1 0 36000280 240280 3880 0 0 0 -
 row 1.3.6.1.2.1.2.2.1 41 "Port 41" - - 1000000000 hex:0050BA740029 1 1 4100 41000123 324679 5371 0 2 0 36900287 246287 3977 0 0 0 -
 row 1.3.6.1.2.1.2.2.1 42 "Port 42" - - 100000000 hex:0050BA74002A 1 1 4200 42000126 332598 5502 0 0 0 37800294 252294 4074 0 0 0 -
 row 1.3.6.1.2.1.2.2.1 43 "Port 43" - - 1000000000 hex:0050BA74002B 1 1 4300 43000129 340517 5633 0 1 0 38700301 258301 4171 0 0 0 -

@@ -49,7 +49,7 @@ TEST(MenuCatalogue, BasicConfigurationMenuHasEveryEntryKind) {
     EXPECT_EQ(counts[EntryKind::Editor], 16);
     EXPECT_EQ(counts[EntryKind::Table], 17);
     EXPECT_EQ(counts[EntryKind::Pages], 8);
-    EXPECT_EQ(counts[EntryKind::Window], 10);
+    EXPECT_EQ(counts[EntryKind::Window], 11);
     EXPECT_EQ(counts[EntryKind::ExternalModule], 1);
     EXPECT_EQ(counts[EntryKind::Command], 2);
     EXPECT_EQ(menus[0].entries.back().caption, "Reboot");
@@ -207,7 +207,7 @@ TEST(MenuCatalogue, JsonListsEveryEntryWithItsRecords) {
         EXPECT_EQ(binding["adjustments"].toArray()[0].toObject()["format"].toString(), "%i{n30x99999}");
     }
     EXPECT_TRUE(found);
-    EXPECT_EQ(perMenu["Basic Configuration"], 54);
+    EXPECT_EQ(perMenu["Basic Configuration"], 55);
     EXPECT_EQ(perMenu["Security "], 53);
     EXPECT_EQ(perMenu["Layer 3 Management"], 57);
     EXPECT_EQ(perMenu["Help"], 2);

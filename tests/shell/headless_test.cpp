@@ -299,3 +299,46 @@ TEST_F(HeadlessTest, CatalogueAndHelpNeedNoDevice) {
 }
 
 }  // namespace
+
+TEST_F(HeadlessTest, PortOverviewPrintsEveryPortWithRatesOverTheGivenInterval) {
+    const QString entry = QStringLiteral("Basic Configuration>Port Overview");
+    const QStringList columns = {"Port", "Description", "Admin", "Oper", "Errors", "Discards", "Speed (Mb/s)",
+                                 "Duplex", "PVID", "In (bit/s)", "In %", "Out (bit/s)", "Out %"};
+    const ProcessOutcome csv = Show(entry, {"--interval", "1", "--format", "csv"});
+    ExpectSuccess(csv);
+    const Records records = ParseCsv(csv.out);
+    ASSERT_EQ(records.size(), 53u);
+    EXPECT_EQ(records[0], columns);
+    // The simulator's port 7 gains input errors, port 40 is disabled, port 3 runs at 100 Mb/s.
+    EXPECT_EQ(records[7].mid(0, 4), QStringList({"7", "Port 7", "up", "up"}));
+    EXPECT_EQ(records[7].mid(6, 3), QStringList({"1000", "full", "10"}));
+    EXPECT_GT(records[7][4].toInt(), 0) << records[7].join(',').toStdString();
+    EXPECT_EQ(records[40].mid(2, 2), QStringList({"down", "down"}));
+    EXPECT_EQ(records[40][6], "0");
+    EXPECT_EQ(records[40][10], "");  // no share of no speed
+    EXPECT_EQ(records[3][6], "100");
+    bool number = false;
+    EXPECT_GT(records[1][9].toDouble(&number), 0);
+    EXPECT_TRUE(number);
+    EXPECT_EQ(records[1][4], "0");
+
+    const ProcessOutcome json = Show(entry, {"--interval=0.5", "--format", "json"});
+    ExpectSuccess(json);
+    const QJsonObject page = ParseJson(json.out)["pages"].toArray()[0].toObject();
+    EXPECT_EQ(page["kind"].toString(), "table");
+    const QJsonArray rows = page["rows"].toArray();
+    ASSERT_EQ(rows.size(), 52);
+    EXPECT_EQ(rows[32].toArray()[1].toString(), "Port 33");
+    EXPECT_GT(rows[32].toArray()[4].toString().toInt(), 0);
+
+    const ProcessOutcome text = Show(entry, {"--interval", "0.5"});
+    ExpectSuccess(text);
+    const QStringList lines = text.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 53);
+    EXPECT_TRUE(lines.filter(QRegularExpression("^\\s*Port\\s+Description\\s+Admin")).size() == 1) << text.out.toStdString();
+    EXPECT_EQ(lines.filter(QRegularExpression("^\\s*40\\s+Port 40\\s+down\\s+down")).size(), 1) << text.out.toStdString();
+
+    // The interval belongs to --show and is a number of seconds.
+    EXPECT_EQ(OnSimulator({"--snapshot", "--interval", "1"}).exitCode, 2);
+    EXPECT_EQ(Show(entry, {"--interval", "soon"}).exitCode, 2);
+}
