@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -19,6 +20,7 @@ const char *const kSection = "Program Information";
 
 // Stored choices beyond this are not choices at all; they count as no number.
 constexpr int kChoiceMax = 255;
+constexpr int kIntMax = std::numeric_limits<int>::max();
 
 }  // namespace
 

@@ -12,7 +12,7 @@ namespace {
 
 void Visit(const std::vector<MenuEntry> &entries, std::vector<const CatalogueRecord *> &out) {
     for (const MenuEntry &e : entries) {
-        for (const PanelRecipe &b : e.bindings)
+        for (const PanelRecipe &b : e.panels)
             for (const CatalogueRecord &r : b.records) out.push_back(&r);
         Visit(e.children, out);
     }
