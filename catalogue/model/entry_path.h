@@ -19,3 +19,7 @@ std::string FoldedCaption(const std::string &caption);
 // The entry named by its captions from the top-level menu down, joined by ">"; blanks around each
 // caption and letter case do not matter. Separators are never found.
 FoundEntry FindEntryByPath(const MenuCatalogue &catalogue, const std::string &text);
+
+// The captions from the top-level menu down to this entry of the catalogue; empty for an entry
+// that is not one of its own.
+std::vector<std::string> EntryPath(const MenuCatalogue &catalogue, const MenuEntry &entry);

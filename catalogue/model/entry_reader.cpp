@@ -3,6 +3,7 @@
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_request.h"
+#include "catalogue/model/port_list_rows.h"
 #include "engine/coded_error.h"
 #include "engine/request.h"
 
@@ -19,10 +20,11 @@ std::string Instance(VdSNMPRequest &request) {
 }
 
 // A table panel adds a row per result.
-void ReadTable(VdSNMPRequest &request, PageReading &page) {
+void ReadTable(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
     const std::vector<int> columns = request.list.ShownColumns();
     for (int i : columns) {
         page.columns.push_back(TrimmedCaption(request.list.Item(i).label));
+        page.portLists.push_back(IsPortListRow(recipe, i));
         page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
         if (i < request.list.indexCount) ++page.keyColumns;
     }
@@ -35,11 +37,12 @@ void ReadTable(VdSNMPRequest &request, PageReading &page) {
 
 // An editor panel shows one line per variable except the hidden ones, holding the last result;
 // values stay empty without one.
-void ReadEditor(VdSNMPRequest &request, PageReading &page) {
+void ReadEditor(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
     page.columns = {"Label", "Value"};
     const std::vector<int> lines = request.list.ShownLines();
     for (int i : lines) {
         page.rows.push_back({TrimmedCaption(request.list.Item(i).label), {}});
+        page.portLists.push_back(IsPortListRow(recipe, i));
         page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
     }
     request.ReadShown([&] {
@@ -54,9 +57,9 @@ PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe) {
     page.caption = recipe.pageCaption;
     page.table = recipe.panel == PanelKind::Table;
     if (page.table)
-        ReadTable(request, page);
+        ReadTable(request, recipe, page);
     else
-        ReadEditor(request, page);
+        ReadEditor(request, recipe, page);
     return page;
 }
 

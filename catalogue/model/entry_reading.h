@@ -17,6 +17,8 @@ struct PageReading {
     // Values that differ between any two readings (counters, clocks); tables: one per column,
     // scalars: one per row.
     std::vector<bool> moving;
+    // Port lists, shown as ranges in text: tables one per column, scalars one per row.
+    std::vector<bool> portLists;
 };
 
 // Counters, time ticks, dates and the agent's engine time never read the same twice.
