@@ -1,11 +1,12 @@
 #pragma once
 
+#include "binding/ui/sortable_list.h"
+
 #include <QWidget>
 
 #include <string>
 
 class QLineEdit;
-class SortableList;
 class TCtrlBtnPanel;
 class VdSNMPRequest2Edits;
 

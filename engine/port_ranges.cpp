@@ -2,6 +2,7 @@
 
 #include "engine/hex_text.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -18,12 +19,13 @@ std::string Compact(const std::string &text) {
     return out;
 }
 
-// A port number at pos; nullopt without digits. Stops at a very long number, which no port is.
+// A port number at pos; nullopt without digits. A very long number stays above every port.
 std::optional<long> ReadPort(const std::string &s, std::size_t &pos) {
+    constexpr long kAbovePorts = 1000000000;
     const std::size_t start = pos;
     long n = 0;
-    while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])) && pos - start < 9)
-        n = n * 10 + (s[pos++] - '0');
+    for (; pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])); ++pos)
+        n = std::min(kAbovePorts, n * 10 + (s[pos] - '0'));
     if (pos == start) return std::nullopt;
     return n;
 }
@@ -61,8 +63,7 @@ PortRangesResult ParsePortRanges(const std::string &text, int portCount, std::si
             last = *end;
         }
         if (*first < 1 || last > portCount || static_cast<std::size_t>(last - 1) / 8 >= octetCount)
-            return {std::nullopt, "port " + std::to_string(*first < 1 ? *first : last) + " is outside 1-" +
-                                      std::to_string(portCount)};
+            return {std::nullopt, "\"" + text + "\" names a port outside 1-" + std::to_string(portCount)};
         for (long port = *first; port <= last; ++port)
             octets[static_cast<std::size_t>(port - 1) / 8] |= static_cast<char>(0x80 >> ((port - 1) % 8));
         if (pos == s.size()) return {octets, {}};

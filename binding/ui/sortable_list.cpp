@@ -6,6 +6,7 @@
 #include "engine/var_list.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <compare>
@@ -188,13 +189,16 @@ void SortableList::ShowForms(QTreeWidgetItem &row) const {
 void SortableList::ShowReadOrder() {
     setSortingEnabled(false);
     QHeaderView *h = header();
+    if (columnCount() > 0) {
+        // Sorting items moves the header's indicator, which would turn sorting on again.
+        const QSignalBlocker quiet(h);
+        readOrderSort_ = true;
+        sortItems(0, Qt::AscendingOrder);
+        readOrderSort_ = false;
+    }
     h->setSortIndicator(-1, Qt::AscendingOrder);
     h->setSortIndicatorShown(false);
     h->setSectionsClickable(true);
-    if (columnCount() == 0) return;
-    readOrderSort_ = true;
-    sortItems(0, Qt::AscendingOrder);
-    readOrderSort_ = false;
 }
 
 bool SortableList::Matches(const QTreeWidgetItem *item) const {

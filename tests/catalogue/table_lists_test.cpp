@@ -12,6 +12,7 @@
 #include "editor/ctrl_btn_panel.h"
 #include "editor/list_view_panel.h"
 #include "editor/snmp_list_view_panel.h"
+#include "engine/var_list.h"
 #include "support/widget_support.h"
 
 #include <QApplication>
@@ -37,18 +38,20 @@ protected:
     static void SetUpTestSuite() { StartSimulator(); }
     static void TearDownTestSuite() { StopSimulator(); }
 
-    void Open(const std::string &path) {
+    void Open(const std::string &path, int rows = 52) {
         found = FindEntryByPath(MenuCatalogue::Instance(), path);
         ASSERT_NE(found.entry, nullptr);
         MessageBox::reset();
         form = BuildEntryWindow(*found.entry, LocalContext());
         form->show();
-        panel = form->findChild<TSNMPListViewPanel *>();
+        // The first page's table where the entry has pages.
+        for (TSNMPListViewPanel *p : form->findChildren<TSNMPListViewPanel *>())
+            if (p->binding() == form->Binding(0)) panel = p;
         ASSERT_NE(panel, nullptr);
         list = panel->listPanel->listView;
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        ASSERT_TRUE(WaitForWalk(52));
+        ASSERT_TRUE(WaitForWalk(rows));
     }
     // Refresh, and the walk read again to its end.
     void Refresh() {
@@ -167,6 +170,10 @@ TEST_F(TableLists, TheFilterShowsMatchingRowsAndCountsThem) {
     Refresh();
     EXPECT_EQ(Cells("Descr"), QStringList({"Port 5", "Port 50", "Port 51", "Port 52"}));
     EXPECT_EQ(Count(), "4 / 52");
+    ClickHeader("Index");
+    ClickHeader("Index");
+    EXPECT_EQ(Cells("Descr"), QStringList({"Port 52", "Port 51", "Port 50", "Port 5"}));
+    SaveScreen(form.get(), "if-table-sorted-filtered");
 
     panel->listPanel->filterEdit->clear();
     EXPECT_EQ(Cells("Descr").size(), 52);
@@ -195,6 +202,27 @@ TEST_F(TableLists, SelectedRowsAndOneCellGoToTheClipboard) {
 
     FromMenu("copyCellAction", list->topLevelItem(49), Column("Phys Address"));
     EXPECT_EQ(QApplication::clipboard()->text(), "0050BA740032");
+}
+
+TEST_F(TableLists, PortListsReadAsRangesWhileTheRowKeepsItsOctets) {
+    Open("VLAN>802.1Q>802.1Q VLAN", 3);
+    SaveScreen(form.get(), "vlan-static-port-ranges");
+    EXPECT_EQ(Cells("Static Egress Ports"), QStringList({"13-52", "1-8,49-50", "9-12,49-50"}));
+    EXPECT_EQ(Cells("Forbidden Egress Ports"), QStringList({"none", "none", "none"}));
+    EXPECT_EQ(Cells("Static Untagged Ports"), QStringList({"13-48,51-52", "1-8", "9-12"}));
+    EXPECT_TRUE(panel->RowHint(list->topLevelItem(1)).contains("\nStatic Egress Ports: 1-8,49-50\n"))
+        << panel->RowHint(list->topLevelItem(1)).toStdString();
+
+    // Sorted by the octets of the list, not by the text of the ranges.
+    ClickHeader("Static Egress Ports");
+    EXPECT_EQ(Cells("Static Name"), QStringList({"default", "voice", "servers"}));
+
+    // What the row holds for the editor and for a write is the list itself.
+    list->setCurrentItem(list->topLevelItem(2));
+    const VdSNMPVarList &values = form->Binding(0)->request.list;
+    EXPECT_EQ(values.Item(2).value, "FF0000000000C0");
+    EXPECT_EQ(values.Item(4).value, "FF000000000000");
+    EXPECT_NE(panel->ExportText("csv").find(",FF0000000000C0,"), std::string::npos) << panel->ExportText("csv");
 }
 
 TEST_F(TableLists, ExportWritesWhatAScriptReadingTheEntryPrints) {
