@@ -4,11 +4,13 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/freed_memory.h"
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_request.h"
 #include "catalogue/window_registry.h"
 #include "editor/config_form.h"
 #include "editor/edits_panel.h"
 #include "editor/snmp_list_view_panel.h"
+#include "engine/port_ranges.h"
 #include "engine/session.h"
 
 #include <QPushButton>
@@ -19,7 +21,10 @@ void ApplyAdjustment(const Adjustment &a, TSNMPEditorPanel *panel, TSNMPListView
     using T = Adjustment::Type;
     switch (a.type) {
     case T::Format: panel->SetVarFormat(a.row, a.text); break;
-    case T::BitList: panel->editsPanel->SetBitListRow(a.row, 20, 52); break;
+    case T::BitList:
+        panel->editsPanel->SetBitListRow(a.row, 20, kSwitchPorts);
+        if (table != nullptr) table->ShowPortList(a.row, kSwitchPorts);
+        break;
     case T::EditWidth: panel->SetEditWidth(a.value); break;
     case T::DialogEditWidth: panel->editsPanel->SetEditWidth(a.value); break;
     case T::NoEdit:
@@ -79,6 +84,9 @@ std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const Reci
         TSNMPEditorPanel *panel = SetUpPanel(entry, recipe, form.get());
         auto *table = dynamic_cast<TSNMPListViewPanel *>(panel);
         for (const Adjustment &a : recipe.adjustments) ApplyAdjustment(a, panel, table);
+        if (table != nullptr)
+            table->SetExportEntry(EntryPath(MenuCatalogue::Instance(), entry), EntryCaption(entry, context.hostText),
+                                  recipe.pageCaption);
         if (table != nullptr && !recipe.beforeAdd.empty()) table->beforeAdd = Notification(recipe.beforeAdd, panel->editsPanel);
         if (table != nullptr && !recipe.afterAdd.empty()) table->afterAdd = Notification(recipe.afterAdd, panel->editsPanel);
     }

@@ -1,9 +1,11 @@
 #include "editor/list_view_panel.h"
 
 #include "binding/ui/request2edits.h"
+#include "binding/ui/sortable_list.h"
 #include "editor/ctrl_btn_panel.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -12,12 +14,21 @@
 
 TListViewPanel::TListViewPanel(QWidget *parent, VdSNMPRequest2Edits *binding) : QWidget(parent) {
     setObjectName(QStringLiteral("listPanel"));
-    listView = new QTreeWidget(this);
+    filterEdit = new QLineEdit(this);
+    filterEdit->setObjectName(QStringLiteral("filterEdit"));
+    filterEdit->setPlaceholderText(QStringLiteral("Filter (Ctrl+F)"));
+    filterEdit->setClearButtonEnabled(true);
+    listView = new SortableList(this);
     listView->setObjectName(QStringLiteral("listView"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(filterEdit);
     layout->addWidget(listView);
     binding->BindListView(listView, false);
+    listView->SetColumnOrders(binding->request.list, binding->request.list.ListViewColumnOrder());
+    // Several rows can be copied; Edit and Delete want exactly one.
+    listView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(filterEdit, &QLineEdit::textChanged, listView, &SortableList::SetFilter);
 
     int captionCharacters = 0;
     const QTreeWidgetItem *header = listView->headerItem();

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "binding/ui/sortable_list.h"
+
 #include <QWidget>
 
 #include <string>
 
-class QTreeWidget;
+class QLineEdit;
 class TCtrlBtnPanel;
 class VdSNMPRequest2Edits;
 
-// Holds the list view a table is walked into, and the row-status column and values that create
-// and destroy a row (-1 and none: no Add, no Delete).
+// Holds the list view a table is walked into, with its filter box above it, and the row-status
+// column and values that create and destroy a row (-1 and none: no Add, no Delete).
 class TListViewPanel : public QWidget {
     Q_OBJECT
 public:
@@ -24,7 +26,8 @@ public:
     QSize sizeHint() const override { return preferredSize_; }
     QSize minimumSizeHint() const override { return {0, 0}; }
 
-    QTreeWidget *listView;
+    SortableList *listView;
+    QLineEdit *filterEdit;
     int addIndex = -1;
     std::string addValue;
     int deleteIndex = -1;

@@ -2,15 +2,24 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
+#include "binding/ui/sortable_list.h"
 #include "editor/binding_state_guard.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
 #include "editor/editor_error.h"
 #include "forms/exchange_scope.h"
+#include "editor/list_copy.h"
 #include "editor/list_view_panel.h"
 #include "editor/status_choice_trim.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMenu>
+#include <QSaveFile>
+#include <QShortcut>
 #include <QComboBox>
 #include <QLabel>
 #include <QDialog>
@@ -24,6 +33,8 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kEditDialogEditWidth = 200;
@@ -36,9 +47,24 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, VdSNMPRequest2Edits *bin
     listPanel = new TListViewPanel(contentArea(), binding);
     beforeAdd = [this](QPushButton *) { editsPanel->ClearAllRows(); };
 
-    QTreeWidget *list = listPanel->listView;
+    SortableList *list = listPanel->listView;
     connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { DoubleClick(); });
     connect(list, &QTreeWidget::itemSelectionChanged, this, [this] { Click(); });
+    connect(list, &SortableList::shownRowsChanged, this, [this] { UpdateCount(); });
+    copyAction_ = new QAction(QStringLiteral("Copy"), list);
+    copyAction_->setObjectName(QStringLiteral("copyRowsAction"));
+    copyAction_->setShortcut(QKeySequence::Copy);
+    copyAction_->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyAction_, &QAction::triggered, this, [this] { CopyRows(); });
+    list->addAction(copyAction_);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) { ShowListMenu(at); });
+    auto *find = new QShortcut(QKeySequence::Find, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    find->setObjectName(QStringLiteral("filterShortcut"));
+    connect(find, &QShortcut::activated, this, [this] {
+        listPanel->filterEdit->setFocus(Qt::ShortcutFocusReason);
+        listPanel->filterEdit->selectAll();
+    });
     QAbstractItemModel *model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, [this] { UpdateCount(); });
     connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { UpdateCount(); });
@@ -107,9 +133,11 @@ void TSNMPListViewPanel::RefreshTable() {
 void TSNMPListViewPanel::Click() {
     // Rows removed by a walk, or a selection this panel clears itself, are no user's click.
     if (selectingInternally_ || binding_->busy) return;
-    if (!listPanel->listView->selectedItems().isEmpty()) {
-        if (!noEdit) buttons_->EditButton->setEnabled(true);
-        buttons_->DeleteButton->setEnabled(true);
+    const qsizetype selected = listPanel->listView->selectedItems().size();
+    if (selected > 0) {
+        // Edit and Delete address one row; several rows are selected for copying.
+        if (!noEdit) buttons_->EditButton->setEnabled(selected == 1);
+        buttons_->DeleteButton->setEnabled(selected == 1);
         return;
     }
     if (!noEdit) buttons_->EditButton->setEnabled(false);
@@ -118,27 +146,98 @@ void TSNMPListViewPanel::Click() {
 }
 
 void TSNMPListViewPanel::DoubleClick() {
-    if (!listPanel->listView->selectedItems().isEmpty() && !noEdit) EditAction();
+    if (listPanel->listView->selectedItems().size() == 1 && !noEdit) EditAction();
 }
 
 void TSNMPListViewPanel::UpdateCount() {
-    buttons_->SamplesCount->setText(QString::number(listPanel->listView->topLevelItemCount()));
+    const SortableList *list = listPanel->listView;
+    const QString read = QString::number(list->topLevelItemCount());
+    buttons_->SamplesCount->setText(list->filter().isEmpty()
+                                        ? read
+                                        : QString::number(list->shownRowCount()) + QStringLiteral(" / ") + read);
 }
 
 QString TSNMPListViewPanel::RowHint(const QTreeWidgetItem *item) const {
     const QTreeWidget *list = listPanel->listView;
     const QTreeWidgetItem *header = list->headerItem();
-    qsizetype widest = 0;
-    for (int k = 0; k < list->columnCount(); ++k) widest = std::max(widest, header->text(k).size());
-    QString hint;
+    QStringList lines;
     for (int k = 0; k < list->columnCount(); ++k) {
         // Hidden columns belong to variables the user is not shown.
         if (list->isColumnHidden(k)) continue;
-        const QString caption = header->text(k);
-        hint += caption + QString(widest - caption.size(), QLatin1Char('\t')) + QStringLiteral("  ") + item->text(k) +
-                QLatin1Char('\n');
+        lines << header->text(k).trimmed() + QStringLiteral(": ") + item->text(k);
     }
-    return hint;
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TSNMPListViewPanel::ShowPortList(int varIndex, int ports) {
+    const std::vector<int> order = binding_->request.list.ListViewColumnOrder();
+    const auto at = std::find(order.begin(), order.end(), varIndex);
+    if (at != order.end()) listPanel->listView->SetPortListColumn(static_cast<int>(at - order.begin()), ports);
+}
+
+void TSNMPListViewPanel::SetExportEntry(std::vector<std::string> path, std::string title, std::string page) {
+    exportPath_ = std::move(path);
+    exportTitle_ = std::move(title);
+    exportPage_ = std::move(page);
+}
+
+void TSNMPListViewPanel::CopyRows() {
+    const QList<const QTreeWidgetItem *> rows = SelectedShownRows(*listPanel->listView);
+    if (rows.isEmpty()) return;
+    QApplication::clipboard()->setText(RowsAsTabText(*listPanel->listView, rows));
+}
+
+std::string TSNMPListViewPanel::ExportText(const std::string &format) const {
+    const EntryReading reading{exportPath_, exportTitle_, {ListPage(*listPanel->listView, exportPage_)}};
+    return format == "json" ? FormatJson(reading) : FormatCsv(reading);
+}
+
+void TSNMPListViewPanel::ExportList() {
+    const QString csv = QStringLiteral("CSV (*.csv)");
+    const QString json = QStringLiteral("JSON (*.json)");
+    QFileDialog dialog(window(), QStringLiteral("Export"));
+    dialog.setObjectName(QStringLiteral("ExportDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({csv, json});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&](const QString &filter) { dialog.setDefaultSuffix(filter == json ? "json" : "csv"); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString file = dialog.selectedFiles().front();
+    const std::string format = file.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? "json" : "csv";
+    const std::string text = ExportText(format);
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
+        !out.commit()) {
+        MessageBox::Ok(window(), QStringLiteral("Export"),
+                       QStringLiteral("Cannot write ") + file + QStringLiteral(": ") + out.errorString(),
+                       MessageBox::Icon::Error);
+    }
+}
+
+void TSNMPListViewPanel::ShowListMenu(const QPoint &at) {
+    SortableList *list = listPanel->listView;
+    QTreeWidgetItem *item = list->itemAt(at);
+    const int column = list->columnAt(at.x());
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("listMenu"));
+    menu.addAction(copyAction_);
+    copyAction_->setEnabled(!SelectedShownRows(*list).isEmpty());
+    QAction *cell = menu.addAction(QStringLiteral("Copy Cell"));
+    cell->setObjectName(QStringLiteral("copyCellAction"));
+    cell->setEnabled(item != nullptr && column >= 0);
+    connect(cell, &QAction::triggered, this, [item, column] { QApplication::clipboard()->setText(item->text(column)); });
+    menu.addSeparator();
+    QAction *order = menu.addAction(QStringLiteral("Index Order"));
+    order->setObjectName(QStringLiteral("readOrderAction"));
+    order->setEnabled(!list->inReadOrder());
+    connect(order, &QAction::triggered, list, &SortableList::ShowReadOrder);
+    QAction *save = menu.addAction(QStringLiteral("Export List..."));
+    save->setObjectName(QStringLiteral("exportAction"));
+    connect(save, &QAction::triggered, this, [this] { ExportList(); });
+    menu.exec(list->viewport()->mapToGlobal(at));
+    copyAction_->setEnabled(true);
 }
 
 bool TSNMPListViewPanel::eventFilter(QObject *watched, QEvent *event) {

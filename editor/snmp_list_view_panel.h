@@ -4,7 +4,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+class QAction;
 class QDialog;
 class QTreeWidgetItem;
 class TListViewPanel;
@@ -28,8 +30,19 @@ public:
     void DeleteAction();
     // Rows can be added and deleted but not opened: no Edit button, and a double click opens nothing.
     void HideEditButton();
-    // The hint of a row: one line per shown column, its caption, padding and the cell's text.
+    // The hint of a row: one "caption: value" line per shown column.
     QString RowHint(const QTreeWidgetItem *item) const;
+
+    // The variable's column holds port lists of this many ports: shown as ranges.
+    void ShowPortList(int varIndex, int ports);
+    // The entry this table belongs to, for its exports: menu captions, window caption, page.
+    void SetExportEntry(std::vector<std::string> path, std::string title, std::string page);
+    // The selected rows to the clipboard as tab-separated text with a header line.
+    void CopyRows();
+    // Every row read, in read order, as a script reading the entry gets it; format "csv" or "json".
+    std::string ExportText(const std::string &format) const;
+    // Asks for a file and writes the export into it, its format chosen by the file type.
+    void ExportList();
 
     TListViewPanel *listPanel;
     Notification beforeAdd;
@@ -45,6 +58,7 @@ private:
     void Click();
     void DoubleClick();
     void UpdateCount();
+    void ShowListMenu(const QPoint &at);
     void RunAddDialog();
     void RunEditDialog();
     // Creates a dialog whose frame shares this panel's memo and runs this panel's check actions.
@@ -57,4 +71,8 @@ private:
                    QPushButton *button);
 
     bool selectingInternally_ = false;
+    QAction *copyAction_;
+    std::vector<std::string> exportPath_;
+    std::string exportTitle_;
+    std::string exportPage_;
 };

@@ -1,5 +1,6 @@
 #include "binding/ui/request2edits.h"
 
+#include "binding/ui/sortable_list.h"
 #include "engine/coded_error.h"
 #include "forms/ui_parts.h"
 
@@ -13,9 +14,6 @@
 namespace {
 
 constexpr int kHeaderPadding = 16;
-// The exact value text of a cell: a cell shows its value as UTF-8, which need not survive the way
-// back for binary octets.
-constexpr int kValueRole = Qt::UserRole;
 
 }  // namespace
 
@@ -87,14 +85,25 @@ void VdSNMPRequest2Edits::FitColumns() {
     }
 }
 
+std::string CellValue(const QTreeWidgetItem &row, int column) {
+    const std::string exact = row.data(column, kCellValueRole).toByteArray().toStdString();
+    const QString shown = row.text(column);
+    if (shown == ToQString(exact)) return exact;
+    const QVariant form = row.data(column, kCellShownRole);
+    return !form.isNull() && shown == form.toString() ? exact : FromQString(shown);
+}
+
 QTreeWidgetItem *VdSNMPRequest2Edits::RowItem() const {
-    auto *row = new QTreeWidgetItem;
+    // One count for every list: only the order of a list's own rows matters.
+    static qint64 readSequence = 0;
+    auto *row = new SortableRow(readSequence++);
     int column = 0;
     for (int i : request.list.ListViewColumnOrder()) {
         const std::string &value = request.list.Item(i).value;
         row->setText(column, ToQString(value));
-        row->setData(column++, kValueRole, QByteArray::fromStdString(value));
+        row->setData(column++, kCellValueRole, QByteArray::fromStdString(value));
     }
+    if (const auto *sortable = qobject_cast<const SortableList *>(listView_.data())) sortable->ShowForms(*row);
     return row;
 }
 
@@ -135,9 +144,6 @@ void VdSNMPRequest2Edits::ReadSelectedRow() {
     int column = 0;
     for (int i : request.list.ListViewColumnOrder()) {
         if (column >= row->columnCount()) break;
-        // The exact text stands unless someone has put another text into the cell since.
-        const std::string exact = row->data(column, kValueRole).toByteArray().toStdString();
-        const QString shown = row->text(column++);
-        request.list.Item(i).value = shown == ToQString(exact) ? exact : FromQString(shown);
+        request.list.Item(i).value = CellValue(*row, column++);
     }
 }

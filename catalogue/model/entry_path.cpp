@@ -39,3 +39,24 @@ FoundEntry FindWriteEntry(const MenuCatalogue &catalogue, const std::string &tex
     page = text.substr(last + 1);
     return found;
 }
+
+namespace {
+
+bool PathTo(const std::vector<MenuEntry> &entries, const MenuEntry &wanted, std::vector<std::string> &path) {
+    for (const MenuEntry &e : entries) {
+        path.push_back(e.caption);
+        if (&e == &wanted || PathTo(e.children, wanted, path)) return true;
+        path.pop_back();
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<std::string> EntryPath(const MenuCatalogue &catalogue, const MenuEntry &entry) {
+    for (const Menu &menu : catalogue.menus()) {
+        std::vector<std::string> path{menu.caption};
+        if (PathTo(menu.entries, entry, path)) return path;
+    }
+    return {};
+}

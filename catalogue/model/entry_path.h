@@ -22,3 +22,7 @@ FoundEntry FindEntryByPath(const MenuCatalogue &catalogue, const std::string &te
 // The entry a write names, and in page the page when the last caption names one of a pages entry
 // rather than an entry of its own.
 FoundEntry FindWriteEntry(const MenuCatalogue &catalogue, const std::string &text, std::string &page);
+
+// The captions from the top-level menu down to this entry of the catalogue; empty for an entry
+// that is not one of its own.
+std::vector<std::string> EntryPath(const MenuCatalogue &catalogue, const MenuEntry &entry);

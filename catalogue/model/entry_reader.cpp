@@ -3,6 +3,7 @@
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_request.h"
+#include "catalogue/model/port_list_rows.h"
 #include "engine/coded_error.h"
 #include "engine/request.h"
 
@@ -28,6 +29,7 @@ void ReadTable(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &p
     const std::vector<int> columns = request.list.ShownColumns();
     for (int i : columns) {
         page.columns.push_back(TrimmedCaption(request.list.Item(i).label));
+        page.portLists.push_back(IsPortListRow(recipe, i));
         page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
         page.secret.push_back(IsSecret(recipe, i));
         if (i < request.list.indexCount) ++page.keyColumns;
@@ -46,6 +48,7 @@ void ReadEditor(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &
     const std::vector<int> lines = request.list.ShownLines();
     for (int i : lines) {
         page.rows.push_back({TrimmedCaption(request.list.Item(i).label), {}});
+        page.portLists.push_back(IsPortListRow(recipe, i));
         page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
         page.secret.push_back(IsSecret(recipe, i));
     }

@@ -3,6 +3,8 @@
 #include "catalogue/model/json_text.h"
 #include "catalogue/model/terminal_text.h"
 #include "engine/descriptor.h"
+#include "engine/port_ranges.h"
+#include "engine/readable_values.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -49,7 +51,21 @@ std::string CsvRecord(const std::vector<std::string> &fields) {
     return out + "\r\n";
 }
 
+// The page's values as text shows them: port lists as ranges.
+std::vector<std::vector<std::string>> ShownRows(const PageReading &page) {
+    std::vector<std::vector<std::string>> rows = page.rows;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const std::size_t mark = page.table ? c : r;
+            const bool valueCell = page.table || c == 1;
+            if (valueCell && mark < page.portLists.size() && page.portLists[mark]) rows[r][c] = PortListText(rows[r][c], kSwitchPorts).value_or(rows[r][c]);
+        }
+    }
+    return rows;
+}
+
 std::string PageText(const PageReading &page) {
+    const std::vector<std::vector<std::string>> rows = ShownRows(page);
     std::vector<std::size_t> widths(page.columns.size(), 0);
     auto measure = [&](const std::vector<std::string> &row) {
         for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
@@ -57,7 +73,7 @@ std::string PageText(const PageReading &page) {
         }
     };
     if (page.table) measure(page.columns);
-    for (const auto &row : page.rows) measure(row);
+    for (const auto &row : rows) measure(row);
     auto line = [&](const std::vector<std::string> &row) {
         std::string out;
         for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
@@ -68,7 +84,7 @@ std::string PageText(const PageReading &page) {
     };
     std::string out;
     if (page.table) out += line(page.columns);
-    for (const auto &row : page.rows) out += line(row);
+    for (const auto &row : rows) out += line(row);
     return out;
 }
 

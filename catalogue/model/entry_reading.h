@@ -20,6 +20,8 @@ struct PageReading {
     // Communities, keys, passwords and pass phrases, as the catalogue marks them; one per column or
     // per scalar row, like moving.
     std::vector<bool> secret;
+    // Port lists, shown as ranges in text: tables one per column, scalars one per row.
+    std::vector<bool> portLists;
 };
 
 // Counters, time ticks, dates and the agent's engine time never read the same twice.

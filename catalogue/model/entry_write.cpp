@@ -8,7 +8,10 @@
 #include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_request.h"
 #include "catalogue/model/json_text.h"
+#include "catalogue/model/port_list_rows.h"
 #include "engine/coded_error.h"
+#include "engine/hex_text.h"
+#include "engine/port_ranges.h"
 #include "engine/value_codec.h"
 
 #include <algorithm>
@@ -184,6 +187,10 @@ void EntryWrite::Assign(int position, const std::string &text) {
             else
                 refuse(Quoted(text) + " is not one of " + Choices(*item.options) + ".");
             item.value = item.options->LabelOf(Packed(value, item.syntax));
+        } else if (IsPortListRow(recipe_, position)) {
+            const PortRangesResult ports = ParsePortList(text, kSwitchPorts);
+            if (!ports.octets) refuse(ports.error + ".");
+            item.value = Packed(ToHex(*ports.octets), item.syntax);
         } else {
             const ConstraintRule rule = ParseConstraint(FormatOf(position));
             // Typing drops what the field does not take; a script's value is refused instead.

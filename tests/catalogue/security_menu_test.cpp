@@ -4,6 +4,7 @@
 #include "catalogue_fixture.h"
 
 #include "binding/ui/message_box.h"
+#include "binding/ui/sortable_list.h"
 #include "binding/ui/request2edits.h"
 #include "catalogue/entry_recipe.h"
 #include "editor/config_form.h"
@@ -130,7 +131,7 @@ TEST_F(SecurityMenu, Counter64QuestionSwitchesTheSessionOnOkAndAsksAgainAfterCan
             poll.stop();
             seen.version = form->Binding(0)->request.security.version;
             if (auto *list = form->findChild<QTreeWidget *>(); list && list->topLevelItemCount() > 0)
-                seen.firstOctets = list->topLevelItem(0)->text(1);
+                seen.firstOctets = QString::fromStdString(CellValue(*list->topLevelItem(0), 1));  // shown grouped
             form->close();
         });
         poll.start(10);

@@ -96,7 +96,10 @@ TEST_F(HeadlessWriteTest, RefusedValueStopsTheWholeWriteWithTheFieldsMessage) {
         {kVlans, {"--add", "--row", "12a", "Static Name=x"}, "Index: \"12a\" holds characters this field does not take."},
         {kVlans, {"--add", "--row", "31"}, "A new row needs Static Name."},
         {kVlans, {"--row", "20", "Static Name=" + longName}, "Static Name: Please enter a string whose length"},
-        {kVlans, {"--row", "20", "Static Name=ok", "Static Egress Ports=zz"}, "Static Egress Ports: "},
+        {kVlans, {"--row", "20", "Static Name=ok", "Static Egress Ports=zz"},
+         "Static Egress Ports: \"zz\" is not a port list such as 1-4,49,52."},
+        {kVlans, {"--row", "20", "Static Egress Ports=1-4,53"}, "Static Egress Ports: \"1-4,53\" names a port outside 1-52."},
+        {kVlans, {"--row", "20", "Static Untagged Ports=0"}, "Static Untagged Ports: \"0\" names a port outside 1-52."},
         {kVlans, {"--row", "20", "Static Row Status=destroy"}, "use --add or --delete"},
         {kVlans, {"--row", "20", "Index=21"}, "Index is part of the row's index"},
         {kVlans, {"--row", "7", "Static Name=x"}, "There is no row \"7\" in \"VLAN Static Table\"."},
@@ -113,6 +116,22 @@ TEST_F(HeadlessWriteTest, RefusedValueStopsTheWholeWriteWithTheFieldsMessage) {
     EXPECT_EQ(SetRequests(), before);
     EXPECT_EQ(Get(kContact), contact);
     EXPECT_EQ(Walk(kVlanStatus).size(), 3);
+}
+
+TEST_F(HeadlessWriteTest, PortListTypedAsRangesWritesTheOctetsOfItsHex) {
+    const ProcessOutcome hex = Set(kVlans, {"--row", "20", "Static Egress Ports=F0000000000090", "--dry-run"});
+    ASSERT_EQ(hex.exitCode, 0) << hex.err.toStdString();
+    const ProcessOutcome ranges = Set(kVlans, {"--row", "20", "Static Egress Ports=1-4, 49,52", "--dry-run"});
+    ASSERT_EQ(ranges.exitCode, 0) << ranges.err.toStdString();
+    EXPECT_EQ(ranges.out, hex.out);
+    EXPECT_TRUE(ranges.out.contains("F0 00 00 00 00 00 90") || ranges.out.contains("F0000000000090"))
+        << ranges.out.toStdString();
+
+    ExpectSuccess(Set(kVlans, {"--row", "20", "Static Egress Ports=1-4,49,52"}));
+    EXPECT_EQ(Get("1.3.6.1.2.1.17.7.1.4.3.1.2.20"), QStringLiteral("F0 00 00 00 00 00 90"));
+    const ProcessOutcome shown = OnSimulator({"--show", "VLAN>802.1Q>802.1Q VLAN"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+    EXPECT_TRUE(shown.out.contains("1-4,49,52")) << shown.out.toStdString();
 }
 
 TEST_F(HeadlessWriteTest, WriteTheAgentRefusesEndsInTheCataloguesMessage) {
