@@ -98,6 +98,9 @@ TEST_F(HeadlessWriteTest, RefusedValueStopsTheWholeWriteWithTheFieldsMessage) {
         {kVlans, {"--row", "20", "Static Name=" + longName}, "Static Name: Please enter a string whose length"},
         {kVlans, {"--row", "20", "Static Name=ok", "Static Egress Ports=zz"}, "Static Egress Ports: "},
         {kVlans, {"--row", "20", "Static Row Status=destroy"}, "use --add or --delete"},
+        {kVlans, {"--row", "20", "Static Row Status=6"}, "use --add or --delete"},
+        {kVlans, {"--row", "20", "Static Row Status=4"}, "use --add or --delete"},
+        {kVlans, {"--add", "--row", "20", "Static Name=x"}, "The row \"20\" exists already"},
         {kVlans, {"--row", "20", "Index=21"}, "Index is part of the row's index"},
         {kVlans, {"--row", "7", "Static Name=x"}, "There is no row \"7\" in \"VLAN Static Table\"."},
         {kVlans, {"Static Name=x"}, "This is a table"},
@@ -115,10 +118,13 @@ TEST_F(HeadlessWriteTest, RefusedValueStopsTheWholeWriteWithTheFieldsMessage) {
     EXPECT_EQ(Walk(kVlanStatus).size(), 3);
 }
 
-TEST_F(HeadlessWriteTest, WriteTheAgentRefusesEndsInTheCataloguesMessage) {
-    // The row exists: the agent will not create it again.
-    ExpectFailure(Set(kVlans, {"--add", "--row", "20", "Static Name=x"}), QStringLiteral("Inconsistent Value!"));
+TEST_F(HeadlessWriteTest, AddOverAnExistingRowSendsNothingAndTheRowKeepsItsValues) {
+    const int before = SetRequests();
+    const ProcessOutcome run = Set(kVlans, {"--add", "--row", "20", "Static Name=x", "--dry-run"});
+    ExpectFailure(run, QStringLiteral("The row \"20\" exists already: change it with --row, or delete it first."));
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(Get(kVlanName + "20"), QStringLiteral("voice"));
+    EXPECT_EQ(SetRequests(), before);
 }
 
 }  // namespace
