@@ -89,6 +89,9 @@ bool TSNMPEditorPanel::MulticastRowsAcceptable() {
 
 void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
     if (editsPanel->multicastRangeMode && !MulticastRowsAcceptable()) return;
+    if (!setQuestion.isEmpty() &&
+        MessageBox::YesNoChange(this, window()->windowTitle(), setQuestion, MessageBox::Icon::Question) != QMessageBox::Yes)
+        return;
     VdSNMPVarList &list = binding_->request.list;
     // Empty items are found before anything is collected: an empty index or address must be
     // reported as such, not as a value the collector cannot convert.
