@@ -34,6 +34,7 @@ void ApplyAdjustment(const Adjustment &a, TSNMPEditorPanel *panel, TSNMPListView
         if (table != nullptr) table->noEdit = true;
         break;
     case T::RowPreset: panel->editsPanel->PresetRow(a.row); break;
+    case T::Ask: panel->setQuestion = QString::fromStdString(a.text); break;
     case T::Synchronous: break;  // applied before the panel exists
     }
 }

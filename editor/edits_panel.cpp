@@ -93,6 +93,7 @@ void TEditsPanel::CreateRowControls(int i) {
     label->setProperty("tag", i);
     label->adjustSize();
     row.labelControl = label;
+    const QString fieldName = label->text().trimmed();
 
     if (row.rowKind == UISnmpVar::EditableChoice) {
         auto *combo = new QComboBox(rowsHost_);
@@ -100,7 +101,9 @@ void TEditsPanel::CreateRowControls(int i) {
         combo->setProperty("tag", i);
         combo->resize(editWidth, combo->sizeHint().height());
         row.editor = combo;
+        combo->setProperty(kFieldNameProperty, fieldName);
         binding_->BindComboBox(i, combo);
+        TickOnEdit(i, combo);
     } else {
         auto *edit = new QLineEdit(rowsHost_);
         edit->setObjectName(RowName("RowEditor", i));
@@ -111,8 +114,42 @@ void TEditsPanel::CreateRowControls(int i) {
             if (!edit->hasFocus()) edit->setCursorPosition(0);
         });
         row.editor = edit;
+        edit->setProperty(kFieldNameProperty, fieldName);
         binding_->BindEdits(i, row.rowKind == UISnmpVar::ReadOnlyChoice ? "%s" : row.format, {edit});
+        TickOnEdit(i, edit);
     }
+}
+
+void TEditsPanel::TickOnEdit(int i, QWidget *editor) {
+    // Fields a caller puts into a row's panel come after the row: each is connected once, when seen.
+    QList<QWidget *> fields = editor->findChildren<QWidget *>();
+    fields.prepend(editor);
+    const auto tick = [this, i] { TickRow(i); };
+    for (QWidget *field : fields) {
+        if (field->property("ticksRow").isValid()) continue;
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
+            connect(edit, &QLineEdit::textEdited, this, tick);
+        else if (auto *combo = qobject_cast<QComboBox *>(field))
+            connect(combo, &QComboBox::activated, this, tick);
+        else
+            continue;
+        field->setProperty("ticksRow", i);
+    }
+}
+
+void TEditsPanel::showEvent(QShowEvent *event) {
+    for (int i = 0; i < RowCount(); ++i) TickOnEdit(i, MutableRow(i).editor);
+    QWidget::showEvent(event);
+}
+
+// What the user edits is what Set sends: an edit that stayed unticked would be dropped without a
+// word. The user may still untick the row afterwards.
+void TEditsPanel::TickRow(int i) {
+    if (i < 0 || i >= RowCount()) return;
+    QCheckBox *box = MutableRow(i).checkBox;
+    if (box == nullptr || box->isChecked() || !box->isEnabledTo(box->parentWidget())) return;
+    box->setChecked(true);
+    if (onRowCheck) onRowCheck(box);
 }
 
 void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel *buttons) {
@@ -339,6 +376,7 @@ void TEditsPanel::ReplaceRowEditor(int i, QWidget *control) {
     control->setVisible(!replaced->isHidden());
     row.editor = control;
     delete replaced;
+    TickOnEdit(i, control);
 }
 
 void TEditsPanel::SetBitListRow(int i, int perLine, int bitCount) {
@@ -402,6 +440,7 @@ bool TEditsPanel::EditBitList(int i) {
         if (accepted) binding_->ControlsToValues(-1);
     } catch (const CodedError &) {
     }
+    if (accepted && list.IsEditable(i)) TickRow(i);
     binding_->Unbind(i);
     binding_->BindEdits(i, row.format, {edit});
     try {

@@ -42,6 +42,8 @@ public:
     void ShowRow(int i);
     void CheckRow(int i);
     void UncheckRow(int i);
+    // Ticks an editable row the user has just edited, as a click on its check box would.
+    void TickRow(int i);
     // Checks a row and hides its check box, so that every Set sends it.
     void PresetRow(int i);
     // A locked check box keeps its state until it is unlocked.
@@ -85,10 +87,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     UISnmpVar &MutableRow(int i) { return rows_.at(static_cast<std::size_t>(i)); }
     void CreateRowControls(int i);
+    void TickOnEdit(int i, QWidget *editor);
     void Colour(QWidget *editor, const QColor &text, const QColor &back);
     bool OpensBitList(const QObject *watched, int &row) const;
 

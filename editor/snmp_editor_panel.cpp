@@ -89,6 +89,9 @@ bool TSNMPEditorPanel::MulticastRowsAcceptable() {
 
 void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
     if (editsPanel->multicastRangeMode && !MulticastRowsAcceptable()) return;
+    if (!setQuestion.isEmpty() &&
+        MessageBox::YesNoChange(this, window()->windowTitle(), setQuestion, MessageBox::Icon::Question) != QMessageBox::Yes)
+        return;
     VdSNMPVarList &list = binding_->request.list;
     // Empty items are found before anything is collected: an empty index or address must be
     // reported as such, not as a value the collector cannot convert.
@@ -106,11 +109,17 @@ void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
         BindingStateGuard guard(*binding_);
         ExchangeScope scope(binding_);
         try {
-            binding_->OnSetCollect();
+            // Rows left unticked are neither collected nor checked.
             for (int i = 0; i < editsPanel->RowCount(); ++i)
                 if (!editsPanel->Row(i).checkBox->isChecked()) list.Item(i).access |= access_bit::Excluded;
+            binding_->OnSetCollect();
             binding_->Set(false, false, "");
         } catch (const CodedError &e) {
+            // The refused field has been named, and keeps the focus.
+            if (e.code() == VdSNMPRequest2Edits::kFieldRefused) {
+                binding_->ShowSetStatus(e.message());
+                return;
+            }
             const int row = RefusedRow();
             if (row < 0) {
                 // The device refused the write or did not answer: the dialog stays open with what

@@ -12,6 +12,9 @@ class TEditsPanel;
 class TSNMPEditorPanel : public TSNMPPanel {
     Q_OBJECT
 public:
+    // Asked before every Set when not empty; only Yes sends.
+    QString setQuestion;
+
     TSNMPEditorPanel(QWidget *parent, VdSNMPRequest2Edits *binding);
 
     void SetEditWidth(int width);

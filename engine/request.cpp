@@ -22,6 +22,7 @@ constexpr int kReadNextOnSingleValue = 10;
 constexpr int kSuffixTooShort = 14;
 constexpr int kBadKind = 15;
 constexpr int kNoSuchNameStatus = 2;
+constexpr int kEmptyChoiceCode = -901;
 constexpr int kNoSuchName = -100 - kNoSuchNameStatus;
 constexpr int kTooBig = -101;
 // Bindings one GetBulk asks for: small enough for an agent's smallest message size with
@@ -634,6 +635,13 @@ void VdSNMPRequest::StoreValue(int i, const snmp::VarBind &binding) {
 void VdSNMPRequest::LoadValue(int i, snmp::VarBind &binding) {
     const VarItem &item = list.Item(i);
     const std::string text = item.options != nullptr ? item.options->ValueOf(item.value) : item.value;
+    // A choice nobody made is no value: any number sent for it would be one the user never chose.
+    if (item.options != nullptr && text.empty()) {
+        std::string label = item.label;
+        label.erase(0, label.find_first_not_of(' '));
+        label.erase(label.find_last_not_of(' ') + 1);
+        throw CodedError(label + ": Some items are empty!", kEmptyChoiceCode);
+    }
     TextToBinding(text, item.syntax, binding);
 }
 

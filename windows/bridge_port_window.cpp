@@ -105,7 +105,7 @@ void TTpBridgePortInfo_Table::Evaluate() {
     if (cells.empty()) return;
     const bool recording = monitor_.pollCount() != 0;
     if (monitor_.rows().empty()) history_.Rebuild(historyLength_);
-    monitor_.Evaluate(cells, firstCell_, intervalMs(), TimeOfDay());
+    monitor_.Evaluate(cells, firstCell_, intervalMs(), TimeOfDay(), SampleTime());
     if (recording) {
         std::vector<std::uint32_t> deltas;
         for (const CounterState &c : monitor_.counters()) deltas.push_back(c.delta);

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QElapsedTimer>
 #include <QTime>
 #include <QTimer>
 #include <QTreeWidget>
@@ -82,7 +83,7 @@ TCounterWindow::TCounterWindow(QWidget *parent, const Layout &layout, CounterMon
     counterList_ = new QTreeWidget;
     counterList_->setObjectName(layout.visibleList);
     counterList_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value"), QStringLiteral("Delta"),
-                                   QStringLiteral("Rate"), QStringLiteral("Peak"), QStringLiteral("Peak Occured at")});
+                                   QStringLiteral("Rate (/s)"), QStringLiteral("Peak"), QStringLiteral("Peak Occured at")});
     counterList_->setRootIsDecorated(false);
     counterList_->setUniformRowHeights(true);
     counterList_->setAllColumnsShowFocus(true);
@@ -147,6 +148,15 @@ void TCounterWindow::SetCounterBinding(VdSNMPRequest2Edits *binding) {
 
 void TCounterWindow::ReadCounters(std::function<void(bool ok)> then) { counterRead_->Start(std::move(then)); }
 
+std::int64_t TCounterWindow::SampleTime() {
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return clock.elapsed();
+}
+
 std::string TCounterWindow::TimeOfDay() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString(); }
 
 void TCounterWindow::SelectFirstInterval() {
@@ -203,7 +213,7 @@ bool TCounterWindow::EvaluateShown() {
 void TCounterWindow::Evaluate() {
     const std::vector<std::string> cells = ReadCells();
     if (cells.empty()) return;
-    monitor_.Evaluate(cells, firstCell_, intervalMs(), TimeOfDay());
+    monitor_.Evaluate(cells, firstCell_, intervalMs(), TimeOfDay(), SampleTime());
     ShowRows();
 }
 

@@ -93,6 +93,8 @@ protected:
                                       std::string (*refusal)(const std::string &), int inForce);
 
     static std::string TimeOfDay();
+    // When the cells now shown were read, in ms on a steady clock.
+    static std::int64_t SampleTime();
 
     CounterMonitor monitor_;
     std::size_t firstCell_;

@@ -72,6 +72,8 @@ TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &, QWidget *parent)
 
     SetStatusTarget(Memo1);
     WireButtons(GetButton, SetButton);
+    // A Set during the read would be overwritten by it: it is refused with a word.
+    SetBusyMessage(current_time::kBusyMessage);
     connect(CloseButton, &QPushButton::clicked, this, [this] { close(); });
 
     BindControls([this] {
@@ -94,6 +96,12 @@ void TCurrentTimeForm::ShowCapabilities() {
 void TCurrentTimeForm::WriteDevice() {
     if (currentclockEdit->text().isEmpty()) {
         MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(current_time::kEmptyClockMessage));
+        currentclockEdit->setFocus();
+        return;
+    }
+    const std::string refusal = current_time::ClockRefusal(currentclockEdit->text().toStdString());
+    if (!refusal.empty()) {
+        MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromStdString(refusal));
         currentclockEdit->setFocus();
         return;
     }

@@ -47,7 +47,10 @@ void TIPCtrlEdtForm::SetMode(Mode mode) {
         edit->setEnabled(add);
         if (add) edit->clear();
     }
-    for (QComboBox *box : {cbxOper, cbxSecondary}) box->setEnabled(add);
+    cbxSecondary->setEnabled(add);
+    // The IF index and the link state are the device's to give: shown, never asked for.
+    edtIndex->setEnabled(false);
+    cbxOper->setEnabled(false);
     for (QComboBox *box : {cbxMode, cbxARP}) box->setEnabled(true);
     const QString state = cbxState->currentText();
     FillComboBox(ip_ctrl::kStateOptions, cbxState);

@@ -1,7 +1,7 @@
 #include "windows/port_poller.h"
 
 #include "binding/ui/request2edits.h"
-#include "editor/exchange_scope.h"
+#include "forms/exchange_scope.h"
 #include "windows/binding_read.h"
 
 #include <utility>

@@ -152,7 +152,12 @@ void TRouteRedistributForm::EditBtnClick() {
         Refuse(this, row_table::kChooseItemMessage);
         return;
     }
-    // The rule of the selected row is written, whatever protocols were chosen since.
+    // The selected row is written: protocols chosen since (and the type they led to) cannot be.
+    if (const auto refusal = CheckEditProtocols(SelectedCells(), FromQString(ComboBox1->currentText()),
+                                                FromQString(ComboBox2->currentText()))) {
+        Refuse(this, refusal->message, ComboBox1);
+        return;
+    }
     PinIndexToSelection();
     if (MetricAccepted()) Write(row_table::kActive);
 }

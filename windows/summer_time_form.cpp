@@ -52,7 +52,7 @@ TSummerTimeForm::TSummerTimeForm(const RecipeContext &, QWidget *parent)
     auto *status = qobject_cast<QComboBox *>(panel->editsPanel->Row(kStatus).editor);
     connect(status, &QComboBox::currentTextChanged, this, [this] { SwitchRows(); });
 
-    panel->editsPanel->SetRowValue(kStatus, kRepeating);
+    // Nothing is chosen until the device has said which status it runs.
     SwitchRows();
     panel->AttachToForm(this);
 }
@@ -160,13 +160,19 @@ void TSummerTimeForm::WriteDevice() {
             MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromStdString(verdict.message));
         return;
     }
-    // The status goes first and alone; when it fails the offset and the points stay unsent.
-    for (const std::vector<int> &step : WriteSteps(input)) {
-        IncludeOnly(step);
-        const bool written = RunShown(binding_, [this, &step] {
+    // The status goes first and alone; when it fails the offset and the points stay unsent. A later
+    // failure leaves the device half changed, and the user is told which half.
+    const std::vector<std::vector<int>> steps = WriteSteps(input);
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        IncludeOnly(steps[k]);
+        const std::optional<std::string> error = Run(binding_, [this, &step = steps[k]] {
             for (int row : step) binding_->ControlsToValues(row);
             binding_->Set(false, false);
         });
-        if (!written) return;
+        if (!error) continue;
+        const std::string text = PartialWriteText(steps, k, *error);
+        binding_->ShowStatus(text);
+        if (k > 0) MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromStdString(text), MessageBox::Icon::Warning);
+        return;
     }
 }

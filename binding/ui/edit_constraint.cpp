@@ -204,11 +204,14 @@ bool VdEditConstraint::ExitCheck(QLineEdit *edit) {
 
     const QPointer<QLineEdit> alive(edit);
     if (const auto refusal = RefusalOf(records_[edit].rule, text.toStdString())) {
-        MessageBox::Ok(owner_, MessageBox::ModuleCaption(), QString::fromStdString(*refusal));
+        // The message names the field; the text stays for the user to mend.
+        const QString field = edit->property(kFieldNameProperty).toString();
+        lastRefusal_ = (field.isEmpty() ? QString() : field + QStringLiteral(": ")) + QString::fromStdString(*refusal);
+        MessageBox::Ok(owner_, MessageBox::ModuleCaption(), lastRefusal_);
         // The modal box ran the event loop: the edit or its record may be gone.
         if (alive && IsAttached(edit)) {
-            edit->setText(records_[edit].lastGood);
             edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
         }
         return false;
     }

@@ -27,9 +27,13 @@ Q_DECLARE_METATYPE(EditHandlers)
 // Installs the handlers on the edit itself, so they outlive a Detach and a new Attach.
 void SetEditHandlers(QLineEdit *edit, const EditHandlers &handlers);
 
+// The property that names an edit's field in the refusal message ("Metric: Please enter ...").
+inline constexpr char kFieldNameProperty[] = "fieldName";
+
 // Guards edit fields with the constraint format language: drops characters a field does not take
 // as they are typed, moves the focus on when a field is full or its advance character is typed,
-// and refuses an unacceptable text when the user leaves the field, restoring the last good one.
+// and refuses an unacceptable text when the user leaves the field, keeping it selected there (a
+// handler's veto restores the last good text).
 class VdEditConstraint : public QObject {
     Q_OBJECT
 public:
@@ -59,6 +63,8 @@ public:
     void KeyFilter(QLineEdit *edit);
     // Returns whether the text was accepted.
     bool ExitCheck(QLineEdit *edit);
+    // The message of the last refusal, with the field's name.
+    const QString &lastRefusal() const { return lastRefusal_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -80,4 +86,5 @@ private:
     std::map<const QLineEdit *, Record> records_;
     bool filtering_ = false;  // our own text change is under way
     bool checking_ = false;   // an exit check (and perhaps its message box) is under way
+    QString lastRefusal_;
 };

@@ -24,6 +24,8 @@ int IndexOfLabelOrValue(const VdOptionList &list, const std::string &text) {
 void FillComboBox(const VdOptionList &list, QComboBox *box) {
     box->clear();
     box->addItems(Labels(list));
+    // Nothing the device did not say is shown as chosen: Set would write it.
+    box->setCurrentIndex(-1);
 }
 
 void FillRadioGroup(const VdOptionList &list, VdRadioGroup *group) { group->setItems(Labels(list)); }

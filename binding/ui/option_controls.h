@@ -9,7 +9,7 @@ class VdRadioGroup;
 // Option lists on choice controls. The control's items are the list's labels in list order, so an
 // item's position is the option's position.
 
-// Replaces the items by the labels.
+// Replaces the items by the labels and chooses none of them.
 void FillComboBox(const VdOptionList &list, QComboBox *box);
 void FillRadioGroup(const VdOptionList &list, VdRadioGroup *group);
 

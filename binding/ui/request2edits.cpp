@@ -197,7 +197,21 @@ void VdSNMPRequest2Edits::OnGetResult() {
     if (QueueRow()) QCoreApplication::processEvents();
 }
 
+bool VdSNMPRequest2Edits::FieldsAcceptable() {
+    for (const ControlBinding &binding : bindings_) {
+        if (binding.varIndex >= request.list.Count() || !request.list.IsEditable(binding.varIndex)) continue;
+        for (const QPointer<QWidget> &control : binding.controls) {
+            auto *edit = qobject_cast<QLineEdit *>(control.data());
+            if (edit == nullptr || edit->isHidden() || !edit->isEnabled() || !constraint_.IsAttached(edit)) continue;
+            if (!constraint_.ExitCheck(edit)) return false;
+        }
+    }
+    return true;
+}
+
 void VdSNMPRequest2Edits::OnSetCollect() {
+    // Every way to Set runs the checks that leaving a field runs (Return in a dialog leaves none).
+    if (!FieldsAcceptable()) throw CodedError(constraint_.lastRefusal().toStdString(), kFieldRefused);
     for (int i = 0; i < request.list.Count(); ++i) request.list.Item(i).value.clear();
     if (listView_) ReadSelectedRow();
     ControlsToValues(-1);

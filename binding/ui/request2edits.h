@@ -60,6 +60,12 @@ public:
     // The list view's selection handler: a newly selected row goes into the list and the controls.
     virtual void OnItemSelected(QTreeWidget *listView, QTreeWidgetItem *item, bool selected);
 
+    // Runs the exit check of every enabled edit of a variable that is to be written; false at the
+    // first refusal, which the user has been shown.
+    bool FieldsAcceptable();
+    // The code of a Set stopped by a refused field.
+    static constexpr int kFieldRefused = -900;
+
     void OnGetBegin() override;
     void OnGetResult() override;
     void OnSetCollect() override;

@@ -34,6 +34,7 @@ std::string AdjustmentJson(const Adjustment &a) {
     case T::NoEdit: return "{\"type\":\"no edit\"}";
     case T::RowsNotEditable: return "{\"type\":\"rows not editable\"}";
     case T::RowPreset: return "{\"type\":\"row preset\",\"row\":" + std::to_string(a.row) + "}";
+    case T::Ask: return "{\"type\":\"ask\",\"question\":" + Str(a.text) + "}";
     case T::Synchronous: return "{\"type\":\"synchronous\"}";
     }
     return "{}";

@@ -32,6 +32,7 @@ struct Adjustment {
         RowsNotEditable,  // selecting a row never enables Edit
         RowPreset,        // row: checked and its check box hidden
         Synchronous,      // the binding runs synchronously
+        Ask,              // text: the question Set asks first (default No), for writes that act at once
     };
     Type type;
     int row = -1;

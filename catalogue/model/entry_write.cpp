@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr int kNoSuchNameCode = -102;
+
 [[noreturn]] void Refuse(const std::string &text) { throw WriteRefused(text); }
 
 std::string Quoted(const std::string &text) { return "\"" + text + "\""; }
@@ -64,6 +66,17 @@ std::string TypeName(std::uint8_t type) {
     case snmp::type::UInteger: return "UInteger32";
     default: return "type " + std::to_string(type);
     }
+}
+
+// The option a text names by its label or its number, as the value sent; the folded text when it
+// names none.
+std::string OptionValueOf(const VdOptionList *options, const std::string &text) {
+    if (options != nullptr) {
+        if (options->IndexOfLabel(text) >= 0) return options->ValueOf(text);
+        const int byValue = options->IndexOfValue(text);
+        if (byValue >= 0) return options->EntryAt(byValue).value;
+    }
+    return FoldedCaption(text);
 }
 
 bool IsStepFor(const NotificationStep &step, NotificationStep::Type type, int row) {
@@ -119,10 +132,14 @@ EntryWrite::EntryWrite(const MenuEntry &entry, const PanelRecipe &recipe, const 
         if (index && order.row != Row::Add) Refuse(label + " is part of the row's index and cannot be changed.");
         if (!list.IsEditable(position)) Refuse(label + " is read-only.");
         const std::string text = assignment.substr(equals + 1);
-        // An existing row is neither created again nor destroyed by editing it.
-        if (position == recipe.statusRow &&
-            (FoldedCaption(text) == FoldedCaption(recipe.addValue) || FoldedCaption(text) == FoldedCaption(recipe.deleteValue)))
-            Refuse(label + ": use --add or --delete to create or destroy a row.");
+        // An existing row is neither created again nor destroyed by editing it, whether the status
+        // is named by its label or by its number.
+        if (position == recipe.statusRow) {
+            const VdOptionList *options = list.Item(position).options;
+            const std::string value = OptionValueOf(options, text);
+            if (value == OptionValueOf(options, recipe.addValue) || value == OptionValueOf(options, recipe.deleteValue))
+                Refuse(label + ": use --add or --delete to create or destroy a row.");
+        }
         Assign(position, text);
         if (!index) Select(position);
     }
@@ -141,6 +158,8 @@ EntryWrite::EntryWrite(const MenuEntry &entry, const PanelRecipe &recipe, const 
                 missing.push_back(TrimmedCaption(list.Item(step.row).label));
         }
         if (!missing.empty()) Refuse("A new row needs " + Joined(missing) + ".");
+        // Writing the add status over a row that exists would replace its values without a word.
+        if (RowExists()) Refuse("The row " + Quoted(RowText()) + " exists already: change it with --row, or delete it first.");
         request_.list.Item(recipe.statusRow).value = recipe.addValue;
         Select(recipe.statusRow);
     }
@@ -238,6 +257,29 @@ void EntryWrite::SetIndex(const std::string &rowText) {
         Refuse("--row needs " + std::to_string(list.indexCount) + " index value(s), separated by \",\": " + Joined(labels) + ".");
     }
     for (int i = 0; i < list.indexCount; ++i) Assign(i, TrimmedCaption(parts[static_cast<std::size_t>(i)]));
+}
+
+bool EntryWrite::RowExists() {
+    VdSNMPRequest probe;
+    probe.list.kind = VdSNMPVarList::SingleInstance;
+    const VarItem &status = request_.list.Item(recipe_.statusRow);
+    probe.list.AddItem(request_.InstanceOid(recipe_.statusRow, request_.EncodeIndex()), status.label, status.syntax,
+                       access_bit::Readable);
+    try {
+        probe.ReadStep(true);
+    } catch (const CodedError &e) {
+        // An SNMPv1 agent answers a row it does not hold with noSuchName.
+        if (e.code() == kNoSuchNameCode) return false;
+        throw;
+    }
+    const std::string &value = probe.list.Item(0).value;
+    return !value.empty() && value != kNullText;
+}
+
+std::string EntryWrite::RowText() const {
+    std::vector<std::string> parts;
+    for (int i = 0; i < request_.list.indexCount; ++i) parts.push_back(request_.list.Item(i).value);
+    return Joined(parts);
 }
 
 void EntryWrite::Select(int position) {

@@ -55,6 +55,9 @@ private:
     void FindRow(const std::string &rowText);
     void SetIndex(const std::string &rowText);
     void Select(int position);
+    // Whether the device holds the row the index values name (a read of its status).
+    bool RowExists();
+    std::string RowText() const;
     std::string FormatOf(int position) const;
     std::string Selection() const;
 

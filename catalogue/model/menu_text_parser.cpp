@@ -321,6 +321,8 @@ private:
             panel.adjustments.push_back({T::NoEdit, -1, 0, {}});
         } else if (p == "rows not editable") {
             panel.adjustments.push_back({T::RowsNotEditable, -1, 0, {}});
+        } else if (ConsumePrefix(p, "ask ")) {
+            panel.adjustments.push_back({T::Ask, -1, 0, Quoted(p)});
         } else if (p == "synchronous") {
             panel.adjustments.push_back({T::Synchronous, -1, 0, {}});
         } else if (ConsumePrefix(p, "row ") && p.ends_with(" preset")) {

@@ -1,6 +1,6 @@
 #include "main_form_fixture.h"
 
-#include "shell/front_panel_picture.h"
+#include "forms/front_panel_picture.h"
 #include "shell/front_panel_ports.h"
 #include "support/widget_support.h"
 #include "windows/chosen_row_counter_window.h"

@@ -101,6 +101,9 @@ TEST_F(HeadlessWriteTest, RefusedValueStopsTheWholeWriteWithTheFieldsMessage) {
         {kVlans, {"--row", "20", "Static Egress Ports=1-4,53"}, "Static Egress Ports: \"1-4,53\" names a port outside 1-52."},
         {kVlans, {"--row", "20", "Static Untagged Ports=0"}, "Static Untagged Ports: \"0\" names a port outside 1-52."},
         {kVlans, {"--row", "20", "Static Row Status=destroy"}, "use --add or --delete"},
+        {kVlans, {"--row", "20", "Static Row Status=6"}, "use --add or --delete"},
+        {kVlans, {"--row", "20", "Static Row Status=4"}, "use --add or --delete"},
+        {kVlans, {"--add", "--row", "20", "Static Name=x"}, "The row \"20\" exists already"},
         {kVlans, {"--row", "20", "Index=21"}, "Index is part of the row's index"},
         {kVlans, {"--row", "7", "Static Name=x"}, "There is no row \"7\" in \"VLAN Static Table\"."},
         {kVlans, {"Static Name=x"}, "This is a table"},
@@ -134,10 +137,13 @@ TEST_F(HeadlessWriteTest, PortListTypedAsRangesWritesTheOctetsOfItsHex) {
     EXPECT_TRUE(shown.out.contains("1-4,49,52")) << shown.out.toStdString();
 }
 
-TEST_F(HeadlessWriteTest, WriteTheAgentRefusesEndsInTheCataloguesMessage) {
-    // The row exists: the agent will not create it again.
-    ExpectFailure(Set(kVlans, {"--add", "--row", "20", "Static Name=x"}), QStringLiteral("Inconsistent Value!"));
+TEST_F(HeadlessWriteTest, AddOverAnExistingRowSendsNothingAndTheRowKeepsItsValues) {
+    const int before = SetRequests();
+    const ProcessOutcome run = Set(kVlans, {"--add", "--row", "20", "Static Name=x", "--dry-run"});
+    ExpectFailure(run, QStringLiteral("The row \"20\" exists already: change it with --row, or delete it first."));
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(Get(kVlanName + "20"), QStringLiteral("voice"));
+    EXPECT_EQ(SetRequests(), before);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ TEST(OptionControls, ComboBoxIsFilledWithTheLabelsAndSelectsByLabelOrValue) {
     ASSERT_EQ(box.count(), 2);
     EXPECT_EQ(box.itemText(0), "disabled");
     EXPECT_EQ(box.itemText(1), "enabled");
+    EXPECT_EQ(box.currentIndex(), -1) << "an option the device never gave is not shown as chosen";
     for (const SelectCase &c : kStateSelections) {
         SelectInComboBox(states, &box, "enabled");
         SelectInComboBox(states, &box, c.text);

@@ -90,6 +90,30 @@ TEST(ScalarCounters, RateDividesByTheIntervalsWholeSecondsAndNeverByZero) {
     }
 }
 
+TEST(ScalarCounters, RateAndPeakUseTheMeasuredTimeBetweenSamples) {
+    // A steady 100 per second, polled every second: a skipped tick, a slow answer or a lost one
+    // changes how long a sample covers, never the rate or the peak it shows.
+    const struct {
+        std::int64_t atMs;
+        std::uint32_t value;
+        const char *rate;
+        const char *peak;
+    } samples[] = {{0, 1000, "0", "0"},    {1000, 1100, "100", "100"}, {4000, 1400, "100", "100"},
+                   {4500, 1450, "100", "100"}, {5500, 1750, "300", "300"}, {9500, 1950, "50", "300"}};
+    CounterMonitor m(CounterMonitor::Style::ScalarGroup, {"a"});
+    m.Reset("t");
+    for (const auto &s : samples) {
+        m.Evaluate({std::to_string(s.value)}, 0, 1000, "t", s.atMs);
+        EXPECT_EQ(m.rows()[0].rate, s.rate) << s.atMs << " ms";
+        EXPECT_EQ(m.rows()[0].peak, s.peak) << s.atMs << " ms";
+    }
+    // After a reset the first interval is the nominal one again.
+    m.Reset("t");
+    m.Evaluate({"2000"}, 0, 1000, "t", 20000);
+    m.Evaluate({"2100"}, 0, 1000, "t", 21000);
+    EXPECT_EQ(m.rows()[0].rate, "100");
+}
+
 TEST(ScalarCounters, ABadReadLeavesTheMeasurementUnchanged) {
     CounterMonitor m(CounterMonitor::Style::ScalarGroup, {"a", "b"});
     m.Reset("t");

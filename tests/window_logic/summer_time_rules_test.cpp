@@ -99,6 +99,14 @@ TEST(SummerTimeWrite, StatusGoesAloneBeforeTheOffsetAndThePointsOfItsMode) {
     EXPECT_EQ(WriteSteps(form), (std::vector<std::vector<int>>{{kOffset, kRepeatingStart}}));
 }
 
+TEST(SummerTimeWrite, AFailureAfterTheStatusSaysWhatTookEffect) {
+    const std::vector<std::vector<int>> steps{{kStatus}, {kOffset, kRepeatingStart, kRepeatingEnd}};
+    EXPECT_EQ(PartialWriteText(steps, 0, "Wrong Value!"), "Wrong Value!");
+    EXPECT_EQ(PartialWriteText(steps, 1, "Wrong Value!"),
+              "Only part of the change took effect: Status written; Offset, Time Start, Time End not written "
+              "(Wrong Value!).");
+}
+
 TEST(SummerTimeWrite, NothingTickedMeansNoRequest) {
     const FormInput form = Form({false, {kAnnual}}, {false, {"60"}}, {false, {}}, {false, {}});
     EXPECT_TRUE(WriteSteps(form).empty());

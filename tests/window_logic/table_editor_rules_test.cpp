@@ -50,6 +50,7 @@ TEST(IpInterfaceRules, NetworksAreComparedUnderEachRowsOwnMask) {
 
 TEST(IpInterfaceRules, AnAddIsRefusedByTheFirstRuleItBreaks) {
     using ip_ctrl::NewInterface;
+    const char *const kHostMessage = "The address is its subnet's own or its broadcast address: please input a host address.";
     const NewInterface good{"172.20.0.1", "7", "lab2", "255.255.0.0", "v30", "manual", "false", "up"};
     struct Case {
         const char *what;
@@ -63,10 +64,18 @@ TEST(IpInterfaceRules, AnAddIsRefusedByTheFirstRuleItBreaks) {
         {"a mask of 25 bits", [](NewInterface &i) { i.mask = "255.255.255.128"; }, "Please input valid Subnet Mask."},
         {"a repeated network", [](NewInterface &i) { i.ip = "10.1.2.3"; i.mask = "255.255.255.0"; },
          "There is an same interface, please modify IP or Subnet Mask!"},
-        {"the next network", [](NewInterface &i) { i.ip = "10.1.3.3"; i.mask = "255.255.255.0"; }, nullptr},
+        {"the next network", [](NewInterface &i) { i.ip = "192.168.12.3"; i.mask = "255.255.255.0"; }, nullptr},
         {"the same network written with zeros", [](NewInterface &i) { i.ip = "192.168.010.7"; i.mask = "255.255.255.0"; },
          "There is an same interface, please modify IP or Subnet Mask!"},
-        {"no IF index", [](NewInterface &i) { i.ifIndex = ""; }, "Please input If Index."},
+        {"no IF index: the device gives it", [](NewInterface &i) { i.ifIndex = ""; }, nullptr},
+        {"the subnet's own address", [](NewInterface &i) { i.ip = "172.20.0.0"; }, kHostMessage},
+        {"the subnet's broadcast address", [](NewInterface &i) { i.ip = "172.20.255.255"; }, kHostMessage},
+        {"a broadcast address under a longer mask", [](NewInterface &i) { i.ip = "172.20.5.255"; i.mask = "255.255.255.0"; },
+         kHostMessage},
+        {"a subnet around a listed one", [](NewInterface &i) { i.ip = "192.5.5.5"; i.mask = "255.0.0.0"; },
+         "There is an same interface, please modify IP or Subnet Mask!"},
+        {"a subnet inside a listed one", [](NewInterface &i) { i.ip = "10.50.1.1"; i.mask = "255.255.0.0"; },
+         "There is an same interface, please modify IP or Subnet Mask!"},
         {"no name", [](NewInterface &i) { i.name = ""; }, "Please input Interface Name."},
         {"a repeated name", [](NewInterface &i) { i.name = "mgmt"; }, "Please input different Interface Name."},
         {"a name differing in case", [](NewInterface &i) { i.name = "MGMT"; }, nullptr},
@@ -78,7 +87,7 @@ TEST(IpInterfaceRules, AnAddIsRefusedByTheFirstRuleItBreaks) {
         {"a secondary before its primary", [](NewInterface &i) { i.secondary = "true"; },
          "You should create primary interface at first."},
         {"no mode", [](NewInterface &i) { i.mode = ""; }, "Please choose Mode"},
-        {"no link state", [](NewInterface &i) { i.oper = ""; }, "Please choose Link State"},
+        {"no link state: the device reports it", [](NewInterface &i) { i.oper = ""; }, nullptr},
     };
     for (const Case &c : cases) {
         NewInterface added = good;
@@ -100,10 +109,10 @@ TEST(IpInterfaceRules, SystemAndPrimariesWithASecondaryStay) {
     EXPECT_TRUE(ip_ctrl::Deletable(kInterfaces[1]));
 }
 
-TEST(IpInterfaceRules, AnEditNeedsAModeAndALinkState) {
+TEST(IpInterfaceRules, AnEditNeedsAMode) {
     EXPECT_FALSE(ip_ctrl::CheckEdit({"", "", "", "", "", "bootp", "", "up"})) << "no secondary asked";
     EXPECT_EQ(ip_ctrl::CheckEdit({"", "", "", "", "", "", "", "up"})->message, "Please choose Mode");
-    EXPECT_EQ(ip_ctrl::CheckEdit({"", "", "", "", "", "dhcp", "", ""})->message, "Please choose Link State");
+    EXPECT_FALSE(ip_ctrl::CheckEdit({"", "", "", "", "", "dhcp", "", ""})) << "the link state is the device's";
 }
 
 TEST(TableEditorChecks, EachWindowRefusesWithItsMessageInOrder) {
@@ -179,6 +188,17 @@ TEST(RouteRedistributionRules, TheProtocolsDecideTheTypesAndTheMetricRange) {
     EXPECT_EQ(rr::ButtonOfType("all"), 2);
     EXPECT_EQ(rr::TypePositionOfButton(10), 8);
     EXPECT_FALSE(rr::TypePositionOfButton(1)) << "other stands for no type";
+}
+
+TEST(RouteRedistributionRules, AnEditWritesTheSelectedRowsProtocolsOrNothing) {
+    namespace rr = route_redistribution;
+    const row_table::Cells row = {"ospf", "rip", "all", "3", "active"};
+    EXPECT_FALSE(rr::CheckEditProtocols(row, "ospf", "rip"));
+    for (const auto &[source, destination] : {std::pair{"static", "rip"}, {"ospf", "ospf"}, {"", "rip"}}) {
+        const row_table::Verdict verdict = rr::CheckEditProtocols(row, source, destination);
+        ASSERT_TRUE(verdict) << source << "/" << destination;
+        EXPECT_EQ(verdict->message, rr::kProtocolsChangedMessage);
+    }
 }
 
 }  // namespace

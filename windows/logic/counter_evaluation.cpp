@@ -29,6 +29,7 @@ void CounterMonitor::Reset(const std::string &timeText) {
     ZeroCounters();
     firstSampleTaken_ = false;
     pollCount_ = 0;
+    lastSampleMs_ = -1;
     if (style_ == Style::ScalarGroup)
         FillRows(timeText);
     else
@@ -36,17 +37,20 @@ void CounterMonitor::Reset(const std::string &timeText) {
 }
 
 void CounterMonitor::Evaluate(const std::vector<std::string> &cells, std::size_t firstCell, int intervalMs,
-                              const std::string &timeText) {
+                              const std::string &timeText, std::int64_t sampleMs) {
     // Every cell is read before anything changes, so a bad poll leaves the measurement as it was.
     std::vector<std::uint32_t> read;
     for (std::size_t i = 0; i < counters_.size(); ++i) {
         if (firstCell + i >= cells.size()) throw messages::CommonError(13);
         read.push_back(CounterValue(cells[firstCell + i]));
     }
-    const int seconds = std::max(1, intervalMs / 1000);
+    const std::int64_t nominalMs = std::int64_t{std::max(1, intervalMs / 1000)} * 1000;
+    const bool measured = sampleMs >= 0 && lastSampleMs_ >= 0 && sampleMs > lastSampleMs_;
+    span_ = {measured ? sampleMs - lastSampleMs_ : nominalMs, measured ? std::max(intervalMs, 1) : nominalMs};
+    lastSampleMs_ = sampleMs;
     if (style_ == Style::ScalarGroup) {
         for (std::size_t i = 0; i < counters_.size(); ++i)
-            Apply(i, read[i], true, true, firstSampleTaken_, seconds, timeText);
+            Apply(i, read[i], true, true, firstSampleTaken_, timeText);
         firstSampleTaken_ = true;
         return;
     }
@@ -55,20 +59,22 @@ void CounterMonitor::Evaluate(const std::vector<std::string> &cells, std::size_t
         ZeroCounters();
     }
     const bool show = pollCount_ != 0;
-    for (std::size_t i = 0; i < counters_.size(); ++i) Apply(i, read[i], show, show, show, seconds, timeText);
+    for (std::size_t i = 0; i < counters_.size(); ++i) Apply(i, read[i], show, show, show, timeText);
     ++pollCount_;
 }
 
 void CounterMonitor::Apply(std::size_t i, std::uint32_t read, bool peakAllowed, bool show, bool showDeltas,
-                           int seconds, const std::string &timeText) {
+                           const std::string &timeText) {
     CounterState &c = counters_[i];
     CounterRow &row = rows_[i];
     c.previous = c.value;
     c.value = read;
     c.delta = c.value - c.previous;  // unsigned: modulo 2^32, so one wrap yields the true increase
+    const auto perInterval = static_cast<std::uint32_t>(std::uint64_t{c.delta} * static_cast<std::uint64_t>(span_.intervalMs) /
+                                                        static_cast<std::uint64_t>(span_.elapsedMs));
     // A previous reading of 0 is the artificial start of a measurement, never a real increase.
-    if (peakAllowed && c.delta > c.peak && c.previous != 0) {
-        c.peak = c.delta;
+    if (peakAllowed && perInterval > c.peak && c.previous != 0) {
+        c.peak = perInterval;
         row.peak = std::to_string(c.peak);
         row.peakTime = timeText;
     }
@@ -76,5 +82,5 @@ void CounterMonitor::Apply(std::size_t i, std::uint32_t read, bool peakAllowed, 
     row.value = std::to_string(c.value);
     if (!showDeltas) return;
     row.delta = std::to_string(c.delta);
-    row.rate = std::to_string(c.delta / static_cast<std::uint32_t>(seconds));
+    row.rate = std::to_string(std::uint64_t{c.delta} * 1000 / static_cast<std::uint64_t>(span_.elapsedMs));
 }

@@ -41,11 +41,14 @@ public:
     // (ChosenRow: no rows until the next evaluation).
     void Reset(const std::string &timeText);
 
-    // One poll: counter i is read from cells[firstCell + i]. The rate divides by the interval's whole
-    // seconds (at least one). Raises -513 when a cell is missing and -519 for a cell that is not a
-    // number; the counters are then unchanged.
+    // One poll: counter i is read from cells[firstCell + i]. sampleMs is when the cells were read, on a
+    // steady clock; the rate (per second) divides by the time measured since the sample before, and the
+    // peak compares increases brought to one interval, so a skipped tick or a lost answer does not
+    // multiply them. Without both times (sampleMs negative, or a first sample) the interval's whole
+    // seconds (at least one) count. Raises -513 when a cell is missing and -519 for a cell that is
+    // not a number; the counters are then unchanged.
     void Evaluate(const std::vector<std::string> &cells, std::size_t firstCell, int intervalMs,
-                  const std::string &timeText);
+                  const std::string &timeText, std::int64_t sampleMs = -1);
 
     // The next evaluation counts as the first after a reset again (ScalarGroup).
     void ForgetFirstSample() { firstSampleTaken_ = false; }
@@ -59,12 +62,19 @@ private:
     void FillRows(const std::string &timeText);
     void ZeroCounters();
     // Steps common to both styles; showDeltas: Delta and Rate cells are filled.
-    void Apply(std::size_t i, std::uint32_t read, bool peakAllowed, bool show, bool showDeltas, int seconds,
+    void Apply(std::size_t i, std::uint32_t read, bool peakAllowed, bool show, bool showDeltas,
                const std::string &timeText);
+
+    struct Span {
+        std::int64_t elapsedMs;  // between the two samples
+        std::int64_t intervalMs; // the nominal one the peak is brought to
+    };
 
     Style style_;
     std::vector<CounterState> counters_;
     std::vector<CounterRow> rows_;
     bool firstSampleTaken_ = false;
     int pollCount_ = 0;
+    std::int64_t lastSampleMs_ = -1;
+    Span span_{1000, 1000};
 };

@@ -1,5 +1,6 @@
 #include "windows/logic/current_time_rules.h"
 
+#include "engine/date_time.h"
 #include "engine/hex_text.h"
 
 namespace current_time {
@@ -28,6 +29,28 @@ const DescriptorRecord kDescriptors[] = {
 const VdOptionList kResetOptions(kResetRecords, VdOptionList::Integer);
 const char kClockFormat[] = "%s{l22}";
 const char kEmptyClockMessage[] = "The Current Edit should not be empty!";
+const char kBusyMessage[] = "The clock is being read: press Set again once the read has ended.";
+
+namespace {
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+}  // namespace
+
+std::string ClockRefusal(const std::string &text) {
+    const std::optional<VdDateTime> t = VdDateTime::Parse(text);
+    const bool real = t && t->month >= 1 && t->month <= 12 && t->day >= 1 && t->day <= DaysInMonth(t->year, t->month) &&
+                      t->hour <= 23 && t->minutes <= 59 && t->seconds <= 60 && t->deciSeconds <= 9 &&
+                      t->hoursFromUTC <= 13 && t->minutesFromUTC <= 59;
+    if (real) return {};
+    return "\"" + text + "\" is no date and time: write year-month-day,hours:minutes:seconds.deciseconds, "
+           "as 1992-5-26,13:30:15.0 (an offset from UTC may follow, as ,+8:0).";
+}
 
 std::optional<std::string> CapabilityText(const std::string &capacityHex) {
     if (capacityHex.empty()) return std::nullopt;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+
 namespace current_time {
 
 enum Row : int { kCapacity = 0, kClock = 1, kResetOnReboot = 2 };
@@ -20,5 +21,14 @@ extern const char kEmptyClockMessage[];
 // "systemTime", ",SNTP", ",SummerTime", ",realTimeClock" for 0x80, 0x40, 0x20 and 0x10. Nothing
 // for an empty text, which leaves the field as it was.
 std::optional<std::string> CapabilityText(const std::string &capacityHex);
+
+// The message that stops a write of this clock text, empty when it names a real moment: a date of the
+// calendar (29 February in leap years only), hours 0-23, minutes 0-59, seconds 0-60 (a leap second),
+// deciseconds 0-9
+// and an offset from UTC of at most 13:59. The message gives the expected form.
+std::string ClockRefusal(const std::string &text);
+
+// A Set pressed while the clock is being read would be overwritten by the read.
+extern const char kBusyMessage[];
 
 }  // namespace current_time

@@ -31,11 +31,33 @@ int MaskParts(const std::string &mask) {
 
 Verdict Refuse(const char *message, Field field) { return Refusal{message, field}; }
 
+// The link state is the device's to report (read-only): it is never asked for.
 Verdict CheckChoices(const NewInterface &i, bool secondaryToo) {
     if (i.mode.empty()) return Refuse("Please choose Mode", kModeField);
     if (secondaryToo && i.secondary.empty()) return Refuse("Please choose Secondary", kSecondaryField);
-    if (i.oper.empty()) return Refuse("Please choose Link State", kOperField);
     return std::nullopt;
+}
+
+// The network's leading parts under the shorter of two masks, so that nested networks compare equal.
+std::string SharedNetwork(const std::string &address, int parts) {
+    const auto quad = ParseDottedQuad(address);
+    if (!quad) return {};
+    std::string network;
+    for (int k = 0; k < parts; ++k) network += std::to_string((*quad)[static_cast<std::size_t>(k)]) + '.';
+    return network;
+}
+
+// Whether the host part of the address under the mask is all zeros or all ones.
+bool IsNetworkOrBroadcast(const std::string &address, int parts) {
+    const auto quad = ParseDottedQuad(address);
+    if (!quad || parts >= 4) return false;
+    bool zeros = true;
+    bool ones = true;
+    for (int k = parts; k < 4; ++k) {
+        zeros = zeros && (*quad)[static_cast<std::size_t>(k)] == 0;
+        ones = ones && (*quad)[static_cast<std::size_t>(k)] == 255;
+    }
+    return zeros || ones;
 }
 
 // A VLAN carries one primary and then one secondary interface.
@@ -96,11 +118,16 @@ Verdict CheckAdd(const NewInterface &added, const Rows &listed) {
     if (!IsValidIpAddress(added.ip)) return Refuse("Please input valid IP Address.", kIpField);
     if (std::find(std::begin(kMasks), std::end(kMasks), added.mask) == std::end(kMasks))
         return Refuse("Please input valid Subnet Mask.", kMaskField);
-    const std::string network = NetworkOf(added.ip, added.mask);
-    for (const auto &row : listed)
-        if (NetworkOf(Cell(row, kIpAddr), Cell(row, kMask)) == network)
+    const int parts = MaskParts(added.mask);
+    if (IsNetworkOrBroadcast(added.ip, parts))
+        return Refuse("The address is its subnet's own or its broadcast address: please input a host address.", kIpField);
+    // A subnet inside or around a listed one overlaps it as much as the same one does.
+    for (const auto &row : listed) {
+        const int shared = std::min(parts, MaskParts(Cell(row, kMask)));
+        if (SharedNetwork(Cell(row, kIpAddr), shared) == SharedNetwork(added.ip, shared))
             return Refuse("There is an same interface, please modify IP or Subnet Mask!", kIpField);
-    if (!ParseUnsigned32(added.ifIndex)) return Refuse("Please input If Index.", kIndexField);
+    }
+    // The IF index is the device's to give (read-only): it is never asked for.
     if (added.name.empty()) return Refuse("Please input Interface Name.", kNameField);
     if (row_table::CountCell(listed, kInterfaceName, added.name) > 0)
         return Refuse("Please input different Interface Name.", kNameField);

@@ -38,9 +38,10 @@ struct NewInterface {
 // followed by zeros ("10.1.2.0"); all four parts under any other mask. Empty for a bad address.
 std::string NetworkOf(const std::string &address, const std::string &mask);
 
-// The checks of an Add, in order; listed rows are cells in the table's column order.
+// The checks of an Add, in order; listed rows are cells in the table's column order. The IF index
+// and the link state are the device's (read-only) and never checked.
 row_table::Verdict CheckAdd(const NewInterface &added, const row_table::Rows &listed);
-// The checks of an Edit: a mode and an operational state are chosen.
+// The checks of an Edit: a mode is chosen.
 row_table::Verdict CheckEdit(const NewInterface &edited);
 // Whether the selected row may be deleted: not the system interface, nor a primary whose VLAN
 // still has its secondary.

@@ -78,4 +78,14 @@ row_table::Verdict CheckMetric(const std::string &destination, const std::string
     return std::nullopt;
 }
 
+const char kProtocolsChangedMessage[] =
+    "The protocols of a row cannot be changed: choose the row's own protocols again to edit it, or Add the new pair.";
+
+row_table::Verdict CheckEditProtocols(const row_table::Cells &selectedRow, const std::string &source,
+                                      const std::string &destination) {
+    if (row_table::Cell(selectedRow, kSource) == source && row_table::Cell(selectedRow, kDestination) == destination)
+        return std::nullopt;
+    return row_table::Refusal{kProtocolsChangedMessage, kSourceField};
+}
+
 }  // namespace route_redistribution

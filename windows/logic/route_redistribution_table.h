@@ -42,4 +42,11 @@ std::optional<ProtocolRule> RuleFor(const std::string &destination, const std::s
 // A refusal with an empty message only moves the focus (an empty metric).
 row_table::Verdict CheckMetric(const std::string &destination, const std::string &metric);
 
+extern const char kProtocolsChangedMessage[];
+
+// An Edit writes the selected row, whose protocols are its index: protocols shown other than the
+// row's cannot be written (nor the type they led to), so the Edit is refused.
+row_table::Verdict CheckEditProtocols(const row_table::Cells &selectedRow, const std::string &source,
+                                      const std::string &destination);
+
 }  // namespace route_redistribution

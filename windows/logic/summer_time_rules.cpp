@@ -158,4 +158,21 @@ std::vector<std::vector<int>> WriteSteps(const FormInput &input) {
     return steps;
 }
 
+namespace {
+
+std::string Labels(const std::vector<std::vector<int>> &steps, std::size_t from, std::size_t to) {
+    std::string text;
+    for (std::size_t k = from; k < to && k < steps.size(); ++k)
+        for (int row : steps[k]) text += (text.empty() ? "" : ", ") + std::string(kDescriptors[row].label);
+    return text;
+}
+
+}  // namespace
+
+std::string PartialWriteText(const std::vector<std::vector<int>> &steps, std::size_t failed, const std::string &error) {
+    if (failed == 0) return error;
+    return "Only part of the change took effect: " + Labels(steps, 0, failed) + " written; " +
+           Labels(steps, failed, steps.size()) + " not written (" + error + ").";
+}
+
 }  // namespace summer_time

@@ -76,4 +76,8 @@ Verdict Check(const FormInput &input);
 // of the chosen status. Only ticked rows go; a request that would carry nothing is left out.
 std::vector<std::vector<int>> WriteSteps(const FormInput &input);
 
+// What a Set says when its step `failed` (of steps) did not go through after the steps before it
+// did: which settings took effect on the device, which did not, and why.
+std::string PartialWriteText(const std::vector<std::vector<int>> &steps, std::size_t failed, const std::string &error);
+
 }  // namespace summer_time

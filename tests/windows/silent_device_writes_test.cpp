@@ -1,0 +1,277 @@
+// Every window of the module, opened while the device is silent, then Set with nothing touched once
+// the device answers again: nothing at all is written. The outcome of each window is one row of a
+// table printed with the test.
+#include "binding/ui/message_box.h"
+#include "binding/ui/request2edits.h"
+#include "catalogue/entry_recipe.h"
+#include "catalogue/model/catalogue_model.h"
+#include "catalogue/window_registry.h"
+#include "editor/config_form.h"
+#include "editor/ctrl_btn_panel.h"
+#include "editor/bit_list_dialog.h"
+#include "editor/edits_panel.h"
+#include "editor/snmp_list_view_panel.h"
+#include "engine/session.h"
+#include "window_fixture.h"
+#include "windows/window_list.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using window_test::AgentSetCount;
+
+struct Row {
+    std::string window;
+    int pressed = 0;  // Set buttons clicked
+    unsigned sets = 0;
+};
+
+void PrintTable(const char *title, const std::vector<Row> &rows) {
+    std::printf("\n%s\n%-72s %7s %5s\n", title, "window", "pressed", "SETs");
+    for (const Row &r : rows) std::printf("%-72s %7d %5u\n", r.window.c_str(), r.pressed, r.sets);
+    std::fflush(stdout);
+}
+
+void Walk(const std::vector<MenuEntry> &entries, const std::string &path,
+          const std::function<void(const MenuEntry &, const std::string &)> &visit) {
+    for (const MenuEntry &e : entries) {
+        const std::string here = path.empty() ? e.caption : path + ">" + e.caption;
+        visit(e, here);
+        Walk(e.children, here, visit);
+    }
+}
+
+void EveryEntry(const std::function<void(const MenuEntry &, const std::string &)> &visit) {
+    for (const Menu &m : MenuCatalogue::Instance().menus()) Walk(m.entries, m.caption, visit);
+}
+
+bool Busy(const TConfigForm &form) {
+    const int pages = form.pageControl() ? form.pageControl()->count() : 1;
+    for (int k = 0; k < pages; ++k)
+        if (form.Binding(k) != nullptr && form.Binding(k)->busy) return true;
+    return false;
+}
+
+// Buttons that write what the window shows.
+bool Writes(const QPushButton *button) {
+    const QString caption = button->text().remove(QLatin1Char('&')).trimmed();
+    return caption == QLatin1String("Set") || caption == QLatin1String("Set Checked") ||
+           caption == QLatin1String("Apply") || button->objectName() == QLatin1String("SetCheckedButton");
+}
+
+class SilentThenAnswering : public window_test::WindowTest {
+protected:
+    static void SetUpTestSuite() {
+        Start({});
+        SessionTimeout = 20;  // 0.2 s a try: reads of a stopped device fail quickly
+    }
+    static void TearDownTestSuite() {
+        SessionTimeout = 100;
+        WindowTest::TearDownTestSuite();
+    }
+    static void Silence(bool silent) { ::kill(static_cast<pid_t>(sim->processId()), silent ? SIGSTOP : SIGCONT); }
+};
+
+TEST_F(SilentThenAnswering, NoCatalogueWindowWritesWhatItNeverRead) {
+    std::vector<Row> rows;
+    EveryEntry([&](const MenuEntry &entry, const std::string &path) {
+        if (entry.kind != EntryKind::Editor && entry.kind != EntryKind::Pages && entry.kind != EntryKind::Table) return;
+        MessageBox::reset();
+        Silence(true);
+        std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, window_test::Context());
+        form->show();
+        const int pages = form->pageControl() ? form->pageControl()->count() : 1;
+        for (int k = 0; k < pages; ++k) {
+            if (form->pageControl()) form->pageControl()->setCurrentIndex(k);
+            QTest::qWait(50);
+            EXPECT_TRUE(WaitUntil([&] { return !Busy(*form); }, 10000)) << path;
+        }
+        Silence(false);
+        const unsigned before = AgentSetCount();
+        Row row{path};
+        for (int k = 0; k < pages; ++k) {
+            if (form->pageControl()) form->pageControl()->setCurrentIndex(k);
+            for (auto *buttons : form->findChildren<TCtrlBtnPanel *>()) {
+                // Table pages write only through their Add and Edit dialogs.
+                if (qobject_cast<TSNMPListViewPanel *>(buttons->parentWidget()) != nullptr || !buttons->isVisible()) continue;
+                if (buttons->CheckAllButton->isVisible()) buttons->CheckAllButton->click();
+                if (buttons->SetCheckedButton->isVisible() && buttons->SetCheckedButton->isEnabled()) {
+                    buttons->SetCheckedButton->click();
+                    ++row.pressed;
+                }
+            }
+            WaitUntil([&] { return !Busy(*form); }, 10000);
+        }
+        row.sets = AgentSetCount() - before;
+        EXPECT_EQ(row.sets, 0u) << path;
+        rows.push_back(row);
+        form->close();
+    });
+    PrintTable("Catalogue windows: Set Checked (after Check All) once a silent device answers", rows);
+    EXPECT_GT(rows.size(), 100u);
+}
+
+TEST_F(SilentThenAnswering, NoDedicatedWindowWritesWhatItNeverRead) {
+    std::vector<Row> rows;
+    const WindowRegistry &registry = DedicatedWindows();
+    EveryEntry([&](const MenuEntry &entry, const std::string &path) {
+        // The SNMP settings window writes a file, never the device.
+        if (entry.kind != EntryKind::Window || entry.windowClass == "TfrmConfigSNMP") return;
+        const WindowCreator *create = registry.Find(entry.windowClass);
+        if (create == nullptr) return;
+        MessageBox::reset();
+        Silence(true);
+        std::unique_ptr<QDialog> window = (*create)(entry, window_test::Context());
+        window->show();
+        QTest::qWait(2500);
+        SaveScreen(window.get(), QString::fromStdString("silent_" + entry.windowClass));
+        Silence(false);
+        QTest::qWait(300);
+        const unsigned before = AgentSetCount();
+        Row row{path + " (" + entry.windowClass + ")"};
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            if (!Writes(button) || !button->isVisible() || !button->isEnabled()) continue;
+            button->click();
+            ++row.pressed;
+            QTest::qWait(600);
+        }
+        row.sets = AgentSetCount() - before;
+        EXPECT_EQ(row.sets, 0u) << row.window;
+        rows.push_back(row);
+        window->close();
+    });
+    PrintTable("Dedicated windows: every Set button once a silent device answers", rows);
+    EXPECT_GE(rows.size(), 15u);
+}
+
+// The same windows on a device that answers: what the user did, and the SETs it took.
+class AnsweringDevice : public window_test::WindowTest {};
+
+int RowOf(TEditsPanel &rows, const char *label) {
+    for (int i = 0; i < rows.RowCount(); ++i)
+        if (rows.Row(i).labelControl->text().trimmed() == QLatin1String(label)) return i;
+    return -1;
+}
+
+TEST_F(AnsweringDevice, WriteCasesThroughTheRealWindows) {
+    struct Case {
+        const char *what;
+        std::vector<std::string> path;
+        std::function<void(TEditsPanel &)> act;
+        unsigned sets;
+        const char *question;  // the question Set asked, nullptr for none
+    };
+    const Case cases[] = {
+        {"a value typed in an unticked row is ticked and sent", {"Basic Configuration", "MIB II", "Information"},
+         [](TEditsPanel &rows) {
+             const int contact = RowOf(rows, "Contact");
+             ASSERT_GE(contact, 0);
+             ASSERT_FALSE(rows.Row(contact).checkBox->isChecked());
+             auto *edit = qobject_cast<QLineEdit *>(rows.Row(contact).editor);
+             QApplication::setActiveWindow(edit->window());
+             edit->setFocus();
+             edit->selectAll();
+             QTest::keyClicks(edit, "noc desk 7");
+             EXPECT_TRUE(rows.Row(contact).checkBox->isChecked());
+         },
+         1, nullptr},
+        {"Set with nothing ticked sends nothing", {"Basic Configuration", "MIB II", "Information"},
+         [](TEditsPanel &) {}, 0, nullptr},
+        {"Reset asks first, and No sends nothing", {"Basic Configuration", "Reset"},
+         [](TEditsPanel &rows) {
+             auto *box = qobject_cast<QComboBox *>(rows.Row(0).editor);
+             box->setCurrentIndex(box->findText("none"));
+         },
+         0, "The switch acts on this at once. Are you sure?"},
+        {"Reset sends once the user says Yes", {"Basic Configuration", "Reset"},
+         [](TEditsPanel &rows) {
+             auto *box = qobject_cast<QComboBox *>(rows.Row(0).editor);
+             box->setCurrentIndex(box->findText("none"));
+             MessageBox::setNextAnswer(QMessageBox::Yes);
+         },
+         1, "The switch acts on this at once. Are you sure?"},
+    };
+    std::vector<Row> rows;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        MessageBox::reset();
+        const MenuEntry *entry = MenuCatalogue::Instance().Find(c.path, MenuCatalogue::CaptionMatch::Folded);
+        ASSERT_NE(entry, nullptr);
+        std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, window_test::Context());
+        form->show();
+        ASSERT_TRUE(WaitUntil([&] { return !Busy(*form); }));
+        TEditsPanel *editor = form->findChild<TEditsPanel *>();
+        ASSERT_NE(editor, nullptr);
+        c.act(*editor);
+        const unsigned before = AgentSetCount();
+        auto *set = form->findChild<QPushButton *>("SetCheckedButton");
+        if (set->isEnabled()) set->click();
+        WaitUntil([&] { return !Busy(*form); });
+        Row row{c.what, set->isEnabled() ? 1 : 0, AgentSetCount() - before};
+        EXPECT_EQ(row.sets, c.sets);
+        if (c.question != nullptr) EXPECT_EQ(MessageBox::lastText(), QString::fromLatin1(c.question));
+        rows.push_back(row);
+        form->close();
+    }
+    PrintTable("Write cases on an answering device", rows);
+    EXPECT_EQ(window_test::AgentValue("1.3.6.1.2.1.1.4.0", syntax::DisplayString), "noc desk 7");
+}
+
+TEST_F(AnsweringDevice, APortListPickedInTheAddDialogTicksItsRowAndIsSent) {
+    const MenuEntry *entry = MenuCatalogue::Instance().Find({"VLAN", "802.1Q", "802.1Q VLAN"}, MenuCatalogue::CaptionMatch::Folded);
+    ASSERT_NE(entry, nullptr);
+    std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, window_test::Context());
+    form->show();
+    ASSERT_TRUE(WaitUntil([&] { return !Busy(*form); }));
+    TSNMPListViewPanel *table = nullptr;
+    for (auto *panel : form->findChildren<TSNMPListViewPanel *>())
+        if (RowOf(*panel->editsPanel, "Static Egress Ports") >= 0) table = panel;
+    ASSERT_NE(table, nullptr);
+    TEditsPanel &rows = *table->editsPanel;
+    const int egress = RowOf(rows, "Static Egress Ports");
+    const unsigned before = AgentSetCount();
+    bool egressTicked = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = form->findChild<QDialog *>("AddDialog");
+        ASSERT_NE(dialog, nullptr);
+        qobject_cast<QLineEdit *>(rows.Row(0).editor)->setText("120");
+        qobject_cast<QLineEdit *>(rows.Row(1).editor)->setText("cameras");
+        QTimer::singleShot(0, [&] {
+            auto *ports = QApplication::activeModalWidget();
+            auto *bits = qobject_cast<TBitListDialog *>(ports);
+            ASSERT_NE(bits, nullptr);
+            bits->boxes()[0]->setChecked(true);
+            bits->boxes()[3]->setChecked(true);
+            bits->accept();
+        });
+        rows.EditBitList(egress);
+        egressTicked = rows.Row(egress).checkBox->isChecked();
+        SaveScreen(dialog, QStringLiteral("vlan_add_port_list_ticked"));
+        dialog->findChild<QPushButton *>("SetCheckedButton")->click();
+    });
+    table->findChild<QPushButton *>("AddButton")->click();
+    EXPECT_TRUE(egressTicked) << "a port list picked in its dialog is sent with the row";
+    EXPECT_EQ(AgentSetCount() - before, 1u);
+    EXPECT_EQ(window_test::AgentCell("1.3.6.1.2.1.17.7.1.4.3.1.2.120", syntax::OctetString).substr(0, 2), "90");
+    form->close();
+}
+
+}  // namespace
