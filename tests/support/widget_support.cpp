@@ -50,3 +50,5 @@ void TypeChoice(const QObject *window, const char *name, const QString &text) {
     emit box->activated(index);
     emit box->textActivated(text);
 }
+
+QLabel *StatusPanel(const QObject *window) { return Named<QLabel>(window, "StatusPanel0"); }
