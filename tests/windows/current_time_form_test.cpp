@@ -3,8 +3,6 @@
 #include "window_fixture.h"
 
 #include "binding/ui/message_box.h"
-#include "engine/messages.h"
-#include "engine/coded_error.h"
 #include "engine/date_time.h"
 #include "windows/current_time_form.h"
 
@@ -78,17 +76,21 @@ TEST_F(CurrentTimeTest, ASetTimeReadsBackMovedOn) {
 TEST_F(CurrentTimeTest, ATextThatIsNoDateAndTimeIsRefusedAndNothingSent) {
     TCurrentTimeForm form(Context(), nullptr);
     Open(form);
-    const std::string refused = messages::FrameworkError(18).message();
-    for (const char *text : {"2030-6-15", "15.6.2030 12:00", "2030-6-15,300:0:0.0", "yesterday"}) {
+    for (const char *text : {"2030-6-15", "15.6.2030 12:00", "2030-6-15,300:0:0.0", "yesterday",
+                             "2025-13-40,25:61:61.0", "2025-2-29,12:0:0.0", "2030-6-15,12:0:0.15"}) {
         SCOPED_TRACE(text);
         Clock(form)->setText(QString::fromLatin1(text));
         const unsigned sets = AgentSetCount();
         const int lines = Lines(Memo(form));
+        const int shown = MessageBox::shownCount();
         Click(&form, "SetButton");
         QTest::qWait(200);
         EXPECT_EQ(AgentSetCount(), sets);
-        ASSERT_EQ(Lines(Memo(form)), lines + 1);
-        EXPECT_TRUE(LastLine(Memo(form)).contains(QString::fromStdString(refused))) << LastLine(Memo(form)).toStdString();
+        EXPECT_EQ(Lines(Memo(form)), lines) << "no exchange started";
+        ASSERT_EQ(MessageBox::shownCount(), shown + 1);
+        const QString message = MessageBox::lastText();
+        EXPECT_TRUE(message.contains(QLatin1String(text))) << message.toStdString();
+        EXPECT_TRUE(message.contains("1992-5-26,13:30:15.0")) << "the expected form: " << message.toStdString();
         EXPECT_EQ(Clock(form)->text().toStdString(), text) << "the typed text stays";
     }
 }

@@ -58,6 +58,8 @@ AddOutcome Add(TIpCtrlForm &form, const Typed &typed) {
         EXPECT_EQ(Named<QComboBox>(dialog, "cbxState")->currentText(), "createAndGo");
         EXPECT_FALSE(Named<QComboBox>(dialog, "cbxState")->isEnabled());
         EXPECT_EQ(Named<QPushButton>(dialog, "btnSet")->text(), "Add");
+        EXPECT_FALSE(Named<QLineEdit>(dialog, "edtIndex")->isEnabled()) << "the device gives the IF index";
+        EXPECT_FALSE(Named<QComboBox>(dialog, "cbxOper")->isEnabled()) << "the device reports the link state";
         Fill(dialog, typed);
         QTest::mouseClick(Named<QPushButton>(dialog, "btnSet"), Qt::LeftButton);
         outcome.stayedOpen = dialog->isVisible();
@@ -79,7 +81,7 @@ TEST_F(IpCtrlWindowTest, AnInterfaceIsAddedEditedAndDeletedOnTheAgent) {
     EXPECT_FALSE(Named<QPushButton>(&form, "btnEdit")->isEnabled());
     EXPECT_FALSE(Named<QPushButton>(&form, "btnDel")->isEnabled());
 
-    const AddOutcome added = Add(form, {"172.20.0.1", "7", "lab2", "255.255.0.0", "v30", "manual", "false", "up"});
+    const AddOutcome added = Add(form, {"172.20.0.1", "", "lab2", "255.255.0.0", "v30", "manual", "false", ""});
     EXPECT_FALSE(added.stayedOpen) << MessageBox::lastText().toStdString();
     EXPECT_EQ(added.caption.toStdString(), "IP Control Table(Add): 127.0.0.1");
     EXPECT_EQ(InterfaceCell(3, "172.20.0.1", syntax::DisplayString), "lab2");
@@ -150,6 +152,10 @@ TEST_F(IpCtrlWindowTest, EveryInterfaceRuleIsRefusedWithItsMessageAndNothingSent
          "There is an same interface, please modify IP or Subnet Mask!"},
         {"a mask of 25 bits", {"172.21.0.1", "8", "narrow", "255.255.255.128", "v99", "manual", "false", "up"},
          "Please input valid Subnet Mask."},
+        {"the subnet's broadcast address", {"172.21.255.255", "", "bcast", "255.255.0.0", "v99", "manual", "false", ""},
+         "The address is its subnet's own or its broadcast address: please input a host address."},
+        {"a subnet inside a listed one", {"10.91.0.1", "", "inner", "255.255.0.0", "v99", "manual", "false", ""},
+         "There is an same interface, please modify IP or Subnet Mask!"},
     };
     for (const AddCase &c : adds) {
         SCOPED_TRACE(c.what);
@@ -185,14 +191,18 @@ TEST_F(IpCtrlWindowTest, AnAddTheAgentRefusesKeepsTheDialogOpenWithTheError) {
     TIpCtrlForm form(Context(), nullptr);
     form.show();
     ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 4));
-    // Another network for the window, but the agent's row 10.90.90.90 exists: createAndGo is refused.
-    const AddOutcome outcome = Add(form, {"10.90.90.90", "9", "dup", "255.255.0.0", "v40", "manual", "false", "up"});
+    // Another manager creates the interface after the window listed its rows: the window's own checks
+    // pass, and the agent refuses createAndGo on its live row.
+    AgentWrite(kColumn + "8.172.22.0.1", syntax::Integer, "4");
+    AgentWrite(kColumn + "3.172.22.0.1", syntax::DisplayString, "other");
+    const AddOutcome outcome = Add(form, {"172.22.0.1", "9", "dup", "255.255.0.0", "v40", "manual", "false", "up"});
     EXPECT_TRUE(outcome.stayedOpen);
     EXPECT_EQ(outcome.typedName, "dup");
     EXPECT_NE(MessageBox::lastText().toStdString().find("nconsistent"), std::string::npos)
         << MessageBox::lastText().toStdString();
     EXPECT_TRUE(StatusPanel(&form)->text().startsWith("Set:")) << StatusPanel(&form)->text().toStdString();
-    EXPECT_EQ(InterfaceCell(3, "10.90.90.90", syntax::DisplayString), "System");
+    EXPECT_EQ(InterfaceCell(3, "172.22.0.1", syntax::DisplayString), "other");
+    AgentWrite(kColumn + "8.172.22.0.1", syntax::Integer, "6");
 }
 
 // An agent that answers late: a walk is still running when Stop is pressed.

@@ -6,6 +6,7 @@
 
 #include "binding/ui/message_box.h"
 #include "engine/descriptor.h"
+#include "windows/logic/route_redistribution_table.h"
 #include "windows/route_redistribut_form.h"
 
 #include <QComboBox>
@@ -111,8 +112,19 @@ TEST_F(RouteRedistributionWindowTest, WritesNameTheSelectedRuleAndShowTheAgentsE
     form.show();
     ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 3));
     ASSERT_TRUE(SelectRow(Named<QTreeWidget>(&form, "ListView1"), {"local", "rip"}));
-    ChooseProtocol(Named<QComboBox>(&form, "ComboBox1"), "static");  // chosen after the row, not written by Set
+    const std::string metric = Rule(4, "5.2");
+    const unsigned sets = AgentSetCount();
+    // A protocol chosen after the row is shown but is no part of the row: the Edit cannot write it.
+    ChooseProtocol(Named<QComboBox>(&form, "ComboBox1"), "static");
     Named<QLineEdit>(&form, "Edit1")->setText("9");
+    Click(&form, "EditBtn");
+    EXPECT_EQ(MessageBox::lastText().toStdString(), route_redistribution::kProtocolsChangedMessage);
+    EXPECT_EQ(AgentSetCount(), sets);
+    EXPECT_EQ(Rule(4, "5.2"), metric);
+    EXPECT_EQ(Named<QLineEdit>(&form, "Edit1")->text(), "9") << "the typed metric stays";
+
+    // The row's own protocols chosen again: the Edit writes the selected rule.
+    ChooseProtocol(Named<QComboBox>(&form, "ComboBox1"), "local");
     Click(&form, "EditBtn");
     EXPECT_EQ(Rule(4, "5.2"), "9");
     EXPECT_EQ(Rule(5, "4.2"), "missing");
