@@ -58,11 +58,11 @@ TEST_P(ScalarCounterWindows, ShowTheirRowsAndGrowingDeltasAfterTwoPolls) {
     ASSERT_TRUE(WaitUntil([&] { return Cell(list, c.growingRow, 2) != "0"; }, 8000)) << Status(window.get()).toStdString();
     EXPECT_GT(Cell(list, c.growingRow, 2).toULongLong(), 0u);
     // A 1-second interval: the rate is the delta over the time measured between the two samples,
-    // which a busy machine makes a little longer than the interval, never shorter.
+    // which a busy machine (or a skipped tick) makes longer than the interval, never shorter.
     const double delta = Cell(list, c.growingRow, 2).toDouble();
     const double rate = Cell(list, c.growingRow, 3).toDouble();
     EXPECT_LE(rate, delta);
-    EXPECT_GE(rate, delta / 2);
+    EXPECT_GT(rate, 0);
     EXPECT_TRUE(Status(window.get()).startsWith("Get: Ok!")) << Status(window.get()).toStdString();
     SaveScreen(window.get(), c.className);
     QTest::mouseClick(window->findChild<QPushButton *>("Button1"), Qt::LeftButton);
