@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -58,11 +60,13 @@ TEST_P(ScalarCounterWindows, ShowTheirRowsAndGrowingDeltasAfterTwoPolls) {
     ASSERT_TRUE(WaitUntil([&] { return Cell(list, c.growingRow, 2) != "0"; }, 8000)) << Status(window.get()).toStdString();
     EXPECT_GT(Cell(list, c.growingRow, 2).toULongLong(), 0u);
     // A 1-second interval: the rate is the delta over the time measured between the two samples,
-    // which a busy machine (or a skipped tick) makes longer than the interval, never shorter.
+    // which timer jitter, a busy machine or a skipped tick move around the interval; the exact
+    // division is the counter logic's test.
     const double delta = Cell(list, c.growingRow, 2).toDouble();
     const double rate = Cell(list, c.growingRow, 3).toDouble();
-    EXPECT_LE(rate, delta);
-    EXPECT_GT(rate, 0);
+    // The rate is shown in whole units, so a delta of 1 over a little more than a second shows 0.
+    EXPECT_GE(rate, std::floor(delta / 4));
+    EXPECT_LT(rate, delta * 2);
     EXPECT_TRUE(Status(window.get()).startsWith("Get: Ok!")) << Status(window.get()).toStdString();
     SaveScreen(window.get(), c.className);
     QTest::mouseClick(window->findChild<QPushButton *>("Button1"), Qt::LeftButton);
