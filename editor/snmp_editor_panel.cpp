@@ -88,11 +88,15 @@ bool TSNMPEditorPanel::MulticastRowsAcceptable() {
 }
 
 void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
-    if (editsPanel->multicastRangeMode && !MulticastRowsAcceptable()) return;
+    if (WriteAcceptable()) WriteChecked(sender);
+}
+
+bool TSNMPEditorPanel::WriteAcceptable() {
+    if (editsPanel->multicastRangeMode && !MulticastRowsAcceptable()) return false;
     if (!setQuestion.isEmpty() &&
         MessageBox::YesNoChange(this, window()->windowTitle(), setQuestion, MessageBox::Icon::Question) != QMessageBox::Yes)
-        return;
-    VdSNMPVarList &list = binding_->request.list;
+        return false;
+    const VdSNMPVarList &list = binding_->request.list;
     // Empty items are found before anything is collected: an empty index or address must be
     // reported as such, not as a value the collector cannot convert.
     for (int i = 0; i < editsPanel->RowCount(); ++i) {
@@ -100,9 +104,14 @@ void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
             !editsPanel->Row(i).checkBox->isChecked() || (list.Item(i).access & access_bit::Excluded) != 0;
         if (!excluded && editsPanel->RowIsEmpty(i)) {
             MessageBox::Ok(this, QStringLiteral("Warning"), QStringLiteral("Some items are empty!"));
-            return;
+            return false;
         }
     }
+    return true;
+}
+
+void TSNMPEditorPanel::WriteChecked(QPushButton *sender) {
+    VdSNMPVarList &list = binding_->request.list;
     const bool closeAfter = sender != nullptr && sender->property("tag").toInt() == 1;
     {
         // Mode, exclusion marks and access bits come back however the action ends.
@@ -120,8 +129,8 @@ void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
                 binding_->ShowSetStatus(e.message());
                 return;
             }
-            const int row = RefusedRow();
-            if (row < 0) {
+            const RowRefusal refused = RefusedRow();
+            if (refused.row < 0) {
                 // The device refused the write or did not answer: the dialog stays open with what
                 // was typed, and says why over the memo it covers.
                 binding_->ShowStatus(e.message());
@@ -129,25 +138,25 @@ void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
                 return;
             }
             // Nothing was sent: the values stay as typed and the field is named and focused.
-            RefuseRow(row, e.message(), closeAfter);
+            RefuseRow(refused.row, refused.message, closeAfter);
             return;
         }
     }
     if (closeAfter) sender->window()->close();
 }
 
-int TSNMPEditorPanel::RefusedRow() {
+TSNMPEditorPanel::RowRefusal TSNMPEditorPanel::RefusedRow() {
     for (int i = 0; i < editsPanel->RowCount(); ++i) {
         if (!editsPanel->Row(i).checkBox->isChecked() || !binding_->request.list.IsEditable(i)) continue;
         try {
             binding_->ControlsToValues(i);
             snmp::VarBind probe;
             binding_->request.LoadValue(i, probe);
-        } catch (const CodedError &) {
-            return i;
+        } catch (const CodedError &e) {
+            return {i, e.message()};
         }
     }
-    return -1;
+    return {};
 }
 
 void TSNMPEditorPanel::RefuseRow(int row, const std::string &message, bool inDialog) {
@@ -160,5 +169,7 @@ void TSNMPEditorPanel::RefuseRow(int row, const std::string &message, bool inDia
     if (field != nullptr && qobject_cast<QLineEdit *>(field) == nullptr) {
         if (auto *box = field->findChild<QLineEdit *>()) field = box;
     }
-    if (field != nullptr) field->setFocus(Qt::OtherFocusReason);
+    if (field == nullptr) return;
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(field)) edit->selectAll();
 }

@@ -29,10 +29,22 @@ public:
 
     TEditsPanel *editsPanel;
 
+protected:
+    // The checks of Set Checked that need no collection: the multicast rows, the panel's question,
+    // and no checked row left empty. A refusal has been shown.
+    bool WriteAcceptable();
+    // Collects the checked rows and sends them in one SET; a refused field is named and focused.
+    void WriteChecked(QPushButton *sender);
+
 private:
+    struct RowRefusal {
+        int row = -1;
+        std::string message;
+    };
+
     bool MulticastRowsAcceptable();
     void UpdateSetButton();
-    // The first checked row whose text does not convert into a value, or -1.
-    int RefusedRow();
+    // The first checked row whose text does not convert into a value, and why; row -1 for none.
+    RowRefusal RefusedRow();
     void RefuseRow(int row, const std::string &message, bool inDialog);
 };

@@ -11,6 +11,7 @@
 #include "editor/list_copy.h"
 #include "editor/list_view_panel.h"
 #include "editor/status_choice_trim.h"
+#include "engine/row_probe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +31,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 
@@ -262,7 +264,8 @@ QString TSNMPListViewPanel::OwnCaption() const {
     return window()->windowTitle();
 }
 
-QDialog *TSNMPListViewPanel::CreateRowDialog(const char *name, const QString &caption, TSNMPPanel *&frame) {
+QDialog *TSNMPListViewPanel::CreateRowDialog(const char *name, const QString &caption, TSNMPPanel *&frame,
+                                             SetAction set) {
     auto *dialog = new QDialog(window());
     dialog->setObjectName(QLatin1String(name));
     dialog->setWindowTitle(caption);
@@ -270,7 +273,7 @@ QDialog *TSNMPListViewPanel::CreateRowDialog(const char *name, const QString &ca
     frame = new TSNMPPanel(dialog, messages(), binding_);
     TCtrlBtnPanel *strip = frame->buttons();
     strip->SetCheckedButton->setProperty("tag", 1);
-    connect(strip->SetCheckedButton, &QPushButton::clicked, this, [this, strip] { SetChecked(strip->SetCheckedButton); });
+    connect(strip->SetCheckedButton, &QPushButton::clicked, this, [this, strip, set] { (this->*set)(strip->SetCheckedButton); });
     connect(strip->CheckAllButton, &QPushButton::clicked, this, [this] { CheckAll(); });
     connect(strip->ClearChecksButton, &QPushButton::clicked, this, [this] { ClearChecks(); });
     return dialog;
@@ -301,7 +304,8 @@ void TSNMPListViewPanel::AddAction() {
 
 void TSNMPListViewPanel::RunAddDialog() {
     TSNMPPanel *frame = nullptr;
-    QDialog *dialog = CreateRowDialog("AddDialog", OwnCaption() + QStringLiteral(" (Add)"), frame);
+    QDialog *dialog =
+        CreateRowDialog("AddDialog", OwnCaption() + QStringLiteral(" (Add)"), frame, &TSNMPListViewPanel::AddChecked);
     const int indexCount = binding_->request.list.indexCount;
     for (int i = 0; i < indexCount && i < editsPanel->RowCount(); ++i) {
         editsPanel->MakeRowEditable(i);
@@ -325,6 +329,64 @@ void TSNMPListViewPanel::RunAddDialog() {
     ReturnEditsPanel(dialog);
 }
 
+void TSNMPListViewPanel::AddChecked(QPushButton *sender) {
+    const int status = listPanel->addIndex;
+    if (status < 0 || !AddWritesOverExistingRow(listPanel->addValue)) {
+        SetChecked(sender);
+        return;
+    }
+    if (!WriteAcceptable() || !binding_->FieldsAcceptable()) return;
+    // The row the typed index values name; the list keeps the values it held.
+    VdSNMPVarList &list = binding_->request.list;
+    std::vector<std::string> held;
+    for (int i = 0; i < list.indexCount; ++i) held.push_back(list.Item(i).value);
+    std::string instance;
+    bool named = true;
+    try {
+        for (int i = 0; i < list.indexCount; ++i) binding_->ControlsToValues(i);
+        instance = binding_->request.EncodeIndex();
+    } catch (const CodedError &) {
+        named = false;
+    }
+    for (int i = 0; i < list.indexCount; ++i) list.Item(i).value = held[static_cast<std::size_t>(i)];
+    if (!named) {
+        WriteChecked(sender);  // refuses the index field that does not convert, naming it
+        return;
+    }
+    // What is read is what is written: the fields wait for the answer.
+    probe_ = std::make_unique<RowProbe>(binding_->request, status, instance);
+    editsPanel->setEnabled(false);
+    sender->setEnabled(false);
+    QPointer<QPushButton> button(sender);
+    probe_->Start([this, button](bool exists, const std::string &error) {
+        // Out of the pump's delivery: the write that may follow waits for its answer.
+        QTimer::singleShot(0, this, [this, button, exists, error] { AddRead(button, exists, error); });
+    });
+}
+
+void TSNMPListViewPanel::AddRead(QPushButton *sender, bool exists, const std::string &error) {
+    editsPanel->setEnabled(true);
+    if (sender == nullptr) return;  // the dialog was closed meanwhile
+    sender->setEnabled(true);
+    QWidget *dialog = sender->window();
+    if (!error.empty()) {
+        const std::string text = "Whether the row exists could not be read; nothing was written: " + error;
+        binding_->ShowSetStatus(text);
+        MessageBox::Ok(dialog, QStringLiteral("Error"), QString::fromStdString(text), MessageBox::Icon::Error);
+        return;
+    }
+    if (exists) {
+        QStringList index;
+        for (int i = 0; i < binding_->request.list.indexCount; ++i) index << ToQString(editsPanel->RowText(i));
+        const QString question = QStringLiteral("The row ") + index.join(QStringLiteral(", ")) +
+                                 QStringLiteral(" exists already. Write over its values?");
+        if (MessageBox::YesNoChange(dialog, dialog->windowTitle(), question, MessageBox::Icon::Question) !=
+            QMessageBox::Yes)
+            return;
+    }
+    WriteChecked(sender);
+}
+
 void TSNMPListViewPanel::HideEditButton() {
     buttons_->EditButton->hide();
     buttons_->LayoutButtons();
@@ -344,7 +406,7 @@ void TSNMPListViewPanel::RunEditDialog() {
         binding_->request.alive = true;
     }
     TSNMPPanel *frame = nullptr;
-    QDialog *dialog = CreateRowDialog("EditDialog", window()->windowTitle(), frame);
+    QDialog *dialog = CreateRowDialog("EditDialog", window()->windowTitle(), frame, &TSNMPListViewPanel::SetChecked);
     frame->buttons()->SetCheckedButton->setEnabled(false);
     editsPanel->SetRowsCheckState(false);
     editsPanel->SetEditWidth(kEditDialogEditWidth);

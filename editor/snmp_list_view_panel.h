@@ -3,12 +3,14 @@
 #include "editor/snmp_editor_panel.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
 class QDialog;
 class QTreeWidgetItem;
+class RowProbe;
 class TListViewPanel;
 
 // A table in a list view, with Add, Edit and Delete of rows through the row-status column. The
@@ -61,8 +63,14 @@ private:
     void ShowListMenu(const QPoint &at);
     void RunAddDialog();
     void RunEditDialog();
-    // Creates a dialog whose frame shares this panel's memo and runs this panel's check actions.
-    QDialog *CreateRowDialog(const char *name, const QString &caption, TSNMPPanel *&frame);
+    using SetAction = void (TSNMPListViewPanel::*)(QPushButton *);
+    // Creates a dialog whose frame shares this panel's memo and runs this panel's check actions;
+    // set is what its Set Checked does.
+    QDialog *CreateRowDialog(const char *name, const QString &caption, TSNMPPanel *&frame, SetAction set);
+    // The Add dialog's Set Checked: a status such as "valid" would write over a row that exists, so
+    // the row is read first (through the event pump) and the user asked before it is replaced.
+    void AddChecked(QPushButton *sender);
+    void AddRead(QPushButton *sender, bool exists, const std::string &error);
     void LendEditsPanel(QDialog *dialog, TSNMPPanel *frame);
     void ReturnEditsPanel(QDialog *dialog);
     QString OwnCaption() const;
@@ -71,6 +79,7 @@ private:
                    QPushButton *button);
 
     bool selectingInternally_ = false;
+    std::unique_ptr<RowProbe> probe_;
     QAction *copyAction_;
     std::vector<std::string> exportPath_;
     std::string exportTitle_;

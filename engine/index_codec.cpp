@@ -7,6 +7,7 @@
 #include "engine/hex_text.h"
 #include "engine/number_text.h"
 #include "engine/oid_text.h"
+#include "engine/value_length.h"
 #include "engine/value_text.h"
 #include "engine/var_list.h"
 
@@ -85,10 +86,12 @@ std::string OctetIds(const std::string &octets, bool lengthPrefix) {
     return out;
 }
 
-std::string FixedOctetIds(const std::string &hexText, std::size_t length) {
+// An address of a fixed size names one row only when it has exactly that size: a shorter one is no
+// row, and a longer one cut short would name another.
+std::string FixedOctetIds(const std::string &hexText, std::uint32_t s) {
     const std::string octets = FromHex(hexText);
-    if (octets.size() < length) return {};
-    return OctetIds(octets.substr(0, length), false);
+    CheckOctetCount(octets, s);
+    return OctetIds(octets, false);
 }
 
 std::uint32_t Whole32(const std::string &value, bool isSigned) {
@@ -174,10 +177,10 @@ std::string EncodeIndexComponent(std::uint32_t s, bool impliedLast, const std::s
     }
     case syntax::Double: return Pair(DoubleBits(LeadingDouble(value)), false);
     case syntax::LocalDateTime: return Pair(DoubleBits(ParseLocalDateTime(value)), false);
-    case syntax::MacAddress: return FixedOctetIds(value, kMacLength);
+    case syntax::MacAddress: return FixedOctetIds(value, s);
     case syntax::DateAndTime: return OctetIds(VdDateTime(value).ToOctets(), false);
     case syntax::Ipv6Address:
-        return impliedLast ? OctetIds(FromHex(value), false) : FixedOctetIds(value, kIpv6Length);
+        return impliedLast ? OctetIds(FromHex(value), false) : FixedOctetIds(value, s);
     default: throw messages::FrameworkError(kBadSyntax);
     }
 }

@@ -48,6 +48,19 @@ snmp::Session &Session() {
     return *GlobalSession;
 }
 
+// Runs a conversion of one variable's value; a refusal names the variable, as the user knows it.
+template <typename Conversion>
+void NamingField(const VarItem &item, Conversion convert) {
+    try {
+        convert();
+    } catch (const CodedError &e) {
+        std::string label = item.label;
+        label.erase(0, label.find_first_not_of(' '));
+        label.erase(label.find_last_not_of(' ') + 1);
+        throw CodedError(label + ": " + e.message(), e.code());
+    }
+}
+
 // Lets queued events (the pump among them) run while the destructor waits.
 void WaitForEvents() {
     if (EventProcessor.IsActive() && !EventProcessor.IsProcessing()) {
@@ -158,7 +171,7 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
             case VdSNMPVarList::TableWithCreation: b.oid = InstanceOid(i, RowInstance()); break;
             default: throw messages::FrameworkError(kBadKind);
             }
-            LoadValue(i, b);
+            NamingField(item, [&] { LoadValue(i, b); });
             break;
         }
         pdu.bindings.push_back(std::move(b));
@@ -598,7 +611,8 @@ std::string VdSNMPRequest::EncodeIndex() {
     std::string out;
     const int count = std::min(list.indexCount, list.Count());
     for (int i = 0; i < count; ++i) {
-        const std::string part = EncodeIndexItem(i);
+        std::string part;
+        NamingField(list.Item(i), [&] { part = EncodeIndexItem(i); });
         if (part.empty()) continue;
         if (!out.empty()) out += '.';
         out += part;
@@ -636,12 +650,7 @@ void VdSNMPRequest::LoadValue(int i, snmp::VarBind &binding) {
     const VarItem &item = list.Item(i);
     const std::string text = item.options != nullptr ? item.options->ValueOf(item.value) : item.value;
     // A choice nobody made is no value: any number sent for it would be one the user never chose.
-    if (item.options != nullptr && text.empty()) {
-        std::string label = item.label;
-        label.erase(0, label.find_first_not_of(' '));
-        label.erase(label.find_last_not_of(' ') + 1);
-        throw CodedError(label + ": Some items are empty!", kEmptyChoiceCode);
-    }
+    if (item.options != nullptr && text.empty()) throw CodedError("Some items are empty!", kEmptyChoiceCode);
     TextToBinding(text, item.syntax, binding);
 }
 

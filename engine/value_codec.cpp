@@ -7,6 +7,7 @@
 #include "engine/hex_text.h"
 #include "engine/number_text.h"
 #include "engine/oid_text.h"
+#include "engine/value_length.h"
 #include "engine/value_text.h"
 #include "engine/var_list.h"
 
@@ -147,9 +148,12 @@ void TextToBinding(const std::string &text, std::uint32_t s, snmp::VarBind &b) {
         // A text with anything but hex digits is refused, never sent with zeros in its place.
         const auto octets = ParseHexOctets(text, s == syntax::MacAddress);
         if (!octets) throw messages::FrameworkError(kBadValue);
+        CheckOctetCount(*octets, s);
         return SetOctets(b, snmp::type::OctetString, *octets);
     }
-    case syntax::DisplayString: return SetOctets(b, snmp::type::OctetString, text);
+    case syntax::DisplayString:
+        CheckOctetCount(text, s);
+        return SetOctets(b, snmp::type::OctetString, text);
     case syntax::Null: b.type = snmp::type::Null; return;
     case syntax::ObjectId:
         if (const auto ids = SplitOid(text); !ids || ids->size() < 2) throw messages::FrameworkError(kBadValue);

@@ -12,13 +12,12 @@
 #include "engine/coded_error.h"
 #include "engine/hex_text.h"
 #include "engine/port_ranges.h"
+#include "engine/row_probe.h"
 #include "engine/value_codec.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr int kNoSuchNameCode = -102;
 
 [[noreturn]] void Refuse(const std::string &text) { throw WriteRefused(text); }
 
@@ -259,22 +258,7 @@ void EntryWrite::SetIndex(const std::string &rowText) {
     for (int i = 0; i < list.indexCount; ++i) Assign(i, TrimmedCaption(parts[static_cast<std::size_t>(i)]));
 }
 
-bool EntryWrite::RowExists() {
-    VdSNMPRequest probe;
-    probe.list.kind = VdSNMPVarList::SingleInstance;
-    const VarItem &status = request_.list.Item(recipe_.statusRow);
-    probe.list.AddItem(request_.InstanceOid(recipe_.statusRow, request_.EncodeIndex()), status.label, status.syntax,
-                       access_bit::Readable);
-    try {
-        probe.ReadStep(true);
-    } catch (const CodedError &e) {
-        // An SNMPv1 agent answers a row it does not hold with noSuchName.
-        if (e.code() == kNoSuchNameCode) return false;
-        throw;
-    }
-    const std::string &value = probe.list.Item(0).value;
-    return !value.empty() && value != kNullText;
-}
+bool EntryWrite::RowExists() { return RowProbe(request_, recipe_.statusRow, request_.EncodeIndex()).Exists(); }
 
 std::string EntryWrite::RowText() const {
     std::vector<std::string> parts;

@@ -96,9 +96,12 @@ TEST(IndexComponentsUnknownSyntax, FailWith511) {
     EXPECT_EQ(CodeOf([&] { EncodeIndexComponent(193, false, "1"); }), -511);
 }
 
-TEST(IndexComponentsEncode, ShortMacAndIpv6AddNothing) {
-    EXPECT_EQ(EncodeIndexComponent(syntax::MacAddress, false, "0011"), "");
-    EXPECT_EQ(EncodeIndexComponent(syntax::Ipv6Address, false, "0011"), "");
+// A MAC or IPv6 address of another size would name no row, or cut short another row.
+TEST(IndexComponentsEncode, MacAndIpv6OfAnotherSizeAreRefused) {
+    for (const char *text : {"", "0011", "00112233445566"})
+        EXPECT_EQ(CodeOf([&] { EncodeIndexComponent(syntax::MacAddress, false, text); }), -518) << text;
+    EXPECT_EQ(CodeOf([] { EncodeIndexComponent(syntax::Ipv6Address, false, "0011"); }), -518);
+    EXPECT_EQ(CodeOf([] { EncodeIndexComponent(syntax::Ipv6Address, false, std::string(34, '1')); }), -518);
     EXPECT_EQ(CodeOf([] { EncodeIndexComponent(syntax::Integer, false, "abc"); }), -518);
 }
 

@@ -98,4 +98,30 @@ TEST(TextToBinding, RefusesTextsThatDoNotConvertWith518) {
     EXPECT_EQ(CodeOf([&] { TextToBinding("1", 194, b); }), -511);
 }
 
+// A MAC address is 6 octets and an IPv6 address 16, however they are typed; a DisplayString holds at
+// most 255 octets. Nothing of another size is sent.
+TEST(TextToBinding, HoldsEveryValueToItsSyntaxsSize) {
+    const struct {
+        std::uint32_t syntax;
+        std::string text;
+        std::size_t octets;  // 0: refused with -518
+    } cases[] = {
+        {syntax::MacAddress, "00:50:ba:0:0:1", 6},     {syntax::MacAddress, "0050BA000001", 6},
+        {syntax::MacAddress, "0050BA00000102", 0},     {syntax::MacAddress, "00:50:BA:00:00", 0},
+        {syntax::MacAddress, "", 0},                   {syntax::Ipv6Address, std::string(32, 'F'), 16},
+        {syntax::Ipv6Address, std::string(30, 'F'), 0}, {syntax::DisplayString, std::string(255, 'x'), 255},
+        {syntax::DisplayString, std::string(256, 'x'), 0}, {syntax::OctetString, std::string(600, 'A'), 300},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.syntax) + " " + c.text);
+        snmp::VarBind b;
+        if (c.octets == 0) {
+            EXPECT_EQ(CodeOf([&] { TextToBinding(c.text, c.syntax, b); }), -518);
+        } else {
+            TextToBinding(c.text, c.syntax, b);
+            EXPECT_EQ(b.octets.size(), c.octets);
+        }
+    }
+}
+
 }  // namespace

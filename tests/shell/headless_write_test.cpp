@@ -5,6 +5,9 @@ namespace {
 
 const QString kInformation = QStringLiteral("Basic Configuration>MIB II>Information");
 const QString kVlans = QStringLiteral("VLAN>802.1Q>802.1Q VLAN>VLAN Static Table");
+const QString kEthernet = QStringLiteral("Basic Configuration>ACL Management>Access Profile>Ethernet Table>ACL Ethernet Table");
+const QString kPacketMasks =
+    QStringLiteral("Basic Configuration>ACL Management>Access Profile>Packet Content Table>ACL Packet Mask Table");
 const QString kContact = QStringLiteral("1.3.6.1.2.1.1.4.0");
 const QString kLocation = QStringLiteral("1.3.6.1.2.1.1.6.0");
 const QString kName = QStringLiteral("1.3.6.1.2.1.1.5.0");
@@ -96,6 +99,13 @@ TEST_F(HeadlessWriteTest, RefusedValueStopsTheWholeWriteWithTheFieldsMessage) {
         {kVlans, {"--add", "--row", "12a", "Static Name=x"}, "Index: \"12a\" holds characters this field does not take."},
         {kVlans, {"--add", "--row", "31"}, "A new row needs Static Name."},
         {kVlans, {"--row", "20", "Static Name=" + longName}, "Static Name: Please enter a string whose length"},
+        {kInformation, {"Contact=" + QString(300, u'c')}, "Contact: The text is 300 octets long; at most 255 fit."},
+        {kEthernet, {"--add", "--row", "9", "Src MAC Addr Mask=00112233445566AA"},
+         "Src MAC Addr Mask: A MAC address is 6 octets (12 hex digits); this one has 8."},
+        {kEthernet, {"--add", "--row", "9", "Src MAC Addr Mask=0011223344"},
+         "Src MAC Addr Mask: A MAC address is 6 octets (12 hex digits); this one has 5."},
+        {kPacketMasks, {"--add", "--row", "12", "Offset 0 to 15=00112233445566778899AABBCCDDEEFF00112233"},
+         "Offset 0 to 15: Please enter a hex string whose length is less than 32!"},
         {kVlans, {"--row", "20", "Static Name=ok", "Static Egress Ports=zz"},
          "Static Egress Ports: \"zz\" is not a port list such as 1-4,49,52."},
         {kVlans, {"--row", "20", "Static Egress Ports=1-4,53"}, "Static Egress Ports: \"1-4,53\" names a port outside 1-52."},

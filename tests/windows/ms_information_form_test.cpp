@@ -63,16 +63,19 @@ TEST_F(MemberSwitchWindowTest, TheDialogsChecksRefuseWithTheirMessageAndSendNoth
     ASSERT_TRUE(Listed(Named<QTreeWidget>(&form, "ListView1"), 2));
     const unsigned sets = AgentSetCount();
     struct Case {
-        const char *id, *candidate, *message;
+        const char *id, *candidate;
+        std::string password;
+        const char *message;
     };
     const Case cases[] = {
-        {"2", "", "There is already a record with the same Member Siwitch ID. Please modified it."},
-        {"", "5", "Member Siwitch ID is needed."},
-        {"6", "", "Member Candidate ID is needed."},
+        {"2", "", "", "There is already a record with the same Member Siwitch ID. Please modified it."},
+        {"", "5", "", "Member Siwitch ID is needed."},
+        {"6", "", "", "Member Candidate ID is needed."},
+        {"6", "5", std::string(300, 'p'), "Member Password: The text is 300 octets long; at most 255 fit."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.message);
-        EXPECT_TRUE(AddMember(form, c.id, c.candidate, ""));
+        EXPECT_TRUE(AddMember(form, c.id, c.candidate, c.password.c_str()));
         EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
     }
     // Without a chosen row there is nothing to delete: the button is off.

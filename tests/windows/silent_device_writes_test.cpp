@@ -12,6 +12,7 @@
 #include "editor/edits_panel.h"
 #include "editor/snmp_list_view_panel.h"
 #include "engine/session.h"
+#include "table_editor_test_support.h"
 #include "window_fixture.h"
 #include "windows/window_list.h"
 
@@ -37,6 +38,8 @@
 namespace {
 
 using window_test::AgentSetCount;
+using window_test::EntryBusy;
+using window_test::RowOf;
 
 struct Row {
     std::string window;
@@ -61,13 +64,6 @@ void Walk(const std::vector<MenuEntry> &entries, const std::string &path,
 
 void EveryEntry(const std::function<void(const MenuEntry &, const std::string &)> &visit) {
     for (const Menu &m : MenuCatalogue::Instance().menus()) Walk(m.entries, m.caption, visit);
-}
-
-bool Busy(const TConfigForm &form) {
-    const int pages = form.pageControl() ? form.pageControl()->count() : 1;
-    for (int k = 0; k < pages; ++k)
-        if (form.Binding(k) != nullptr && form.Binding(k)->busy) return true;
-    return false;
 }
 
 // Buttons that write what the window shows.
@@ -102,7 +98,7 @@ TEST_F(SilentThenAnswering, NoCatalogueWindowWritesWhatItNeverRead) {
         for (int k = 0; k < pages; ++k) {
             if (form->pageControl()) form->pageControl()->setCurrentIndex(k);
             QTest::qWait(50);
-            EXPECT_TRUE(WaitUntil([&] { return !Busy(*form); }, 10000)) << path;
+            EXPECT_TRUE(WaitUntil([&] { return !EntryBusy(*form); }, 10000)) << path;
         }
         Silence(false);
         const unsigned before = AgentSetCount();
@@ -118,7 +114,7 @@ TEST_F(SilentThenAnswering, NoCatalogueWindowWritesWhatItNeverRead) {
                     ++row.pressed;
                 }
             }
-            WaitUntil([&] { return !Busy(*form); }, 10000);
+            WaitUntil([&] { return !EntryBusy(*form); }, 10000);
         }
         row.sets = AgentSetCount() - before;
         EXPECT_EQ(row.sets, 0u) << path;
@@ -164,12 +160,6 @@ TEST_F(SilentThenAnswering, NoDedicatedWindowWritesWhatItNeverRead) {
 
 // The same windows on a device that answers: what the user did, and the SETs it took.
 class AnsweringDevice : public window_test::WindowTest {};
-
-int RowOf(TEditsPanel &rows, const char *label) {
-    for (int i = 0; i < rows.RowCount(); ++i)
-        if (rows.Row(i).labelControl->text().trimmed() == QLatin1String(label)) return i;
-    return -1;
-}
 
 TEST_F(AnsweringDevice, WriteCasesThroughTheRealWindows) {
     struct Case {
@@ -217,14 +207,14 @@ TEST_F(AnsweringDevice, WriteCasesThroughTheRealWindows) {
         ASSERT_NE(entry, nullptr);
         std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, window_test::Context());
         form->show();
-        ASSERT_TRUE(WaitUntil([&] { return !Busy(*form); }));
+        ASSERT_TRUE(WaitUntil([&] { return !EntryBusy(*form); }));
         TEditsPanel *editor = form->findChild<TEditsPanel *>();
         ASSERT_NE(editor, nullptr);
         c.act(*editor);
         const unsigned before = AgentSetCount();
         auto *set = form->findChild<QPushButton *>("SetCheckedButton");
         if (set->isEnabled()) set->click();
-        WaitUntil([&] { return !Busy(*form); });
+        WaitUntil([&] { return !EntryBusy(*form); });
         Row row{c.what, set->isEnabled() ? 1 : 0, AgentSetCount() - before};
         EXPECT_EQ(row.sets, c.sets);
         if (c.question != nullptr) EXPECT_EQ(MessageBox::lastText(), QString::fromLatin1(c.question));
@@ -235,12 +225,49 @@ TEST_F(AnsweringDevice, WriteCasesThroughTheRealWindows) {
     EXPECT_EQ(window_test::AgentValue("1.3.6.1.2.1.1.4.0", syntax::DisplayString), "noc desk 7");
 }
 
+TEST_F(AnsweringDevice, NoAddDialogOkdWithNothingTouchedWrites) {
+    std::vector<Row> rows;
+    EveryEntry([&](const MenuEntry &entry, const std::string &path) {
+        if (entry.kind != EntryKind::Pages && entry.kind != EntryKind::Table) return;
+        std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, window_test::Context());
+        form->show();
+        EXPECT_TRUE(WaitUntil([&] { return !EntryBusy(*form); })) << path;
+        for (auto *table : form->findChildren<TSNMPListViewPanel *>()) {
+            auto *add = table->findChild<QPushButton *>("AddButton");
+            if (add == nullptr || add->isHidden()) continue;
+            MessageBox::reset();
+            Row row{path};
+            const unsigned before = AgentSetCount();
+            QTimer::singleShot(0, [&] {
+                auto *dialog = form->findChild<QDialog *>("AddDialog");
+                ASSERT_NE(dialog, nullptr);
+                row.window = path + " (" + dialog->windowTitle().toStdString() + ")";
+                auto *set = dialog->findChild<QPushButton *>("SetCheckedButton");
+                if (set->isEnabled()) {
+                    set->click();
+                    ++row.pressed;
+                }
+                WaitUntil([&] { return !dialog->isVisible() || set->isEnabled(); });
+                if (dialog->isVisible()) dialog->reject();
+            });
+            add->click();
+            WaitUntil([&] { return !EntryBusy(*form); });
+            row.sets = AgentSetCount() - before;
+            EXPECT_EQ(row.sets, 0u) << row.window;
+            rows.push_back(row);
+        }
+        form->close();
+    });
+    PrintTable("Add dialogs: Set Checked with nothing touched", rows);
+    EXPECT_GT(rows.size(), 40u);
+}
+
 TEST_F(AnsweringDevice, APortListPickedInTheAddDialogTicksItsRowAndIsSent) {
     const MenuEntry *entry = MenuCatalogue::Instance().Find({"VLAN", "802.1Q", "802.1Q VLAN"}, MenuCatalogue::CaptionMatch::Folded);
     ASSERT_NE(entry, nullptr);
     std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, window_test::Context());
     form->show();
-    ASSERT_TRUE(WaitUntil([&] { return !Busy(*form); }));
+    ASSERT_TRUE(WaitUntil([&] { return !EntryBusy(*form); }));
     TSNMPListViewPanel *table = nullptr;
     for (auto *panel : form->findChildren<TSNMPListViewPanel *>())
         if (RowOf(*panel->editsPanel, "Static Egress Ports") >= 0) table = panel;

@@ -1,9 +1,14 @@
 #pragma once
 // Driving the table editors in tests: rows chosen by their first cell, and a modal dialog run to
 // its end with what it showed.
+#include "binding/ui/request2edits.h"
+#include "editor/config_form.h"
+#include "editor/edits_panel.h"
 #include "support/widget_support.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QTabWidget>
 #include <QDialog>
 #include <QString>
 #include <QTreeWidget>
@@ -11,6 +16,21 @@
 #include <functional>
 
 namespace window_test {
+
+// Whether an exchange of any page of an entry's window is under way.
+inline bool EntryBusy(const TConfigForm &form) {
+    const int pages = form.pageControl() ? form.pageControl()->count() : 1;
+    for (int k = 0; k < pages; ++k)
+        if (form.Binding(k) != nullptr && form.Binding(k)->busy) return true;
+    return false;
+}
+
+// The row of an editor grid captioned label, or -1.
+inline int RowOf(const TEditsPanel &rows, const char *label) {
+    for (int i = 0; i < rows.RowCount(); ++i)
+        if (rows.Row(i).labelControl->text().trimmed() == QLatin1String(label)) return i;
+    return -1;
+}
 
 // Waits until the list shows this many rows.
 inline bool Listed(QTreeWidget *list, int rows) {
