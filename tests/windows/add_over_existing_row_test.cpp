@@ -3,11 +3,10 @@
 // when the user says so, a new one is created without a question, and a read that fails sends
 // nothing.
 #include "binding/ui/message_box.h"
-#include "catalogue/entry_recipe.h"
-#include "catalogue/model/catalogue_model.h"
 #include "editor/config_form.h"
 #include "editor/edits_panel.h"
 #include "engine/descriptor.h"
+#include "table_editor_test_support.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -54,16 +53,12 @@ TEST_F(AddOverExistingRow, AnExistingRowIsReadFirstAndReplacedOnlyWhenTheUserSay
         {"a device that does not answer: nothing is sent", "172.22.0.0", std::nullopt, true,
          "Whether the row exists could not be read; nothing was written: SNMP request timed out!", 0, "missing", true},
     };
-    const MenuEntry *entry = MenuCatalogue::Instance().Find({"Layer 3 Management", "IP Management", "IP Static Routing Table"},
-                                                            MenuCatalogue::CaptionMatch::Folded);
-    ASSERT_NE(entry, nullptr);
     for (const AddCase &c : cases) {
         SCOPED_TRACE(c.what);
         MessageBox::reset();
-        std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, window_test::Context());
-        form->show();
-        ASSERT_TRUE(WaitUntil([&] { return form->findChild<QPushButton *>("AddButton")->isEnabled(); }));
-        QTest::qWait(300);  // the first walk
+        std::unique_ptr<TConfigForm> form =
+            window_test::OpenEntryWindow({"Layer 3 Management", "IP Management", "IP Static Routing Table"});
+        ASSERT_NE(form, nullptr);
         const unsigned before = AgentSetCount();
         if (c.silent) ::kill(static_cast<pid_t>(sim->processId()), SIGSTOP);
         bool waited = false;

@@ -53,6 +53,13 @@ void PrintTable(const char *title, const std::vector<Row> &rows) {
     std::fflush(stdout);
 }
 
+// The SETs the agent took since before go into the row, which must show none, kept for the table.
+void KeepSetFree(std::vector<Row> &rows, Row row, unsigned before) {
+    row.sets = AgentSetCount() - before;
+    EXPECT_EQ(row.sets, 0u) << row.window;
+    rows.push_back(row);
+}
+
 void Walk(const std::vector<MenuEntry> &entries, const std::string &path,
           const std::function<void(const MenuEntry &, const std::string &)> &visit) {
     for (const MenuEntry &e : entries) {
@@ -116,9 +123,7 @@ TEST_F(SilentThenAnswering, NoCatalogueWindowWritesWhatItNeverRead) {
             }
             WaitUntil([&] { return !EntryBusy(*form); }, 10000);
         }
-        row.sets = AgentSetCount() - before;
-        EXPECT_EQ(row.sets, 0u) << path;
-        rows.push_back(row);
+        KeepSetFree(rows, row, before);
         form->close();
     });
     PrintTable("Catalogue windows: Set Checked (after Check All) once a silent device answers", rows);
@@ -149,9 +154,7 @@ TEST_F(SilentThenAnswering, NoDedicatedWindowWritesWhatItNeverRead) {
             ++row.pressed;
             QTest::qWait(600);
         }
-        row.sets = AgentSetCount() - before;
-        EXPECT_EQ(row.sets, 0u) << row.window;
-        rows.push_back(row);
+        KeepSetFree(rows, row, before);
         window->close();
     });
     PrintTable("Dedicated windows: every Set button once a silent device answers", rows);
@@ -203,11 +206,8 @@ TEST_F(AnsweringDevice, WriteCasesThroughTheRealWindows) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         MessageBox::reset();
-        const MenuEntry *entry = MenuCatalogue::Instance().Find(c.path, MenuCatalogue::CaptionMatch::Folded);
-        ASSERT_NE(entry, nullptr);
-        std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, window_test::Context());
-        form->show();
-        ASSERT_TRUE(WaitUntil([&] { return !EntryBusy(*form); }));
+        std::unique_ptr<TConfigForm> form = window_test::OpenEntryWindow(c.path);
+        ASSERT_NE(form, nullptr);
         TEditsPanel *editor = form->findChild<TEditsPanel *>();
         ASSERT_NE(editor, nullptr);
         c.act(*editor);
@@ -252,9 +252,7 @@ TEST_F(AnsweringDevice, NoAddDialogOkdWithNothingTouchedWrites) {
             });
             add->click();
             WaitUntil([&] { return !EntryBusy(*form); });
-            row.sets = AgentSetCount() - before;
-            EXPECT_EQ(row.sets, 0u) << row.window;
-            rows.push_back(row);
+            KeepSetFree(rows, row, before);
         }
         form->close();
     });
@@ -263,11 +261,8 @@ TEST_F(AnsweringDevice, NoAddDialogOkdWithNothingTouchedWrites) {
 }
 
 TEST_F(AnsweringDevice, APortListPickedInTheAddDialogTicksItsRowAndIsSent) {
-    const MenuEntry *entry = MenuCatalogue::Instance().Find({"VLAN", "802.1Q", "802.1Q VLAN"}, MenuCatalogue::CaptionMatch::Folded);
-    ASSERT_NE(entry, nullptr);
-    std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, window_test::Context());
-    form->show();
-    ASSERT_TRUE(WaitUntil([&] { return !EntryBusy(*form); }));
+    std::unique_ptr<TConfigForm> form = window_test::OpenEntryWindow({"VLAN", "802.1Q", "802.1Q VLAN"});
+    ASSERT_NE(form, nullptr);
     TSNMPListViewPanel *table = nullptr;
     for (auto *panel : form->findChildren<TSNMPListViewPanel *>())
         if (RowOf(*panel->editsPanel, "Static Egress Ports") >= 0) table = panel;

@@ -2,9 +2,12 @@
 // Driving the table editors in tests: rows chosen by their first cell, and a modal dialog run to
 // its end with what it showed.
 #include "binding/ui/request2edits.h"
+#include "catalogue/entry_recipe.h"
+#include "catalogue/model/catalogue_model.h"
 #include "editor/config_form.h"
 #include "editor/edits_panel.h"
 #include "support/widget_support.h"
+#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -14,6 +17,9 @@
 #include <QTreeWidget>
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace window_test {
 
@@ -23,6 +29,17 @@ inline bool EntryBusy(const TConfigForm &form) {
     for (int k = 0; k < pages; ++k)
         if (form.Binding(k) != nullptr && form.Binding(k)->busy) return true;
     return false;
+}
+
+// The window of the catalogue entry at a path of captions, shown, once its first read has ended;
+// nullptr when there is no such entry.
+inline std::unique_ptr<TConfigForm> OpenEntryWindow(const std::vector<std::string> &path) {
+    const MenuEntry *entry = MenuCatalogue::Instance().Find(path, MenuCatalogue::CaptionMatch::Folded);
+    if (entry == nullptr) return nullptr;
+    std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, Context());
+    form->show();
+    WaitUntil([&] { return !EntryBusy(*form); });
+    return form;
 }
 
 // The row of an editor grid captioned label, or -1.

@@ -2,8 +2,6 @@
 // DisplayString takes at most 255 octets, a MAC address exactly 6, an octet string what its input
 // format gives. A refused field is named, keeps what was typed and is selected for correction.
 #include "binding/ui/message_box.h"
-#include "catalogue/entry_recipe.h"
-#include "catalogue/model/catalogue_model.h"
 #include "editor/config_form.h"
 #include "editor/edits_panel.h"
 #include "editor/snmp_list_view_panel.h"
@@ -86,11 +84,8 @@ TEST_F(ValueLength, EveryFieldIsHeldToItsSyntaxsLengthBeforeAnythingIsSent) {
     for (const LengthCase &c : cases) {
         SCOPED_TRACE(c.what);
         MessageBox::reset();
-        const MenuEntry *entry = MenuCatalogue::Instance().Find(c.path, MenuCatalogue::CaptionMatch::Folded);
-        ASSERT_NE(entry, nullptr);
-        std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, window_test::Context());
-        form->show();
-        ASSERT_TRUE(WaitUntil([&] { return !EntryBusy(*form); }));
+        std::unique_ptr<TConfigForm> form = window_test::OpenEntryWindow(c.path);
+        ASSERT_NE(form, nullptr);
         TSNMPEditorPanel *panel = PanelWith(*form, c.field);
         ASSERT_NE(panel, nullptr);
         TEditsPanel &rows = *panel->editsPanel;
