@@ -6,6 +6,7 @@
 #include "engine/descriptor.h"
 #include "engine/number_text.h"
 #include "engine/oid_text.h"
+#include "engine/value_length.h"
 
 namespace {
 
@@ -39,5 +40,7 @@ void CheckWholeValueText(const std::string &text, std::uint32_t syntax) {
 
 std::string WholeValueRaw(const std::string &text, std::uint32_t syntax) {
     CheckWholeValueText(text, syntax);
-    return TextToRaw(text, syntax);
+    std::string raw = TextToRaw(text, syntax);
+    if (!IsReservedValueText(text)) CheckOctetCount(raw, syntax);
+    return raw;
 }

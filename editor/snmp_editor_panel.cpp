@@ -129,8 +129,8 @@ void TSNMPEditorPanel::WriteChecked(QPushButton *sender) {
                 binding_->ShowSetStatus(e.message());
                 return;
             }
-            const RowRefusal refused = RefusedRow();
-            if (refused.row < 0) {
+            const int row = RefusedRow();
+            if (row < 0) {
                 // The device refused the write or did not answer: the dialog stays open with what
                 // was typed, and says why over the memo it covers.
                 binding_->ShowStatus(e.message());
@@ -138,33 +138,31 @@ void TSNMPEditorPanel::WriteChecked(QPushButton *sender) {
                 return;
             }
             // Nothing was sent: the values stay as typed and the field is named and focused.
-            RefuseRow(refused.row, refused.message, closeAfter);
+            RefuseRow(row, e.message(), closeAfter);
             return;
         }
     }
     if (closeAfter) sender->window()->close();
 }
 
-TSNMPEditorPanel::RowRefusal TSNMPEditorPanel::RefusedRow() {
+int TSNMPEditorPanel::RefusedRow() {
     for (int i = 0; i < editsPanel->RowCount(); ++i) {
         if (!editsPanel->Row(i).checkBox->isChecked() || !binding_->request.list.IsEditable(i)) continue;
         try {
             binding_->ControlsToValues(i);
             snmp::VarBind probe;
             binding_->request.LoadValue(i, probe);
-        } catch (const CodedError &e) {
-            return {i, e.message()};
+        } catch (const CodedError &) {
+            return i;
         }
     }
-    return {};
+    return -1;
 }
 
 void TSNMPEditorPanel::RefuseRow(int row, const std::string &message, bool inDialog) {
-    const QString label = QString::fromStdString(binding_->request.list.Item(row).label).trimmed();
-    const std::string text = label.toStdString() + ": " + message;
-    binding_->ShowSetStatus(text);
+    binding_->ShowSetStatus(message);
     // A dialog covers the memo it shares with its table window.
-    if (inDialog) MessageBox::Ok(this, QStringLiteral("Error"), QString::fromStdString(text));
+    if (inDialog) MessageBox::Ok(this, QStringLiteral("Error"), QString::fromStdString(message));
     QWidget *field = editsPanel->Row(row).editor;
     if (field != nullptr && qobject_cast<QLineEdit *>(field) == nullptr) {
         if (auto *box = field->findChild<QLineEdit *>()) field = box;

@@ -37,14 +37,9 @@ protected:
     void WriteChecked(QPushButton *sender);
 
 private:
-    struct RowRefusal {
-        int row = -1;
-        std::string message;
-    };
-
     bool MulticastRowsAcceptable();
     void UpdateSetButton();
-    // The first checked row whose text does not convert into a value, and why; row -1 for none.
-    RowRefusal RefusedRow();
+    // The first checked row whose text does not convert into a value, or -1.
+    int RefusedRow();
     void RefuseRow(int row, const std::string &message, bool inDialog);
 };

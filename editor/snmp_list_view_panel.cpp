@@ -133,8 +133,9 @@ void TSNMPListViewPanel::RefreshTable() {
 }
 
 void TSNMPListViewPanel::Click() {
-    // Rows removed by a walk, or a selection this panel clears itself, are no user's click.
-    if (selectingInternally_ || binding_->busy) return;
+    // Rows removed by a walk, or a selection this panel clears itself, are no user's click; a walk
+    // that ends while a row dialog has the editor grid leaves what is typed there alone.
+    if (selectingInternally_ || binding_->busy || editsPanel->window() != window()) return;
     const qsizetype selected = listPanel->listView->selectedItems().size();
     if (selected > 0) {
         // Edit and Delete address one row; several rows are selected for copying.
@@ -273,7 +274,8 @@ QDialog *TSNMPListViewPanel::CreateRowDialog(const char *name, const QString &ca
     frame = new TSNMPPanel(dialog, messages(), binding_);
     TCtrlBtnPanel *strip = frame->buttons();
     strip->SetCheckedButton->setProperty("tag", 1);
-    connect(strip->SetCheckedButton, &QPushButton::clicked, this, [this, strip, set] { (this->*set)(strip->SetCheckedButton); });
+    connect(strip->SetCheckedButton, &QPushButton::clicked, this,
+            [this, strip, set] { (this->*set)(strip->SetCheckedButton); });
     connect(strip->CheckAllButton, &QPushButton::clicked, this, [this] { CheckAll(); });
     connect(strip->ClearChecksButton, &QPushButton::clicked, this, [this] { ClearChecks(); });
     return dialog;

@@ -4,6 +4,7 @@
 #include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/event_pump.h"
+#include "engine/field_refusal.h"
 #include "engine/index_codec.h"
 #include "engine/num_list.h"
 #include "engine/oid_text.h"
@@ -46,19 +47,6 @@ std::string WriteFailureText(int reason, std::string text) {
 snmp::Session &Session() {
     if (!GlobalSession) throw messages::FrameworkError(kCannotCreateSession);
     return *GlobalSession;
-}
-
-// Runs a conversion of one variable's value; a refusal names the variable, as the user knows it.
-template <typename Conversion>
-void NamingField(const VarItem &item, Conversion convert) {
-    try {
-        convert();
-    } catch (const CodedError &e) {
-        std::string label = item.label;
-        label.erase(0, label.find_first_not_of(' '));
-        label.erase(label.find_last_not_of(' ') + 1);
-        throw CodedError(label + ": " + e.message(), e.code());
-    }
 }
 
 // Lets queued events (the pump among them) run while the destructor waits.
@@ -171,7 +159,7 @@ snmp::Pdu VdSNMPRequest::BuildPdu(PduMode mode) {
             case VdSNMPVarList::TableWithCreation: b.oid = InstanceOid(i, RowInstance()); break;
             default: throw messages::FrameworkError(kBadKind);
             }
-            NamingField(item, [&] { LoadValue(i, b); });
+            NameRefusal(item, [&] { LoadValue(i, b); });
             break;
         }
         pdu.bindings.push_back(std::move(b));
@@ -612,7 +600,7 @@ std::string VdSNMPRequest::EncodeIndex() {
     const int count = std::min(list.indexCount, list.Count());
     for (int i = 0; i < count; ++i) {
         std::string part;
-        NamingField(list.Item(i), [&] { part = EncodeIndexItem(i); });
+        NameRefusal(list.Item(i), [&] { part = EncodeIndexItem(i); });
         if (part.empty()) continue;
         if (!out.empty()) out += '.';
         out += part;

@@ -9,6 +9,7 @@
 #include "table_editor_test_support.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -71,6 +72,7 @@ TEST_F(AddOverExistingRow, AnExistingRowIsReadFirstAndReplacedOnlyWhenTheUserSay
             qobject_cast<QLineEdit *>(rows->Row(kMask).editor)->setText(QStringLiteral("255.255.0.0"));
             TypeChoice(dialog, "RowEditor2", QStringLiteral("primary"));
             auto *hop = qobject_cast<QLineEdit *>(rows->Row(kHop).editor);
+            QApplication::setActiveWindow(dialog);
             hop->setFocus();
             QTest::keyClicks(hop, "10.1.2.99");
             if (c.answer) MessageBox::setNextAnswer(*c.answer);
@@ -91,7 +93,9 @@ TEST_F(AddOverExistingRow, AnExistingRowIsReadFirstAndReplacedOnlyWhenTheUserSay
         EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
         EXPECT_EQ(AgentSetCount() - before, c.sets);
         EXPECT_EQ(stays, c.stays);
-        if (c.stays) EXPECT_EQ(hopTyped, QStringLiteral("10.1.2.99"));
+        if (c.stays) {
+            EXPECT_EQ(hopTyped, QStringLiteral("10.1.2.99"));
+        }
         const std::string row = std::string(c.destination) + ".255.255.0.0.1";
         EXPECT_EQ(AgentCell(kNextHop + row, syntax::IpAddress), c.hopAfter);
         form->close();

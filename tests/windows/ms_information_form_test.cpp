@@ -75,6 +75,8 @@ TEST_F(MemberSwitchWindowTest, TheDialogsChecksRefuseWithTheirMessageAndSendNoth
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.message);
+        // Each dialog reads the table again when it closes; a write waits for no read.
+        ASSERT_TRUE(WaitUntil([&] { return !form.table()->busy; }));
         EXPECT_TRUE(AddMember(form, c.id, c.candidate, c.password.c_str()));
         EXPECT_EQ(MessageBox::lastText().toStdString(), c.message);
     }

@@ -10,6 +10,7 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTabWidget>
 #include <QDialog>
@@ -38,6 +39,7 @@ inline std::unique_ptr<TConfigForm> OpenEntryWindow(const std::vector<std::strin
     if (entry == nullptr) return nullptr;
     std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, Context());
     form->show();
+    QCoreApplication::sendPostedEvents(form.get());  // the first read starts
     WaitUntil([&] { return !EntryBusy(*form); });
     return form;
 }

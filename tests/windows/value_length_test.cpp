@@ -57,10 +57,14 @@ void Type(QLineEdit *edit, const std::string &text) {
     QTest::keyClicks(edit, QString::fromStdString(text));
 }
 
-// The panel of the form that shows a row captioned label.
+// The panel of the form that shows a row captioned label; on a form of pages, the first such page.
 TSNMPEditorPanel *PanelWith(TConfigForm &form, const char *label) {
-    for (auto *panel : form.findChildren<TSNMPEditorPanel *>())
-        if (RowOf(*panel->editsPanel, label) >= 0) return panel;
+    QWidget *pages = form.pageControl();
+    for (int k = 0; k < (pages ? form.pageControl()->count() : 1); ++k) {
+        QWidget *page = pages ? form.pageControl()->widget(k) : &form;
+        for (auto *panel : page->findChildren<TSNMPEditorPanel *>())
+            if (RowOf(*panel->editsPanel, label) >= 0) return panel;
+    }
     return nullptr;
 }
 
@@ -119,7 +123,9 @@ TEST_F(ValueLength, EveryFieldIsHeldToItsSyntaxsLengthBeforeAnythingIsSent) {
                                                      : form->findChild<QPlainTextEdit *>()->toPlainText();
             EXPECT_TRUE(shown.contains(QString::fromLatin1(c.message))) << shown.toStdString();
         }
-        if (c.oid != nullptr) EXPECT_EQ(AgentCell(c.oid, c.syntax), c.sent);
+        if (c.oid != nullptr) {
+            EXPECT_EQ(AgentCell(c.oid, c.syntax), c.sent);
+        }
         form->close();
     }
 }
