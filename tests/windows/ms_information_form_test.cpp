@@ -71,7 +71,7 @@ TEST_F(MemberSwitchWindowTest, TheDialogsChecksRefuseWithTheirMessageAndSendNoth
         {"2", "", "", "There is already a record with the same Member Siwitch ID. Please modified it."},
         {"", "5", "", "Member Siwitch ID is needed."},
         {"6", "", "", "Member Candidate ID is needed."},
-        {"6", "5", std::string(300, 'p'), "Member Password: The text is 300 octets long; at most 255 fit."},
+        {"6", "5", std::string(300, 'p'), "Member Password: The text is 300 octets long; at most 255 fit"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.message);

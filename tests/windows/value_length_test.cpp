@@ -73,13 +73,13 @@ class ValueLength : public window_test::WindowTest {};
 TEST_F(ValueLength, EveryFieldIsHeldToItsSyntaxsLengthBeforeAnythingIsSent) {
     const LengthCase cases[] = {
         {"a 300-octet contact is refused by the DisplayString limit", kInformation, "Contact", nullptr, kLongText,
-         "Contact: The text is 300 octets long; at most 255 fit.", 0, QString::fromStdString(kLongText), nullptr, 0, ""},
+         "Contact: The text is 300 octets long; at most 255 fit", 0, QString::fromStdString(kLongText), nullptr, 0, ""},
         {"255 octets fit", kInformation, "Contact", nullptr, kLongestText, "", 1, QString::fromStdString(kLongestText),
          "1.3.6.1.2.1.1.4.0", syntax::DisplayString, kLongestText},
         {"a MAC address of 8 octets is refused", kEthernet, "Src MAC Addr Mask", "9", "00112233445566AA",
-         "Src MAC Addr Mask: A MAC address is 6 octets (12 hex digits); this one has 8.", 0, "00112233445566AA", nullptr, 0, ""},
+         "Src MAC Addr Mask: A MAC address is 6 octets (12 hex digits); this one has 8", 0, "00112233445566AA", nullptr, 0, ""},
         {"a MAC address of 5 octets is refused", kEthernet, "Src MAC Addr Mask", "9", "00:11:22:33:44",
-         "Src MAC Addr Mask: A MAC address is 6 octets (12 hex digits); this one has 5.", 0, "00:11:22:33:44", nullptr, 0, ""},
+         "Src MAC Addr Mask: A MAC address is 6 octets (12 hex digits); this one has 5", 0, "00:11:22:33:44", nullptr, 0, ""},
         {"a MAC address of 6 octets is sent", kEthernet, "Src MAC Addr Mask", "9", "00:50:BA:00:00:09", "", 1, "",
          "1.3.6.1.4.1.171.12.9.2.1.1.4.9", syntax::MacAddress, "0050BA000009"},
         {"20 octets typed into Offset 0 to 15: the field takes 16", kPackets, "Offset 0 to 15", "12", kTwentyOctets, "", 1,
