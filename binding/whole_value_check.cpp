@@ -41,6 +41,8 @@ void CheckWholeValueText(const std::string &text, std::uint32_t syntax) {
 std::string WholeValueRaw(const std::string &text, std::uint32_t syntax) {
     CheckWholeValueText(text, syntax);
     std::string raw = TextToRaw(text, syntax);
-    if (!IsReservedValueText(text)) CheckOctetCount(raw, syntax);
+    // An address of another size is refused before its raw form is read back as text; a text's limit
+    // is checked when it is sent.
+    if (!IsReservedValueText(text) && syntax != syntax::DisplayString) CheckOctetCount(raw, syntax);
     return raw;
 }

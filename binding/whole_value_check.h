@@ -11,6 +11,5 @@
 void CheckWholeValueText(const std::string &text, std::uint32_t syntax);
 
 // The raw form of a text that stands for a whole value, as the editor collects a field: checked as
-// above, packed (TextToRaw), and held to its syntax's size (a MAC address of 6 octets, a text of at
-// most 255).
+// above, packed (TextToRaw), and held to its syntax's size (a MAC address of 6 octets).
 std::string WholeValueRaw(const std::string &text, std::uint32_t syntax);

@@ -160,9 +160,12 @@ int TSNMPEditorPanel::RefusedRow() {
 }
 
 void TSNMPEditorPanel::RefuseRow(int row, const std::string &message, bool inDialog) {
-    binding_->ShowSetStatus(message);
+    // A refusal of the write names its field already; one of the collection does not.
+    const std::string label = QString::fromStdString(binding_->request.list.Item(row).label).trimmed().toStdString();
+    const std::string text = message.rfind(label + ": ", 0) == 0 ? message : label + ": " + message;
+    binding_->ShowSetStatus(text);
     // A dialog covers the memo it shares with its table window.
-    if (inDialog) MessageBox::Ok(this, QStringLiteral("Error"), QString::fromStdString(message));
+    if (inDialog) MessageBox::Ok(this, QStringLiteral("Error"), QString::fromStdString(text));
     QWidget *field = editsPanel->Row(row).editor;
     if (field != nullptr && qobject_cast<QLineEdit *>(field) == nullptr) {
         if (auto *box = field->findChild<QLineEdit *>()) field = box;

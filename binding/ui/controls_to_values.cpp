@@ -7,7 +7,6 @@
 #include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
-#include "engine/field_refusal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -113,7 +112,7 @@ std::string VdSNMPRequest2Edits::CollectPart(const ControlBinding &binding, cons
 void VdSNMPRequest2Edits::ControlsToValues(int varIndex) {
     for (int i = 0; i < request.list.Count(); ++i) {
         if (varIndex >= 0 && i != varIndex) continue;
-        if (request.list.IsEditable(i)) NameRefusal(request.list.Item(i), [&] { CollectVariable(i); });
+        if (request.list.IsEditable(i)) CollectVariable(i);
     }
 }
 
