@@ -5,8 +5,16 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
+
+namespace {
+
+// Beyond two tries of the longest time-out a window sets.
+constexpr int kClickWaitMs = 15000;
+
+}  // namespace
 
 bool WaitUntil(const std::function<bool()> &condition, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
@@ -38,7 +46,11 @@ void SaveScreen(QWidget *widget, const QString &name) {
 
 
 void Click(const QObject *window, const char *name) {
-    QTest::mouseClick(Named<QAbstractButton>(window, name), Qt::LeftButton);
+    auto *button = Named<QAbstractButton>(window, name);
+    const QPointer<QWidget> shown = button->window();
+    QTest::mouseClick(button, Qt::LeftButton);
+    // As a user would: on until the window no longer shows that its exchange is running.
+    WaitUntil([&] { return shown.isNull() || shown->cursor().shape() != Qt::BusyCursor; }, kClickWaitMs);
 }
 
 void TypeChoice(const QObject *window, const char *name, const QString &text) {

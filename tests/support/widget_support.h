@@ -34,7 +34,8 @@ class QLabel;
 // The one panel of a window's status bar.
 QLabel *StatusPanel(const QObject *window);
 
-// A left mouse click on the button called name inside window.
+// A left mouse click on the button called name inside window, then a wait while the window shows
+// the busy cursor of an exchange it started.
 void Click(const QObject *window, const char *name);
 
 // The item labelled text chosen in the drop-down called name, reported as a user's choice.
