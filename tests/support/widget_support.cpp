@@ -49,8 +49,11 @@ void Click(const QObject *window, const char *name) {
     auto *button = Named<QAbstractButton>(window, name);
     const QPointer<QWidget> shown = button->window();
     QTest::mouseClick(button, Qt::LeftButton);
-    // As a user would: on until the window no longer shows that its exchange is running.
-    WaitUntil([&] { return shown.isNull() || shown->cursor().shape() != Qt::BusyCursor; }, kClickWaitMs);
+    AwaitIdle(shown);
+}
+
+void AwaitIdle(const QPointer<QWidget> &window) {
+    WaitUntil([&] { return window.isNull() || window->cursor().shape() != Qt::BusyCursor; }, kClickWaitMs);
 }
 
 void TypeChoice(const QObject *window, const char *name, const QString &text) {

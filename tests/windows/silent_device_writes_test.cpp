@@ -50,19 +50,6 @@ void PrintTable(const char *title, const std::vector<Row> &rows) {
     std::fflush(stdout);
 }
 
-void Walk(const std::vector<MenuEntry> &entries, const std::string &path,
-          const std::function<void(const MenuEntry &, const std::string &)> &visit) {
-    for (const MenuEntry &e : entries) {
-        const std::string here = path.empty() ? e.caption : path + ">" + e.caption;
-        visit(e, here);
-        Walk(e.children, here, visit);
-    }
-}
-
-void EveryEntry(const std::function<void(const MenuEntry &, const std::string &)> &visit) {
-    for (const Menu &m : MenuCatalogue::Instance().menus()) Walk(m.entries, m.caption, visit);
-}
-
 bool Busy(const TConfigForm &form) {
     const int pages = form.pageControl() ? form.pageControl()->count() : 1;
     for (int k = 0; k < pages; ++k)
@@ -92,7 +79,7 @@ protected:
 
 TEST_F(SilentThenAnswering, NoCatalogueWindowWritesWhatItNeverRead) {
     std::vector<Row> rows;
-    EveryEntry([&](const MenuEntry &entry, const std::string &path) {
+    window_test::EveryMenuEntry([&](const MenuEntry &entry, const std::string &path) {
         if (entry.kind != EntryKind::Editor && entry.kind != EntryKind::Pages && entry.kind != EntryKind::Table) return;
         MessageBox::reset();
         Silence(true);
@@ -132,7 +119,7 @@ TEST_F(SilentThenAnswering, NoCatalogueWindowWritesWhatItNeverRead) {
 TEST_F(SilentThenAnswering, NoDedicatedWindowWritesWhatItNeverRead) {
     std::vector<Row> rows;
     const WindowRegistry &registry = DedicatedWindows();
-    EveryEntry([&](const MenuEntry &entry, const std::string &path) {
+    window_test::EveryMenuEntry([&](const MenuEntry &entry, const std::string &path) {
         // The SNMP settings window writes a file, never the device.
         if (entry.kind != EntryKind::Window || entry.windowClass == "TfrmConfigSNMP") return;
         const WindowCreator *create = registry.Find(entry.windowClass);
