@@ -35,7 +35,9 @@ void ApplyAdjustment(const Adjustment &a, TSNMPEditorPanel *panel, TSNMPListView
         break;
     case T::RowPreset: panel->editsPanel->PresetRow(a.row); break;
     case T::Ask: panel->setQuestion = QString::fromStdString(a.text); break;
-    case T::Synchronous: break;  // applied before the panel exists
+    // The window reads through the event pump all the same: the same requests, and a walk waited
+    // for would hold the event loop.
+    case T::Synchronous: break;
     }
 }
 
@@ -58,7 +60,6 @@ TSNMPListViewPanel::Notification Notification(const std::vector<NotificationStep
 std::unique_ptr<VdSNMPRequest2Edits> BuildBinding(const MenuEntry &entry, const PanelRecipe &recipe, TConfigForm *form) {
     auto binding = std::make_unique<VdSNMPRequest2Edits>(form);
     PrepareEntryRequest(entry, recipe, binding->request);
-    if (recipe.HasAdjustment(Adjustment::Type::Synchronous)) binding->asyncMode = false;
     return binding;
 }
 

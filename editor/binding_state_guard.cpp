@@ -2,11 +2,11 @@
 
 #include "binding/ui/request2controls.h"
 
-BindingStateGuard::BindingStateGuard(VdSNMPRequest2Controls &binding)
+BindingStateGuard::BindingStateGuard(VdSNMPRequest2Controls &binding, bool synchronous)
     : binding_(binding), asyncMode_(binding.asyncMode) {
     const VdSNMPVarList &list = binding.request.list;
     for (int i = 0; i < list.Count(); ++i) access_.push_back(list.Item(i).access);
-    binding.asyncMode = false;
+    if (synchronous) binding.asyncMode = false;
 }
 
 BindingStateGuard::~BindingStateGuard() {

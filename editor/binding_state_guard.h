@@ -5,11 +5,11 @@
 
 class VdSNMPRequest2Controls;
 
-// Switches a binding to synchronous mode for one user action and puts its mode and every access
-// bit of its list back when the action ends, on every path.
+// Switches a binding to synchronous mode for one user action (unless told to keep its mode) and puts
+// its mode and every access bit of its list back when the action ends, on every path.
 class BindingStateGuard {
 public:
-    explicit BindingStateGuard(VdSNMPRequest2Controls &binding);
+    explicit BindingStateGuard(VdSNMPRequest2Controls &binding, bool synchronous = true);
     ~BindingStateGuard();
     BindingStateGuard(const BindingStateGuard &) = delete;
     BindingStateGuard &operator=(const BindingStateGuard &) = delete;

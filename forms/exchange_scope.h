@@ -9,8 +9,9 @@ class VdSNMPRequest2Controls;
 // unwind instead of waiting for `busy` forever.
 class ExchangeScope {
 public:
-    // How long a closing window waits for an exchange in flight before it lets the binding go.
-    static constexpr int kStopDeadlineMs = 2000;
+    // How long a closing window waits for an exchange in flight before it lets the binding go: short
+    // enough for Close to answer at once; an answer after it touches nothing.
+    static constexpr int kStopDeadlineMs = 250;
 
     explicit ExchangeScope(const VdSNMPRequest2Controls *binding);
     ~ExchangeScope();

@@ -1,6 +1,5 @@
 #include "forms/settings_form.h"
 
-#include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
 #include "forms/exchange_scope.h"
@@ -9,6 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <memory>
+#include <utility>
 
 TSettingsForm::TSettingsForm(QWidget *parent) : TDeviceForm(parent) {}
 
@@ -26,6 +28,8 @@ void TSettingsForm::SetStatusTarget(QObject *target) {
 }
 
 void TSettingsForm::WireButtons(QPushButton *refresh, QPushButton *set) {
+    for (QPushButton *button : {refresh, set})
+        if (button != nullptr) exchangeButtons_.push_back(button);
     if (refresh != nullptr) connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
     if (set != nullptr) connect(set, &QPushButton::clicked, this, [this] { Submit(); });
 }
@@ -46,39 +50,83 @@ void TSettingsForm::ShowOnStatusTarget(const std::string &line) {
 }
 
 bool TSettingsForm::Busy() const {
+    if (running_ > 0) return true;
     for (int k = 0; k < BindingCount(); ++k)
         if (BindingAt(k)->busy) return true;
     return false;
 }
 
-void TSettingsForm::ReadDevice() {
-    for (int k = 0; k < BindingCount() && !bindingsReleased(); ++k) {
-        VdSNMPRequest2Controls *binding = BindingAt(k);
-        RunShown(binding, [binding] { binding->Get(); });
-    }
+void TSettingsForm::ReadDevice() { ReadFrom(0); }
+
+void TSettingsForm::ReadFrom(int k) {
+    if (k >= BindingCount() || bindingsReleased()) return;
+    VdSNMPRequest2Controls *binding = BindingAt(k);
+    // The next read goes whether this one failed or not.
+    RunShown(binding, [binding] { binding->Get(); }, [this, k](bool) { ReadFrom(k + 1); });
 }
 
-void TSettingsForm::WriteDevice() {
-    for (int k = 0; k < BindingCount() && !bindingsReleased(); ++k) {
-        VdSNMPRequest2Controls *binding = BindingAt(k);
-        if (!RunShown(binding, [binding] { binding->Set(true, true); })) return;
-    }
+void TSettingsForm::WriteDevice() { WriteFrom(0); }
+
+void TSettingsForm::WriteFrom(int k) {
+    if (k >= BindingCount() || bindingsReleased()) return;
+    VdSNMPRequest2Controls *binding = BindingAt(k);
+    RunShown(binding, [binding] { binding->Set(true, true); }, [this, k](bool ok) {
+        if (ok) WriteFrom(k + 1);
+    });
 }
 
-std::optional<std::string> TSettingsForm::Run(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange) {
+std::optional<std::string> TSettingsForm::Run(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange,
+                                              Ended then) {
+    ExchangeStarted();
+    binding->ended = [this, then = std::move(then)](const std::optional<std::string> &error) {
+        // An abandoned binding calls nothing: the window is still here, but may have closed.
+        if (!bindingsReleased() && then) then(error);
+        ExchangeEnded();
+    };
     try {
         const ExchangeScope scope(binding);
         exchange();
-        return std::nullopt;
     } catch (const CodedError &e) {
+        if (binding->ended) std::exchange(binding->ended, nullptr)(e.message());
         return e.message();
+    }
+    // A synchronous exchange, or one that found nothing to send, has ended here.
+    if (binding->ended && !binding->busy) std::exchange(binding->ended, nullptr)(std::nullopt);
+    return std::nullopt;
+}
+
+void TSettingsForm::RunShown(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange,
+                             std::function<void(bool ok)> then) {
+    // Whether the exchange is still starting: an error then was raised before anything was sent.
+    auto starting = std::make_shared<bool>(true);
+    Run(
+        binding,
+        [&exchange, starting] {
+            exchange();
+            *starting = false;
+        },
+        [binding, starting, then = std::move(then)](const std::optional<std::string> &error) {
+            if (error && *starting) binding->ShowStatus(*error);
+            if (then) then(!error);
+        });
+}
+
+void TSettingsForm::ExchangeStarted() {
+    if (running_++ > 0) return;
+    setCursor(Qt::BusyCursor);
+    for (QPushButton *button : exchangeButtons_) {
+        if (!button->isEnabled()) continue;
+        button->setEnabled(false);
+        disabled_.emplace_back(button);
     }
 }
 
-bool TSettingsForm::RunShown(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange) {
-    const std::optional<std::string> error = Run(binding, exchange);
-    if (error) binding->ShowStatus(*error);
-    return !error;
+void TSettingsForm::ExchangeEnded() {
+    if (--running_ > 0) return;
+    unsetCursor();
+    for (const QPointer<QPushButton> &button : disabled_)
+        if (button) button->setEnabled(true);
+    disabled_.clear();
 }
 
 void TSettingsForm::RefreshCurrent() {
@@ -90,11 +138,5 @@ void TSettingsForm::Refresh() {
 }
 
 void TSettingsForm::Submit() {
-    if (bindingsReleased()) return;
-    if (Busy()) {
-        if (busyMessage_ != nullptr)
-            MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(busyMessage_));
-        return;
-    }
-    WriteDevice();
+    if (!bindingsReleased() && !Busy()) WriteDevice();
 }

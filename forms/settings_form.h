@@ -2,23 +2,34 @@
 
 #include "forms/device_form.h"
 
+#include <QPointer>
+#include <QPushButton>
+
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QObject;
-class QPushButton;
 class VdSNMPRequest2Controls;
 class VdSNMPRequest2Edits;
 class VdSNMPVarList;
 
 // The base of the fixed-layout settings windows: one binding or a few over the device's settings,
 // a Refresh and a Set button, one status target they all report to, and the window's read and
-// write as two hooks. While an exchange of the window runs a press of either button is refused, so
-// the hooks never overlap. Every exchange goes through Run, the one place where its end is known.
+// write as two hooks. Every exchange goes through Run, the one place where its end is known, and a
+// window chains what follows an exchange on that end: the event loop is never held. While exchanges
+// run the window shows a busy cursor and its Refresh and Set are disabled, so the hooks never overlap.
 class TSettingsForm : public TDeviceForm {
     Q_OBJECT
+public:
+    // Whether an exchange of the window is still under way.
+    bool Busy() const;
+
 protected:
+    // An exchange's error, nothing when it went through.
+    using Ended = std::function<void(const std::optional<std::string> &error)>;
+
     explicit TSettingsForm(QWidget *parent);
 
     // A binding of the window over list; its status lines start with statusCaption and go to the
@@ -30,26 +41,26 @@ protected:
     void WireButtons(QPushButton *refresh, QPushButton *set);
     // Binds the controls; a failure is shown on the status target and leaves the window open.
     void BindControls(const std::function<void()> &bind);
-    // A write pressed while an exchange runs answers with this message instead of being ignored.
-    void SetBusyMessage(const char *message) { busyMessage_ = message; }
 
-    // The read of Refresh; by default every binding's get, in the order they were added.
+    // The read of Refresh; by default every binding's get, one after the other in the order they
+    // were added.
     virtual void ReadDevice();
     // The read once the window is first shown; by default the Refresh read.
     virtual void ReadOnOpening() { ReadDevice(); }
-    // The write of Set; by default every binding's set of its controls, in the order they were added.
+    // The write of Set; by default every binding's set of its controls, one after the other in the
+    // order they were added, stopping at the first failure.
     virtual void WriteDevice();
 
-    // Runs one exchange of a binding as code of that binding; returns its error, nothing when it
-    // went through.
-    std::optional<std::string> Run(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange);
-    // Run, with the error shown as the binding's status line; true when it went through.
-    bool RunShown(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange);
+    // Starts one exchange of a binding as code of that binding; then runs once it has ended, with
+    // its error (at once for an exchange refused before anything was sent). Nothing runs after the
+    // window has closed. Returns the error raised before anything was sent.
+    std::optional<std::string> Run(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange, Ended then = {});
+    // Run, with an error raised before anything was sent shown as the binding's status line (the
+    // binding shows the device's own); then learns whether the exchange went through.
+    void RunShown(VdSNMPRequest2Controls *binding, const std::function<void()> &exchange,
+                  std::function<void(bool ok)> then = {});
     // A line on the window's status target.
     void ShowOnStatusTarget(const std::string &line);
-
-    // Whether an exchange of one of the window's bindings is still under way.
-    bool Busy() const;
 
     // The guarded read and write, as Refresh and Set press them.
     void Refresh();
@@ -57,7 +68,14 @@ protected:
 
 private:
     void RefreshCurrent() final;
+    void ReadFrom(int k);
+    void WriteFrom(int k);
+    void ExchangeStarted();
+    void ExchangeEnded();
 
     QObject *statusTarget_ = nullptr;
-    const char *busyMessage_ = nullptr;
+    std::vector<QPushButton *> exchangeButtons_;
+    // The buttons the running exchanges disabled, enabled again once the last has ended.
+    std::vector<QPointer<QPushButton>> disabled_;
+    int running_ = 0;
 };

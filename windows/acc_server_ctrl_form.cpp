@@ -29,7 +29,6 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(const RecipeContext &, QWidget *parent)
                           " ACC Server Control Table")) {
     setObjectName(QStringLiteral("frmACCServerCtrl"));
     resize(kDesignWidth, kDesignHeight);
-    binding_->asyncMode = false;
 
     auto *settings = new QWidget(this);
     auto *grid = new QGridLayout(settings);
@@ -63,13 +62,15 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(const RecipeContext &, QWidget *parent)
 TfrmACCServerCtrl::~TfrmACCServerCtrl() = default;
 
 void TfrmACCServerCtrl::ReadDevice() {
-    // A failed read leaves the fields as they are; the user may still add a row.
-    if (Run(binding_, [this] { binding_->Get(); })) return;
-    // The window starts blank: it names one row to add or delete, not the last row read.
-    edtGroupName->clear();
-    edtIPAddr->clear();
-    cbAuthProtocol->setCurrentIndex(-1);
-    cbRowState->setCurrentIndex(-1);
+    Run(binding_, [this] { binding_->Get(); }, [this](const std::optional<std::string> &error) {
+        // A failed read leaves the fields as they are; the user may still add a row.
+        if (error) return;
+        // The window starts blank: it names one row to add or delete, not the last row read.
+        edtGroupName->clear();
+        edtIPAddr->clear();
+        cbAuthProtocol->setCurrentIndex(-1);
+        cbRowState->setCurrentIndex(-1);
+    });
 }
 
 void TfrmACCServerCtrl::WriteDevice() {
@@ -78,9 +79,11 @@ void TfrmACCServerCtrl::WriteDevice() {
         statusPanel->setText(QString::fromLatin1(kEmptyFieldsMessage));
         return;
     }
-    if (Run(binding_, [this] { binding_->Set(true, true, ""); })) {
-        MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(kSetFailedMessage));
-        return;
-    }
-    statusPanel->setText(QString::fromStdString(SetOkText(StatusTimeText(QTime::currentTime()))));
+    Run(binding_, [this] { binding_->Set(true, true, ""); }, [this](const std::optional<std::string> &error) {
+        if (error) {
+            MessageBox::Tell(this, MessageBox::ModuleCaption(), QString::fromLatin1(kSetFailedMessage));
+            return;
+        }
+        statusPanel->setText(QString::fromStdString(SetOkText(StatusTimeText(QTime::currentTime()))));
+    });
 }

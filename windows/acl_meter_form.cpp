@@ -37,7 +37,6 @@ TACLMeterForm::TACLMeterForm(const RecipeContext &, QWidget *parent) : TRowTable
     LayOutListWindow(this, ListView1, {BuildEditors()}, {GetButton, EditButton}, StatusBar1);
 
     BuildTable(kDescriptors, kIndexCount, " ACL Meter Table", ListView1, statusPanel, false);
-    table_->asyncMode = false;
     if (ready()) {
         try {
             table_->BindEdits(kProfileId, kProfileIdFormat, {ProfileIDEdit});

@@ -72,8 +72,6 @@ TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &, QWidget *parent)
 
     SetStatusTarget(Memo1);
     WireButtons(GetButton, SetButton);
-    // A Set during the read would be overwritten by it: it is refused with a word.
-    SetBusyMessage(current_time::kBusyMessage);
     connect(CloseButton, &QPushButton::clicked, this, [this] { close(); });
 
     BindControls([this] {

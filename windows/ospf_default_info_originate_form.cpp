@@ -55,7 +55,6 @@ TOSPFDefaultInfoOriginateForm::TOSPFDefaultInfoOriginateForm(const RecipeContext
     GetButton = MakeNamedButton(this, "GetButton", "Refresh");
     LayOutSettingsWindow(this, settings, {GetButton, SetButton, CloseButton}, &StatusBar1, &statusPanel);
     SetStatusTarget(statusPanel);
-    SetBusyMessage(kBusyMessage);
     WireButtons(GetButton, SetButton);
     connect(CloseButton, &QPushButton::clicked, this, [this] { close(); });
     // Only the user's choice locks; values filled in by a read do not.

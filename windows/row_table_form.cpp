@@ -9,7 +9,10 @@
 #include "engine/session.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QTreeWidget>
+
+#include <utility>
 
 namespace {
 
@@ -64,12 +67,8 @@ void TRowTableForm::BuildTable(const DescriptorRecord *descriptors, int indexCou
 
 void TRowTableForm::RefreshCurrent() {
     if (!ready_ || table_->busy) return;
+    // Its end reports through getDone.
     ExchangeScope::Get(table_);
-    // A synchronous read has ended here; an asynchronous one reports through getDone.
-    if (!table_->asyncMode) {
-        ReadDone();
-        SelectionChanged();
-    }
 }
 
 void TRowTableForm::Refresh() {
@@ -110,42 +109,82 @@ void TRowTableForm::ShowSelectedRow() {
     table_->ValuesToControls(-1);
 }
 
-std::optional<std::string> TRowTableForm::WriteRow(VdSNMPRequest2Edits &binding, const std::vector<int> &excluded) {
-    if (!ready_) return std::string(row_table::kBusyMessage);
-    // A walk in flight would interleave its rows with the write's reload: it ends first.
-    if (table_->busy && !ExchangeScope::StopAndWait(*table_)) {
+void TRowTableForm::WriteRow(VdSNMPRequest2Edits &binding, const std::vector<int> &excluded, Written then) {
+    if (!ready_) {
+        if (then) then(std::string(row_table::kBusyMessage));
+        return;
+    }
+    // One write at a time; a walk in flight would interleave its rows with the write's reload: it
+    // ends first.
+    if (writing_ || (table_->busy && !ExchangeScope::StopAndWait(*table_))) {
         binding.ShowSetStatus(row_table::kBusyMessage);
-        return std::string(row_table::kBusyMessage);
+        if (then) then(std::string(row_table::kBusyMessage));
+        return;
     }
     table_->request.alive = true;
     binding.request.alive = true;
     std::optional<std::string> error;
     {
         ExchangeScope scope(&binding);
-        BindingStateGuard state(binding);  // synchronous for this write; the exclusions end with it
+        BindingStateGuard marks(binding, false);  // the exclusions end with the sending of the write
         VdSNMPVarList &list = binding.request.list;
         for (int i : excluded) list.Item(i).access |= access_bit::Excluded;
         try {
             binding.OnSetCollect();
-            if (LeaveOutEmptyValues(list) == 0)
+            if (LeaveOutEmptyValues(list) == 0) {
                 error = row_table::kNothingToWriteMessage;
-            else
+            } else {
+                ShowWriting(true);
+                binding.ended = [this, then](const std::optional<std::string> &failure) {
+                    // The device's refusal is on the status target already.
+                    if (failure) ShowWriting(false);
+                    else ReadAfterWrite();
+                    if (then) then(failure);
+                };
                 binding.Set(false, false);
+            }
         } catch (const CodedError &e) {
             error = e.message();
         }
-        if (error) binding.ShowSetStatus(*error);
     }
-    if (!error) RefreshCurrent();
-    return error;
+    if (!error) return;
+    if (binding.ended) {
+        // Refused before anything was sent.
+        binding.ended = nullptr;
+        ShowWriting(false);
+    }
+    binding.ShowSetStatus(*error);
+    if (then) then(error);
+}
+
+void TRowTableForm::ShowWriting(bool writing) {
+    writing_ = writing;
+    for (QWidget *shown : {static_cast<QWidget *>(this), static_cast<QWidget *>(writingDialog_.data())}) {
+        if (shown == nullptr) continue;
+        if (writing) shown->setCursor(Qt::BusyCursor);
+        else shown->unsetCursor();
+    }
+}
+
+void TRowTableForm::ReadAfterWrite() {
+    // The dialog is done; the window stays busy until the table is read again.
+    if (writingDialog_ != nullptr) writingDialog_->unsetCursor();
+    table_->ended = [this](const std::optional<std::string> &) { ShowWriting(false); };
+    RefreshCurrent();
+    if (table_->ended && !table_->busy) std::exchange(table_->ended, nullptr)(std::nullopt);
 }
 
 void TRowTableForm::WriteFromDialog(QDialog *dialog, VdSNMPRequest2Edits &binding, const std::vector<int> &excluded) {
-    if (const auto error = WriteRow(binding, excluded)) {
-        MessageBox::Ok(dialog, MessageBox::ModuleCaption(), QString::fromStdString(*error), MessageBox::Icon::Warning);
-        return;
-    }
-    dialog->accept();
+    writingDialog_ = dialog;
+    WriteRow(binding, excluded, [this, dialog = QPointer<QDialog>(dialog)](const std::optional<std::string> &error) {
+        writingDialog_ = nullptr;
+        if (dialog == nullptr) return;
+        if (!error) {
+            dialog->accept();
+            return;
+        }
+        MessageBox::Tell(dialog, MessageBox::ModuleCaption(), QString::fromStdString(*error), MessageBox::Icon::Warning);
+    });
 }
 
 void TRowTableForm::Refuse(QWidget *window, const std::string &message, QWidget *field) {

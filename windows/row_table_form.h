@@ -3,6 +3,9 @@
 #include "forms/device_form.h"
 #include "windows/logic/row_table.h"
 
+#include <QPointer>
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,10 +59,15 @@ protected:
     // Puts the selected row's values into every bound control.
     void ShowSelectedRow();
 
-    // One SET through the binding: a walk in flight is ended first; the excluded variables, and
-    // choices and numbers left empty, stay out of it; a write left with nothing sends nothing.
-    // The table is read again after a success. Returns the error, which is on the status target too.
-    std::optional<std::string> WriteRow(VdSNMPRequest2Edits &binding, const std::vector<int> &excluded = {});
+    // The error of a write, nothing when it went through.
+    using Written = std::function<void(const std::optional<std::string> &error)>;
+
+    // One SET through the binding, without waiting for its answer: a walk in flight is ended first;
+    // the excluded variables, and choices and numbers left empty, stay out of it; a write left with
+    // nothing sends nothing. While it is under way the window shows a busy cursor and refuses another
+    // write. The table is read again after a success; then learns the error, which is on the status
+    // target too. Nothing runs after the window has closed.
+    void WriteRow(VdSNMPRequest2Edits &binding, const std::vector<int> &excluded = {}, Written then = {});
 
     // A dialog's write: the dialog closes once it went through, and stays open with what was typed
     // and the error in a box over it when it did not.
@@ -74,5 +82,11 @@ protected:
     QTreeWidget *list_ = nullptr;
 
 private:
+    void ShowWriting(bool writing);
+    void ReadAfterWrite();
+
     bool ready_ = false;
+    bool writing_ = false;
+    // The dialog whose write is under way, which shows the busy cursor too.
+    QPointer<QDialog> writingDialog_;
 };

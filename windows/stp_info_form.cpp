@@ -3,9 +3,7 @@
 #include "binding/ui/request2edits.h"
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/recipe_context.h"
-#include "forms/exchange_scope.h"
 #include "forms/ui_parts.h"
-#include "engine/coded_error.h"
 #include "windows/logic/stp_rules.h"
 
 #include <QComboBox>
@@ -18,6 +16,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <cstddef>
+#include <memory>
+
 using namespace stp;
 
 namespace {
@@ -29,28 +30,9 @@ constexpr int kTimeout = 300;
 const char kStatusCaption[] = " Spanning Tree";
 const char kRunningVersionText[] = "stSTP";
 
-// Both bindings of the window and the main window's read of the version run synchronously.
-void Synchronous(VdSNMPRequest2Edits &binding) {
-    binding.asyncMode = false;
-    binding.request.timeout = kTimeout;
-}
+const char kReadingText[] = "Reading...";
 
 VdSNMPVarList Settings(const DescriptorRecord *table) { return VdSNMPVarList(table, VdSNMPVarList::ScalarGroup, 0); }
-
-// The version the device runs into the main window's text; a failure goes to its status line.
-void ReadRunningVersion(const RecipeContext &context) {
-    VdSNMPRequest2Edits binding(context.mainWindow);
-    Synchronous(binding);
-    binding.request.list.Assign(Settings(kVersionTable));
-    binding.request.list.caption = kStatusCaption;
-    try {
-        binding.BindStaticText(kVersion, context.stpText);
-        binding.Get();
-    } catch (const CodedError &e) {
-        binding.SetStatusTarget(context.statusPanel);
-        binding.ShowStatus(e.message());
-    }
-}
 
 }  // namespace
 
@@ -58,8 +40,8 @@ TSTP_Info::TSTP_Info(const RecipeContext &context, QWidget *parent)
     : TSettingsForm(parent), runningVersion_(context.stpText), mstp_(AddBinding(Settings(kMstpTable), kStatusCaption)),
       full_(AddBinding(Settings(kFullTable), kStatusCaption)) {
     setObjectName(QStringLiteral("STP_Info"));
-    Synchronous(*mstp_);
-    Synchronous(*full_);
+    mstp_->request.timeout = kTimeout;
+    full_->request.timeout = kTimeout;
     setFixedSize(kClientWidth, kClientHeight);
 
     auto *settings = new QWidget(this);
@@ -109,6 +91,8 @@ TSTP_Info::TSTP_Info(const RecipeContext &context, QWidget *parent)
 
     SetStatusTarget(statusPanel);
     WireButtons(BT_Get, BT_Set);
+    // The window opens reading: it shows so from the first moment.
+    ShowReading();
     // The user's choice only: a read that shows the device's version keeps the timers it read.
     connect(Combo_STPVersion, &QComboBox::activated, this, [this] { Combo_STPVersionChange(); });
 
@@ -139,21 +123,55 @@ void TSTP_Info::ShowHelloTimeFor(const std::string &version, bool fillDefault) {
         ET_HelloTime->setText(QString::fromLatin1(kDefaultHelloTime));
 }
 
-void TSTP_Info::Read(VdSNMPRequest2Edits *binding) {
-    if (!bindingsReleased()) RunShown(binding, [binding] { binding->Get(); });
+void TSTP_Info::ReadRunningVersionFirst(const RecipeContext &context) {
+    version_ = AddBinding(Settings(kVersionTable), kStatusCaption);
+    version_->request.timeout = kTimeout;
+    mainStatus_ = context.statusPanel;
+    BindControls([this, &context] { version_->BindStaticText(kVersion, context.stpText); });
 }
 
+void TSTP_Info::Read(VdSNMPRequest2Edits *binding, const std::function<void()> &then) {
+    if (bindingsReleased()) return;
+    RunShown(binding, [binding] { binding->Get(); }, [then](bool) { then(); });
+}
+
+void TSTP_Info::ShowReading() { statusPanel->setText(QString::fromLatin1(kReadingText)); }
+
 void TSTP_Info::ReadOnOpening() {
-    Read(mstp_);
-    Read(full_);
-    if (!UsesHelloTime(RunningVersion())) ShowHelloTimeFor(kMstp, false);
+    if (version_ == nullptr) {
+        ReadSettingsOnOpening();
+        return;
+    }
+    // The version first: the settings shown depend on it.
+    Run(version_, [this] { version_->Get(); }, [this](const std::optional<std::string> &error) {
+        // The main window says why its stSTP text is not the device's.
+        if (error && mainStatus_ != nullptr) {
+            version_->SetStatusTarget(mainStatus_);
+            version_->ShowStatus(*error);
+        }
+        ReadSettingsOnOpening();
+    });
+}
+
+void TSTP_Info::ReadSettingsOnOpening() {
+    ShowReading();
+    Read(mstp_, [this] {
+        ShowReading();
+        Read(full_, [this] {
+            if (!UsesHelloTime(RunningVersion())) ShowHelloTimeFor(kMstp, false);
+        });
+    });
 }
 
 void TSTP_Info::ReadDevice() {
-    Read(full_);
-    const std::string running = RunningVersion();
-    if (!UsesHelloTime(running)) Read(mstp_);
-    ShowHelloTimeFor(running, false);
+    Read(full_, [this] {
+        const std::string running = RunningVersion();
+        const auto showHelloTime = [this, running] { ShowHelloTimeFor(running, false); };
+        if (UsesHelloTime(running))
+            showHelloTime();
+        else
+            Read(mstp_, showHelloTime);
+    });
 }
 
 void TSTP_Info::Combo_STPVersionChange() {
@@ -172,18 +190,36 @@ void TSTP_Info::FillMstpRow() {
     row->setSelected(true);
 }
 
-void TSTP_Info::Write(const std::string &chosenVersion, bool &versionWritten) {
-    const WritePlan plan = PlanWrites(chosenVersion, RunningVersion());
-    VdSNMPRequest2Edits *binding = plan.mstpTable ? mstp_ : full_;
-    if (plan.mstpTable) FillMstpRow();
-    for (const stp::Write &write : plan.writes) {
-        const ReadOnlyRows leftOut(binding->request.list, write.readOnlyRows);
-        if (const auto error = Run(binding, [binding] { binding->Set(true, true); })) {
-            full_->ShowSetStatus(*error);
-            return;
-        }
-        if (write.carriesVersion) versionWritten = true;
+struct TSTP_Info::WriteRun {
+    WritePlan plan;
+    VdSNMPRequest2Edits *binding;
+    std::string chosen;
+    bool versionWritten;
+};
+
+void TSTP_Info::WriteNext(const std::shared_ptr<WriteRun> &run, std::size_t k) {
+    if (k >= run->plan.writes.size()) {
+        WriteEnded(*run);
+        return;
     }
+    VdSNMPRequest2Edits *binding = run->binding;
+    // The rows this write leaves out stay marked until it has ended.
+    auto leftOut = std::make_shared<ReadOnlyRows>(binding->request.list, run->plan.writes[k].readOnlyRows);
+    Run(binding, [binding] { binding->Set(true, true); },
+        [this, run, k, leftOut](const std::optional<std::string> &error) mutable {
+            leftOut.reset();
+            if (error) {
+                full_->ShowSetStatus(*error);
+                WriteEnded(*run);
+                return;
+            }
+            if (run->plan.writes[k].carriesVersion) run->versionWritten = true;
+            WriteNext(run, k + 1);
+        });
+}
+
+void TSTP_Info::WriteEnded(const WriteRun &run) {
+    if (run.versionWritten && runningVersion_ != nullptr) runningVersion_->setText(QString::fromStdString(run.chosen));
 }
 
 void TSTP_Info::WriteDevice() {
@@ -195,13 +231,18 @@ void TSTP_Info::WriteDevice() {
         statusPanel->setText(QString::fromStdString(refusal));
         return;
     }
+    auto run = std::make_shared<WriteRun>();
+    run->plan = PlanWrites(chosen, RunningVersion());
+    run->binding = run->plan.mstpTable ? mstp_ : full_;
+    run->chosen = chosen;
     // An unchanged version needs no write; a changed one counts once the device has taken it.
-    bool versionWritten = chosen == RunningVersion();
-    Write(chosen, versionWritten);
-    if (versionWritten && runningVersion_ != nullptr) runningVersion_->setText(QString::fromStdString(chosen));
+    run->versionWritten = chosen == RunningVersion();
+    if (run->plan.mstpTable) FillMstpRow();
+    WriteNext(run, 0);
 }
 
 std::unique_ptr<QDialog> CreateSTPInfo(const MenuEntry &entry, const RecipeContext &context) {
-    if (entry.preRead == kRunningVersionText && context.stpText != nullptr) ReadRunningVersion(context);
-    return std::make_unique<TSTP_Info>(context, context.mainWindow);
+    auto window = std::make_unique<TSTP_Info>(context, context.mainWindow);
+    if (entry.preRead == kRunningVersionText && context.stpText != nullptr) window->ReadRunningVersionFirst(context);
+    return window;
 }

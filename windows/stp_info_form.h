@@ -2,6 +2,9 @@
 
 #include "forms/settings_form.h"
 
+#include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 
 class QComboBox;
@@ -22,6 +25,10 @@ public:
     TSTP_Info(const RecipeContext &context, QWidget *parent);
     ~TSTP_Info() override;
 
+    // Reads the version the device runs into the main window's stSTP text before the settings, once
+    // the window is shown; a failure is shown on the main window's status line too.
+    void ReadRunningVersionFirst(const RecipeContext &context);
+
     const VdSNMPRequest2Edits *mstpBinding() const { return mstp_; }
     const VdSNMPRequest2Edits *fullBinding() const { return full_; }
 
@@ -34,14 +41,21 @@ private:
     void Combo_STPVersionChange();
     std::string RunningVersion() const;
     void ShowHelloTimeFor(const std::string &version, bool fillDefault);
-    void Read(VdSNMPRequest2Edits *binding);
+    // Reads through binding, then runs then whether the read went through or not.
+    void Read(VdSNMPRequest2Edits *binding, const std::function<void()> &then);
+    void ShowReading();
+    void ReadSettingsOnOpening();
     void FillMstpRow();
-    // Runs the writes of one Set; a failure stops them and goes to the status line.
-    void Write(const std::string &chosenVersion, bool &versionWritten);
+    // One Set: its writes one after the other; a failure stops them and goes to the status line.
+    struct WriteRun;
+    void WriteNext(const std::shared_ptr<WriteRun> &run, std::size_t k);
+    void WriteEnded(const WriteRun &run);
 
     QLabel *runningVersion_;
     VdSNMPRequest2Edits *mstp_;
     VdSNMPRequest2Edits *full_;
+    VdSNMPRequest2Edits *version_ = nullptr;
+    QLabel *mainStatus_ = nullptr;
     QComboBox *Combo_STPVersion;
     QLineEdit *ET_AgingTime;
     QLineEdit *ET_HelloTime;
@@ -56,6 +70,6 @@ private:
     QLabel *statusPanel;
 };
 
-// The menu entry's handler: reads the running version into the main window's stSTP first when the
-// entry asks for it.
+// The menu entry's handler: the window reads the running version into the main window's stSTP first
+// when the entry asks for it.
 std::unique_ptr<QDialog> CreateSTPInfo(const MenuEntry &entry, const RecipeContext &context);

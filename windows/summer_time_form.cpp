@@ -37,7 +37,6 @@ TSummerTimeForm::TSummerTimeForm(const RecipeContext &, QWidget *parent)
     : TSettingsForm(parent),
       binding_(AddBinding(VdSNMPVarList(kDescriptors, VdSNMPVarList::ScalarGroup, 0), " Summer Time")) {
     setObjectName(QStringLiteral("SummerTimeForm"));
-    binding_->asyncMode = false;
     resize(1, 1);  // the panel decides the size
     panel = new TSNMPEditorPanel(this, binding_);
     panel->AttachToForm(this);
@@ -135,11 +134,12 @@ std::vector<QWidget *> TSummerTimeForm::PointControls(int row) const {
 
 void TSummerTimeForm::ReadDevice() {
     IncludeOnly({kStatus});
-    // The second step runs even when the first failed: the offset may still be readable.
-    RunShown(binding_, [this] { binding_->Get(); });
-    SwitchRows();
-    for (int row : DetailRows(panel->editsPanel->RowText(kStatus))) Include(row);
-    RunShown(binding_, [this] { binding_->Get(); });
+    RunShown(binding_, [this] { binding_->Get(); }, [this](bool) {
+        // The second step runs even when the first failed: the offset may still be readable.
+        SwitchRows();
+        for (int row : DetailRows(panel->editsPanel->RowText(kStatus))) Include(row);
+        RunShown(binding_, [this] { binding_->Get(); });
+    });
 }
 
 void TSummerTimeForm::WriteDevice() {
@@ -162,17 +162,26 @@ void TSummerTimeForm::WriteDevice() {
     }
     // The status goes first and alone; when it fails the offset and the points stay unsent. A later
     // failure leaves the device half changed, and the user is told which half.
-    const std::vector<std::vector<int>> steps = WriteSteps(input);
-    for (std::size_t k = 0; k < steps.size(); ++k) {
-        IncludeOnly(steps[k]);
-        const std::optional<std::string> error = Run(binding_, [this, &step = steps[k]] {
+    WriteStep(WriteSteps(input), 0);
+}
+
+void TSummerTimeForm::WriteStep(const std::vector<std::vector<int>> &steps, std::size_t k) {
+    if (k >= steps.size() || bindingsReleased()) return;
+    IncludeOnly(steps[k]);
+    Run(
+        binding_,
+        [this, &step = steps[k]] {
             for (int row : step) binding_->ControlsToValues(row);
             binding_->Set(false, false);
+        },
+        [this, steps, k](const std::optional<std::string> &error) {
+            if (!error) {
+                WriteStep(steps, k + 1);
+                return;
+            }
+            const std::string text = PartialWriteText(steps, k, *error);
+            binding_->ShowStatus(text);
+            if (k > 0)
+                MessageBox::Tell(this, MessageBox::ModuleCaption(), QString::fromStdString(text), MessageBox::Icon::Warning);
         });
-        if (!error) continue;
-        const std::string text = PartialWriteText(steps, k, *error);
-        binding_->ShowStatus(text);
-        if (k > 0) MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromStdString(text), MessageBox::Icon::Warning);
-        return;
-    }
 }

@@ -2,6 +2,7 @@
 
 #include "forms/settings_form.h"
 
+#include <cstddef>
 #include <vector>
 
 class TSNMPEditorPanel;
@@ -29,6 +30,8 @@ private:
     std::vector<QWidget *> PointControls(int row) const;
     void IncludeOnly(const std::vector<int> &rows);
     void Include(int row);
+    // Writes step k of a Set and chains the next on its success.
+    void WriteStep(const std::vector<std::vector<int>> &steps, std::size_t k);
 
     VdSNMPRequest2Edits *binding_;
     TSNMPEditorPanel *panel;

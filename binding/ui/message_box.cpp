@@ -1,7 +1,10 @@
 #include "binding/ui/message_box.h"
 
+#include "engine/event_pump.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <deque>
 
@@ -71,6 +74,15 @@ MessageBox::Button MessageBox::Show(QWidget *parent, const QString &caption, con
     QMessageBox box(ToolkitIcon(icon), caption, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     return static_cast<Button>(box.exec());
+}
+
+void MessageBox::Tell(QWidget *parent, const QString &caption, const QString &text, Icon icon) {
+    if (!EventProcessor.IsProcessing()) {
+        Ok(parent, caption, text, icon);
+        return;
+    }
+    QObject *context = parent != nullptr ? static_cast<QObject *>(parent) : QCoreApplication::instance();
+    QTimer::singleShot(0, context, [parent, caption, text, icon] { Ok(parent, caption, text, icon); });
 }
 
 void MessageBox::setNextAnswer(Button button) { record().answers.push_back(button); }

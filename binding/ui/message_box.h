@@ -19,6 +19,10 @@ public:
     static Button YesNoChange(QWidget *parent, const QString &caption, const QString &text, Icon icon = Icon::None);
     static Button OkCancel(QWidget *parent, const QString &caption, const QString &text,
                            Icon icon = Icon::None);
+    // Ok, without waiting for the answer. Called from a completion the SNMP event pump delivers it
+    // opens once that has returned: a modal loop inside it would hold every other exchange of the
+    // module while the box is up. A parent gone by then sees nothing.
+    static void Tell(QWidget *parent, const QString &caption, const QString &text, Icon icon = Icon::None);
 
     // The caption of the module's own messages: the application name, which defaults to the
     // executable's file name.

@@ -13,6 +13,8 @@
 #include <QStatusBar>
 #include <QTime>
 
+#include <utility>
+
 namespace {
 
 std::string OkText() { return messages::Text(MessageCatalogue::VdSnmp, 0); }
@@ -92,6 +94,7 @@ void VdSNMPRequest2Controls::Get() {
     busy = true;
     if (!request.alive) {
         busy = false;
+        End(std::nullopt);
         return;
     }
     BusyGuard guard(busy);
@@ -115,6 +118,11 @@ void VdSNMPRequest2Controls::GetCompleted(void *owner, const VdSNMPError &error,
 void VdSNMPRequest2Controls::Abandon() {
     request.alive = false;
     abandoned_ = true;
+    ended = nullptr;
+}
+
+void VdSNMPRequest2Controls::End(const std::optional<std::string> &error) {
+    if (ended) std::exchange(ended, nullptr)(error);
 }
 
 void VdSNMPRequest2Controls::GetStepDone(const VdSNMPError &error) {
@@ -126,6 +134,7 @@ void VdSNMPRequest2Controls::GetStepDone(const VdSNMPError &error) {
         busy = false;
         OnGetError(error);
         if (getDone) getDone(*this, error);
+        End(error.message);
         return;
     }
     try {
@@ -145,6 +154,7 @@ void VdSNMPRequest2Controls::GetStepDone(const VdSNMPError &error) {
         busy = false;
         lastOperation_ = GetOperation;
         ShowError(e.message());
+        End(e.message());
     }
 }
 
@@ -156,6 +166,7 @@ void VdSNMPRequest2Controls::FinishGet(const VdSNMPError &error) {
         ShowStatus(ReadDoneText(request));
     }
     if (getDone) getDone(*this, error);
+    End(std::nullopt);
 }
 
 void VdSNMPRequest2Controls::Set(bool reload, bool collect, const std::string &indexList) {
@@ -176,7 +187,12 @@ void VdSNMPRequest2Controls::Set(bool reload, bool collect, const std::string &i
         ReloadTable();
         return;
     }
-    if (!request.alive) return;  // the guard clears busy
+    if (!request.alive) {
+        guard.Release();
+        busy = false;
+        End(std::nullopt);
+        return;
+    }
     NotDoneExclusion exclusion(request.list, indexList);
     request.WriteAsync(&SetCompleted, this, false, exclusion.selection(), nullptr);
     guard.Release();
@@ -195,6 +211,7 @@ void VdSNMPRequest2Controls::SetStepDone(const VdSNMPError &error) {
         busy = false;
         OnSetError(error);
         if (setDone) setDone(*this, error);
+        End(error.message);
         return;
     }
     try {
@@ -203,15 +220,19 @@ void VdSNMPRequest2Controls::SetStepDone(const VdSNMPError &error) {
         lastOperation_ = SetOperation;
         if (HasStatusTarget()) ShowStatus(OkText());
         if (setDone) setDone(*this, error);
+        if (!ReloadsTable()) End(std::nullopt);
         ReloadTable();
     } catch (const CodedError &e) {
         busy = false;
         ShowError(e.message());
+        End(e.message());
     }
 }
 
+bool VdSNMPRequest2Controls::ReloadsTable() const { return request.list.IsTable() && reloadAfterSet; }
+
 void VdSNMPRequest2Controls::ReloadTable() {
-    if (request.list.IsTable() && reloadAfterSet) Get();
+    if (ReloadsTable()) Get();
 }
 
 void VdSNMPRequest2Controls::OnGetError(const VdSNMPError &error) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // Ties one request to a window: runs gets (a read or a whole table walk) and sets, synchronously or
@@ -14,6 +15,8 @@
 class VdSNMPRequest2Controls {
 public:
     using Notification = std::function<void(VdSNMPRequest2Controls &, const VdSNMPError &)>;
+    // The error's message, or nothing when the exchange went through.
+    using Ending = std::function<void(const std::optional<std::string> &error)>;
 
     explicit VdSNMPRequest2Controls(QWidget *owner);
     virtual ~VdSNMPRequest2Controls();
@@ -45,6 +48,10 @@ public:
     VdSNMPRequest request;
     Notification getDone;
     Notification setDone;
+    // Called once, and then forgotten, when the asynchronous exchange in flight has ended whatever its
+    // outcome: a get after its last step, a set after the read of its table that follows it. Never
+    // called for an abandoned binding.
+    Ending ended;
     bool asyncMode = true;
     bool busy = false;
     bool reloadAfterSet = true;
@@ -70,7 +77,9 @@ private:
     void GetStepDone(const VdSNMPError &error);
     void FinishGet(const VdSNMPError &error);
     void SetStepDone(const VdSNMPError &error);
+    bool ReloadsTable() const;
     void ReloadTable();
+    void End(const std::optional<std::string> &error);
     void PutOnTarget(const QString &line);
 
     static void GetCompleted(void *owner, const VdSNMPError &error, VdSNMPVarList &list);

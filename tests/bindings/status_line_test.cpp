@@ -15,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace {
 
 const QRegularExpression kGetOk(R"(^Get: Ok!\. Receive at \d\d:\d\d:\d\d \S+$)");
@@ -109,6 +113,29 @@ TEST_F(StatusTargets, AsynchronousFailureWithoutTargetShowsAMessageBox) {
     ASSERT_EQ(MessageBox::shownCount(), 1);
     EXPECT_EQ(MessageBox::lastCaption(), MessageBox::ModuleCaption());
     EXPECT_EQ(MessageBox::lastText().toStdString(), TranslateStatus(-5).text);
+}
+
+TEST_F(StatusTargets, AnAsynchronousFailureEndsTheExchangeOnceWithItsMessageAndAnAbandonedOneNever) {
+    Silence();
+    QStatusBar bar(&window);
+    binding.SetStatusTarget(&bar);
+    binding.asyncMode = true;
+    std::vector<std::optional<std::string>> ends;
+    binding.ended = [&](const std::optional<std::string> &error) { ends.push_back(error); };
+    binding.Get();
+    EXPECT_TRUE(ends.empty()) << "told before the device had its chance";
+    ASSERT_TRUE(WaitFor([&] { return !binding.busy; }));
+    WaitFor([] { return false; }, 200);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0], TranslateStatus(-5).text);
+
+    ends.clear();
+    binding.ended = [&](const std::optional<std::string> &error) { ends.push_back(error); };
+    binding.Get();
+    binding.Abandon();
+    ASSERT_TRUE(WaitFor([&] { return !binding.busy; }));
+    WaitFor([] { return false; }, 200);
+    EXPECT_TRUE(ends.empty()) << "an abandoned binding tells nobody";
 }
 
 TEST_F(StatusTargets, AsynchronousFailureWithTargetGoesToTheStatusLine) {

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 const OptionRecord kAdminRecords[] = {{1, "up"}, {2, "down"}, {3, "testing"}, {0, nullptr}};
@@ -194,6 +196,39 @@ TEST_F(InterfaceTable, SetOfTheSelectedRowWritesItsInstanceAndReadsTheTableAgain
     binding.Set(false, true);
     EXPECT_EQ(binding.calls, (std::vector<std::string>{"SetBegin", "SetCollect", "SetEnd"}));
     EXPECT_EQ(ReadBack(std::string(kAdminOid) + ".5", syntax::Integer), "1");
+}
+
+TEST_F(InterfaceTable, AnAsynchronousSetEndsOnceAfterTheReadOfTheTableThatFollowsIt) {
+    binding.Get();
+    ASSERT_TRUE(WaitFor([&] { return !binding.busy && listView.topLevelItemCount() > 4; }));
+    struct Case {
+        bool reload;
+        const char *admin;
+        const char *lastHook;  // the hook that ran last when the end was told
+    };
+    for (const Case &c : {Case{true, "down", "GetEnd"}, Case{false, "up", "SetEnd"}}) {
+        SCOPED_TRACE(c.lastHook);
+        SelectRow(4);
+        admin.setCurrentText(QString::fromLatin1(c.admin));
+        binding.calls.clear();
+        int ends = 0;
+        std::vector<std::string> callsAtEnd;
+        bool busyAtEnd = true;
+        binding.ended = [&](const std::optional<std::string> &error) {
+            ++ends;
+            EXPECT_FALSE(error) << *error;
+            callsAtEnd = binding.calls;
+            busyAtEnd = binding.busy;
+        };
+        binding.Set(c.reload, true);
+        ASSERT_TRUE(WaitFor([&] { return ends > 0; }));
+        WaitFor([] { return false; }, 300);
+        EXPECT_EQ(ends, 1);
+        EXPECT_FALSE(busyAtEnd);
+        ASSERT_FALSE(callsAtEnd.empty());
+        EXPECT_EQ(callsAtEnd.back(), c.lastHook);
+        EXPECT_EQ(binding.calls, callsAtEnd) << "nothing of the exchange ran after its end";
+    }
 }
 
 TEST_F(InterfaceTable, FailedSetIsRaisedAndNotFollowedByARead) {

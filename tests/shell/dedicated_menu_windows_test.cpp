@@ -34,15 +34,16 @@ void WhenStatus(QWidget *window, QLabel *status, const char *awaited, std::funct
 
 const std::string kStpVersion = "1.3.6.1.4.1.171.12.15.1.2";
 
-TEST_F(MainFormTest, StpControlReadsTheRunningVersionBeforeItsWindowOpens) {
+TEST_F(MainFormTest, StpControlOpensReadingAndReadsTheRunningVersionBeforeItsSettings) {
     auto form = StartOnSimulator();
     WriteInteger(kStpVersion, "2");
-    QString runningWhenOpened, caption, helloTime, maxAge;
+    QString statusWhenOpened, runningWhenRead, caption, helloTime, maxAge;
     bool helloEnabled = true;
     const auto look = WhenModal("STP_Info", [&](QWidget *window) {
-        runningWhenOpened = form->stpText()->text();
+        statusWhenOpened = Named<QLabel>(window, "StatusPanel0")->text();
         caption = window->windowTitle();
         WhenStatus(window, Named<QLabel>(window, "StatusPanel0"), "Get: Ok!", [&, window] {
+            runningWhenRead = form->stpText()->text();
             helloTime = Named<QLineEdit>(window, "ET_HelloTime")->text();
             helloEnabled = Named<QLineEdit>(window, "ET_HelloTime")->isEnabled();
             maxAge = Named<QLineEdit>(window, "ET_AgingTime")->text();
@@ -50,7 +51,8 @@ TEST_F(MainFormTest, StpControlReadsTheRunningVersionBeforeItsWindowOpens) {
         });
     });
     MenuItem(*form, {"Bridge", "Spanning Tree", "STP Control "})->trigger();
-    EXPECT_EQ(runningWhenOpened.toStdString(), "mstp");
+    EXPECT_EQ(statusWhenOpened.toStdString(), "Reading...") << "the menu click is not held by the reads";
+    EXPECT_EQ(runningWhenRead.toStdString(), "mstp");
     EXPECT_EQ(caption.toStdString(), "Spanning Tree Control : 127.0.0.1");
     EXPECT_TRUE(helloTime.isEmpty());
     EXPECT_FALSE(helloEnabled);

@@ -5,8 +5,16 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
+
+namespace {
+
+// Beyond two tries of the longest time-out a window sets.
+constexpr int kClickWaitMs = 15000;
+
+}  // namespace
 
 bool WaitUntil(const std::function<bool()> &condition, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
@@ -38,7 +46,14 @@ void SaveScreen(QWidget *widget, const QString &name) {
 
 
 void Click(const QObject *window, const char *name) {
-    QTest::mouseClick(Named<QAbstractButton>(window, name), Qt::LeftButton);
+    auto *button = Named<QAbstractButton>(window, name);
+    const QPointer<QWidget> shown = button->window();
+    QTest::mouseClick(button, Qt::LeftButton);
+    AwaitIdle(shown);
+}
+
+void AwaitIdle(const QPointer<QWidget> &window) {
+    WaitUntil([&] { return window.isNull() || window->cursor().shape() != Qt::BusyCursor; }, kClickWaitMs);
 }
 
 void TypeChoice(const QObject *window, const char *name, const QString &text) {

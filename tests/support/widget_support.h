@@ -1,6 +1,7 @@
 #pragma once
 // Waiting on and driving real widgets in tests.
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -34,8 +35,11 @@ class QLabel;
 // The one panel of a window's status bar.
 QLabel *StatusPanel(const QObject *window);
 
-// A left mouse click on the button called name inside window.
+// A left mouse click on the button called name inside window, then AwaitIdle of its window.
 void Click(const QObject *window, const char *name);
+// As a user would: waits while the window shows the busy cursor of an exchange it started (or until
+// it has gone).
+void AwaitIdle(const QPointer<QWidget> &window);
 
 // The item labelled text chosen in the drop-down called name, reported as a user's choice.
 void TypeChoice(const QObject *window, const char *name, const QString &text);

@@ -61,7 +61,7 @@ AddOutcome Add(TIpCtrlForm &form, const Typed &typed) {
         EXPECT_FALSE(Named<QLineEdit>(dialog, "edtIndex")->isEnabled()) << "the device gives the IF index";
         EXPECT_FALSE(Named<QComboBox>(dialog, "cbxOper")->isEnabled()) << "the device reports the link state";
         Fill(dialog, typed);
-        QTest::mouseClick(Named<QPushButton>(dialog, "btnSet"), Qt::LeftButton);
+        Click(dialog, "btnSet");
         outcome.stayedOpen = dialog->isVisible();
         outcome.typedName = Named<QLineEdit>(dialog, "edtInterface")->text();
         if (outcome.stayedOpen) dialog->reject();
@@ -107,7 +107,7 @@ TEST_F(IpCtrlWindowTest, AnInterfaceIsAddedEditedAndDeletedOnTheAgent) {
         Named<QComboBox>(dialog, "cbxMode")->setCurrentText("bootp");
         Named<QComboBox>(dialog, "cbxState")->setCurrentText("notInService");
         Named<QComboBox>(dialog, "cbxARP")->setCurrentText("enabled");
-        QTest::mouseClick(Named<QPushButton>(dialog, "btnSet"), Qt::LeftButton);
+        Click(dialog, "btnSet");
         EXPECT_FALSE(dialog->isVisible()) << MessageBox::lastText().toStdString();
     });
     Click(&form, "btnEdit");

@@ -60,19 +60,6 @@ void KeepSetFree(std::vector<Row> &rows, Row row, unsigned before) {
     rows.push_back(row);
 }
 
-void Walk(const std::vector<MenuEntry> &entries, const std::string &path,
-          const std::function<void(const MenuEntry &, const std::string &)> &visit) {
-    for (const MenuEntry &e : entries) {
-        const std::string here = path.empty() ? e.caption : path + ">" + e.caption;
-        visit(e, here);
-        Walk(e.children, here, visit);
-    }
-}
-
-void EveryEntry(const std::function<void(const MenuEntry &, const std::string &)> &visit) {
-    for (const Menu &m : MenuCatalogue::Instance().menus()) Walk(m.entries, m.caption, visit);
-}
-
 // Buttons that write what the window shows.
 bool Writes(const QPushButton *button) {
     const QString caption = button->text().remove(QLatin1Char('&')).trimmed();
@@ -95,7 +82,7 @@ protected:
 
 TEST_F(SilentThenAnswering, NoCatalogueWindowWritesWhatItNeverRead) {
     std::vector<Row> rows;
-    EveryEntry([&](const MenuEntry &entry, const std::string &path) {
+    window_test::EveryMenuEntry([&](const MenuEntry &entry, const std::string &path) {
         if (entry.kind != EntryKind::Editor && entry.kind != EntryKind::Pages && entry.kind != EntryKind::Table) return;
         MessageBox::reset();
         Silence(true);
@@ -133,7 +120,7 @@ TEST_F(SilentThenAnswering, NoCatalogueWindowWritesWhatItNeverRead) {
 TEST_F(SilentThenAnswering, NoDedicatedWindowWritesWhatItNeverRead) {
     std::vector<Row> rows;
     const WindowRegistry &registry = DedicatedWindows();
-    EveryEntry([&](const MenuEntry &entry, const std::string &path) {
+    window_test::EveryMenuEntry([&](const MenuEntry &entry, const std::string &path) {
         // The SNMP settings window writes a file, never the device.
         if (entry.kind != EntryKind::Window || entry.windowClass == "TfrmConfigSNMP") return;
         const WindowCreator *create = registry.Find(entry.windowClass);
@@ -227,7 +214,7 @@ TEST_F(AnsweringDevice, WriteCasesThroughTheRealWindows) {
 
 TEST_F(AnsweringDevice, NoAddDialogOkdWithNothingTouchedWrites) {
     std::vector<Row> rows;
-    EveryEntry([&](const MenuEntry &entry, const std::string &path) {
+    window_test::EveryMenuEntry([&](const MenuEntry &entry, const std::string &path) {
         if (entry.kind != EntryKind::Pages && entry.kind != EntryKind::Table) return;
         std::unique_ptr<TConfigForm> form = BuildEntryWindow(entry, window_test::Context());
         form->show();

@@ -33,8 +33,8 @@ protected:
     std::unique_ptr<TSummerTimeForm> Open() {
         auto form = std::make_unique<TSummerTimeForm>(Context(), nullptr);
         form->show();
-        // The first read is synchronous: it has ended once the posted request for it is handled.
-        QCoreApplication::processEvents();
+        // The first read, the status and then the details, has ended once the window is idle.
+        WaitUntil([&] { return !form->Busy() && Memo(*form)->toPlainText().contains("Get: Ok!"); });
         EXPECT_TRUE(Memo(*form)->toPlainText().contains("Get: Ok!"));
         return form;
     }

@@ -78,7 +78,10 @@ inline bool RunDialog(const QString &name, const std::function<void()> &open,
     const auto run = WhenModal(name, [&](QWidget *w) {
         auto *dialog = static_cast<QDialog *>(w);
         fill(dialog);
-        if (QAbstractButton *button = press(dialog)) button->click();
+        if (QAbstractButton *button = press(dialog)) {
+            button->click();
+            AwaitIdle(dialog);
+        }
         stayedOpen = dialog->isVisible();
         if (stayedOpen) dialog->reject();
     });

@@ -8,6 +8,7 @@
 #include "engine/session.h"
 
 #include "catalogue/menu_builder.h"
+#include "catalogue/model/catalogue_model.h"
 #include "catalogue/recipe_context.h"
 #include "catalogue/window_registry.h"
 #include "windows/window_list.h"
@@ -26,7 +27,20 @@ void OneValue(VdSNMPRequest &request, const std::string &oid, std::uint32_t synt
     request.list.AddItem(oid, "value", syntax, access);
 }
 
+void Walk(const std::vector<MenuEntry> &entries, const std::string &path,
+          const std::function<void(const MenuEntry &, const std::string &)> &visit) {
+    for (const MenuEntry &e : entries) {
+        const std::string here = path.empty() ? e.caption : path + ">" + e.caption;
+        visit(e, here);
+        Walk(e.children, here, visit);
+    }
+}
+
 }  // namespace
+
+void EveryMenuEntry(const std::function<void(const MenuEntry &, const std::string &)> &visit) {
+    for (const Menu &m : MenuCatalogue::Instance().menus()) Walk(m.entries, m.caption, visit);
+}
 
 std::string AgentValue(const std::string &oid, std::uint32_t syntax) {
     VdSNMPRequest request;

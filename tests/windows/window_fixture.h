@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 class MenuBarItems;
 class QAction;
 class QWidget;
+struct MenuEntry;
 struct RecipeContext;
 
 namespace window_test {
@@ -30,6 +32,8 @@ void AgentWrite(const std::string &oid, std::uint32_t syntax, const std::string 
 unsigned AgentSetCount();
 // What a window gets from the main window: the simulator's address as host text.
 RecipeContext Context();
+// Visits every entry of the menu catalogue, depth first, with its path of captions joined by ">".
+void EveryMenuEntry(const std::function<void(const MenuEntry &, const std::string &)> &visit);
 
 // A main window with the menu bar the module makes from the catalogue and the window registry; its
 // window items open their windows with the host text 127.0.0.1.

@@ -29,7 +29,6 @@ const DescriptorRecord kDescriptors[] = {
 const VdOptionList kResetOptions(kResetRecords, VdOptionList::Integer);
 const char kClockFormat[] = "%s{l22}";
 const char kEmptyClockMessage[] = "The Current Edit should not be empty!";
-const char kBusyMessage[] = "The clock is being read: press Set again once the read has ended.";
 
 namespace {
 

@@ -28,7 +28,5 @@ std::optional<std::string> CapabilityText(const std::string &capacityHex);
 // and an offset from UTC of at most 13:59. The message gives the expected form.
 std::string ClockRefusal(const std::string &text);
 
-// A Set pressed while the clock is being read would be overwritten by the read.
-extern const char kBusyMessage[];
 
 }  // namespace current_time

@@ -20,7 +20,6 @@ const DescriptorRecord kDescriptors[] = {
 const VdOptionList kEnableOptions(kEnableRecords, VdOptionList::Integer);
 const VdOptionList kMetricTypeOptions(kMetricTypeRecords, VdOptionList::Integer);
 const char kMetricFormat[] = "%i{n0x16777214l8}";
-const char kBusyMessage[] = "Get data not completed, please wait";
 const char kEmptyMetricMessage[] = "you have choosed the Metric,it can't be empty";
 const char kNothingChosenMessage[] = "Nothing was chosen: tick the settings to write.";
 

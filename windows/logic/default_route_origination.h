@@ -17,7 +17,6 @@ extern const DescriptorRecord kDescriptors[];
 extern const VdOptionList kEnableOptions;
 extern const VdOptionList kMetricTypeOptions;
 extern const char kMetricFormat[];
-extern const char kBusyMessage[];
 extern const char kEmptyMetricMessage[];
 extern const char kNothingChosenMessage[];
 
