@@ -122,17 +122,17 @@ void TUSMUserForm::LayOut() {
     if (adding) {
         add("User Name :", edtUserName);
         add("Clone From :", cbxCloneFrom);
-        add("Its Auth / Priv Pass Phrase :", edtOldAuthPass, edtOldPrivPass);
+        add("Clone's Auth / Priv Pass Phrase :", edtOldAuthPass, edtOldPrivPass);
         add("Auth Protocol :", cbxAuthProtocol);
-        add("Auth Pass Phrase, Again :", edtAuthPass, edtAuthPass2);
+        add("Auth Pass Phrase / Again :", edtAuthPass, edtAuthPass2);
         add("Priv Protocol :", cbxPrivProtocol);
-        add("Priv Pass Phrase, Again :", edtPrivPass, edtPrivPass2);
+        add("Priv Pass Phrase / Again :", edtPrivPass, edtPrivPass2);
         lblUser->hide();
     } else {
         add("User :", lblUser);
         add("Old Auth / Priv Pass Phrase :", edtOldAuthPass, edtOldPrivPass);
-        add("New Auth Pass Phrase, Again :", edtAuthPass, edtAuthPass2);
-        add("New Priv Pass Phrase, Again :", edtPrivPass, edtPrivPass2);
+        add("New Auth Pass Phrase / Again :", edtAuthPass, edtAuthPass2);
+        add("New Priv Pass Phrase / Again :", edtPrivPass, edtPrivPass2);
         for (QWidget *w : std::initializer_list<QWidget *>{edtUserName, cbxCloneFrom, cbxAuthProtocol, cbxPrivProtocol})
             w->hide();
     }

@@ -59,7 +59,8 @@ TEST(UsmUserSteps, ProtocolsDroppedToNoneAndChoicesTheCloneCannotGive) {
                              Refused{p::None, p::Des, "Privacy needs authentication"}}) {
         request.auth = r.auth;
         request.priv = r.priv;
-        const auto *why = std::get_if<std::string>(&AddUserSteps(request));
+        const Plan plan = AddUserSteps(request);
+        const auto *why = std::get_if<std::string>(&plan);
         ASSERT_NE(why, nullptr) << r.message;
         EXPECT_NE(why->find(r.message), std::string::npos) << *why;
     }
