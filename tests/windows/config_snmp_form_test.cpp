@@ -170,6 +170,7 @@ TEST_F(ConfigSnmpWindowTest, OkWritesTheFileByteForByte) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
+        QFile::remove(File());
         auto form = Open();
         c.choose(*form);
         if (std::string(c.name) == "v3") SaveScreen(form.get(), QStringLiteral("config_snmp_v3"));
