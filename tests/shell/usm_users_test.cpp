@@ -141,6 +141,7 @@ TEST_F(UsmUsersTest, UserAddedThroughTheTableWorksForTheModuleAndForSnmpget) {
     EXPECT_TRUE(status.startsWith("Set: Ok!")) << status.toStdString();
     // The table is read again: the new user is listed.
     EXPECT_TRUE(WaitUntil([&] { return !list->findItems("alice", Qt::MatchExactly, 1).isEmpty(); }));
+    SaveScreen(table.get(), "usm_user_table");
 
     const ProcessOutcome get = SnmpGet("alice", "alicesAuthPhrase", "alicesPrivPhrase");
     EXPECT_EQ(get.exitCode, 0) << get.err.toStdString();

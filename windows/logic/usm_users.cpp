@@ -168,30 +168,25 @@ Plan AddUserSteps(const NewUser &r) {
                      {Integer(column::Status, index, kCreateAndWait),
                       Identifier(column::CloneFrom, index, Column(column::SecurityName, RowIndex(r.engineId, c.name)))},
                      "clone of \"" + c.name + "\""});
-    if (c.priv != snmp::protocol::None) {
-        if (r.priv == snmp::protocol::None) {
-            steps.push_back({Step::Kind::Set, std::nullopt, false,
-                             {Identifier(column::PrivProtocol, index, PrivProtocolOid(snmp::protocol::None))},
-                             "privacy protocol"});
-        } else {
-            const auto value = KeyChangeValue(r.engineId, c.auth, c.priv, r.clonePrivPass, r.privPass);
-            if (!value) return KeyFailure("privacy");
-            steps.push_back({Step::Kind::Set, std::nullopt, true, {Octets(column::PrivKeyChange, index, *value)},
-                             "privacy key"});
+    // A key the clone has: changed from the clone's to the new user's, or its protocol set to none.
+    auto keyStep = [&](const std::string &which, int protocolColumn, const std::string &noneOid, int keyColumn,
+                       bool kept, int priv, const std::string &from, const std::string &to) {
+        if (!kept) {
+            steps.push_back({Step::Kind::Set, std::nullopt, false, {Identifier(protocolColumn, index, noneOid)},
+                             which + " protocol"});
+            return true;
         }
-    }
-    if (c.auth != snmp::protocol::None) {
-        if (r.auth == snmp::protocol::None) {
-            steps.push_back({Step::Kind::Set, std::nullopt, false,
-                             {Identifier(column::AuthProtocol, index, AuthProtocolOid(snmp::protocol::None))},
-                             "authentication protocol"});
-        } else {
-            const auto value = KeyChangeValue(r.engineId, c.auth, snmp::protocol::None, r.cloneAuthPass, r.authPass);
-            if (!value) return KeyFailure("authentication");
-            steps.push_back({Step::Kind::Set, std::nullopt, true, {Octets(column::AuthKeyChange, index, *value)},
-                             "authentication key"});
-        }
-    }
+        const auto value = KeyChangeValue(r.engineId, c.auth, priv, from, to);
+        if (value) steps.push_back({Step::Kind::Set, std::nullopt, true, {Octets(keyColumn, index, *value)}, which + " key"});
+        return value.has_value();
+    };
+    const int none = snmp::protocol::None;
+    if (c.priv != none && !keyStep("privacy", column::PrivProtocol, PrivProtocolOid(none), column::PrivKeyChange,
+                                   r.priv != none, c.priv, r.clonePrivPass, r.privPass))
+        return KeyFailure("privacy");
+    if (c.auth != none && !keyStep("authentication", column::AuthProtocol, AuthProtocolOid(none), column::AuthKeyChange,
+                                   r.auth != none, none, r.cloneAuthPass, r.authPass))
+        return KeyFailure("authentication");
     steps.push_back({Step::Kind::Set, std::nullopt, false, {Integer(column::Status, index, kActive)}, "activation"});
     return steps;
 }
