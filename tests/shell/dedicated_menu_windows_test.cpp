@@ -86,7 +86,7 @@ TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith
         const char *version;
     };
     const Case cases[] = {
-        {"v1", [](TfrmConfigSNMP &) {}, "0"},
+        {"v1", [](TfrmConfigSNMP &w) { ChooseVersion(w, 0); }, "0"},
         {"v3", [](TfrmConfigSNMP &w) {
              ChooseVersion(w, 2);
              Named<QComboBox>(&w, "cbxSecurityName")->setCurrentText("md5des");
@@ -144,6 +144,7 @@ TEST_F(SnmpConfigureTest, AnUnchangedVersionAsksNothingAndExitWritesNothing) {
     EXPECT_TRUE(form->isVisible());
 
     QFile::remove(module + "/127.0.0.1.cfg");
+    MessageBox::reset();
     const auto leave = WhenModal("frmConfigSNMP", [](QWidget *w) { Click(w, "btnExit"); });
     MenuItem(*form, {"SNMP V3", "SNMP Configure"})->trigger();
     EXPECT_FALSE(QFile::exists(module + "/127.0.0.1.cfg"));
