@@ -17,6 +17,23 @@
 
 namespace {
 
+// The question a write to the selected row asks when the row holds what the module's own session
+// uses: its requests would fail after the change.
+std::function<QString()> SessionQuestion(const Adjustment &a, TSNMPListViewPanel *table) {
+    return [table, row = a.row, community = a.text == "community"]() -> QString {
+        const std::vector<std::string> values = table->SelectedRowValues();
+        if (row < 0 || static_cast<std::size_t>(row) >= values.size()) return {};
+        const std::string &value = values[static_cast<std::size_t>(row)];
+        const VdSNMPSecurity &s = SessionSecurity;
+        const bool uses = community ? value == s.readCommunity || value == s.writeCommunity
+                                    : s.version == 3 && value == s.securityName;
+        if (!uses) return {};
+        return QStringLiteral("This module talks to the device with the %1 \"%2\" of this row: its requests can "
+                              "fail after this change.\nChange it?")
+            .arg(community ? QStringLiteral("community") : QStringLiteral("user"), QString::fromStdString(value));
+    };
+}
+
 void ApplyAdjustment(const Adjustment &a, TSNMPEditorPanel *panel, TSNMPListViewPanel *table) {
     using T = Adjustment::Type;
     switch (a.type) {
@@ -38,6 +55,10 @@ void ApplyAdjustment(const Adjustment &a, TSNMPEditorPanel *panel, TSNMPListView
     // The window reads through the event pump all the same: the same requests, and a walk waited
     // for would hold the event loop.
     case T::Synchronous: break;
+    case T::Button: break;       // needs the entry and the context: AddWindowButton
+    case T::SessionRow:
+        if (table != nullptr) table->writeQuestion = SessionQuestion(a, table);
+        break;
     }
 }
 
@@ -55,6 +76,21 @@ TSNMPListViewPanel::Notification Notification(const std::vector<NotificationStep
             }
         }
     };
+}
+
+// A button of the table that opens a dedicated window over it, with the selected row's values, and
+// reads the table again once that window has closed.
+void AddWindowButton(const Adjustment &a, const MenuEntry &entry, const RecipeContext &context,
+                     TSNMPListViewPanel *table) {
+    const WindowCreator *create = context.windows != nullptr ? context.windows->Find(a.windowClass) : nullptr;
+    if (table == nullptr || create == nullptr) return;
+    table->AddTableButton(QString::fromStdString(a.windowClass), QString::fromStdString(a.text), a.value == 1,
+                          [table, create, &entry, context] {
+                              RecipeContext opened = context;
+                              opened.mainWindow = table->window();
+                              opened.selectedRow = table->SelectedRowValues();
+                              (*create)(entry, opened)->exec();
+                          });
 }
 
 std::unique_ptr<VdSNMPRequest2Edits> BuildBinding(const MenuEntry &entry, const PanelRecipe &recipe, TConfigForm *form) {
@@ -85,7 +121,12 @@ std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const Reci
     for (const PanelRecipe &recipe : entry.panels) {
         TSNMPEditorPanel *panel = SetUpPanel(entry, recipe, form.get());
         auto *table = dynamic_cast<TSNMPListViewPanel *>(panel);
-        for (const Adjustment &a : recipe.adjustments) ApplyAdjustment(a, panel, table);
+        for (const Adjustment &a : recipe.adjustments) {
+            ApplyAdjustment(a, panel, table);
+            if (a.type == Adjustment::Type::Button) AddWindowButton(a, entry, context, table);
+        }
+        for (std::size_t i = 0; table != nullptr && i < recipe.records.size(); ++i)
+            if (recipe.records[i].secret) table->MaskSecret(static_cast<int>(i));
         if (table != nullptr)
             table->SetExportEntry(EntryPath(MenuCatalogue::Instance(), entry), EntryCaption(entry, context.hostText),
                                   recipe.pageCaption);

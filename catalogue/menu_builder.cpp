@@ -1,8 +1,11 @@
 #include "catalogue/menu_builder.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
 
 
 class MenuBarBuilder {
@@ -60,9 +63,44 @@ QAction *MenuBarItems::Item(const MenuEntry &entry) const {
     return nullptr;
 }
 
-void MenuBarItems::Enable(Mark mark, bool enabled) const {
-    for (const auto &[e, item] : items_)
-        if (e->*mark) item->setEnabled(enabled);
+void MenuBarItems::Enable(Mark mark, bool enabled, const QString &whyNot) const {
+    for (const auto &[e, item] : items_) {
+        if (!(e->*mark)) continue;
+        item->setEnabled(enabled);
+        item->setToolTip(enabled ? QString() : whyNot);
+        item->setStatusTip(enabled ? QString() : whyNot);
+    }
+}
+
+namespace {
+
+class DisabledItemHints : public QObject {
+public:
+    DisabledItemHints(QObject *parent, QLabel *statusLine) : QObject(parent), statusLine_(statusLine) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::MouseMove && statusLine_ != nullptr) {
+            const auto *menu = static_cast<QMenu *>(watched);
+            const QAction *item = menu->actionAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+            if (item != nullptr && !item->isEnabled() && !item->statusTip().isEmpty())
+                statusLine_->setText(item->statusTip());
+        }
+        return false;
+    }
+
+private:
+    QPointer<QLabel> statusLine_;
+};
+
+}  // namespace
+
+void ShowWhyDisabled(QMenuBar *bar, QLabel *statusLine) {
+    auto *hints = new DisabledItemHints(bar, statusLine);
+    for (QMenu *menu : bar->findChildren<QMenu *>()) {
+        menu->setToolTipsVisible(true);
+        menu->installEventFilter(hints);
+    }
 }
 
 void MenuBarItems::Show(Mark mark, bool visible) const {

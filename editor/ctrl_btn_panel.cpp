@@ -1,5 +1,6 @@
 #include "editor/ctrl_btn_panel.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -50,6 +51,30 @@ QPushButton *TCtrlBtnPanel::MakeButton(const char *name, const QString &caption,
     }
     layoutList_ << button;
     return button;
+}
+
+QPushButton *TCtrlBtnPanel::AddTableButton(const QString &objectName, const QString &caption) {
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    Insert(button);
+    return button;
+}
+
+QCheckBox *TCtrlBtnPanel::AddCheck(const QString &objectName, const QString &caption) {
+    auto *check = new QCheckBox(caption, this);
+    check->setObjectName(objectName);
+    Insert(check);
+    return check;
+}
+
+void TCtrlBtnPanel::Insert(QWidget *control) {
+    // After Delete and the controls added before.
+    int at = static_cast<int>(layoutList_.indexOf(DeleteButton)) + 1;
+    while (at < layoutList_.size() && layoutList_[at]->property("added").toBool()) ++at;
+    control->setProperty("added", true);
+    layoutList_.insert(at, control);
+    LayoutButtons();
 }
 
 void TCtrlBtnPanel::LayoutButtons() {

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QList>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -20,6 +21,10 @@ public:
 
     // Stacks the controls from the top in their fixed order; hidden ones take no room.
     void LayoutButtons();
+    // A button of a table's own, placed after Delete.
+    QPushButton *AddTableButton(const QString &objectName, const QString &caption);
+    // A check box placed after Delete.
+    QCheckBox *AddCheck(const QString &objectName, const QString &caption);
 
     QLabel *SamplesCount;
     QLabel *SamplesLabel;
@@ -34,6 +39,7 @@ public:
 
 private:
     QPushButton *MakeButton(const char *name, const QString &caption, const QString &imageFile);
+    void Insert(QWidget *control);
 
     QList<QWidget *> layoutList_;
 };

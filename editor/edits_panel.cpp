@@ -450,3 +450,14 @@ bool TEditsPanel::EditBitList(int i) {
     }
     return accepted;
 }
+
+void TEditsPanel::MaskRow(int i) {
+    if (i < 0 || i >= RowCount()) return;
+    maskedRows_.push_back(i);
+    ShowSecrets(false);
+}
+
+void TEditsPanel::ShowSecrets(bool shown) {
+    for (int i : maskedRows_)
+        if (auto *edit = qobject_cast<QLineEdit *>(Row(i).editor)) edit->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+}

@@ -62,6 +62,10 @@ public:
     // Puts a control of the caller's in place of the row's editor (unbound and destroyed); the row
     // then counts as one whose editor is a panel.
     void ReplaceRowEditor(int i, QWidget *control);
+    // The row holds a secret: its edit box masks what it shows unless the secrets are shown.
+    void MaskRow(int i);
+    bool hasMaskedRows() const { return !maskedRows_.empty(); }
+    void ShowSecrets(bool shown);
     // Makes the row's value editable only through a grid of numbered bit check boxes.
     void SetBitListRow(int i, int perLine, int bitCount);
     // The bit-list dialog of a bit-list row; true when the user closed it with OK.
@@ -102,4 +106,5 @@ private:
     QWidget *rowsHost_;
     QPointer<TCtrlBtnPanel> buttons_;
     QSize laidOutSize_;
+    std::vector<int> maskedRows_;
 };

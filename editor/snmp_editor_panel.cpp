@@ -93,8 +93,10 @@ void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
 
 bool TSNMPEditorPanel::WriteAcceptable() {
     if (editsPanel->multicastRangeMode && !MulticastRowsAcceptable()) return false;
-    if (!setQuestion.isEmpty() &&
-        MessageBox::YesNoChange(this, window()->windowTitle(), setQuestion, MessageBox::Icon::Question) != QMessageBox::Yes)
+    const QString session = writeQuestion ? writeQuestion() : QString();
+    const QString question = session.isEmpty() ? setQuestion : session;
+    if (!question.isEmpty() &&
+        MessageBox::YesNoChange(this, window()->windowTitle(), question, MessageBox::Icon::Question) != QMessageBox::Yes)
         return false;
     const VdSNMPVarList &list = binding_->request.list;
     // Empty items are found before anything is collected: an empty index or address must be

@@ -2,6 +2,7 @@
 
 #include "editor/snmp_panel.h"
 
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -14,6 +15,8 @@ class TSNMPEditorPanel : public TSNMPPanel {
 public:
     // Asked before every Set when not empty; only Yes sends.
     QString setQuestion;
+    // Asked (default No) before a write when it gives a text; outweighs setQuestion.
+    std::function<QString()> writeQuestion;
 
     TSNMPEditorPanel(QWidget *parent, VdSNMPRequest2Edits *binding);
 

@@ -129,7 +129,41 @@ void TSNMPListViewPanel::RefreshTable() {
     if (binding_->asyncMode && binding_->busy) return;
     buttons_->EditButton->setEnabled(false);
     buttons_->DeleteButton->setEnabled(false);
+    for (QPushButton *b : rowButtons_) b->setEnabled(false);
     Refresh();
+}
+
+QPushButton *TSNMPListViewPanel::AddTableButton(const QString &objectName, const QString &caption, bool forRow,
+                                                std::function<void()> action) {
+    QPushButton *button = buttons_->AddTableButton(objectName, caption);
+    if (forRow) {
+        button->setEnabled(false);
+        rowButtons_.push_back(button);
+    }
+    connect(button, &QPushButton::clicked, this, [this, action = std::move(action)] {
+        action();
+        RefreshTable();
+    });
+    return button;
+}
+
+void TSNMPListViewPanel::MaskSecret(int varIndex) {
+    const std::vector<int> order = binding_->request.list.ListViewColumnOrder();
+    const auto at = std::find(order.begin(), order.end(), varIndex);
+    if (at != order.end()) listPanel->listView->SetSecretColumn(static_cast<int>(at - order.begin()));
+    editsPanel->MaskRow(varIndex);
+}
+
+std::vector<std::string> TSNMPListViewPanel::SelectedRowValues() {
+    const QList<QTreeWidgetItem *> selected = listPanel->listView->selectedItems();
+    if (selected.size() != 1) return {};
+    // From the row's cells: the binding's values may hold what a dialog is editing.
+    const VdSNMPVarList &list = binding_->request.list;
+    std::vector<std::string> values(static_cast<std::size_t>(list.Count()));
+    int column = 0;
+    for (int i : list.ListViewColumnOrder())
+        if (column < selected.front()->columnCount()) values[static_cast<std::size_t>(i)] = CellValue(*selected.front(), column++);
+    return values;
 }
 
 void TSNMPListViewPanel::Click() {
@@ -141,10 +175,12 @@ void TSNMPListViewPanel::Click() {
         // Edit and Delete address one row; several rows are selected for copying.
         if (!noEdit) buttons_->EditButton->setEnabled(selected == 1);
         buttons_->DeleteButton->setEnabled(selected == 1);
+        for (QPushButton *b : rowButtons_) b->setEnabled(selected == 1);
         return;
     }
     if (!noEdit) buttons_->EditButton->setEnabled(false);
     buttons_->DeleteButton->setEnabled(false);
+    for (QPushButton *b : rowButtons_) b->setEnabled(false);
     editsPanel->ClearAllRows();
 }
 
@@ -236,6 +272,13 @@ void TSNMPListViewPanel::ShowListMenu(const QPoint &at) {
     order->setObjectName(QStringLiteral("readOrderAction"));
     order->setEnabled(!list->inReadOrder());
     connect(order, &QAction::triggered, list, &SortableList::ShowReadOrder);
+    if (list->hasSecretColumns()) {
+        QAction *secrets = menu.addAction(QStringLiteral("Show Secrets"));
+        secrets->setObjectName(QStringLiteral("showSecretsAction"));
+        secrets->setCheckable(true);
+        secrets->setChecked(list->secretsShown());
+        connect(secrets, &QAction::toggled, list, &SortableList::ShowSecrets);
+    }
     QAction *save = menu.addAction(QStringLiteral("Export List..."));
     save->setObjectName(QStringLiteral("exportAction"));
     connect(save, &QAction::triggered, this, [this] { ExportList(); });
@@ -278,6 +321,11 @@ QDialog *TSNMPListViewPanel::CreateRowDialog(const char *name, const QString &ca
             [this, strip, set] { (this->*set)(strip->SetCheckedButton); });
     connect(strip->CheckAllButton, &QPushButton::clicked, this, [this] { CheckAll(); });
     connect(strip->ClearChecksButton, &QPushButton::clicked, this, [this] { ClearChecks(); });
+    if (editsPanel->hasMaskedRows()) {
+        QCheckBox *show = strip->AddCheck(QStringLiteral("showSecrets"), QStringLiteral("Show secrets"));
+        editsPanel->ShowSecrets(false);
+        connect(show, &QCheckBox::toggled, editsPanel, &TEditsPanel::ShowSecrets);
+    }
     return dialog;
 }
 
@@ -426,7 +474,9 @@ void TSNMPListViewPanel::RunEditDialog() {
 }
 
 void TSNMPListViewPanel::DeleteAction() {
-    if (MessageBox::YesNoChange(this, QStringLiteral("Delete"), QStringLiteral("Are you sure to delete ?")) !=
+    const QString session = writeQuestion ? writeQuestion() : QString();
+    if (MessageBox::YesNoChange(this, QStringLiteral("Delete"),
+                                session.isEmpty() ? QStringLiteral("Are you sure to delete ?") : session) !=
         QMessageBox::Yes)
         return;
     // Without a selected row there is no instance to address.

@@ -32,6 +32,15 @@ public:
     void DeleteAction();
     // Rows can be added and deleted but not opened: no Edit button, and a double click opens nothing.
     void HideEditButton();
+    // A button of the table's own after Delete; with forRow it is enabled only while one row is
+    // selected. The table is read again after its action.
+    QPushButton *AddTableButton(const QString &objectName, const QString &caption, bool forRow,
+                                std::function<void()> action);
+    // The variable holds a secret: masked in the list and in the row dialogs unless the user shows
+    // the secrets (the list's context menu, the dialogs' check box).
+    void MaskSecret(int varIndex);
+    // The values of the one selected row in variable order; empty without exactly one.
+    std::vector<std::string> SelectedRowValues();
     // The hint of a row: one "caption: value" line per shown column.
     QString RowHint(const QTreeWidgetItem *item) const;
 
@@ -80,6 +89,7 @@ private:
 
     bool selectingInternally_ = false;
     std::unique_ptr<RowProbe> probe_;
+    std::vector<QPushButton *> rowButtons_;
     QAction *copyAction_;
     std::vector<std::string> exportPath_;
     std::string exportTitle_;

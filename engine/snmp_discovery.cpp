@@ -61,6 +61,14 @@ netsnmp_pdu *DiscoveryPdu() {
 bool AdoptEngine(Channel &channel) {
     netsnmp_session *s = snmp_sess_session(channel.handle);
     s->flags &= ~SNMP_FLAGS_USER_CREATED;  // the library makes the user once per session otherwise
+    // The library keeps one user per engine and name, and never renews its keys: this session's
+    // replace those another one left (a pass phrase changed since, a wrong one tried before).
+    if (s->securityEngineIDLen > 0 && s->securityName != nullptr) {
+        if (struct usmUser *old = usm_get_user(s->securityEngineID, s->securityEngineIDLen, s->securityName)) {
+            usm_remove_user(old);
+            usm_free_user(old);
+        }
+    }
     channel.knowsEngine = s->securityEngineIDLen > 0 && usm_create_user_from_session(s) == SNMPERR_SUCCESS;
     return channel.knowsEngine;
 }

@@ -64,6 +64,7 @@ TMainForm::TMainForm(const StartupEnvironment &environment, const MenuCatalogue 
     const StartupOutcome outcome = RunStartup(environment, this);
     ready_ = outcome.ready;
     localConfiguration_ = outcome.localConfiguration;
+    configurationFile_ = outcome.configurationFile;
     texts_ = outcome.texts;
     ShowWarnings(outcome.warnings);
     if (ready_) SetUpWindow();
@@ -149,7 +150,9 @@ RecipeContext TMainForm::recipeContext() {
             .stpText = stp_,
             .moduleDirectory = moduleDirectory_.toStdString(),
             .sessionVersion = texts_.version,
-            .sessionSecurityName = texts_.securityName};
+            .sessionSecurityName = texts_.securityName,
+            .configurationFile = configurationFile_.toStdString(),
+            .windows = &DedicatedWindows()};
 }
 
 void TMainForm::SetUpWindow() {
@@ -173,7 +176,8 @@ void TMainForm::SetUpWindow() {
 
     const QString title = QString::fromStdString(MainWindowTitle(texts_.host));
     setWindowTitle(title);
-    menu_.Enable(&MenuEntry::v3Only, texts_.version == "3");
+    menu_.Enable(&MenuEntry::v3Only, texts_.version == "3", QStringLiteral("needs an SNMPv3 session"));
+    ShowWhyDisabled(menuBar(), statusPanel_);
 
     rmonCheck_ = std::make_unique<RmonCheck>(this, rmonState_, statusPanel_, [this](bool enabled) {
         menu_.Enable(&MenuEntry::followsRmonState, enabled);

@@ -76,6 +76,7 @@ private:
 
     const MenuCatalogue &menus_;
     QString moduleDirectory_;
+    QString configurationFile_;
     bool ready_ = false;
     bool localConfiguration_ = false;
     SettingTexts texts_;

@@ -85,6 +85,7 @@ StartupOutcome RunStartup(const StartupEnvironment &environment, const StartupRe
                                    " of " + configuration->toStdString() + ":" + std::to_string(read.portLine) +
                                    " applies.");
     outcome.settingsSource = SettingsSource(configuration, read);
+    outcome.configurationFile = configuration.value_or(QString());
     // Given for this one run, the command line's limit outweighs the device's file.
     if (rowLimit) parameters.device.maxRows = *rowLimit;
     if (EncryptsWithIdea(parameters.security)) {

@@ -26,6 +26,8 @@ struct StartupOutcome {
     std::vector<std::string> warnings;
     // Whence the settings in force: "settings from <file>" or what stood in for the file.
     std::string settingsSource;
+    // The device's configuration file, read or not; empty when it has no place.
+    QString configurationFile;
 };
 
 enum class StartupNotice { Information, Error };

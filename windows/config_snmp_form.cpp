@@ -3,6 +3,8 @@
 #include "binding/ui/message_box.h"
 #include "catalogue/recipe_context.h"
 #include "forms/ui_parts.h"
+#include "engine/session.h"
+#include "windows/logic/settings_file.h"
 #include "windows/logic/snmp_configuration.h"
 
 #include <QButtonGroup>
@@ -17,7 +19,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -82,7 +83,6 @@ TfrmConfigSNMP::TfrmConfigSNMP(const RecipeContext &context, QWidget *parent)
         versions_->addButton(button, id++);
         versionRow->addWidget(button);
     }
-    versions_->button(0)->setChecked(true);
 
     cbxSecurityName = MakeDropDown(content, "cbxSecurityName", kSecurityNames);
     cbxSecurityLevel = MakeDropDown(content, "cbxSecurityLevel", kSecurityLevels);
@@ -132,7 +132,7 @@ TfrmConfigSNMP::TfrmConfigSNMP(const RecipeContext &context, QWidget *parent)
     setFixedSize(std::max(kClientWidth, needed.width()), std::max(kClientHeight, needed.height()));
     CentreOnMainWindow(this);
 
-    SetVersion3Controls(false);
+    ShowChoices(ChoicesInUse(running_.host, RunningSettings()));
     connect(versions_, &QButtonGroup::idClicked, this, [this] { rgpSNMPVersionClick(); });
     connect(cbxPrivProtocol, &QComboBox::textActivated, this, [this] { cbxPrivProtocolChange(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
@@ -140,6 +140,30 @@ TfrmConfigSNMP::TfrmConfigSNMP(const RecipeContext &context, QWidget *parent)
 }
 
 TfrmConfigSNMP::~TfrmConfigSNMP() = default;
+
+snmp_configuration::Running TfrmConfigSNMP::RunningSettings() {
+    const VdSNMPSecurity &s = SessionSecurity;
+    return {s.version, SessionDevice.port, s.readCommunity, s.writeCommunity, s.securityName, s.securityLevel,
+            s.authProtocol, s.privProtocol, s.authPassword, s.privPassword, SessionScope.contextName,
+            SessionScope.contextEngineID};
+}
+
+void TfrmConfigSNMP::ShowChoices(const Choices &c) {
+    edtPort->setText(QString::fromStdString(c.port));
+    const int button = c.version == kV3 ? 2 : c.version == kV2c ? 1 : 0;
+    versions_->button(button)->setChecked(true);
+    SetVersion3Controls(c.version == kV3);
+    cbxSecurityName->setCurrentText(QString::fromStdString(c.securityName));
+    // An item the settings do not name stays unchosen.
+    for (auto [box, text] : {std::pair{cbxSecurityLevel, &c.securityLevel}, std::pair{cbxAuthProtocol, &c.authProtocol},
+                             std::pair{cbxPrivProtocol, &c.privProtocol}})
+        box->setCurrentIndex(box->findText(QString::fromStdString(*text)));
+    edtAuthPass->setText(QString::fromStdString(c.authPassword));
+    edtPrivPass->setText(QString::fromStdString(c.privPassword));
+    edtContext->setText(QString::fromStdString(c.contextName));
+    edtContextEngine->setText(QString::fromStdString(c.contextEngineId));
+    edtCommunity->setText(QString::fromStdString(c.writeCommunity));
+}
 
 int TfrmConfigSNMP::ChosenVersion() const {
     const int button = versions_->checkedId();
@@ -191,17 +215,6 @@ QString TfrmConfigSNMP::FilePath() const {
     return QDir(QString::fromStdString(running_.moduleDirectory)).filePath(lblIP->text() + QStringLiteral(".cfg"));
 }
 
-bool TfrmConfigSNMP::WriteFile(const std::string &text) const {
-    // Written beside the old file and renamed over it only once complete. Unbuffered, so that a
-    // short write (a full disk) shows here: a buffered one can be committed cut short.
-    QSaveFile file(FilePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    // It holds pass phrases.
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) return false;
-    const QByteArray bytes = QByteArray::fromStdString(text);
-    if (file.write(bytes) != bytes.size()) return false;
-    return file.commit();
-}
 
 void TfrmConfigSNMP::btnOkClick() {
     const Choices choices = CurrentChoices();
@@ -211,9 +224,19 @@ void TfrmConfigSNMP::btnOkClick() {
         return;
     }
     const QLocale locale = QLocale::system();
-    const std::string text = FileText(choices, locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-                                      LocalTimeText(locale).toStdString());
-    if (!WriteFile(text)) {
+    const FileKeys keys = Keys(choices, locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+                               LocalTimeText(locale).toStdString());
+    const std::string path = FilePath().toStdString();
+    const std::optional<std::string> existing = settings_file::Read(path);
+    // A file that says something else is not replaced unasked; what the window does not set in it
+    // (the row limit, GetBulk, other sections) stays.
+    if (existing && ChangesFile(*existing, keys) &&
+        MessageBox::YesNoChange(this, MessageBox::ModuleCaption(),
+                                FilePath() + QStringLiteral(" holds other settings. Replace them with these?"),
+                                MessageBox::Icon::Question) != QMessageBox::Yes)
+        return;
+    const std::string text = existing ? settings_file::WithKeys(*existing, keys) : FileText(keys);
+    if (!settings_file::Write(path, text).empty()) {
         MessageBox::Ok(this, MessageBox::ModuleCaption(), QString::fromLatin1(kCreateFileError), MessageBox::Icon::Error);
         return;
     }

@@ -16,6 +16,7 @@ struct RecipeContext;
 
 namespace snmp_configuration {
 struct Choices;
+struct Running;
 }
 
 // How the module is to talk SNMP to its device from its next start: OK writes the device's
@@ -62,8 +63,9 @@ private:
     int ChosenVersion() const;
     void SetVersion3Controls(bool on);
     snmp_configuration::Choices CurrentChoices() const;
-    // False when the file could not be written whole; the old one is then left as it was.
-    bool WriteFile(const std::string &text) const;
+    // The settings the module runs with, and the window's controls showing choices.
+    static snmp_configuration::Running RunningSettings();
+    void ShowChoices(const snmp_configuration::Choices &choices);
 
     Running running_;
     QButtonGroup *versions_;

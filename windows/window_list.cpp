@@ -22,6 +22,7 @@
 #include "windows/ssl_management_form.h"
 #include "windows/stp_info_form.h"
 #include "windows/summer_time_form.h"
+#include "windows/usm_user_form.h"
 
 const WindowRegistry &DedicatedWindows() {
     static const WindowRegistry windows = [] {
@@ -48,6 +49,8 @@ const WindowRegistry &DedicatedWindows() {
         registry.Add("TSummerTimeForm", &CreateWindow<TSummerTimeForm>);
         registry.Add("TTpBridgePortInfo_Table", &CreateWindow<TTpBridgePortInfo_Table>);
         registry.Add("TUDP_Counters", &CreateWindow<TUDP_Counters>);
+        registry.Add("TUSMAddUserForm", &CreateWindow<TUSMAddUserForm>);
+        registry.Add("TUSMPassPhraseForm", &CreateWindow<TUSMPassPhraseForm>);
         registry.Add("TfrmACCServerCtrl", &CreateWindow<TfrmACCServerCtrl>);
         registry.Add("TfrmConfigSNMP", &CreateWindow<TfrmConfigSNMP>, &ConfigSNMPClosed);
         // Windows whose content --show prints.

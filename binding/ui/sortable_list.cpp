@@ -162,8 +162,22 @@ void SortableList::SetPortListColumn(int column, int ports) {
 }
 
 bool SortableList::HasForm(int column) const {
+    if (std::find(secretColumns_.begin(), secretColumns_.end(), column) != secretColumns_.end()) return true;
     return column >= 0 && static_cast<std::size_t>(column) < forms_.size() &&
            forms_[static_cast<std::size_t>(column)] != Form::Exact;
+}
+
+void SortableList::SetSecretColumn(int column) {
+    if (column >= 0) secretColumns_.push_back(column);
+}
+
+void SortableList::ShowSecrets(bool shown) {
+    secretsShown_ = shown;
+    for (int k = 0; k < topLevelItemCount(); ++k) {
+        QTreeWidgetItem &row = *topLevelItem(k);
+        for (int column : secretColumns_) row.setText(column, row.data(column, kCellValueRole).toString());
+        ShowForms(row);
+    }
 }
 
 void SortableList::ShowForms(QTreeWidgetItem &row) const {
@@ -183,6 +197,14 @@ void SortableList::ShowForms(QTreeWidgetItem &row) const {
         const QString text = QString::fromStdString(*shown);
         row.setData(column, kCellShownRole, text);
         row.setText(column, text);
+    }
+    if (secretsShown_) return;
+    // The same mask for every secret: it tells neither the value nor its length.
+    static const QString mask(8, QChar(0x2022));
+    for (int column : secretColumns_) {
+        if (row.data(column, kCellValueRole).toByteArray().isEmpty()) continue;
+        row.setData(column, kCellShownRole, mask);
+        row.setText(column, mask);
     }
 }
 

@@ -54,6 +54,12 @@ public:
     CellOrder columnOrder(int column) const;
     // The column holds port lists of this many ports, shown as ranges ("1-4,49,52").
     void SetPortListColumn(int column, int ports);
+    // The column holds secrets (communities, keys, pass phrases): their cells show a mask unless the
+    // secrets are shown. Copies show what the cells show; the exact value stays with the cell.
+    void SetSecretColumn(int column);
+    bool hasSecretColumns() const { return !secretColumns_.empty(); }
+    void ShowSecrets(bool shown);
+    bool secretsShown() const { return secretsShown_; }
     // Gives a row's cells the forms people read: port lists as ranges, interface speeds with their
     // unit beside the number, counters in groups of thousands. The exact value stays with the cell.
     void ShowForms(QTreeWidgetItem &row) const;
@@ -82,6 +88,8 @@ private:
     std::vector<Form> forms_;
     std::vector<std::uint64_t> speedUnits_;  // bits per second of a unit, per column
     int ports_ = 0;
+    std::vector<int> secretColumns_;
+    bool secretsShown_ = false;
     QString filter_;
     friend class SortableRow;
     bool readOrderSort_ = false;

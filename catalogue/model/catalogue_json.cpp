@@ -36,6 +36,10 @@ std::string AdjustmentJson(const Adjustment &a) {
     case T::RowPreset: return "{\"type\":\"row preset\",\"row\":" + std::to_string(a.row) + "}";
     case T::Ask: return "{\"type\":\"ask\",\"question\":" + Str(a.text) + "}";
     case T::Synchronous: return "{\"type\":\"synchronous\"}";
+    case T::SessionRow:
+        return "{\"type\":\"session row\",\"row\":" + std::to_string(a.row) + ",\"holds\":" + Str(a.text) + "}";
+    case T::Button: return "{\"type\":\"button\",\"caption\":" + Str(a.text) + ",\"window\":" + Str(a.windowClass) +
+                           ",\"row\":" + (a.value == 1 ? "true" : "false") + "}";
     }
     return "{}";
 }

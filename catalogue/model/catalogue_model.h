@@ -33,11 +33,14 @@ struct Adjustment {
         RowPreset,        // row: checked and its check box hidden
         Synchronous,      // the binding runs synchronously
         Ask,              // text: the question Set asks first (default No), for writes that act at once
+        Button,           // text, windowClass: a button that opens a dedicated window on the table; value 1: on its selected row
+        SessionRow,       // row, text "community" or "user": the variable names what the module's own session uses
     };
     Type type;
     int row = -1;
     int value = 0;
     std::string text;
+    std::string windowClass = {};
 };
 
 // A step of a notification run around a table panel's Add dialog.

@@ -323,6 +323,14 @@ private:
             panel.adjustments.push_back({T::RowsNotEditable, -1, 0, {}});
         } else if (ConsumePrefix(p, "ask ")) {
             panel.adjustments.push_back({T::Ask, -1, 0, Quoted(p)});
+        } else if (const bool forRow = ConsumePrefix(p, "row button "); forRow || ConsumePrefix(p, "button ")) {
+            const std::string caption = Quoted(p);
+            if (!ConsumePrefix(p, " opens ")) throw ParseError("a button says which window it opens");
+            panel.adjustments.push_back({T::Button, -1, forRow ? 1 : 0, caption, BackQuoted(p)});
+        } else if (ConsumePrefix(p, "session community row ")) {
+            panel.adjustments.push_back({T::SessionRow, Number(p), 0, "community"});
+        } else if (ConsumePrefix(p, "session user row ")) {
+            panel.adjustments.push_back({T::SessionRow, Number(p), 0, "user"});
         } else if (p == "synchronous") {
             panel.adjustments.push_back({T::Synchronous, -1, 0, {}});
         } else if (ConsumePrefix(p, "row ") && p.ends_with(" preset")) {

@@ -88,7 +88,7 @@ TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith
         const char *version;
     };
     const Case cases[] = {
-        {"v1", [](TfrmConfigSNMP &) {}, "0"},
+        {"v1", [](TfrmConfigSNMP &w) { ChooseVersion(w, 0); }, "0"},
         {"v3", [](TfrmConfigSNMP &w) {
              ChooseVersion(w, 2);
              Named<QComboBox>(&w, "cbxSecurityName")->setCurrentText("md5des");
@@ -107,13 +107,14 @@ TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith
         {
             auto form = Start(kHostStart, module);
             ASSERT_TRUE(form->isReady());
+            MessageBox::setNextAnswer(QMessageBox::Yes);  // replace the file, which says otherwise
             MessageBox::setNextAnswer(QMessageBox::No);
             ConfigureThroughTheMenu(*form, [&](TfrmConfigSNMP &w) {
                 c.choose(w);
                 Named<QLineEdit>(&w, "edtPort")->setText(QString::number(sim_.port()));
             });
             EXPECT_EQ(MessageBox::lastText().toStdString(), snmp_configuration::kRestartQuestion);
-            EXPECT_EQ(MessageBox::shownCount(), 1) << "No asks nothing more";
+            EXPECT_EQ(MessageBox::shownCount(), 2) << "No asks nothing more";
         }
         auto restarted = Start(kHostStart, module);
         ASSERT_TRUE(restarted->isReady());
@@ -126,10 +127,10 @@ TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith
 TEST_F(SnmpConfigureTest, YesToTheRestartQuestionClosesTheModuleAfterItsExitConfirmation) {
     auto form = Start(kHostStart, LocalLayout());
     form->show();
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    ConfigureThroughTheMenu(*form, [](TfrmConfigSNMP &) {});  // v1 where the module runs v2c
-    EXPECT_EQ(MessageBox::shownCount(), 2);
+    for (int k = 0; k < 3; ++k) MessageBox::setNextAnswer(QMessageBox::Yes);
+    // v1 where the module runs v2c, replacing the file
+    ConfigureThroughTheMenu(*form, [](TfrmConfigSNMP &w) { ChooseVersion(w, 0); });
+    EXPECT_EQ(MessageBox::shownCount(), 3);
     EXPECT_EQ(MessageBox::lastText().toStdString(), "Are you sure to exit?");
     EXPECT_FALSE(form->isVisible());
 }
@@ -138,11 +139,14 @@ TEST_F(SnmpConfigureTest, AnUnchangedVersionAsksNothingAndExitWritesNothing) {
     const QString module = LocalLayout("Version=0\n");
     auto form = Start(kHostStart, module);
     form->show();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
     ConfigureThroughTheMenu(*form, [](TfrmConfigSNMP &) {});
-    EXPECT_EQ(MessageBox::shownCount(), 0);
+    // Only the file, which holds less than the window writes, is asked about.
+    EXPECT_EQ(MessageBox::shownCount(), 1) << MessageBox::lastText().toStdString();
     EXPECT_TRUE(form->isVisible());
 
     QFile::remove(module + "/127.0.0.1.cfg");
+    MessageBox::reset();
     const auto leave = WhenModal("frmConfigSNMP", [](QWidget *w) { Click(w, "btnExit"); });
     MenuItem(*form, {"SNMP V3", "SNMP Configure"})->trigger();
     EXPECT_FALSE(QFile::exists(module + "/127.0.0.1.cfg"));

@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -48,10 +50,24 @@ TEST_P(V3Items, AreUsableOnlyOnV3Sessions) {
         QAction *item = Item(*form, name);
         ASSERT_NE(item, nullptr) << name;
         EXPECT_EQ(item->isEnabled(), c.v3ItemsEnabled) << name;
+        // A greyed item says why.
+        EXPECT_EQ(item->toolTip() == "needs an SNMPv3 session", !c.v3ItemsEnabled) << name;
     }
     // The session really is up: the front panel's first poll is answered.
     EXPECT_TRUE(WaitFor([&] { return form->statusPanel()->text().startsWith("Get: Ok!"); }))
         << form->statusPanel()->text().toStdString();
+    if (c.v3ItemsEnabled) return;
+    // The mouse over a greyed item puts the reason on the status line too.
+    auto *menu = form->menuBar()->findChild<QMenu *>("SNMPV31");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->toolTipsVisible());
+    menu->popup(form->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(WaitFor([&] { return menu->isVisible(); }));
+    const QPoint at = menu->actionGeometry(Item(*form, "USM")).center();
+    QMouseEvent move(QEvent::MouseMove, at, menu->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &move);
+    EXPECT_EQ(form->statusPanel()->text().toStdString(), "needs an SNMPv3 session");
+    menu->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -37,7 +37,8 @@ std::uint16_t FreeUdpPort() {
     return ntohs(address.sin_port);
 }
 
-SnmpdRunner::SnmpdRunner() : engineId_(QRandomGenerator::global()->generate()) {
+SnmpdRunner::SnmpdRunner(QStringList extraConfiguration)
+    : extraConfiguration_(std::move(extraConfiguration)), engineId_(QRandomGenerator::global()->generate()) {
     if (!dir_.isValid() || !QDir(dir_.path()).mkdir("conf")) throw std::runtime_error("no temporary folder for snmpd");
     for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
         if (StartOn(FreeUdpPort())) return;
@@ -89,6 +90,7 @@ void SnmpdRunner::WriteConfiguration(std::uint16_t port) const {
     out << "rwuser " << kMd5Des.name << " priv\n";
     out << "rwuser " << kShaAes.name << " priv\n";
     out << "rwuser " << kAuthOnly.name << " auth\n";
+    for (const QString &line : extraConfiguration_) out << line << "\n";
 }
 
 bool SnmpdRunner::StartOn(std::uint16_t port) {

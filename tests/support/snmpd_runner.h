@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -27,7 +28,8 @@ public:
     static constexpr char kLimitedCommunity[] = "limited";
 
     // Starts the agent and waits until it answers; throws std::runtime_error when it does not.
-    SnmpdRunner();
+    // extraConfiguration: lines added to its snmpd.conf (users of a test's own).
+    explicit SnmpdRunner(QStringList extraConfiguration = {});
     ~SnmpdRunner();
     SnmpdRunner(const SnmpdRunner &) = delete;
     SnmpdRunner &operator=(const SnmpdRunner &) = delete;
@@ -45,6 +47,7 @@ private:
     void WriteConfiguration(std::uint16_t port) const;
 
     QTemporaryDir dir_;
+    const QStringList extraConfiguration_;
     const std::uint32_t engineId_;
     std::unique_ptr<QProcess> process_;
     std::uint16_t port_ = 0;

@@ -2,6 +2,7 @@
 // failed write that keeps the old file and the window.
 #include "binding/ui/message_box.h"
 #include "catalogue/recipe_context.h"
+#include "engine/session.h"
 #include "support/widget_support.h"
 #include "windows/config_snmp_form.h"
 
@@ -77,6 +78,10 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         MessageBox::reset();
+        // The settings of a module started without any: v1, port 161, the default communities.
+        SessionDevice = {};
+        SessionSecurity = {};
+        SessionScope = {};
     }
     void TearDown() override { MessageBox::reset(); }
 
@@ -159,12 +164,13 @@ TEST_F(ConfigSnmpWindowTest, OkWritesTheFileByteForByte) {
              ChooseVersion(f, 1);
          },
          "[Program Information]\r\nAgentIP=10.90.90.90\r\nAgentPort=161\r\nVersion=1\r\nSecurityName=\r\n"
-         "AuthPassword=shapass1\r\nPrivPassword=\r\nAuthProtocol=2\r\nPrivProtocol=0\r\nContextEngineID=\r\n"
+         "AuthPassword=\r\nPrivPassword=\r\nAuthProtocol=2\r\nPrivProtocol=0\r\nContextEngineID=\r\n"
          "SecurityLevel=1\r\nContextName=readcm\r\nGetCommStr=readcm\r\nSetCommStr=writecm\r\n"
          "UpdateDate=<date>\r\nUpdateTime=<time>\r\nSecurityModel=3"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
+        QFile::remove(File());
         auto form = Open();
         c.choose(*form);
         if (std::string(c.name) == "v3") SaveScreen(form.get(), QStringLiteral("config_snmp_v3"));
@@ -179,6 +185,7 @@ TEST_F(ConfigSnmpWindowTest, TheFileIsForItsOwnerOnlyAlsoWhenItReplacesAnother) 
     PutOldFile("[Program Information]\r\nVersion=1");
     ASSERT_TRUE(QFile::setPermissions(File(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     auto form = Open();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
     Click(form.get(), "btnOk");
     struct stat status {};
     ASSERT_EQ(stat(File().toLocal8Bit().constData(), &status), 0);
@@ -212,6 +219,7 @@ TEST_F(ConfigSnmpWindowTest, AFailedWriteKeepsTheOldFileAndTheWindow) {
         auto form = Open();
         {
             const std::shared_ptr<void> obstacle = c.obstacle();
+            MessageBox::setNextAnswer(QMessageBox::Yes);
             Click(form.get(), "btnOk");
         }
         EXPECT_EQ(MessageBox::lastText().toStdString(), "Create file error!");
@@ -283,6 +291,85 @@ TEST_F(ConfigSnmpWindowTest, ExitWritesNothingAndVersion3ControlsFollowTheVersio
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->versionChanged);
     EXPECT_FALSE(QFile::exists(File()));
+}
+
+TEST_F(ConfigSnmpWindowTest, OpensWithTheSettingsInUse) {
+    struct Case {
+        const char *name;
+        std::function<void()> session;
+        std::vector<std::pair<const char *, const char *>> shown;  // control, text
+        int version;
+    };
+    const Case cases[] = {
+        {"v2c", [] {
+             SessionDevice.port = 16100;
+             SessionSecurity.version = 1;
+             SessionSecurity.readCommunity = "public";
+             SessionSecurity.writeCommunity = "private";
+         },
+         {{"edtPort", "16100"}, {"edtContext", "public"}, {"edtCommunity", "private"}, {"cbxSecurityLevel", ""}},
+         1},
+        {"v3", [] {
+             SessionSecurity.version = 3;
+             SessionSecurity.securityName = "MD5_DES_User";
+             SessionSecurity.securityLevel = 3;
+             SessionSecurity.authProtocol = 2;
+             SessionSecurity.privProtocol = 2;
+             SessionSecurity.authPassword = "authphrase";
+             SessionSecurity.privPassword = "privphrase";
+             SessionScope.contextName = "ctx";
+         },
+         {{"edtPort", "161"}, {"cbxSecurityName", "MD5_DES_User"}, {"cbxSecurityLevel", "AuthPriv"},
+          {"cbxAuthProtocol", "HMACMD5"}, {"cbxPrivProtocol", "CBC_DES"}, {"edtAuthPass", "authphrase"},
+          {"edtPrivPass", "privphrase"}, {"edtContext", "ctx"}, {"edtCommunity", ""}},
+         3},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.session();
+        auto form = Open(c.version == 3 ? "3" : "1", c.version == 3 ? "MD5_DES_User" : "");
+        for (const auto &[name, text] : c.shown) {
+            auto *edit = form->findChild<QLineEdit *>(name);
+            auto *box = form->findChild<QComboBox *>(name);
+            EXPECT_EQ((edit != nullptr ? edit->text() : box->currentText()).toStdString(), text) << name;
+        }
+        EXPECT_TRUE(Named<QGroupBox>(form.get(), "rgpSNMPVersion")
+                        ->findChildren<QRadioButton *>()
+                        .at(c.version == 3 ? 2 : c.version)
+                        ->isChecked());
+        // OK at once writes what the module runs with: it never asks for another version.
+        Click(form.get(), "btnOk");
+        EXPECT_FALSE(form->versionChanged);
+        EXPECT_TRUE(FileBytes().contains(c.version == 3 ? "AuthPassword=authphrase\r\n" : "GetCommStr=public\r\n"));
+        QFile::remove(File());
+    }
+}
+
+TEST_F(ConfigSnmpWindowTest, AFileSayingSomethingElseIsReplacedOnlyWhenTheUserSaysSoAndKeepsWhatTheWindowDoesNotSet) {
+    SessionSecurity.version = 1;
+    const QByteArray other = "[Program Information]\r\nVersion=3\r\nSecurityName=admin\r\nMaxRows=500";
+    PutOldFile(other);
+    auto form = Open();
+    Click(form.get(), "btnOk");  // the question's default is No
+    EXPECT_TRUE(MessageBox::lastText().contains("holds other settings")) << MessageBox::lastText().toStdString();
+    EXPECT_EQ(FileBytes(), other);
+    EXPECT_TRUE(form->isVisible());
+
+    MessageBox::reset();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    Click(form.get(), "btnOk");
+    const QByteArray written = FileBytes();
+    EXPECT_TRUE(written.contains("Version=1\r\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("MaxRows=500")) << written.toStdString();
+    EXPECT_FALSE(written.contains("admin")) << written.toStdString();
+
+    // The same settings again: nothing to ask.
+    MessageBox::reset();
+    auto again = Open();
+    Click(again.get(), "btnOk");
+    EXPECT_EQ(MessageBox::shownCount(), 0) << MessageBox::lastText().toStdString();
+    EXPECT_FALSE(again->isVisible());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "windows/logic/snmp_configuration.h"
 
 #include "engine/number_text.h"
+#include "windows/logic/settings_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -63,15 +64,15 @@ std::string CheckChoices(const Choices &c) {
     return {};
 }
 
-std::string FileText(const Choices &c, const std::string &date, const std::string &time) {
+FileKeys Keys(const Choices &c, const std::string &date, const std::string &time) {
     const bool v3 = c.version == kV3;
-    const std::pair<const char *, std::string> keys[] = {
+    return {
         {"AgentIP", c.agentIp},
         {"AgentPort", c.port},
         {"Version", std::to_string(c.version)},
         {"SecurityName", v3 ? c.securityName : std::string()},
-        {"AuthPassword", c.authPassword},
-        {"PrivPassword", c.privPassword},
+        {"AuthPassword", v3 ? c.authPassword : std::string()},
+        {"PrivPassword", v3 ? c.privPassword : std::string()},
         {"AuthProtocol", std::to_string(Position(kAuthProtocols, c.authProtocol))},
         {"PrivProtocol", std::to_string(Position(kPrivProtocols, c.privProtocol))},
         {"ContextEngineID", c.contextEngineId},
@@ -83,9 +84,44 @@ std::string FileText(const Choices &c, const std::string &date, const std::strin
         {"UpdateTime", time},
         {"SecurityModel", "3"},
     };
+}
+
+std::string FileText(const FileKeys &keys) {
     std::string text = "[Program Information]";
-    for (const auto &[key, value] : keys) text += "\r\n" + std::string(key) + "=" + value;
+    for (const auto &[key, value] : keys) text += "\r\n" + key + "=" + value;
     return text;
+}
+
+bool ChangesFile(const std::string &fileText, const FileKeys &keys) {
+    FileKeys settings;
+    for (const auto &k : keys)
+        if (k.first != "UpdateDate" && k.first != "UpdateTime") settings.push_back(k);
+    return settings_file::WithKeys(fileText, settings) != fileText;
+}
+
+Choices ChoicesInUse(const std::string &agentIp, const Running &r) {
+    Choices c;
+    c.agentIp = agentIp;
+    c.port = std::to_string(r.port);
+    c.version = r.version == kV3 ? kV3 : r.version == kV2c ? kV2c : kV1;
+    if (c.version != kV3) {
+        c.contextName = r.readCommunity;
+        c.writeCommunity = r.writeCommunity;
+        return c;
+    }
+    auto item = [](const std::vector<std::string> &items, int position) {
+        return position >= 0 && position < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(position)]
+                                                                          : std::string();
+    };
+    c.securityName = r.securityName;
+    c.securityLevel = item(kSecurityLevels, r.securityLevel - 1);
+    c.authProtocol = item(kAuthProtocols, r.authProtocol - 1);
+    c.privProtocol = item(kPrivProtocols, r.privProtocol == 9 ? 2 : r.privProtocol == 2 || r.privProtocol == 1 ? r.privProtocol - 1 : -1);
+    c.authPassword = r.authPassword;
+    c.privPassword = r.privPassword;
+    c.contextName = r.contextName;
+    c.contextEngineId = r.contextEngineId;
+    return c;
 }
 
 bool VersionChanged(const std::string &runningVersion, const std::string &runningSecurityName,

@@ -3,6 +3,7 @@
 // text, the checks before it is written, and whether the module must restart to use it.
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -49,9 +50,32 @@ std::optional<int> ItemPosition(const std::vector<std::string> &items, const std
 // stored as no choice at all.
 std::string CheckChoices(const Choices &choices);
 
-// The file's text: one section, keys in their fixed order, CR LF between lines and none at the end.
-// Expects choices that passed CheckChoices.
-std::string FileText(const Choices &choices, const std::string &date, const std::string &time);
+using FileKeys = std::vector<std::pair<std::string, std::string>>;
+
+// The file's keys in their fixed order. Pass phrases are written for v3 only: a v1 or v2c file does
+// not keep what was typed for another version. Expects choices that passed CheckChoices.
+FileKeys Keys(const Choices &choices, const std::string &date, const std::string &time);
+// The keys of a new file: one section, CR LF between lines and none at the end.
+std::string FileText(const FileKeys &keys);
+// Whether the file's text would change beyond its date and time.
+bool ChangesFile(const std::string &fileText, const FileKeys &keys);
+
+// The window's choices for the settings the module runs with (the version's own fields only).
+struct Running {
+    int version = kV1;
+    int port = 161;
+    std::string readCommunity;
+    std::string writeCommunity;
+    std::string securityName;
+    int securityLevel = 1;  // 1 to 3
+    int authProtocol = 1;   // 1 none, 2 MD5, 3 SHA
+    int privProtocol = 1;   // 1 none, 2 DES, 9 IDEA (4, AES-128, has no item)
+    std::string authPassword;
+    std::string privPassword;
+    std::string contextName;
+    std::string contextEngineId;
+};
+Choices ChoicesInUse(const std::string &agentIp, const Running &running);
 
 // Whether the module must start again to use the file: another version than the one it runs (an
 // empty running version counts as v1), or for v3 another security name.

@@ -1,0 +1,125 @@
+// Communities, keys and pass phrases are masked in the table lists and their row dialogs until the
+// user shows them; a write to a row holding the module's own community asks first (default No).
+#include "catalogue_fixture.h"
+
+#include "binding/ui/message_box.h"
+#include "catalogue/entry_recipe.h"
+#include "editor/config_form.h"
+#include "editor/edits_panel.h"
+#include "editor/snmp_list_view_panel.h"
+#include "engine/descriptor.h"
+#include "engine/request.h"
+#include "engine/session.h"
+#include "support/widget_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kMask(8, QChar(0x2022));
+
+class SecretColumns : public ::testing::Test, protected CatalogueSuite {
+protected:
+    static void SetUpTestSuite() { StartSimulator(); }
+    static void TearDownTestSuite() { StopSimulator(); }
+    void SetUp() override { MessageBox::reset(); }
+
+    void Open() {
+        const MenuEntry *entry = MenuCatalogue::Instance().Find({"SNMP V3", "Community", "Community String Table"});
+        ASSERT_NE(entry, nullptr);
+        form = BuildEntryWindow(*entry, LocalContext());
+        form->show();
+        list = form->findChild<QTreeWidget *>();
+        ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() == 2; }));
+        // The rows' community names are in the column captioned so.
+        for (int c = 0; c < list->columnCount(); ++c)
+            if (list->headerItem()->text(c).trimmed() == "Community Name") nameColumn = c;
+        ASSERT_GE(nameColumn, 0);
+    }
+
+    QTreeWidgetItem *Row(const QString &index) const { return list->findItems(index, Qt::MatchExactly, 0).value(0); }
+
+    // Ticks "Show Secrets" in the list's context menu, as a user does.
+    void ToggleShowSecretsFromTheListMenu() {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            poll.stop();
+            auto *action = menu->findChild<QAction *>("showSecretsAction");
+            ASSERT_NE(action, nullptr);
+            action->trigger();
+            menu->close();
+        });
+        poll.start(10);
+        emit list->customContextMenuRequested(list->visualItemRect(Row("public")).center());
+    }
+
+    static std::string AgentCommunityStatus() {
+        VdSNMPRequest request;
+        request.list.kind = VdSNMPVarList::SingleInstance;
+        request.list.AddItem("1.3.6.1.6.3.18.1.1.1.8.112.117.98.108.105.99", "", syntax::Integer, access_bit::Readable);
+        request.ReadStep(true);
+        return request.list.Item(0).value;
+    }
+
+    std::unique_ptr<TConfigForm> form;
+    QTreeWidget *list = nullptr;
+    int nameColumn = -1;
+};
+
+TEST_F(SecretColumns, MaskedInTheListAndItsCopiesUntilShown) {
+    Open();
+    EXPECT_EQ(Row("public")->text(nameColumn), kMask);
+    EXPECT_EQ(Row("private")->text(nameColumn), kMask);
+    list->clearSelection();
+    Row("private")->setSelected(true);
+    list->findChild<QAction *>("copyRowsAction")->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(kMask));
+    // "private" as the row's index and security name, not as its community.
+    EXPECT_EQ(QApplication::clipboard()->text().count("private"), 2) << QApplication::clipboard()->text().toStdString();
+
+    ToggleShowSecretsFromTheListMenu();
+    EXPECT_EQ(Row("public")->text(nameColumn), "public");
+    ToggleShowSecretsFromTheListMenu();
+    EXPECT_EQ(Row("public")->text(nameColumn), kMask);
+}
+
+TEST_F(SecretColumns, MaskedInTheEditDialogUntilItsCheckBoxShowsThem) {
+    Open();
+    Row("private")->setSelected(true);
+    QLineEdit::EchoMode before = QLineEdit::Normal, after = QLineEdit::Password;
+    auto watcher = WhenModal("EditDialog", [&](QWidget *dialog) {
+        // The editor of "Community Name", the table's second variable.
+        auto *name = qobject_cast<QLineEdit *>(form->findChild<TSNMPListViewPanel *>()->editsPanel->Row(1).editor);
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), "private");
+        before = name->echoMode();
+        Named<QCheckBox>(dialog, "showSecrets")->click();
+        after = name->echoMode();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    Click(form.get(), "EditButton");
+    EXPECT_EQ(before, QLineEdit::Password);
+    EXPECT_EQ(after, QLineEdit::Normal);
+}
+
+TEST_F(SecretColumns, DeletingTheRowOfTheSessionsCommunityAsksAndNoSendsNothing) {
+    Open();
+    Row("public")->setSelected(true);
+    const std::string before = AgentCommunityStatus();
+    Click(form.get(), "DeleteButton");  // unanswered: the default, No
+    EXPECT_TRUE(MessageBox::lastText().contains("community \"public\"")) << MessageBox::lastText().toStdString();
+    EXPECT_EQ(AgentCommunityStatus(), before);
+}
+
+}  // namespace
