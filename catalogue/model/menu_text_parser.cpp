@@ -275,6 +275,7 @@ private:
         if (p == "v3 only") return entry.v3Only = true;
         if (p == "local layout only") return entry.localLayoutOnly = true;
         if (p == "follows RMON state") return entry.followsRmonState = true;
+        if (p == "restore first") return entry.restoreFirst = true;
         if (ConsumePrefix(p, "name ")) {
             entry.objectName = BackQuoted(p);
             return true;
@@ -398,6 +399,11 @@ private:
         if (pair.size() > kSecret.size() && pair.substr(pair.size() - kSecret.size()) == kSecret) {
             record.secret = true;
             pair.remove_suffix(kSecret.size());
+        }
+        constexpr std::string_view kMoving = " moving";
+        if (pair.size() > kMoving.size() && pair.substr(pair.size() - kMoving.size()) == kMoving) {
+            record.moving = true;
+            pair.remove_suffix(kMoving.size());
         }
         const auto [syntax, access] = Pair(pair);
         record.syntax = static_cast<std::uint32_t>(syntax);
