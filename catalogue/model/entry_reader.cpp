@@ -80,7 +80,9 @@ PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe, std::ve
 }  // namespace
 
 bool IsReadableEntry(const MenuEntry &entry) {
-    const bool kind = entry.kind == EntryKind::Editor || entry.kind == EntryKind::Table || entry.kind == EntryKind::Pages;
+    // A dedicated window may describe its settings as pages too, for reading and restoring them.
+    const bool kind = entry.kind == EntryKind::Editor || entry.kind == EntryKind::Table || entry.kind == EntryKind::Pages ||
+                      entry.kind == EntryKind::Window;
     return kind && !entry.panels.empty();
 }
 
