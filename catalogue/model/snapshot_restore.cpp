@@ -80,7 +80,8 @@ public:
     EntryRestore(const FoundEntry &found, const QJsonObject &snapshotEntry, bool redacted, const RestoreScope &scope,
                  RestorePlan &plan, std::vector<RestoreStep> &deletions)
         : found_(found), entry_(*found.entry), redacted_(redacted), scope_(scope), plan_(plan), deletions_(deletions) {
-        where_ = Joined(found.path, ">");
+        // As --set takes it, without the blanks some captions carry.
+        for (const std::string &caption : found.path) where_ += (where_.empty() ? "" : ">") + TrimmedCaption(caption);
         incompleteSnapshot_ = snapshotEntry.contains(QStringLiteral("incomplete"));
         const QJsonArray pages = snapshotEntry["show"]["pages"].toArray();
         const QJsonArray hints = snapshotEntry["compare"].toArray();
@@ -88,7 +89,7 @@ public:
         incompleteDevice_ = !device_.shortfalls.empty();
         shown_ = device_;
         if (redacted_)
-            for (PageReading &page : shown_.pages) RedactSecrets(page, where_ + ">");
+            for (PageReading &page : shown_.pages) RedactSecrets(page, Joined(found.path, ">") + ">");
         for (std::size_t k = 0; k < entry_.panels.size(); ++k) {
             const PanelRecipe &recipe = entry_.panels[k];
             qsizetype at = -1;
@@ -107,7 +108,7 @@ private:
     void Restore(const PanelRecipe &recipe, std::size_t k, const SnapshotPage &page) {
         VdSNMPRequest request;
         PrepareEntryRequest(entry_, recipe, request);
-        const std::string where = where_ + (recipe.pageCaption.empty() ? "" : ">" + recipe.pageCaption);
+        const std::string where = where_ + (recipe.pageCaption.empty() ? "" : ">" + TrimmedCaption(recipe.pageCaption));
         if (page.table)
             RestoreTable(recipe, request.list, where, device_.pages[k], shown_.pages[k], page);
         else

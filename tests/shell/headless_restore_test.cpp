@@ -91,22 +91,26 @@ QString Vlan(int column, int vlan) { return QStringLiteral("%1.%2.%3").arg(kVlan
 
 TEST_F(HeadlessRestoreTest, RoundTripOnTheSimulatorPutsEveryKindOfChangeBack) {
     const std::vector<Change> changes{
-        {{"1.3.6.1.2.1.1.4.0", "s", "someone else"}},
-        {{"1.3.6.1.2.1.1.5.0", "s", "renamed"}},
+        {{"1.3.6.1.2.1.1.4.0", "s", "someone else", "1.3.6.1.2.1.1.5.0", "s", "renamed"}},
         {{"1.3.6.1.2.1.1.6.0", "s", "moved away"}},
         {{"1.3.6.1.2.1.17.4.2.0", "i", "777"}},
         {{"1.3.6.1.4.1.171.12.10.10.4.0", "i", "123"}},
         {{"1.3.6.1.4.1.171.12.10.11.3.0", "a", "10.9.8.7"}},
-        {{"1.3.6.1.4.1.171.12.10.11.5.0", "i", "4321"}},
         {{"1.3.6.1.4.1.171.12.1.4.1.1.0", "i", "2"}},
-        {{"1.3.6.1.4.1.171.12.1.4.1.2.0", "i", "0"}},
-        // A VLAN created, a VLAN deleted, rows edited, port lists changed.
+        {{"1.3.6.1.4.1.171.12.15.1.1.0", "i", "2"}},
+        {{"1.3.6.1.4.1.171.12.15.2.1.0", "s", "region9"}},
+        // Settings of dedicated windows: Spanning Tree, Summer Time, SSL, OSPF default route, an MD5 key.
+        {{"1.3.6.1.4.1.171.12.15.1.3.0", "i", "2500"}},
+        {{"1.3.6.1.4.1.171.12.10.12.2.0", "i", "30"}},
+        {{"1.3.6.1.4.1.171.12.7.1.3.0", "u", "900"}},
+        {{"1.3.6.1.4.1.171.11.69.4.3.12.4.0", "i", "100"}},
+        {{"1.3.6.1.4.1.171.11.69.4.3.4.1.3.5", "i", "6"}},
+        // A VLAN created, a VLAN deleted, a row edited, port lists changed.
         {{Vlan(5, 30), "i", "4", Vlan(1, 30), "s", "guests"}},
         {{Vlan(5, 20), "i", "6"}},
         {{Vlan(1, 10), "s", "racks"}},
         {{Vlan(2, 1), "x", "FFFFFFFFFFFFF0"}},
-        {{Vlan(4, 10), "x", "F0000000000000"}},
-        {{Vlan(3, 10), "x", "00000000000030"}},
+        {{Vlan(4, 10), "x", "F0000000000000", Vlan(3, 10), "x", "00000000000030"}},
     };
     RoundTrip(sim_.port(), LocalLayout(), {}, changes, 20);
 }
@@ -131,6 +135,7 @@ TEST_F(HeadlessRestoreTest, DryRunPrintsEverySetAndSendsNothing) {
     EXPECT_EQ(run.out, Vlan(1, 10) + " = OCTET STRING: \"servers\"" + where + "Static Name\n" +
                            Vlan(1, 20) + " = OCTET STRING: \"voice\"" + where + "Static Name\n" +
                            Vlan(2, 20) + " = OCTET STRING (hex): 00F000000000C0" + where + "Static Egress Ports\n" +
+                           Vlan(3, 20) + " = OCTET STRING (hex): 00000000000000" + where + "Forbidden Egress Ports\n" +
                            Vlan(4, 20) + " = OCTET STRING (hex): 00F00000000000" + where + "Static Untagged Ports\n" +
                            Vlan(5, 20) + " = INTEGER: 4 (createAndGo)" + where + "Static Row Status\n" +
                            Vlan(5, 30) + " = INTEGER: 6 (destroy)" + where + "Static Row Status\n");
@@ -163,18 +168,22 @@ TEST_F(HeadlessRestoreTest, ValueItsFieldRefusesStopsTheRestoreBeforeAnySet) {
 }
 
 TEST_F(HeadlessRestoreTest, SetTheDeviceRefusesStopsAndSaysWhatWasAndWasNotWritten) {
-    ASSERT_EQ(Snapshot(QStringLiteral("a.json"), {"--menu", "VLAN"}).exitCode, 0);
-    Apply(sim_.port(), {{{Vlan(1, 1), "s", "other"}}, {{Vlan(1, 10), "s", "racks"}}, {{Vlan(1, 20), "s", "phones"}}});
-    // Ports the field takes, in octets the agent refuses for its size.
-    EditSnapshot(QStringLiteral("a.json"), QStringLiteral("refused.json"), QStringLiteral("\"servers\""), QStringLiteral("\"\\u00ff\""));
-    const ProcessOutcome run = Restore(QStringLiteral("refused.json"), {"--menu", "VLAN", "--yes"});
+    ASSERT_EQ(Snapshot(QStringLiteral("a.json"), {"--menu", "Bridge"}).exitCode, 0);
+    Apply(sim_.port(), {{{"1.3.6.1.4.1.171.12.15.1.1.0", "i", "2"}}, {{"1.3.6.1.4.1.171.12.15.2.1.0", "s", "region9"}}});
+    // An aging time the field takes and the agent refuses (its range starts at 10).
+    EditSnapshot(QStringLiteral("a.json"), QStringLiteral("refused.json"), QStringLiteral("\"Aging Time[10-1000000]\",\"value\":\"300\""),
+                 QStringLiteral("\"Aging Time[10-1000000]\",\"value\":\"5\""));
+    const ProcessOutcome run = Restore(QStringLiteral("refused.json"), {"--menu", "Bridge", "--yes"});
     EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Written: VLAN>802.1Q>802.1Q VLAN>VLAN Static Table (row 1 changed: Static Name)")))
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Written: Bridge>Spanning Tree Algorithm (values Spanning Tree Algorithm)\n"
+                                                "Bridge>802.1d>Information (values Aging Time[10-1000000]): ")))
         << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Stopped: 1 SET of 3 written; not written:\n"
-                                                "  VLAN>802.1Q>802.1Q VLAN>VLAN Static Table (row 10 changed: Static Name)\n"
-                                                "  VLAN>802.1Q>802.1Q VLAN>VLAN Static Table (row 20 changed: Static Name)")))
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("Stopped: 1 SET of 3 written; not written:\n"
+                                                "  Bridge>802.1d>Information (values Aging Time[10-1000000])\n"
+                                                "  Bridge>Spanning Tree>Configuration Identification (values MSTP Name)\n")))
         << run.err.toStdString();
+    EXPECT_EQ(ReadScalar("1.3.6.1.4.1.171.12.15.1.1"), "3");
+    EXPECT_EQ(ReadScalar("1.3.6.1.2.1.17.4.2"), "300");
 }
 
 TEST_F(HeadlessRestoreTest, DeviceCommandsAskTheWindowsQuestionAndSendOnlyWithYes) {
@@ -187,10 +196,10 @@ TEST_F(HeadlessRestoreTest, DeviceCommandsAskTheWindowsQuestionAndSendOnlyWithYe
 
     const ProcessOutcome save = OnSimulator({"--command", "save", "--yes"});
     EXPECT_EQ(save.exitCode, 0) << save.err.toStdString();
-    EXPECT_EQ(ReadScalar("1.3.6.1.4.1.171.12.1.2.6.0"), "3");
+    EXPECT_EQ(ReadScalar("1.3.6.1.4.1.171.12.1.2.6"), "3");
     const ProcessOutcome reset = OnSimulator({"--command", "reset=config", "--yes"});
     EXPECT_EQ(reset.exitCode, 0) << reset.err.toStdString();
-    EXPECT_EQ(ReadScalar("1.3.6.1.4.1.171.12.1.2.20.0"), "2");
+    EXPECT_EQ(ReadScalar("1.3.6.1.4.1.171.12.1.2.20"), "2");
     EXPECT_EQ(SetRequests(sim_.port()), before + 2);
 
     const struct {
