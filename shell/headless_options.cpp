@@ -85,6 +85,16 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
                 throw std::invalid_argument("--diff needs two snapshot files.");
             options.diffFiles[1] = parameters[++i].toStdString();
             actions.push_back(HeadlessOptions::Action::Diff);
+        } else if (name == QStringLiteral("--restore")) {
+            options.restoreFile = value().toStdString();
+            actions.push_back(HeadlessOptions::Action::Restore);
+        } else if (name == QStringLiteral("--command")) {
+            options.command = value().toStdString();
+            actions.push_back(HeadlessOptions::Action::Command);
+        } else if (name == QStringLiteral("--delete-extra")) {
+            flag(options.deleteExtra);
+        } else if (name == QStringLiteral("--yes")) {
+            flag(options.yes);
         } else if (name == QStringLiteral("--format")) {
             const QString format = value();
             options.format = FormatNamed(format);
@@ -130,13 +140,18 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
         }
     }
     if (help) return options;
-    if (actions.size() > 1) throw std::invalid_argument("--show, --set, --snapshot, --diff and --catalogue cannot be combined.");
-    if (actions.empty()) throw std::invalid_argument("Give --show, --set, --snapshot, --diff, --catalogue or --help.");
+    if (actions.size() > 1)
+        throw std::invalid_argument("--show, --set, --snapshot, --diff, --restore, --command and --catalogue cannot be combined.");
+    if (actions.empty()) throw std::invalid_argument("Give --show, --set, --snapshot, --diff, --restore, --command, --catalogue or --help.");
     using Action = HeadlessOptions::Action;
     options.action = actions.front();
     const bool set = options.action == Action::Set;
-    if (!set && (rowModes > 0 || rowGiven || options.dryRun))
-        throw std::invalid_argument("--row, --add, --delete and --dry-run go with --set.");
+    const bool restore = options.action == Action::Restore;
+    if (!set && (rowModes > 0 || rowGiven)) throw std::invalid_argument("--row, --add and --delete go with --set.");
+    if (!set && !restore && options.dryRun) throw std::invalid_argument("--dry-run goes with --set or --restore.");
+    if (options.deleteExtra && !restore) throw std::invalid_argument("--delete-extra goes with --restore.");
+    if (options.yes && !restore && options.action != Action::Command) throw std::invalid_argument("--yes goes with --restore or --command.");
+    if (options.yes && options.dryRun) throw std::invalid_argument("--dry-run writes nothing: --yes does not apply.");
     if (rowModes > 1) throw std::invalid_argument("Give --add or --delete, not both.");
     if (set && rowGiven && options.write.row == WriteOrder::Row::None) options.write.row = WriteOrder::Row::Edit;
     if (set && options.write.row == WriteOrder::Row::Delete && !rowGiven) throw std::invalid_argument("--delete needs --row.");
@@ -144,10 +159,11 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
         options.write.assignments.empty())
         throw std::invalid_argument("--set needs at least one Label=value.");
     if (intervalGiven && options.action != Action::Show) throw std::invalid_argument("--interval goes with --show.");
-    if (!options.menu.empty() && options.action != Action::Snapshot) throw std::invalid_argument("--menu goes with --snapshot.");
+    if (!options.menu.empty() && options.action != Action::Snapshot && !restore)
+        throw std::invalid_argument("--menu goes with --snapshot or --restore.");
     if (options.compareMoving && options.action != Action::Diff) throw std::invalid_argument("--moving goes with --diff.");
     if (options.redact && options.action != Action::Snapshot) throw std::invalid_argument("--redact goes with --snapshot.");
-    if (formatGiven && (set || options.action == Action::Catalogue))
+    if (formatGiven && (set || restore || options.action == Action::Command || options.action == Action::Catalogue))
         throw std::invalid_argument("--format does not apply here.");
     if (formatGiven && options.action == Action::Snapshot && options.formatName != "json")
         throw std::invalid_argument("A snapshot is always JSON.");
@@ -156,6 +172,9 @@ HeadlessOptions ParseHeadlessOptions(const QStringList &parameters) {
                                     "\" is one too many.");
     if (formatGiven && options.action == Action::Diff && options.formatName == "csv")
         throw std::invalid_argument("--diff prints text or json.");
+    if (options.action == Action::Command && options.command != "save" && options.command != "reboot" &&
+        options.command.rfind("reset", 0) != 0)
+        throw std::invalid_argument("--command takes save, reboot or reset=WHAT, not \"" + options.command + "\".");
     return options;
 }
 
@@ -166,6 +185,8 @@ std::string HeadlessHelpText(const std::string &program) {
                   [--dry-run] "LABEL=VALUE"...
        )" + program + R"( SWITCHES... --snapshot [--menu "MENU"] [--redact] [--v2c]
        )" + program + R"( --diff A.json B.json [--format text|json] [--moving]
+       )" + program + R"( SWITCHES... --restore FILE [--menu "MENU"] [--delete-extra] [--dry-run | --yes]
+       )" + program + R"( SWITCHES... --command save|reboot|reset=WHAT [--yes]
        )" + program + R"( --catalogue
        )" + program + R"( --help
 
@@ -242,6 +263,24 @@ Options (no window is opened and no display is needed):
                    value, and prints each difference (text, or --format json). Counters and time
                    stamps, which always move, are left out unless --moving is given. Exit status
                    0 when they are equal, 1 when they differ, 2 when a file is not a snapshot.
+  --restore FILE   puts the values of a snapshot back on the device (with --menu "MENU", those of
+                   one top-level menu): reads each entry, compares it with the snapshot and writes
+                   what differs, one SET per editor page or table row, as --set would (each value
+                   passes its field's checks). Rows the snapshot holds and the device lacks are
+                   created, rows that differ are changed; values that always move, read-only
+                   values and redacted secrets are never written. Entries other entries' rows
+                   name (VLANs) are written first and their rows deleted last. Standard error
+                   says what was left as it is and why. Without --yes the plan is shown and
+                   asked for on a terminal; without a terminal nothing is written. A SET the
+                   device refuses stops the restore: standard error says what was written and
+                   what was not, and the status is 1.
+  --delete-extra   with --restore: also deletes the rows the device holds and the snapshot does not.
+  --dry-run        with --restore: prints every SET's bindings, "OID = TYPE: value  # ENTRY: LABEL",
+                   and sends nothing.
+  --command CMD    sends a device command: save (the configuration into NV-RAM), reboot, or
+                   reset=WHAT (what the Reset entry offers, such as reset=config). It asks the
+                   window's question on a terminal, default No; without a terminal, --yes answers it.
+  --yes            writes without asking (--restore, --command).
   --catalogue      prints the whole menu catalogue as JSON; no device is needed.
   --help           prints this text.
 

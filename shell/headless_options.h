@@ -10,7 +10,7 @@
 // What a run without a window was asked to do. Every option starts with "--", which no module
 // switch does, so the module's own switches pass through untouched.
 struct HeadlessOptions {
-    enum class Action { Show, Catalogue, Help, Set, Snapshot, Diff };
+    enum class Action { Show, Catalogue, Help, Set, Snapshot, Diff, Restore, Command };
     using Formatter = std::string (*)(const EntryReading &);
 
     Action action = Action::Help;
@@ -20,11 +20,15 @@ struct HeadlessOptions {
     bool v2cForCounter64 = false;        // --v2c
     int intervalMs = 3000;               // --interval: the measurement of entries that show rates
     WriteOrder write;                    // --set: --row, --add, --delete and the Label=value parameters
-    bool dryRun = false;                 // --dry-run
-    std::string menu;                    // --snapshot --menu
+    bool dryRun = false;                 // --dry-run (--set, --restore)
+    std::string menu;                    // --snapshot, --restore: --menu
     bool redact = false;                 // --snapshot --redact
     std::string diffFiles[2];            // --diff A B
     bool compareMoving = false;          // --diff --moving
+    std::string restoreFile;             // --restore FILE
+    bool deleteExtra = false;            // --restore --delete-extra
+    std::string command;                 // --command save|reboot|reset=CHOICE
+    bool yes = false;                    // --yes: --restore and --command write without asking
     QStringList moduleParameters;        // everything else, for the start-up sequence
 };
 

@@ -10,58 +10,25 @@
 #include "catalogue/model/snapshot.h"
 #include "catalogue/model/snapshot_diff.h"
 #include "catalogue/window_registry.h"
-#include "engine/coded_error.h"
 #include "engine/module_version.h"
 #include "engine/session.h"
+#include "shell/headless_io.h"
 #include "shell/headless_options.h"
+#include "shell/headless_restore.h"
 #include "shell/startup.h"
 #include "windows/window_list.h"
 
 #include <QDateTime>
 
-#include <cstdio>
 #include <exception>
 #include <stdexcept>
 
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
+constexpr int kFailed = kHeadlessFailed;
+constexpr int kUsage = kHeadlessUsage;
 // Printed, but a table read stopped short (the row limit, a column the agent ended early).
 constexpr int kIncomplete = 3;
-constexpr int kTimedOut = -405;
-
-// Whence the session's settings came, once start-up has run.
-std::string g_settingsSource;
-
-void Complain(const std::string &text) {
-    std::fputs(text.c_str(), stderr);
-    std::fputc('\n', stderr);
-}
-
-// The whole output at once, so that a failure leaves nothing behind on standard output.
-int Print(const std::string &text) {
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-    if (!written) Complain("Standard output could not be written.");
-    return written ? 0 : kFailed;
-}
-
-// Runs the start-up sequence for a device exchange; its complaints go to standard error.
-bool StartUp(const HeadlessOptions &options, const QString &moduleDirectory, StartupOutcome &outcome) {
-    outcome = RunStartup({options.moduleParameters, moduleDirectory},
-                         [](const QString &text, StartupNotice) { Complain(text.toStdString()); });
-    for (const std::string &warning : outcome.warnings) Complain(warning);
-    g_settingsSource = outcome.settingsSource;
-    return outcome.ready;
-}
-
-// A time-out says where the request went and whence that address came, the first thing to check.
-std::string FailureText(const std::exception &error) {
-    const auto *coded = dynamic_cast<const CodedError *>(&error);
-    if (coded == nullptr || coded->code() != kTimedOut || g_settingsSource.empty()) return error.what();
-    return std::string(error.what()) + " (" + SessionDevice.host + ":" + std::to_string(SessionDevice.port) + ", " +
-           g_settingsSource + ")";
-}
 
 int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
     const FoundEntry found = FindEntryByPath(MenuCatalogue::Instance(), options.entry);
@@ -89,12 +56,6 @@ int Show(const HeadlessOptions &options, const QString &moduleDirectory) {
     return printed == 0 && !reading.shortfalls.empty() ? kIncomplete : printed;
 }
 
-std::string BindingLines(const std::vector<BindingLine> &lines) {
-    std::string out;
-    for (const BindingLine &line : lines) out += line.oid + " = " + line.type + ": " + line.value + "  # " + line.label + "\n";
-    return out;
-}
-
 int Set(const HeadlessOptions &options, const QString &moduleDirectory) {
     std::string page;
     const FoundEntry found = FindWriteEntry(MenuCatalogue::Instance(), options.entry, page);
@@ -113,7 +74,7 @@ int Set(const HeadlessOptions &options, const QString &moduleDirectory) {
     AnswerCounter64Question(entry, options.v2cForCounter64);
     // Every value is checked, and an edited row found, before anything is sent.
     EntryWrite write(entry, recipe, options.write);
-    if (options.dryRun) return Print(BindingLines(write.Bindings()));
+    if (options.dryRun) return Print(BindingText(write.Bindings(), {}));
     write.Send();
     return 0;
 }
@@ -188,6 +149,8 @@ int RunHeadless(const QStringList &parameters, const QString &moduleDirectory, c
         case HeadlessOptions::Action::Set: return Set(options, moduleDirectory);
         case HeadlessOptions::Action::Snapshot: return Snapshot(options, moduleDirectory);
         case HeadlessOptions::Action::Diff: return Diff(options);
+        case HeadlessOptions::Action::Restore: return RestoreSnapshot(options, moduleDirectory);
+        case HeadlessOptions::Action::Command: return SendCommand(options, moduleDirectory);
         }
     } catch (const std::exception &error) {
         Complain(FailureText(error));

@@ -70,7 +70,8 @@ std::string PanelJson(const PanelRecipe &b) {
     out += ",\"records\":" + JsonArray(b.records, [](const CatalogueRecord &r) {
                return "{\"oid\":" + Str(r.oid) + ",\"label\":" + Str(r.label) +
                       ",\"syntax\":" + std::to_string(r.syntax) + ",\"access\":" + std::to_string(r.access) +
-                      ",\"options\":" + OptionsJson(r.options) + ",\"secret\":" + (r.secret ? "true" : "false") + "}";
+                      ",\"options\":" + OptionsJson(r.options) + ",\"secret\":" + (r.secret ? "true" : "false") +
+                      ",\"moving\":" + (r.moving ? "true" : "false") + "}";
            });
     return out + "}";
 }
@@ -100,6 +101,7 @@ void AppendEntries(const std::vector<MenuEntry> &entries, const std::set<std::st
             if (e.v3Only) out += ",\"v3Only\":true";
             if (e.localLayoutOnly) out += ",\"localLayoutOnly\":true";
             if (e.followsRmonState) out += ",\"followsRmonState\":true";
+            if (e.restoreFirst) out += ",\"restoreFirst\":true";
             if (!e.preRead.empty()) out += ",\"preRead\":" + Str(e.preRead);
             out += ",\"panels\":" + JsonArray(e.panels, PanelJson) + "}";
         }

@@ -19,6 +19,7 @@ struct CatalogueRecord {
     std::uint32_t access = 0;
     const VdOptionList *options = nullptr;  // shared, owned by the catalogue
     bool secret = false;  // a community, key, password or pass phrase: replaced in redacted snapshots
+    bool moving = false;  // never reads the same twice (counters, clocks): left out of comparisons, never restored
 };
 
 // A per-panel adjustment, applied in the listed order after the panel is set up.
@@ -105,6 +106,7 @@ struct MenuEntry {
     bool v3Only = false;              // usable on SNMPv3 sessions only
     bool localLayoutOnly = false;     // shown only when the module runs in its local layout
     bool followsRmonState = false;    // enabled and disabled by the main window's RMON check
+    bool restoreFirst = false;        // other entries' rows name its rows: restored before them, deleted after
     std::string objectName;           // the item's control name where the menus fix one
     std::string preRead;              // window entries: main-window text read from the device first
     std::vector<MenuEntry> children;  // submenus

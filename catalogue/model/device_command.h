@@ -19,3 +19,6 @@ extern const DeviceCommand kRebootCommand;
 
 // The command the menu data names by its handler; nullptr for an unknown name.
 const DeviceCommand *FindDeviceCommand(const std::string &handler);
+
+// Sends the command's one SET; throws CodedError with the catalogue's message when it fails.
+void SendDeviceCommand(const DeviceCommand &command);

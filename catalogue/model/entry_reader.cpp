@@ -24,13 +24,18 @@ bool IsSecret(const PanelRecipe &recipe, int item) {
     return k < recipe.records.size() && recipe.records[k].secret;
 }
 
+bool IsMoving(const PanelRecipe &recipe, int item) {
+    const auto k = static_cast<std::size_t>(item);
+    return k < recipe.records.size() && recipe.records[k].moving;
+}
+
 // A table panel adds a row per result.
 void ReadTable(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
     const std::vector<int> columns = request.list.ShownColumns();
     for (int i : columns) {
         page.columns.push_back(TrimmedCaption(request.list.Item(i).label));
         page.portLists.push_back(IsPortListRow(recipe, i));
-        page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
+        page.moving.push_back(IsMoving(recipe, i));
         page.secret.push_back(IsSecret(recipe, i));
         if (i < request.list.indexCount) ++page.keyColumns;
     }
@@ -49,7 +54,7 @@ void ReadEditor(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &
     for (int i : lines) {
         page.rows.push_back({TrimmedCaption(request.list.Item(i).label), {}});
         page.portLists.push_back(IsPortListRow(recipe, i));
-        page.moving.push_back(AlwaysMoves(request.list.Item(i).syntax, request.list.Item(i).oid));
+        page.moving.push_back(IsMoving(recipe, i));
         page.secret.push_back(IsSecret(recipe, i));
     }
     request.ReadShown([&] {
@@ -75,7 +80,9 @@ PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe, std::ve
 }  // namespace
 
 bool IsReadableEntry(const MenuEntry &entry) {
-    const bool kind = entry.kind == EntryKind::Editor || entry.kind == EntryKind::Table || entry.kind == EntryKind::Pages;
+    // A dedicated window may describe its settings as pages too, for reading and restoring them.
+    const bool kind = entry.kind == EntryKind::Editor || entry.kind == EntryKind::Table || entry.kind == EntryKind::Pages ||
+                      entry.kind == EntryKind::Window;
     return kind && !entry.panels.empty();
 }
 

@@ -2,7 +2,6 @@
 
 #include "catalogue/model/json_text.h"
 #include "catalogue/model/terminal_text.h"
-#include "engine/descriptor.h"
 #include "engine/port_ranges.h"
 #include "engine/readable_values.h"
 
@@ -89,13 +88,6 @@ std::string PageText(const PageReading &page) {
 }
 
 }  // namespace
-
-bool AlwaysMoves(std::uint32_t s, const std::string &oid) {
-    // snmpEngineTime counts seconds as a plain integer.
-    static const std::string kEngineTime = "1.3.6.1.6.3.10.2.1.3";
-    return s == syntax::Counter || s == syntax::Counter64 || s == syntax::TimeTicks || s == syntax::DateAndTime ||
-           s == syntax::LocalDateTime || oid == kEngineTime;
-}
 
 std::string FormatText(const EntryReading &reading) {
     std::string out;

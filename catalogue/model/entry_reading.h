@@ -14,8 +14,8 @@ struct PageReading {
     // Tables: the leading columns that hold the row's index, and each row's instance identifier.
     std::size_t keyColumns = 0;
     std::vector<std::string> instances;
-    // Values that differ between any two readings (counters, clocks); tables: one per column,
-    // scalars: one per row.
+    // Values that differ between any two readings (counters, clocks), as the catalogue marks them;
+    // tables: one per column, scalars: one per row.
     std::vector<bool> moving;
     // Communities, keys, passwords and pass phrases, as the catalogue marks them; one per column or
     // per scalar row, like moving.
@@ -23,9 +23,6 @@ struct PageReading {
     // Port lists, shown as ranges in text: tables one per column, scalars one per row.
     std::vector<bool> portLists;
 };
-
-// Counters, time ticks, dates and the agent's engine time never read the same twice.
-bool AlwaysMoves(std::uint32_t syntax, const std::string &oid);
 
 struct EntryReading {
     std::vector<std::string> path;  // captions from the top-level menu to the entry

@@ -220,7 +220,7 @@ private:
     void ParseSegment(std::string_view segment, MenuEntry &entry, bool first) {
         std::string_view page = segment;
         if (ConsumePrefix(page, "page ")) {
-            if (entry.kind != EntryKind::Pages) throw ParseError("a page outside a pages entry");
+            if (!HoldsPages(entry)) throw ParseError("a page outside a pages or window entry");
             PanelRecipe panel;
             panel.pageCaption = Quoted(page);
             if (ConsumePrefix(page, " (editor): ")) panel.panel = PanelKind::Editor;
@@ -275,6 +275,7 @@ private:
         if (p == "v3 only") return entry.v3Only = true;
         if (p == "local layout only") return entry.localLayoutOnly = true;
         if (p == "follows RMON state") return entry.followsRmonState = true;
+        if (p == "restore first") return entry.restoreFirst = true;
         if (ConsumePrefix(p, "name ")) {
             entry.objectName = BackQuoted(p);
             return true;
@@ -340,9 +341,14 @@ private:
         }
     }
 
+    // A dedicated window describes its settings as pages, for reading and restoring them.
+    static bool HoldsPages(const MenuEntry &entry) {
+        return entry.kind == EntryKind::Pages || entry.kind == EntryKind::Window;
+    }
+
     void StartPageRecords(int depth, std::string_view body) {
-        if (entry_ == nullptr || entry_->kind != EntryKind::Pages || depth != entryDepth_ + 1) {
-            throw ParseError("page records outside a pages entry");
+        if (entry_ == nullptr || !HoldsPages(*entry_) || depth != entryDepth_ + 1) {
+            throw ParseError("page records outside a pages or window entry");
         }
         const std::string caption = Quoted(body);
         if (body != ":") throw ParseError("':' expected after the page caption");
@@ -357,7 +363,7 @@ private:
 
     PanelRecipe &CurrentBinding(int depth) {
         if (entry_ == nullptr) throw ParseError("a record outside an entry with descriptor tables");
-        const bool pages = entry_->kind == EntryKind::Pages;
+        const bool pages = HoldsPages(*entry_);
         if (depth != entryDepth_ + (pages ? 2 : 1) || (pages && binding_ < 0)) {
             throw ParseError("a record at the wrong indent");
         }
@@ -406,6 +412,11 @@ private:
         if (pair.size() > kSecret.size() && pair.substr(pair.size() - kSecret.size()) == kSecret) {
             record.secret = true;
             pair.remove_suffix(kSecret.size());
+        }
+        constexpr std::string_view kMoving = " moving";
+        if (pair.size() > kMoving.size() && pair.substr(pair.size() - kMoving.size()) == kMoving) {
+            record.moving = true;
+            pair.remove_suffix(kMoving.size());
         }
         const auto [syntax, access] = Pair(pair);
         record.syntax = static_cast<std::uint32_t>(syntax);

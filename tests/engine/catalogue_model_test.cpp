@@ -98,6 +98,50 @@ TEST(MenuCatalogue, AdjustmentsStatusRowsAndPagesKeepTheirOrder) {
     EXPECT_EQ(ifTable.title, "IF Table");
 }
 
+// Counters and clocks are marked moving in the data, so that no comparison needs a list of them.
+void ExpectMovingMarked(const std::vector<MenuEntry> &entries, int &moving) {
+    for (const MenuEntry &e : entries) {
+        for (const PanelRecipe &panel : e.panels) {
+            for (const CatalogueRecord &r : panel.records) {
+                const bool alwaysMoves = r.syntax == syntax::Counter || r.syntax == syntax::Counter64 ||
+                                         r.syntax == syntax::TimeTicks || r.syntax == syntax::DateAndTime ||
+                                         r.syntax == syntax::LocalDateTime;
+                if (alwaysMoves) EXPECT_TRUE(r.moving) << e.caption << ": " << r.label;
+                // A value that never reads the same is never put back, so it must not be one a user sets.
+                if (r.moving && (r.access & access_bit::Writable)) ADD_FAILURE() << e.caption << ": " << r.label << " is writable";
+                moving += r.moving ? 1 : 0;
+            }
+        }
+        ExpectMovingMarked(e.children, moving);
+    }
+}
+
+TEST(MenuCatalogue, CountersClocksAndTheLedStringAreMarkedMoving) {
+    int moving = 0;
+    for (const Menu &m : MenuCatalogue::Instance().menus()) ExpectMovingMarked(m.entries, moving);
+    EXPECT_GT(moving, 150);
+    EXPECT_TRUE(Entry({"Basic Configuration", "Equipment Management", "Unit Table"}).panels[0].records[4].moving);
+    EXPECT_TRUE(Entry({"SNMP V3", "SNMP Engine"}).panels[0].records[2].moving);
+    EXPECT_FALSE(Entry({"SNMP V3", "SNMP Engine"}).panels[0].records[1].moving);
+    const MenuEntry &vlan = Entry({"VLAN", "802.1Q", "802.1Q VLAN"});
+    EXPECT_TRUE(vlan.restoreFirst);
+    EXPECT_FALSE(Entry({"Basic Configuration", "MIB II", "Information"}).restoreFirst);
+}
+
+// The dedicated windows describe their settings as pages, for --show, --snapshot and --restore.
+TEST(MenuCatalogue, DedicatedWindowsCarryTheirSettingsAsPages) {
+    const MenuEntry &stp = Entry({"Bridge", "Spanning Tree", "STP Control "});
+    EXPECT_EQ(stp.kind, EntryKind::Window);
+    ASSERT_EQ(stp.panels.size(), 1u);
+    EXPECT_EQ(stp.panels[0].pageCaption, "STP Bridge");
+    EXPECT_EQ(stp.panels[0].records.size(), 7u);
+    const MenuEntry &md5 = Entry({"Layer 3 Management", "MD5 Information "});
+    ASSERT_EQ(md5.panels.size(), 1u);
+    EXPECT_EQ(md5.panels[0].panel, PanelKind::Table);
+    EXPECT_EQ(md5.panels[0].statusRow, 2);
+    EXPECT_TRUE(md5.panels[0].records[1].secret);
+}
+
 TEST(MenuCatalogue, EqualsSignUnderAJoinedRootIsItsFirstSubtree) {
     const MenuEntry &alarm = Entry({"Layer2 Management", "Device Management", "Alarm Control"});
     const PanelRecipe &b = alarm.panels[0];

@@ -38,3 +38,12 @@ ProcessOutcome HeadlessTest::Run(const QStringList &arguments, const QString &mo
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     return runProcess(program, arguments, environment, 60000);
 }
+
+ProcessOutcome HeadlessTest::Snapshot(const QString &file, const QStringList &options, const QString &module) {
+    const QStringList arguments = QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate", "--snapshot"} + options;
+    const ProcessOutcome run = Run(arguments, module.isEmpty() ? LocalLayout() : module);
+    QFile out(dir_.filePath(file));
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(run.out.toUtf8());
+    return run;
+}

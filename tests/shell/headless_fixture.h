@@ -24,6 +24,13 @@ protected:
         return Run(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate"} + options, LocalLayout());
     }
 
+    // Takes a snapshot into a file of the test's own (module: the module directory, by default on
+    // the simulator); returns the run.
+    ProcessOutcome Snapshot(const QString &file, const QStringList &options = {}, const QString &module = {});
+    ProcessOutcome Diff(const QString &a, const QString &b, const QStringList &options = {}) {
+        return Run(QStringList{"--diff", dir_.filePath(a), dir_.filePath(b)} + options, PlainDirectory());
+    }
+
     ProcessOutcome Show(const QString &entry, const QStringList &options = {}) {
         return OnSimulator(QStringList{"--show", entry} + options);
     }

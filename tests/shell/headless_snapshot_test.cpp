@@ -10,22 +10,7 @@
 
 namespace {
 
-class HeadlessSnapshotTest : public HeadlessTest {
-protected:
-    // Takes a snapshot into a file of the test's own; returns the run.
-    ProcessOutcome Snapshot(const QString &file, const QStringList &options = {}, const QString &module = {}) {
-        const QStringList arguments = QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate", "--snapshot"} + options;
-        const ProcessOutcome run = Run(arguments, module.isEmpty() ? LocalLayout() : module);
-        QFile out(dir_.filePath(file));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(run.out.toUtf8());
-        return run;
-    }
-
-    ProcessOutcome Diff(const QString &a, const QString &b, const QStringList &options = {}) {
-        return Run(QStringList{"--diff", dir_.filePath(a), dir_.filePath(b)} + options, PlainDirectory());
-    }
-};
+using HeadlessSnapshotTest = HeadlessTest;
 
 TEST_F(HeadlessSnapshotTest, DiffOfTwoSnapshotsNamesExactlyTheEntryRowAndValueASetChanged) {
     const ProcessOutcome first = Snapshot(QStringLiteral("a.json"), {"--menu", "vlan"});

@@ -226,6 +226,13 @@ TEST_F(HeadlessTest, MistakesInTheOptionsFailBeforeAnythingIsSent) {
         {{"--diff", "a.json"}, "--diff needs two snapshot files"},
         {{"--diff", "a.json", "b.json", "--menu", "VLAN"}, "--menu goes with --snapshot"},
         {{"--diff", "a.json", "b.json", "c.json"}, "\"c.json\" is one too many"},
+        {{"/I127.0.0.1", "--restore"}, "--restore needs a value"},
+        {{"/I127.0.0.1", "--snapshot", "--delete-extra"}, "--delete-extra goes with --restore."},
+        {{"/I127.0.0.1", "--restore", "a.json", "--dry-run", "--yes"}, "--yes does not apply"},
+        {{"/I127.0.0.1", "--restore", "a.json", "--row", "1"}, "go with --set"},
+        {{"/I127.0.0.1", "--show", "Basic Configuration>Reset", "--yes"}, "--yes goes with --restore or --command."},
+        {{"/I127.0.0.1", "--command", "halt"}, "--command takes save, reboot or reset=WHAT"},
+        {{"/I127.0.0.1", "--command", "reset", "--yes"}, "--command reset needs what to reset"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
