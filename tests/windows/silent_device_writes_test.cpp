@@ -130,6 +130,8 @@ TEST_F(SilentThenAnswering, NoDedicatedWindowWritesWhatItNeverRead) {
         std::unique_ptr<QDialog> window = (*create)(entry, window_test::Context());
         window->show();
         QTest::qWait(2500);
+        // Reads run on completions now: the device answers only once every one has failed.
+        EXPECT_TRUE(WaitUntil([&] { return window->cursor().shape() != Qt::BusyCursor; }, 20000)) << path;
         SaveScreen(window.get(), QString::fromStdString("silent_" + entry.windowClass));
         Silence(false);
         QTest::qWait(300);
