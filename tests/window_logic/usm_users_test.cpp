@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
 namespace {
 
 using namespace usm_users;
@@ -116,6 +121,25 @@ TEST(SettingsFile, KeysReplacedInPlaceOrAddedToTheSectionEverythingElseKept) {
         {"", "[Program Information]\nAuthPassword=new1\nPrivPassword=new2"},
     };
     for (const Case &c : cases) EXPECT_EQ(settings_file::WithKeys(c.before, keys), c.after) << c.before;
+}
+
+TEST(SettingsFile, ReadTakesARegularFileAndRefusesAFifoWithoutWaitingOnIt) {
+    char folder[] = "/tmp/settings-file-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string file = std::string(folder) + "/host.cfg";
+    const std::string fifo = std::string(folder) + "/fifo.cfg";
+    EXPECT_FALSE(settings_file::Read(file).has_value());
+    EXPECT_EQ(settings_file::Write(file, "[Program Information]\nVersion=3\n"), "");
+    EXPECT_EQ(settings_file::Read(file), "[Program Information]\nVersion=3\n");
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    // Nobody writes to the FIFO: a plain open and read of it would never return.
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(settings_file::Read(fifo).has_value());
+    unlink(fifo.c_str());
+    unlink(file.c_str());
+    rmdir(folder);
 }
 
 }  // namespace

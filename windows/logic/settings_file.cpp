@@ -1,6 +1,7 @@
 #include "windows/logic/settings_file.h"
 
-#include <QFile>
+#include "engine/regular_file.h"
+
 #include <QSaveFile>
 
 #include <algorithm>
@@ -11,6 +12,7 @@ namespace settings_file {
 namespace {
 
 constexpr char kSection[] = "[program information]";
+constexpr std::size_t kFileLimit = 1 << 20;  // as the loader reads it
 
 std::string Trimmed(const std::string &s) {
     const auto first = s.find_first_not_of(" \t\r");
@@ -31,9 +33,9 @@ std::string KeyOf(const std::string &line) {
 }  // namespace
 
 std::optional<std::string> Read(const std::string &path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll().toStdString();
+    // Bounded like the loader's read: a FIFO or a huge file planted there must not hang the window.
+    FileProblem problem;
+    return ReadRegularFile(path, kFileLimit, problem);
 }
 
 std::string Write(const std::string &path, const std::string &text) {
