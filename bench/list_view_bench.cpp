@@ -94,7 +94,7 @@ WindowTiming TimeWindow(const MenuEntry &entry) {
     ticker.stop();
     timing.memoryMb = ResidentMb() - residentBefore;
     if (auto *list = form->findChild<SortableList *>()) {
-        timing.rows = list->topLevelItemCount();
+        timing.rows = list->readRowCount();
         // The description column sorts as text, the slowest of the kinds.
         QHeaderView *header = list->header();
         timing.sortMs = TimedMs([&] { header->setSortIndicator(1, Qt::DescendingOrder); });

@@ -1,10 +1,10 @@
 #include "editor/list_copy.h"
 
-#include "binding/ui/request2edits.h"
 #include "binding/ui/sortable_list.h"
+#include "binding/ui/table_rows_model.h"
 #include "catalogue/model/entry_path.h"
 
-#include <QTreeWidget>
+#include <QStringList>
 
 namespace {
 
@@ -16,26 +16,15 @@ QString TabCell(QString text) {
 
 }  // namespace
 
-QList<const QTreeWidgetItem *> SelectedShownRows(const QTreeWidget &list) {
-    QList<const QTreeWidgetItem *> rows;
-    for (int r = 0; r < list.topLevelItemCount(); ++r) {
-        const QTreeWidgetItem *item = list.topLevelItem(r);
-        if (item->isSelected() && !item->isHidden()) rows.append(item);
-    }
-    return rows;
-}
-
-QString RowsAsTabText(const QTreeWidget &list, const QList<const QTreeWidgetItem *> &rows) {
-    QList<int> columns;
-    for (int c = 0; c < list.columnCount(); ++c)
-        if (!list.isColumnHidden(c)) columns.append(c);
+QString RowsAsTabText(const SortableList &list, const std::vector<int> &rows) {
+    const std::vector<int> columns = list.ShownColumns();
     auto line = [&](auto cell) {
         QStringList cells;
         for (int c : columns) cells << TabCell(cell(c));
         return cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     };
-    QString text = line([&](int c) { return list.headerItem()->text(c).trimmed(); });
-    for (const QTreeWidgetItem *row : rows) text += line([&](int c) { return row->text(c); });
+    QString text = line([&](int c) { return list.caption(c).trimmed(); });
+    for (int row : rows) text += line([&](int c) { return list.rows().ShownText(row, c); });
     return text;
 }
 
@@ -43,15 +32,13 @@ PageReading ListPage(const SortableList &list, const std::string &caption) {
     PageReading page;
     page.caption = caption;
     page.table = true;
-    std::vector<int> columns;
-    for (int c = 0; c < list.columnCount(); ++c) {
-        if (list.isColumnHidden(c)) continue;
-        columns.push_back(c);
-        page.columns.push_back(TrimmedCaption(FromQString(list.headerItem()->text(c))));
-    }
-    for (const QTreeWidgetItem *item : list.RowsInReadOrder()) {
+    const std::vector<int> columns = list.ShownColumns();
+    for (int c : columns) page.columns.push_back(TrimmedCaption(list.caption(c).toStdString()));
+    const TableRowsModel &rows = list.rows();
+    page.rows.reserve(static_cast<std::size_t>(rows.rowCount()));
+    for (int r = 0; r < rows.rowCount(); ++r) {
         std::vector<std::string> &row = page.rows.emplace_back();
-        for (int c : columns) row.push_back(CellValue(*item, c));
+        for (int c : columns) row.emplace_back(rows.Value(r, c));
     }
     return page;
 }

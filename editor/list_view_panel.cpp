@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,8 +30,7 @@ TListViewPanel::TListViewPanel(QWidget *parent, VdSNMPRequest2Edits *binding) : 
     connect(filterEdit, &QLineEdit::textChanged, listView, &SortableList::SetFilter);
 
     int captionCharacters = 0;
-    const QTreeWidgetItem *header = listView->headerItem();
-    for (int column = 0; column < listView->columnCount(); ++column) captionCharacters += header->text(column).size();
+    for (int column = 0; column < listView->columnCount(); ++column) captionCharacters += listView->caption(column).size();
     const int width = 2 * listView->frameWidth() + kPixelsPerCaptionCharacter * captionCharacters;
     preferredSize_ = QSize(std::min(width, kMaxWidth), kHeight);
     resize(preferredSize_);

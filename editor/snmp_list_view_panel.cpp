@@ -3,6 +3,7 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "binding/ui/sortable_list.h"
+#include "binding/ui/table_rows_model.h"
 #include "editor/binding_state_guard.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
@@ -33,7 +34,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
-#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -50,9 +50,13 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, VdSNMPRequest2Edits *bin
     beforeAdd = [this](QPushButton *) { editsPanel->ClearAllRows(); };
 
     SortableList *list = listPanel->listView;
-    connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { DoubleClick(); });
-    connect(list, &QTreeWidget::itemSelectionChanged, this, [this] { Click(); });
-    connect(list, &SortableList::shownRowsChanged, this, [this] { UpdateCount(); });
+    connect(list, &QAbstractItemView::doubleClicked, this, [this] { DoubleClick(); });
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { Click(); });
+    // A filter can take selected rows out of the list: the buttons follow what stays selected.
+    connect(list, &SortableList::shownRowsChanged, this, [this] {
+        UpdateCount();
+        Click();
+    });
     copyAction_ = new QAction(QStringLiteral("Copy"), list);
     copyAction_->setObjectName(QStringLiteral("copyRowsAction"));
     copyAction_->setShortcut(QKeySequence::Copy);
@@ -67,10 +71,6 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, VdSNMPRequest2Edits *bin
         listPanel->filterEdit->setFocus(Qt::ShortcutFocusReason);
         listPanel->filterEdit->selectAll();
     });
-    QAbstractItemModel *model = list->model();
-    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { UpdateCount(); });
-    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { UpdateCount(); });
-    connect(model, &QAbstractItemModel::modelReset, this, [this] { UpdateCount(); });
     list->viewport()->installEventFilter(this);
 
     disconnect(buttons_->RefreshButton, &QPushButton::clicked, this, nullptr);
@@ -96,8 +96,8 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, VdSNMPRequest2Edits *bin
 
 TSNMPListViewPanel::~TSNMPListViewPanel() {
     // The list view goes with the child widgets, after this part of the panel is gone.
-    QTreeWidget *list = listPanel->listView;
-    list->model()->disconnect(this);
+    SortableList *list = listPanel->listView;
+    list->selectionModel()->disconnect(this);
     list->disconnect(this);
     list->viewport()->removeEventFilter(this);
 }
@@ -155,14 +155,15 @@ void TSNMPListViewPanel::MaskSecret(int varIndex) {
 }
 
 std::vector<std::string> TSNMPListViewPanel::SelectedRowValues() {
-    const QList<QTreeWidgetItem *> selected = listPanel->listView->selectedItems();
+    const std::vector<int> selected = listPanel->listView->SelectedReadRows();
     if (selected.size() != 1) return {};
     // From the row's cells: the binding's values may hold what a dialog is editing.
     const VdSNMPVarList &list = binding_->request.list;
+    const TableRowsModel &rows = listPanel->listView->rows();
     std::vector<std::string> values(static_cast<std::size_t>(list.Count()));
     int column = 0;
     for (int i : list.ListViewColumnOrder())
-        if (column < selected.front()->columnCount()) values[static_cast<std::size_t>(i)] = CellValue(*selected.front(), column++);
+        if (column < rows.columnCount()) values[static_cast<std::size_t>(i)] = rows.Value(selected.front(), column++);
     return values;
 }
 
@@ -170,7 +171,7 @@ void TSNMPListViewPanel::Click() {
     // Rows removed by a walk, or a selection this panel clears itself, are no user's click; a walk
     // that ends while a row dialog has the editor grid leaves what is typed there alone.
     if (selectingInternally_ || binding_->busy || editsPanel->window() != window()) return;
-    const qsizetype selected = listPanel->listView->selectedItems().size();
+    const std::size_t selected = listPanel->listView->SelectedReadRows().size();
     if (selected > 0) {
         // Edit and Delete address one row; several rows are selected for copying.
         if (!noEdit) buttons_->EditButton->setEnabled(selected == 1);
@@ -185,26 +186,22 @@ void TSNMPListViewPanel::Click() {
 }
 
 void TSNMPListViewPanel::DoubleClick() {
-    if (listPanel->listView->selectedItems().size() == 1 && !noEdit) EditAction();
+    if (listPanel->listView->SelectedReadRows().size() == 1 && !noEdit) EditAction();
 }
 
 void TSNMPListViewPanel::UpdateCount() {
     const SortableList *list = listPanel->listView;
-    const QString read = QString::number(list->topLevelItemCount());
+    const QString read = QString::number(list->readRowCount());
     buttons_->SamplesCount->setText(list->filter().isEmpty()
                                         ? read
                                         : QString::number(list->shownRowCount()) + QStringLiteral(" / ") + read);
 }
 
-QString TSNMPListViewPanel::RowHint(const QTreeWidgetItem *item) const {
-    const QTreeWidget *list = listPanel->listView;
-    const QTreeWidgetItem *header = list->headerItem();
+QString TSNMPListViewPanel::RowHint(int row) const {
+    const SortableList *list = listPanel->listView;
     QStringList lines;
-    for (int k = 0; k < list->columnCount(); ++k) {
-        // Hidden columns belong to variables the user is not shown.
-        if (list->isColumnHidden(k)) continue;
-        lines << header->text(k).trimmed() + QStringLiteral(": ") + item->text(k);
-    }
+    // Hidden columns belong to variables the user is not shown.
+    for (int k : list->ShownColumns()) lines << list->caption(k).trimmed() + QStringLiteral(": ") + list->rows().ShownText(row, k);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -221,8 +218,8 @@ void TSNMPListViewPanel::SetExportEntry(std::vector<std::string> path, std::stri
 }
 
 void TSNMPListViewPanel::CopyRows() {
-    const QList<const QTreeWidgetItem *> rows = SelectedShownRows(*listPanel->listView);
-    if (rows.isEmpty()) return;
+    const std::vector<int> rows = listPanel->listView->SelectedReadRows();
+    if (rows.empty()) return;
     QApplication::clipboard()->setText(RowsAsTabText(*listPanel->listView, rows));
 }
 
@@ -257,16 +254,16 @@ void TSNMPListViewPanel::ExportList() {
 
 void TSNMPListViewPanel::ShowListMenu(const QPoint &at) {
     SortableList *list = listPanel->listView;
-    QTreeWidgetItem *item = list->itemAt(at);
-    const int column = list->columnAt(at.x());
+    const QModelIndex item = list->indexAt(at);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("listMenu"));
     menu.addAction(copyAction_);
-    copyAction_->setEnabled(!SelectedShownRows(*list).isEmpty());
+    copyAction_->setEnabled(!list->SelectedReadRows().empty());
     QAction *cell = menu.addAction(QStringLiteral("Copy Cell"));
     cell->setObjectName(QStringLiteral("copyCellAction"));
-    cell->setEnabled(item != nullptr && column >= 0);
-    connect(cell, &QAction::triggered, this, [item, column] { QApplication::clipboard()->setText(item->text(column)); });
+    cell->setEnabled(item.isValid());
+    const QString text = item.data().toString();
+    connect(cell, &QAction::triggered, this, [text] { QApplication::clipboard()->setText(text); });
     menu.addSeparator();
     QAction *order = menu.addAction(QStringLiteral("Index Order"));
     order->setObjectName(QStringLiteral("readOrderAction"));
@@ -289,8 +286,9 @@ void TSNMPListViewPanel::ShowListMenu(const QPoint &at) {
 bool TSNMPListViewPanel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == listPanel->listView->viewport() && event->type() == QEvent::ToolTip) {
         auto *help = static_cast<QHelpEvent *>(event);
-        if (const QTreeWidgetItem *item = listPanel->listView->itemAt(help->pos()))
-            QToolTip::showText(help->globalPos(), RowHint(item), listPanel->listView->viewport());
+        const SortableList *list = listPanel->listView;
+        if (const QModelIndex item = list->indexAt(help->pos()); item.isValid())
+            QToolTip::showText(help->globalPos(), RowHint(list->ReadRow(item.row())), list->viewport());
         else
             QToolTip::hideText();
         return true;
@@ -480,7 +478,7 @@ void TSNMPListViewPanel::DeleteAction() {
         QMessageBox::Yes)
         return;
     // Without a selected row there is no instance to address.
-    if (listPanel->deleteIndex < 0 || listPanel->listView->selectedItems().isEmpty()) return;
+    if (listPanel->deleteIndex < 0 || listPanel->listView->SelectedReadRows().empty()) return;
     BindingStateGuard modeGuard(*binding_);
     {
         // Only the row-status column goes out; the marks end with the set.

@@ -9,7 +9,6 @@
 
 class QAction;
 class QDialog;
-class QTreeWidgetItem;
 class RowProbe;
 class TListViewPanel;
 
@@ -41,8 +40,8 @@ public:
     void MaskSecret(int varIndex);
     // The values of the one selected row in variable order; empty without exactly one.
     std::vector<std::string> SelectedRowValues();
-    // The hint of a row: one "caption: value" line per shown column.
-    QString RowHint(const QTreeWidgetItem *item) const;
+    // The hint of a row (by its read position): one "caption: value" line per shown column.
+    QString RowHint(int row) const;
 
     // The variable's column holds port lists of this many ports: shown as ranges.
     void ShowPortList(int varIndex, int ports);

@@ -2,6 +2,7 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
+#include "binding/ui/sortable_list.h"
 #include "catalogue/entry_recipe.h"
 #include "catalogue/model/entry_path.h"
 #include "catalogue/window_registry.h"
@@ -26,7 +27,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -227,12 +227,13 @@ void TMainForm::OpenPortSettings(int port) {
     // Once the table is read, the port's row is the one shown (the first of a combo port's two).
     table->getDone = [previous = table->getDone, table, port](VdSNMPRequest2Controls &b, const VdSNMPError &e) {
         if (previous) previous(b, e);
-        QTreeWidget *rows = table->listView();
-        if (rows == nullptr || rows->currentItem() != nullptr) return;
-        const QList<QTreeWidgetItem *> found = rows->findItems(QString::number(port), Qt::MatchExactly, 0);
-        if (found.isEmpty()) return;
-        rows->setCurrentItem(found.first());
-        rows->scrollToItem(found.first());
+        auto *rows = qobject_cast<SortableList *>(table->listView());
+        if (rows == nullptr || rows->currentIndex().isValid()) return;
+        const int found = rows->FindShownRow(0, QString::number(port));
+        if (found < 0) return;
+        const QModelIndex row = rows->model()->index(found, 0);
+        rows->setCurrentIndex(row);
+        rows->scrollTo(row);
     };
     form->exec();
 }

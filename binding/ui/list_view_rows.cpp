@@ -1,27 +1,38 @@
 #include "binding/ui/request2edits.h"
 
+#include "binding/ui/list_rows.h"
 #include "binding/ui/sortable_list.h"
+#include "binding/ui/tree_widget_rows.h"
 #include "engine/coded_error.h"
 #include "forms/ui_parts.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPalette>
-#include <QTreeWidget>
+#include <QStyle>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int kHeaderPadding = 16;
+constexpr int kCellPadding = 12;
+
+std::unique_ptr<ListRows> RowsOf(QTreeView *listView) {
+    if (auto *sortable = qobject_cast<SortableList *>(listView)) return sortable->MakeListRows();
+    if (auto *tree = qobject_cast<QTreeWidget *>(listView)) return std::make_unique<TreeWidgetRows>(tree);
+    return nullptr;
+}
 
 }  // namespace
 
-void VdSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool toggle) {
+void VdSNMPRequest2Edits::BindListView(QTreeView *listView, bool toggle) {
     QObject::disconnect(selectionConnection_);
-    listView_ = listView;
+    DropPendingRows();
+    rows_ = RowsOf(listView);
+    listView_ = rows_ ? listView : nullptr;
     toggleEditors = toggle;
-    if (listView == nullptr) return;
+    if (!listView_) return;
     listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     listView->setSelectionMode(QAbstractItemView::SingleSelection);
     listView->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -36,87 +47,81 @@ void VdSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool toggle) {
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     listView->setPalette(palette);
     listView->setStyleSheet(GridListStyle());
-    // Handlers connected earlier run first, as the list view's own selection handler did.
-    selectionConnection_ = QObject::connect(listView, &QTreeWidget::itemSelectionChanged, listView,
-                                            [this] { SelectionChanged(); });
+    selectionConnection_ = rows_->OnSelectionChanged(listView, [this] { SelectionChanged(); });
     BuildColumns();
 }
 
 void VdSNMPRequest2Edits::SelectionChanged() {
-    const QList<QTreeWidgetItem *> selected = listView_->selectedItems();
-    if (selected.isEmpty()) return;
+    if (!rows_ || rows_->SelectedValues().empty()) return;
     try {
-        OnItemSelected(listView_, selected.front(), true);
+        OnItemSelected(true);
     } catch (const CodedError &e) {
         ShowError(e.message());
     }
 }
 
+int VdSNMPRequest2Edits::HeaderWidth(int column) const {
+    const QHeaderView *header = listView_->header();
+    const QString caption = listView_->model()->headerData(column, Qt::Horizontal).toString();
+    // A list sorted by a header click shows its mark beside the caption.
+    const int mark = qobject_cast<const SortableList *>(listView_.data())
+                         ? header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + kHeaderPadding / 2
+                         : 0;
+    return QFontMetrics(header->font()).horizontalAdvance(caption) + kHeaderPadding + mark;
+}
+
 void VdSNMPRequest2Edits::BuildColumns() {
-    if (!listView_) return;
+    if (!listView_ || !rows_) return;
     const std::vector<int> order = request.list.ListViewColumnOrder();
-    // A fresh QTreeWidget shows one default column headed "1"; it counts as no column at all.
-    int existing = listView_->columnCount();
-    if (existing == 1 && listView_->headerItem()->text(0) == QStringLiteral("1")) existing = 0;
-    if (existing >= static_cast<int>(order.size())) return;
+    if (rows_->columnCount() >= static_cast<int>(order.size())) return;
     QStringList captions;
     for (int i : order) captions << ToQString(request.list.Item(i).label);
-    listView_->clear();
-    listView_->setColumnCount(0);
-    listView_->setHeaderLabels(captions);
+    rows_->SetCaptions(captions);
     QHeaderView *header = listView_->header();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(false);
-    const QFontMetrics metrics(header->font());
     for (int column = 0; column < static_cast<int>(order.size()); ++column) {
         const bool hidden = request.list.IsHiddenColumn(order[static_cast<std::size_t>(column)]);
         listView_->setColumnHidden(column, hidden);
-        if (!hidden) listView_->setColumnWidth(column, metrics.horizontalAdvance(captions[column]) + kHeaderPadding);
+        if (!hidden) listView_->setColumnWidth(column, HeaderWidth(column));
     }
 }
 
 void VdSNMPRequest2Edits::FitColumns() {
     if (!listView_) return;
-    for (int column = 0; column < listView_->columnCount(); ++column) {
+    const QAbstractItemModel *model = listView_->model();
+    const QFontMetrics metrics(listView_->font());
+    const int cap = metrics.averageCharWidth() * kFitCharacters;
+    const int rows = std::min(model->rowCount(), kFitRows);
+    for (int column = 0; column < model->columnCount(); ++column) {
         if (listView_->isColumnHidden(column)) continue;
-        const int before = listView_->columnWidth(column);
-        listView_->resizeColumnToContents(column);
-        if (listView_->columnWidth(column) < before) listView_->setColumnWidth(column, before);
+        int widest = 0;
+        for (int row = 0; row < rows; ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(model->index(row, column).data().toString()));
+        const int fit = std::max(HeaderWidth(column), std::min(widest + kCellPadding, cap));
+        if (fit > listView_->columnWidth(column)) listView_->setColumnWidth(column, fit);
     }
-}
-
-std::string CellValue(const QTreeWidgetItem &row, int column) {
-    const std::string exact = row.data(column, kCellValueRole).toByteArray().toStdString();
-    const QString shown = row.text(column);
-    if (shown == ToQString(exact)) return exact;
-    const QVariant form = row.data(column, kCellShownRole);
-    return !form.isNull() && shown == form.toString() ? exact : FromQString(shown);
-}
-
-QTreeWidgetItem *VdSNMPRequest2Edits::RowItem() const {
-    // One count for every list: only the order of a list's own rows matters.
-    static qint64 readSequence = 0;
-    auto *row = new SortableRow(readSequence++);
-    int column = 0;
-    for (int i : request.list.ListViewColumnOrder()) {
-        const std::string &value = request.list.Item(i).value;
-        row->setText(column, ToQString(value));
-        row->setData(column++, kCellValueRole, QByteArray::fromStdString(value));
-    }
-    if (const auto *sortable = qobject_cast<const SortableList *>(listView_.data())) sortable->ShowForms(*row);
-    return row;
 }
 
 void VdSNMPRequest2Edits::AddRow() {
-    if (listView_) listView_->addTopLevelItem(RowItem());
+    if (!rows_) return;
+    StageRow();
+    rows_->ShowStaged();
+}
+
+void VdSNMPRequest2Edits::StageRow() {
+    std::vector<std::string_view> cells;
+    for (int i : request.list.ListViewColumnOrder()) cells.emplace_back(request.list.Item(i).value);
+    rows_->Stage(cells);
 }
 
 // Each insertion makes the view lay out every row again: rows read by a walk reach it in batches,
 // the first at once and then at most every kRowBatchMs, longer apart as the list grows, so a long
 // walk costs a few layouts, not one per row, and the count shown still grows while it runs.
 bool VdSNMPRequest2Edits::QueueRow() {
-    pendingRows_.append(RowItem());
-    const int shown = listView_ ? listView_->topLevelItemCount() : 0;
+    if (!rows_) return false;
+    StageRow();
+    const int shown = rows_->shownRows();
     if (sinceFlush_.isValid() && sinceFlush_.elapsed() < std::max(kRowBatchMs, shown / kRowsPerBatchMs)) return false;
     FlushRows();
     return true;
@@ -124,26 +129,25 @@ bool VdSNMPRequest2Edits::QueueRow() {
 
 void VdSNMPRequest2Edits::FlushRows() {
     sinceFlush_.start();
-    if (pendingRows_.isEmpty()) return;
-    if (listView_) listView_->addTopLevelItems(pendingRows_);
-    else qDeleteAll(pendingRows_);
-    pendingRows_.clear();
+    if (!rows_) return;
+    const bool first = rows_->shownRows() == 0;
+    rows_->ShowStaged();
+    // The columns fit what the first rows show as soon as they are there.
+    if (first && rows_->shownRows() > 0) FitColumns();
 }
 
 void VdSNMPRequest2Edits::DropPendingRows() {
-    qDeleteAll(pendingRows_);
-    pendingRows_.clear();
+    if (rows_) rows_->DropStaged();
     sinceFlush_.invalidate();
 }
 
 void VdSNMPRequest2Edits::ReadSelectedRow() {
-    if (!listView_) return;
-    const QList<QTreeWidgetItem *> selected = listView_->selectedItems();
-    if (selected.isEmpty()) return;
-    const QTreeWidgetItem *row = selected.front();
-    int column = 0;
+    if (!rows_) return;
+    const std::vector<std::string> values = rows_->SelectedValues();
+    if (values.empty()) return;
+    std::size_t column = 0;
     for (int i : request.list.ListViewColumnOrder()) {
-        if (column >= row->columnCount()) break;
-        request.list.Item(i).value = CellValue(*row, column++);
+        if (column >= values.size()) break;
+        request.list.Item(i).value = values[column++];
     }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/option_list.h"
 #include "binding/position_list.h"
+#include "binding/ui/list_rows.h"
 #include "binding/ui/option_controls.h"
 #include "binding/ui/radio_group.h"
 #include "engine/messages.h"
@@ -12,8 +13,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTreeWidget>
-
 
 namespace {
 
@@ -181,10 +180,10 @@ void VdSNMPRequest2Edits::EnableControls(bool enable) {
 void VdSNMPRequest2Edits::SetMessageOwner(QWidget *window) { constraint_.setOwnerWindow(window); }
 
 void VdSNMPRequest2Edits::OnGetBegin() {
-    if (!listView_) return;
+    if (!listView_ || !rows_) return;
     BuildColumns();
     DropPendingRows();
-    listView_->clear();
+    rows_->Clear();
 }
 
 void VdSNMPRequest2Edits::OnGetResult() {
@@ -230,7 +229,7 @@ void VdSNMPRequest2Edits::OnGetEnd() {
     if (toggleEditors && request.list.kind == VdSNMPVarList::Table) EnableControls(false);
 }
 
-void VdSNMPRequest2Edits::OnItemSelected(QTreeWidget *, QTreeWidgetItem *, bool selected) {
+void VdSNMPRequest2Edits::OnItemSelected(bool selected) {
     if (!selected) return;
     if (toggleEditors) EnableControls(true);
     if (listView_) ReadSelectedRow();

@@ -5,11 +5,11 @@
 #include "binding/ui/request2controls.h"
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QMetaObject>
 #include <QPointer>
-#include <QTreeWidget>
+#include <QTreeView>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +17,7 @@ class QComboBox;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class ListRows;
 
 // The binding every editor uses: variables of the request's list on edit boxes, labels, drop-down
 // lists, radio groups and check boxes (whole values, fields of a raw value, or single bits), and
@@ -41,7 +42,8 @@ public:
     // bitPositions: comma-separated bit numbers; check box k stands for the k-th of them.
     void BindCheckBoxBits(int varIndex, const std::string &bitPositions, const std::vector<QCheckBox *> &checkBoxes);
 
-    void BindListView(QTreeWidget *listView, bool toggleEditors);
+    // A QTreeWidget gets items; a SortableList's model gets the rows.
+    void BindListView(QTreeView *listView, bool toggleEditors);
     void Unbind(int varIndex);
     void EnableControls(bool enable);
     void SetMessageOwner(QWidget *window);
@@ -51,14 +53,15 @@ public:
     void ControlsToValues(int varIndex);
 
     void BuildColumns();
-    // Widens every visible column to its content (never below its caption or the user's width).
+    // Widens every visible column to its caption and the widest of the first rows, within a cap
+    // (never below the width it has).
     void FitColumns();
     // Adds a row holding the list's values to the list view at once.
     void AddRow();
     void ReadSelectedRow();
 
     // The list view's selection handler: a newly selected row goes into the list and the controls.
-    virtual void OnItemSelected(QTreeWidget *listView, QTreeWidgetItem *item, bool selected);
+    virtual void OnItemSelected(bool selected);
 
     // Runs the exit check of every enabled edit of a variable that is to be written; false at the
     // first refusal, which the user has been shown.
@@ -73,7 +76,7 @@ public:
     void OnGetError(const VdSNMPError &error) override;
 
     const std::vector<ControlBinding> &bindings() const { return bindings_; }
-    QTreeWidget *listView() const { return listView_; }
+    QTreeView *listView() const { return listView_; }
     VdEditConstraint &constraint() { return constraint_; }
     bool toggleEditors = true;
 
@@ -86,18 +89,22 @@ private:
                             std::size_t rawLength);
     void CollectVariable(int varIndex);
     void SelectionChanged();
-    QTreeWidgetItem *RowItem() const;
+    void StageRow();
     bool QueueRow();  // true when the rows went to the view
     void FlushRows();
     void DropPendingRows();
+    int HeaderWidth(int column) const;
 
     static constexpr int kRowBatchMs = 50;
     // Rows shown per further millisecond between batches: each batch lays out every row again.
     static constexpr int kRowsPerBatchMs = 200;
 
-    QPointer<QTreeWidget> listView_;
+    static constexpr int kFitRows = 200;
+    static constexpr int kFitCharacters = 48;  // the widest a column is made, in average characters
+
+    QPointer<QTreeView> listView_;
+    std::unique_ptr<ListRows> rows_;
     QMetaObject::Connection selectionConnection_;
-    QList<QTreeWidgetItem *> pendingRows_;  // read, not yet in the view
     QElapsedTimer sinceFlush_;
     std::vector<ControlBinding> bindings_;
     VdEditConstraint constraint_;

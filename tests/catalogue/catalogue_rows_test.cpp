@@ -10,6 +10,7 @@
 #include "editor/edits_panel.h"
 #include "editor/snmp_list_view_panel.h"
 #include "engine/descriptor.h"
+#include "support/list_view_rows.h"
 #include "support/widget_support.h"
 
 #include <QCheckBox>
@@ -19,7 +20,7 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -89,17 +90,11 @@ void FillIndex(TEditsPanel &grid, const std::vector<CatalogueRecord> &records) {
     }
 }
 
-QStringList RowTexts(const QTreeWidgetItem *item) {
-    QStringList texts;
-    for (int c = 0; c < item->columnCount(); ++c) texts << item->text(c);
-    return texts;
-}
-
-// The list's row that was not there before.
-QTreeWidgetItem *NewRow(QTreeWidget *list, const QSet<QStringList> &before) {
-    for (int r = 0; r < list->topLevelItemCount(); ++r)
-        if (!before.contains(RowTexts(list->topLevelItem(r)))) return list->topLevelItem(r);
-    return nullptr;
+// The list's row that was not there before; -1 for none.
+int NewRow(const QTreeView *list, const QSet<QStringList> &before) {
+    for (int r = 0; r < ListRowCount(list); ++r)
+        if (!before.contains(ListRowTexts(list, r))) return r;
+    return -1;
 }
 
 class CatalogueRows : public CatalogueSuite, public ::testing::TestWithParam<EntryCase> {
@@ -123,7 +118,7 @@ TEST_P(CatalogueRows, AddsAndDeletesARowOnTheAgent) {
         pageWidget = tabs->widget(page);
     }
     auto *panel = pageWidget->findChild<TSNMPListViewPanel *>();
-    auto *list = pageWidget->findChild<QTreeWidget *>();
+    auto *list = pageWidget->findChild<QTreeView *>("listView");
     ASSERT_TRUE(panel && list);
     VdSNMPRequest2Edits *binding = form->Binding(page);
     ASSERT_TRUE(WaitUntil([&] { return LastLine(pageWidget).startsWith("Get:") && !binding->busy; }));
@@ -131,7 +126,7 @@ TEST_P(CatalogueRows, AddsAndDeletesARowOnTheAgent) {
 
     const QSet<QString> agentBefore = Instances(*sim, statusColumn);
     QSet<QStringList> listBefore;
-    for (int r = 0; r < list->topLevelItemCount(); ++r) listBefore.insert(RowTexts(list->topLevelItem(r)));
+    for (int r = 0; r < ListRowCount(list); ++r) listBefore.insert(ListRowTexts(list, r));
 
     const auto add = WhenModal("AddDialog", [&](QWidget *dialog) {
         FillIndex(*panel->editsPanel, recipe.records);
@@ -143,17 +138,17 @@ TEST_P(CatalogueRows, AddsAndDeletesARowOnTheAgent) {
         }
     });
     QTest::mouseClick(panel->buttons()->AddButton, Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() == listBefore.size() + 1 && !binding->busy; }))
+    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == listBefore.size() + 1 && !binding->busy; }))
         << LastLine(pageWidget).toStdString() << " / " << MessageBox::lastText().toStdString();
     const QSet<QString> agentAdded = Instances(*sim, statusColumn);
     EXPECT_EQ(agentAdded.size(), agentBefore.size() + 1) << "the row exists on the agent";
 
-    QTreeWidgetItem *added = NewRow(list, listBefore);
-    ASSERT_NE(added, nullptr);
-    list->setCurrentItem(added);
+    const int added = NewRow(list, listBefore);
+    ASSERT_GE(added, 0);
+    SelectListRow(list, added);
     MessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(panel->buttons()->DeleteButton, Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() == listBefore.size() && !binding->busy; }))
+    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == listBefore.size() && !binding->busy; }))
         << LastLine(pageWidget).toStdString();
     EXPECT_EQ(Instances(*sim, statusColumn), agentBefore) << "the row is gone from the agent";
     form->close();

@@ -7,10 +7,11 @@
 #include "catalogue/entry_recipe.h"
 #include "editor/config_form.h"
 #include "engine/session.h"
+#include "support/list_view_rows.h"
 #include "support/widget_support.h"
 
 #include <QCoreApplication>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -52,9 +53,9 @@ TEST_F(EndlessTableWindow, StopsAtTheRowLimitKeepsTheRowsSaysSoAndGivesTheMemory
             << "the walk never ended";
         EXPECT_TRUE(LastLine(form.get()).contains(QStringLiteral("limit of %1 rows").arg(kLimit)))
             << LastLine(form.get()).toStdString();
-        auto *list = form->findChild<QTreeWidget *>();
+        auto *list = form->findChild<QTreeView *>("listView");
         ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->topLevelItemCount(), kLimit);
+        EXPECT_EQ(ListRowCount(list), kLimit);
         open = HeapInUse();
         SaveScreen(form.get(), QStringLiteral("endless_if_table"));
         form->close();

@@ -10,6 +10,7 @@
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
 #include "editor/snmp_list_view_panel.h"
+#include "support/list_view_rows.h"
 #include "support/widget_support.h"
 
 #include <QCheckBox>
@@ -17,7 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ protected:
         form = BuildEntryWindow(*entry, LocalContext());
         form->show();
         panel = form->findChild<TSNMPListViewPanel *>();
-        list = form->findChild<QTreeWidget *>();
+        list = form->findChild<QTreeView *>("listView");
         ASSERT_TRUE(panel && list);
         ASSERT_TRUE(WaitForWalk());
     }
@@ -53,15 +54,11 @@ protected:
         return WaitUntil([&] { return LastLine(form.get()).startsWith("Get:") && !form->Binding(0)->busy; });
     }
 
-    // The first row whose leading columns read as given.
-    QTreeWidgetItem *Row(const QStringList &leading) const {
-        for (int k = 0; k < list->topLevelItemCount(); ++k) {
-            QTreeWidgetItem *item = list->topLevelItem(k);
-            bool match = true;
-            for (int c = 0; c < leading.size(); ++c) match = match && item->text(c) == leading[c];
-            if (match) return item;
-        }
-        return nullptr;
+    // The first row whose leading columns read as given; -1 for none.
+    int Row(const QStringList &leading) const {
+        for (int k = 0; k < ListRowCount(list); ++k)
+            if (ListRowTexts(list, k).mid(0, leading.size()) == leading) return k;
+        return -1;
     }
 
     QLineEdit *Edit(int row) const { return qobject_cast<QLineEdit *>(panel->editsPanel->Row(row).editor); }
@@ -84,7 +81,7 @@ protected:
 
     // Opens the Edit dialog on a row, lets change fill it, sends it and waits for the reread.
     bool EditRow(const QStringList &leading, const std::function<void()> &change) {
-        list->setCurrentItem(Row(leading));
+        SelectListRow(list, Row(leading));
         const auto edit = WhenModal("EditDialog", [&](QWidget *dialog) {
             change();
             Send(dialog);
@@ -104,12 +101,12 @@ protected:
 
     std::unique_ptr<TConfigForm> form;
     TSNMPListViewPanel *panel = nullptr;
-    QTreeWidget *list = nullptr;
+    QTreeView *list = nullptr;
 };
 
 TEST_F(PortAndTrunkWindows, APortDisabledInPortControlTableIsDisabledOnTheAgent) {
     Open({"Port Management", "Port Control Table"});
-    EXPECT_EQ(list->topLevelItemCount(), 56) << "52 copper rows and the fibre side of the 4 combo ports";
+    EXPECT_EQ(ListRowCount(list), 56) << "52 copper rows and the fibre side of the 4 combo ports";
     ASSERT_EQ(AgentValue(kPortControl + ".4.5.1"), "INTEGER: 3");
 
     ASSERT_TRUE(EditRow({"5", "copper"}, [&] {
@@ -120,8 +117,8 @@ TEST_F(PortAndTrunkWindows, APortDisabledInPortControlTableIsDisabledOnTheAgent)
 
     EXPECT_EQ(AgentValue(kPortControl + ".4.5.1"), "INTEGER: 2");
     EXPECT_EQ(AgentValue(kPortControl + ".4.6.1"), "INTEGER: 3") << "only the chosen port changes";
-    ASSERT_NE(Row({"5", "copper"}), nullptr);
-    EXPECT_EQ(Row({"5", "copper"})->text(3), "disabled");
+    ASSERT_GE(Row({"5", "copper"}), 0);
+    EXPECT_EQ(ListCell(list, Row({"5", "copper"}), 3), "disabled");
 }
 
 TEST_F(PortAndTrunkWindows, TrunkMembersEditedAndATrunkAddedAndDeletedOnTheAgent) {
@@ -137,7 +134,7 @@ TEST_F(PortAndTrunkWindows, TrunkMembersEditedAndATrunkAddedAndDeletedOnTheAgent
     EXPECT_EQ(AgentValue(kTrunk + ".2.2"), "STRING: \"server-bond\"") << "the name was not checked, so not sent";
 
     // A new trunk is addressed by the index typed into the Add dialog.
-    const int before = list->topLevelItemCount();
+    const int before = ListRowCount(list);
     const auto add = WhenModal("AddDialog", [&](QWidget *dialog) {
         Edit(0)->setText("7");
         Edit(1)->setText("backup");
@@ -147,7 +144,7 @@ TEST_F(PortAndTrunkWindows, TrunkMembersEditedAndATrunkAddedAndDeletedOnTheAgent
         Send(dialog);
     });
     QTest::mouseClick(panel->buttons()->AddButton, Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() == before + 1 && !form->Binding(0)->busy; }))
+    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == before + 1 && !form->Binding(0)->busy; }))
         << LastLine(form.get()).toStdString() << " / " << MessageBox::lastText().toStdString();
     EXPECT_EQ(AgentValue(kTrunk + ".2.7"), "STRING: \"backup\"");
     EXPECT_EQ(AgentValue(kTrunk + ".3.7"), "INTEGER: 33");
@@ -155,10 +152,10 @@ TEST_F(PortAndTrunkWindows, TrunkMembersEditedAndATrunkAddedAndDeletedOnTheAgent
     EXPECT_EQ(AgentValue(kTrunk + ".7.7"), "INTEGER: 1") << "createAndGo leaves the trunk active";
     EXPECT_EQ(AgentValue(kTrunkCount), "INTEGER: 3");
 
-    list->setCurrentItem(Row({"7"}));
+    SelectListRow(list, Row({"7"}));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(panel->buttons()->DeleteButton, Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() == before && !form->Binding(0)->busy; }));
+    ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == before && !form->Binding(0)->busy; }));
     EXPECT_EQ(AgentValue(kTrunk + ".2.7").rfind("No Such Instance", 0), 0u);
     EXPECT_EQ(AgentValue(kTrunkCount), "INTEGER: 2");
 }

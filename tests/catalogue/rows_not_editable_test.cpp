@@ -7,11 +7,12 @@
 #include "editor/config_form.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/snmp_list_view_panel.h"
+#include "support/list_view_rows.h"
 #include "support/widget_support.h"
 
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -30,18 +31,17 @@ TEST_P(RowsNotEditable, NeverOpenForEditingWhileEditStaysInSight) {
     std::unique_ptr<TConfigForm> form = BuildEntryWindow(*entry, {nullptr, "127.0.0.1", {}});
     form->show();
     auto *panel = form->findChild<TSNMPListViewPanel *>();
-    auto *list = form->findChild<QTreeWidget *>();
+    auto *list = form->findChild<QTreeView *>("listView");
     ASSERT_TRUE(panel && list);
     ASSERT_TRUE(WaitUntil([&] { return LastLine(form.get()).startsWith("Get:") && !form->Binding(0)->busy; }));
     QPushButton *edit = panel->buttons()->EditButton;
-    ASSERT_GT(list->topLevelItemCount(), 0);
+    ASSERT_GT(ListRowCount(list), 0);
     EXPECT_FALSE(edit->isHidden());
     EXPECT_FALSE(panel->buttons()->AddButton->isHidden());
 
-    QTreeWidgetItem *row = list->topLevelItem(0);
-    const QPoint centre = list->visualItemRect(row).center();
+    const QPoint centre = ListRowRect(list, 0).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    ASSERT_TRUE(row->isSelected());
+    ASSERT_TRUE(list->selectionModel()->isRowSelected(0, {}));
     EXPECT_FALSE(edit->isEnabled()) << "selecting a row leaves Edit disabled";
     EXPECT_TRUE(panel->buttons()->DeleteButton->isEnabled());
 

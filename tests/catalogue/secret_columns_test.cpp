@@ -10,6 +10,7 @@
 #include "engine/descriptor.h"
 #include "engine/request.h"
 #include "engine/session.h"
+#include "support/list_view_rows.h"
 #include "support/widget_support.h"
 
 #include <QAction>
@@ -19,7 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -38,15 +39,15 @@ protected:
         ASSERT_NE(entry, nullptr);
         form = BuildEntryWindow(*entry, LocalContext());
         form->show();
-        list = form->findChild<QTreeWidget *>();
-        ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() == 2; }));
+        list = form->findChild<QTreeView *>("listView");
+        ASSERT_TRUE(WaitUntil([&] { return ListRowCount(list) == 2; }));
         // The rows' community names are in the column captioned so.
-        for (int c = 0; c < list->columnCount(); ++c)
-            if (list->headerItem()->text(c).trimmed() == "Community Name") nameColumn = c;
+        nameColumn = ListColumn(list, "Community Name");
         ASSERT_GE(nameColumn, 0);
     }
 
-    QTreeWidgetItem *Row(const QString &index) const { return list->findItems(index, Qt::MatchExactly, 0).value(0); }
+    int Row(const QString &index) const { return ListRowOf(list, index); }
+    QString Name(const QString &index) const { return ListCell(list, Row(index), nameColumn); }
 
     // Ticks "Show Secrets" in the list's context menu, as a user does.
     void ToggleShowSecretsFromTheListMenu() {
@@ -61,7 +62,7 @@ protected:
             menu->close();
         });
         poll.start(10);
-        emit list->customContextMenuRequested(list->visualItemRect(Row("public")).center());
+        emit list->customContextMenuRequested(ListRowRect(list, Row("public")).center());
     }
 
     static std::string AgentCommunityStatus() {
@@ -73,30 +74,30 @@ protected:
     }
 
     std::unique_ptr<TConfigForm> form;
-    QTreeWidget *list = nullptr;
+    QTreeView *list = nullptr;
     int nameColumn = -1;
 };
 
 TEST_F(SecretColumns, MaskedInTheListAndItsCopiesUntilShown) {
     Open();
-    EXPECT_EQ(Row("public")->text(nameColumn), kMask);
-    EXPECT_EQ(Row("private")->text(nameColumn), kMask);
+    EXPECT_EQ(Name("public"), kMask);
+    EXPECT_EQ(Name("private"), kMask);
     list->clearSelection();
-    Row("private")->setSelected(true);
+    AddListRowToSelection(list, Row("private"));
     list->findChild<QAction *>("copyRowsAction")->trigger();
     EXPECT_TRUE(QApplication::clipboard()->text().contains(kMask));
     // "private" as the row's index and security name, not as its community.
     EXPECT_EQ(QApplication::clipboard()->text().count("private"), 2) << QApplication::clipboard()->text().toStdString();
 
     ToggleShowSecretsFromTheListMenu();
-    EXPECT_EQ(Row("public")->text(nameColumn), "public");
+    EXPECT_EQ(Name("public"), "public");
     ToggleShowSecretsFromTheListMenu();
-    EXPECT_EQ(Row("public")->text(nameColumn), kMask);
+    EXPECT_EQ(Name("public"), kMask);
 }
 
 TEST_F(SecretColumns, MaskedInTheEditDialogUntilItsCheckBoxShowsThem) {
     Open();
-    Row("private")->setSelected(true);
+    AddListRowToSelection(list, Row("private"));
     QLineEdit::EchoMode before = QLineEdit::Normal, after = QLineEdit::Password;
     auto watcher = WhenModal("EditDialog", [&](QWidget *dialog) {
         // The editor of "Community Name", the table's second variable.
@@ -115,7 +116,7 @@ TEST_F(SecretColumns, MaskedInTheEditDialogUntilItsCheckBoxShowsThem) {
 
 TEST_F(SecretColumns, DeletingTheRowOfTheSessionsCommunityAsksAndNoSendsNothing) {
     Open();
-    Row("public")->setSelected(true);
+    AddListRowToSelection(list, Row("public"));
     const std::string before = AgentCommunityStatus();
     Click(form.get(), "DeleteButton");  // unanswered: the default, No
     EXPECT_TRUE(MessageBox::lastText().contains("community \"public\"")) << MessageBox::lastText().toStdString();

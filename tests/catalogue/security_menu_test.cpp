@@ -5,6 +5,7 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/sortable_list.h"
+#include "binding/ui/table_rows_model.h"
 #include "binding/ui/request2edits.h"
 #include "catalogue/entry_recipe.h"
 #include "editor/config_form.h"
@@ -12,6 +13,7 @@
 #include "editor/edits_panel.h"
 #include "editor/snmp_list_view_panel.h"
 #include "engine/session.h"
+#include "support/list_view_rows.h"
 #include "support/widget_support.h"
 
 #include <QApplication>
@@ -22,7 +24,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -82,9 +84,9 @@ TEST_F(SecurityMenu, RowsOfTablesWithoutRowCreationAreAddedFromTheTypedIndex) {
     const MenuEntry &users = SecurityEntry({"802.1X", "Web-based Access Control", "User Management Table"});
     std::unique_ptr<TConfigForm> form = OpenAndRead(users);
     auto *panel = form->findChild<TSNMPListViewPanel *>();
-    auto *list = form->findChild<QTreeWidget *>();
+    auto *list = form->findChild<SortableList *>();
     ASSERT_TRUE(panel && list);
-    const int before = list->topLevelItemCount();
+    const int before = list->readRowCount();
 
     QString failure;
     const auto add = WhenModal("AddDialog", [&](QWidget *dialog) {
@@ -99,7 +101,7 @@ TEST_F(SecurityMenu, RowsOfTablesWithoutRowCreationAreAddedFromTheTypedIndex) {
     });
     QTest::mouseClick(panel->buttons()->AddButton, Qt::LeftButton);
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-    ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() == before + 1 && !form->Binding(0)->busy; }));
+    ASSERT_TRUE(WaitUntil([&] { return list->readRowCount() == before + 1 && !form->Binding(0)->busy; }));
     // "noc" as a length-prefixed index: 3.110.111.99.
     EXPECT_EQ(AgentValue("1.3.6.1.4.1.171.12.27.3.2.1.3.3.110.111.99"), "STRING: \"staff\"");
     EXPECT_EQ(AgentValue("1.3.6.1.4.1.171.12.27.3.2.1.4.3.110.111.99"), "INTEGER: 1") << "created active";
@@ -130,8 +132,8 @@ TEST_F(SecurityMenu, Counter64QuestionSwitchesTheSessionOnOkAndAsksAgainAfterCan
             if (!read && clock.elapsed() < 10000) return;
             poll.stop();
             seen.version = form->Binding(0)->request.security.version;
-            if (auto *list = form->findChild<QTreeWidget *>(); list && list->topLevelItemCount() > 0)
-                seen.firstOctets = QString::fromStdString(CellValue(*list->topLevelItem(0), 1));  // shown grouped
+            if (auto *list = form->findChild<SortableList *>(); list && list->readRowCount() > 0)
+                seen.firstOctets = QString::fromStdString(std::string(list->rows().Value(0, 1)));  // shown grouped
             form->close();
         });
         poll.start(10);
@@ -173,8 +175,8 @@ TEST_F(SecurityMenu, PortConfigurationRefusesValuesOutsideEachFormatAndSendsNoth
     const MenuEntry &config = SecurityEntry({"802.1X", "Authentication Configuration Table"});
     std::unique_ptr<TConfigForm> form = OpenAndRead(config);
     auto *panel = form->findChild<TSNMPListViewPanel *>();
-    auto *list = form->findChild<QTreeWidget *>();
-    ASSERT_TRUE(panel && list && list->topLevelItemCount() > 0);
+    auto *list = form->findChild<SortableList *>();
+    ASSERT_TRUE(panel && list && list->readRowCount() > 0);
     const QString setRequests = "1.3.6.1.2.1.11.17.0";
     const struct {
         int row;
@@ -190,7 +192,7 @@ TEST_F(SecurityMenu, PortConfigurationRefusesValuesOutsideEachFormatAndSendsNoth
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.row);
-        list->setCurrentItem(list->topLevelItem(0));
+        SelectListRow(list, 0);
         const QString setsBefore = AgentValue(setRequests);
         const QString oid = QString::fromStdString(config.panels[0].records[static_cast<std::size_t>(c.row)].oid) + ".1";
         const QString valueBefore = AgentValue(oid);

@@ -5,6 +5,7 @@
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
 #include "binding/ui/sortable_list.h"
+#include "binding/ui/table_rows_model.h"
 #include "catalogue/entry_recipe.h"
 #include "catalogue/model/entry_path.h"
 #include "catalogue/model/entry_reader.h"
@@ -13,6 +14,7 @@
 #include "editor/list_view_panel.h"
 #include "editor/snmp_list_view_panel.h"
 #include "engine/var_list.h"
+#include "support/list_view_rows.h"
 #include "support/widget_support.h"
 
 #include <QApplication>
@@ -65,13 +67,9 @@ protected:
         EXPECT_TRUE(WaitForWalk(52));
     }
     bool WaitForWalk(int rows) {
-        return WaitUntil([&] { return !form->Binding(0)->busy && list->topLevelItemCount() == rows; });
+        return WaitUntil([&] { return !form->Binding(0)->busy && list->readRowCount() == rows; });
     }
-    int Column(const QString &caption) const {
-        for (int c = 0; c < list->columnCount(); ++c)
-            if (list->headerItem()->text(c).trimmed() == caption) return c;
-        return -1;
-    }
+    int Column(const QString &caption) const { return ListColumn(list, caption); }
     void ClickHeader(const QString &caption) {
         QHeaderView *header = list->header();
         const int c = Column(caption);
@@ -82,13 +80,12 @@ protected:
     QStringList Cells(const QString &caption) const {
         QStringList cells;
         const int c = Column(caption);
-        for (int r = 0; r < list->topLevelItemCount(); ++r)
-            if (!list->topLevelItem(r)->isHidden()) cells << list->topLevelItem(r)->text(c);
+        for (int r = 0; r < ListRowCount(list); ++r) cells << ListCell(list, r, c);
         return cells;
     }
     QString Count() const { return panel->buttons()->SamplesCount->text(); }
-    // Picks an entry of the list's context menu opened over a cell.
-    void FromMenu(const QString &action, QTreeWidgetItem *over, int column) {
+    // Picks an entry of the list's context menu opened over a cell of a shown row.
+    void FromMenu(const QString &action, int over, int column) {
         QTimer::singleShot(0, [action] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
@@ -100,7 +97,7 @@ protected:
             menu->close();
             chosen->trigger();
         });
-        const QRect cell = list->visualItemRect(over);
+        const QRect cell = ListRowRect(list, over);
         const QPoint at(list->header()->sectionViewportPosition(column) + 4, cell.center().y());
         emit list->customContextMenuRequested(at);
     }
@@ -151,9 +148,40 @@ TEST_F(TableLists, HeaderClicksSortEachKindOfColumnAndTheOrderOutlivesARefresh) 
     Refresh();
     EXPECT_EQ(Cells("Index"), Numbers(52, 1, -1)) << "the order survives the refresh";
 
-    FromMenu("readOrderAction", list->topLevelItem(0), 0);
+    FromMenu("readOrderAction", 0, 0);
     EXPECT_EQ(Cells("Index"), Numbers(1, 52, 1)) << "back to index order";
     EXPECT_TRUE(list->inReadOrder());
+}
+
+// Columns take the width of what they show as soon as the first rows are there, and again once
+// the walk has ended: "1000000000 (1 Gb/s)" is read whole.
+TEST_F(TableLists, ColumnsFitTheirCellsFromTheFirstRowsOn) {
+    Open(kIfTable);
+    auto narrowerThanItsCells = [&](int rows) {
+        QStringList narrow;
+        const QFontMetrics metrics(list->font());
+        for (int c : list->ShownColumns())
+            for (int r = 0; r < rows; ++r)
+                if (list->columnWidth(c) <= metrics.horizontalAdvance(ListCell(list, r, c)))
+                    narrow << list->caption(c) + ": " + ListCell(list, r, c);
+        narrow.removeDuplicates();
+        return narrow;
+    };
+    EXPECT_EQ(narrowerThanItsCells(52), QStringList());
+    EXPECT_TRUE(Cells("Speed").contains("1000000000 (1 Gb/s)"));
+
+    // Read again into columns as narrow as their captions: the first rows widen them during the walk.
+    for (int c : list->ShownColumns()) list->setColumnWidth(c, 10);
+    QStringList duringTheWalk{"never looked at"};
+    const auto look = QObject::connect(&list->rows(), &QAbstractItemModel::rowsInserted, list, [&] {
+        QTimer::singleShot(0, list, [&] {
+            if (form->Binding(0)->busy && duringTheWalk.size() == 1 && duringTheWalk[0] == "never looked at")
+                duringTheWalk = narrowerThanItsCells(ListRowCount(list));
+        });
+    });
+    Refresh();
+    QObject::disconnect(look);
+    EXPECT_EQ(duringTheWalk, QStringList());
 }
 
 TEST_F(TableLists, TheFilterShowsMatchingRowsAndCountsThem) {
@@ -165,6 +193,14 @@ TEST_F(TableLists, TheFilterShowsMatchingRowsAndCountsThem) {
     QTest::keyClicks(panel->listPanel->filterEdit, "port 5");
     EXPECT_EQ(Cells("Descr"), QStringList({"Port 5", "Port 50", "Port 51", "Port 52"}));
     EXPECT_EQ(Count(), "4 / 52");
+    // A shorter text brings back the rows it matches; a longer one again keeps only its own.
+    QTest::keyClick(panel->listPanel->filterEdit, Qt::Key_Backspace);
+    EXPECT_EQ(Count(), "52 / 52");
+    QTest::keyClicks(panel->listPanel->filterEdit, "4");
+    EXPECT_EQ(Cells("Descr"), QStringList({"Port 4", "Port 40", "Port 41", "Port 42", "Port 43", "Port 44", "Port 45",
+                                           "Port 46", "Port 47", "Port 48", "Port 49"}));
+    QTest::keyClick(panel->listPanel->filterEdit, Qt::Key_Backspace);
+    QTest::keyClicks(panel->listPanel->filterEdit, "5");
 
     // Rows read again while the filter stands are filtered as they come.
     Refresh();
@@ -183,13 +219,10 @@ TEST_F(TableLists, TheFilterShowsMatchingRowsAndCountsThem) {
 TEST_F(TableLists, SelectedRowsAndOneCellGoToTheClipboard) {
     Open(kIfTable);
     QApplication::clipboard()->clear();
-    list->setFocus();
+    // Three rows chosen; the filter then hides one of them, which stays out of the copy.
+    for (const char *index : {"50", "1", "5"}) AddListRowToSelection(list, ListRowOf(list, index));
     QTest::keyClicks(panel->listPanel->filterEdit, "port 5");
     list->setFocus();
-    // Two shown rows; a third one the filter hides stays out.
-    list->topLevelItem(4)->setSelected(true);
-    list->topLevelItem(49)->setSelected(true);
-    list->topLevelItem(0)->setSelected(true);
     EXPECT_FALSE(panel->buttons()->EditButton->isEnabled()) << "Edit wants one row";
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QApplication::clipboard()->text().split('\n');
@@ -200,7 +233,7 @@ TEST_F(TableLists, SelectedRowsAndOneCellGoToTheClipboard) {
     EXPECT_EQ(lines[1].count('\t'), lines[0].count('\t'));
     EXPECT_EQ(lines[3], "");
 
-    FromMenu("copyCellAction", list->topLevelItem(49), Column("Phys Address"));
+    FromMenu("copyCellAction", ListRowOf(list, "50"), Column("Phys Address"));
     EXPECT_EQ(QApplication::clipboard()->text(), "0050BA740032");
 }
 
@@ -210,15 +243,14 @@ TEST_F(TableLists, PortListsReadAsRangesWhileTheRowKeepsItsOctets) {
     EXPECT_EQ(Cells("Static Egress Ports"), QStringList({"13-52", "1-8,49-50", "9-12,49-50"}));
     EXPECT_EQ(Cells("Forbidden Egress Ports"), QStringList({"none", "none", "none"}));
     EXPECT_EQ(Cells("Static Untagged Ports"), QStringList({"13-48,51-52", "1-8", "9-12"}));
-    EXPECT_TRUE(panel->RowHint(list->topLevelItem(1)).contains("\nStatic Egress Ports: 1-8,49-50\n"))
-        << panel->RowHint(list->topLevelItem(1)).toStdString();
+    EXPECT_TRUE(panel->RowHint(1).contains("\nStatic Egress Ports: 1-8,49-50\n")) << panel->RowHint(1).toStdString();
 
     // Sorted by the octets of the list, not by the text of the ranges.
     ClickHeader("Static Egress Ports");
     EXPECT_EQ(Cells("Static Name"), QStringList({"default", "voice", "servers"}));
 
     // What the row holds for the editor and for a write is the list itself.
-    list->setCurrentItem(list->topLevelItem(2));
+    SelectListRow(list, 2);
     const VdSNMPVarList &values = form->Binding(0)->request.list;
     EXPECT_EQ(values.Item(2).value, "FF0000000000C0");
     EXPECT_EQ(values.Item(4).value, "FF000000000000");
@@ -240,7 +272,7 @@ TEST_F(TableLists, ExportWritesWhatAScriptReadingTheEntryPrints) {
             dialog->selectFile(file);
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        FromMenu("exportAction", list->topLevelItem(0), 0);
+        FromMenu("exportAction", 0, 0);
         ASSERT_TRUE(WaitUntil([&] { return QFile::exists(file); }));
         QFile written(file);
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));

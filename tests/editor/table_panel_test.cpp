@@ -8,6 +8,8 @@
 #include "editor/msg_panel.h"
 #include "editor/snmp_list_view_panel.h"
 #include "editor_fixture.h"
+#include "binding/ui/sortable_list.h"
+#include "support/list_view_rows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 
 using namespace editor_test;
 
@@ -35,14 +36,12 @@ protected:
         panel = form->SetListViewPanel(std::move(binding), addIndex, addValue, deleteIndex, deleteValue);
         list = panel->listPanel->listView;
         form->show();
-        ASSERT_TRUE(WaitUntil([this] { return !raw->busy && list->topLevelItemCount() > 0; }));
+        ASSERT_TRUE(WaitUntil([this] { return !raw->busy && list->readRowCount() > 0; }));
     }
     void OpenWithStatuses() { Open(Status, "createAndGo", Status, "destroy"); }
 
-    QTreeWidgetItem *RowOf(const std::string &ip) {
-        const QList<QTreeWidgetItem *> found = list->findItems(QString::fromStdString(ip), Qt::MatchExactly, 0);
-        return found.isEmpty() ? nullptr : found.front();
-    }
+    // The shown row of the address; -1 for none.
+    int RowOf(const std::string &ip) { return ListRowOf(list, QString::fromStdString(ip)); }
     QPushButton *Button(QPushButton *TCtrlBtnPanel::*which) { return panel->buttons()->*which; }
     QLineEdit *GridEdit(int i) { return qobject_cast<QLineEdit *>(panel->editsPanel->Row(i).editor); }
     QComboBox *StatusCombo() { return qobject_cast<QComboBox *>(panel->editsPanel->Row(Status).editor); }
@@ -68,14 +67,14 @@ protected:
     std::unique_ptr<TConfigForm> form;
     VdSNMPRequest2Edits *raw = nullptr;
     TSNMPListViewPanel *panel = nullptr;
-    QTreeWidget *list = nullptr;
+    SortableList *list = nullptr;
     QString addCaption;
 };
 
 TEST_F(TablePanel, TheWalkFillsTheListAndTheButtonsFollowTheSelection) {
     OpenWithStatuses();
     SaveScreen(form.get(), "table-window");
-    const int rows = list->topLevelItemCount();
+    const int rows = list->readRowCount();
     EXPECT_GE(rows, 2);
     EXPECT_EQ(Button(&TCtrlBtnPanel::RefreshButton)->isHidden(), false);
     EXPECT_EQ(panel->buttons()->SamplesCount->text(), QString::number(rows));
@@ -86,12 +85,12 @@ TEST_F(TablePanel, TheWalkFillsTheListAndTheButtonsFollowTheSelection) {
     EXPECT_EQ(panel->content(), panel->listPanel);
     EXPECT_EQ(panel->binding(), panel->editsPanel->binding());
 
-    list->setCurrentItem(RowOf("10.90.90.10"));
+    SelectListRow(list, RowOf("10.90.90.10"));
     EXPECT_TRUE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
     EXPECT_TRUE(Button(&TCtrlBtnPanel::DeleteButton)->isEnabled());
     EXPECT_EQ(GridEdit(Mac)->text(), "00112233440A");
 
-    const QString hint = panel->RowHint(RowOf("10.90.90.10"));
+    const QString hint = panel->RowHint(list->ReadRow(RowOf("10.90.90.10")));
     EXPECT_EQ(hint.count('\n') + 1, list->columnCount());
     EXPECT_TRUE(hint.startsWith("IP Address: 10.90.90.10\n")) << hint.toStdString();
     EXPECT_TRUE(hint.contains("\nMAC Address: 00112233440A\n")) << hint.toStdString();
@@ -104,7 +103,7 @@ TEST_F(TablePanel, TheWalkFillsTheListAndTheButtonsFollowTheSelection) {
 
 TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
     OpenWithStatuses();
-    const int rowsBefore = list->topLevelItemCount();
+    const int rowsBefore = list->readRowCount();
 
     const unsigned setsBeforeAdd = AgentSetCount();
     AddRow(kNewRow);
@@ -113,12 +112,12 @@ TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
     EXPECT_EQ(Column(kNewRow, 3, syntax::Integer), "1");  // createAndGo made it active
     EXPECT_EQ(Column(kNewRow, 2, syntax::MacAddress), "00AABBCCDDEE");
     EXPECT_EQ(Column(kNewRow, 6, syntax::Integer), "2");
-    ASSERT_TRUE(WaitUntil([this] { return !raw->busy && RowOf(kNewRow) != nullptr; }));  // read again
-    EXPECT_EQ(list->topLevelItemCount(), rowsBefore + 1);
+    ASSERT_TRUE(WaitUntil([this] { return !raw->busy && RowOf(kNewRow) >= 0; }));  // read again
+    EXPECT_EQ(list->readRowCount(), rowsBefore + 1);
     EXPECT_TRUE(raw->asyncMode);
 
     // Edit: the status drop-down offers neither creation nor destruction meanwhile.
-    list->setCurrentItem(RowOf(kNewRow));
+    SelectListRow(list, RowOf(kNewRow));
     QStringList offered;
     const auto changeMode = WhenModal("EditDialog", [&](QWidget *dialog) {
         for (int k = 0; k < StatusCombo()->count(); ++k) offered << StatusCombo()->itemText(k);
@@ -134,7 +133,7 @@ TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
     EXPECT_EQ(offered, QStringList{"active"});
     EXPECT_EQ(AgentSetCount(), setsBeforeEdit + 1);
     EXPECT_EQ(Column(kNewRow, 6, syntax::Integer), "3");
-    ASSERT_TRUE(WaitUntil([this] { return !raw->busy && RowOf(kNewRow) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([this] { return !raw->busy && RowOf(kNewRow) >= 0; }));
     EXPECT_EQ(Column(kNewRow, 2, syntax::MacAddress), "00AABBCCDDEE");
     QStringList restored;
     for (int k = 0; k < StatusCombo()->count(); ++k) restored << StatusCombo()->itemText(k);
@@ -142,12 +141,12 @@ TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
 
     // Delete answered No, or left on its default answer, sends nothing; Yes destroys the row with
     // one SET.
-    list->setCurrentItem(RowOf(kNewRow));
+    SelectListRow(list, RowOf(kNewRow));
     const unsigned setsBeforeDelete = AgentSetCount();
     QTest::mouseClick(Button(&TCtrlBtnPanel::DeleteButton), Qt::LeftButton);
     EXPECT_EQ(MessageBox::unansweredCount(), 1);
     EXPECT_EQ(AgentSetCount(), setsBeforeDelete);
-    list->setCurrentItem(RowOf(kNewRow));
+    SelectListRow(list, RowOf(kNewRow));
     MessageBox::setNextAnswer(QMessageBox::No);
     QTest::mouseClick(Button(&TCtrlBtnPanel::DeleteButton), Qt::LeftButton);
     EXPECT_EQ(MessageBox::lastText(), "Are you sure to delete ?");
@@ -159,12 +158,12 @@ TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
         for (int i = 0; i < raw->request.list.Count(); ++i) bits.push_back(raw->request.list.Item(i).access);
         return bits;
     }();
-    list->setCurrentItem(RowOf(kNewRow));
+    SelectListRow(list, RowOf(kNewRow));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(Button(&TCtrlBtnPanel::DeleteButton), Qt::LeftButton);
     EXPECT_EQ(AgentSetCount(), setsBeforeDelete + 1);
-    EXPECT_EQ(RowOf(kNewRow), nullptr);  // read again before the action ended
-    EXPECT_EQ(list->topLevelItemCount(), rowsBefore);
+    EXPECT_EQ(RowOf(kNewRow), -1);  // read again before the action ended
+    EXPECT_EQ(list->readRowCount(), rowsBefore);
     EXPECT_TRUE(raw->asyncMode);
     for (int i = 0; i < raw->request.list.Count(); ++i)
         EXPECT_EQ(raw->request.list.Item(i).access, accessBefore[static_cast<std::size_t>(i)]) << i;
@@ -175,7 +174,7 @@ TEST_F(TablePanel, APortListIsEditedThroughTheBitListDialogOfTheEditDialog) {
     panel->editsPanel->SetBitListRow(Ports, 20, 52);
     const std::string row = "10.90.90.11";
     ASSERT_EQ(Column(row, 4, syntax::BitString), "0000000000000030");
-    list->setCurrentItem(RowOf(row));
+    SelectListRow(list, RowOf(row));
     const auto addPortOne = WhenModal("EditDialog", [this](QWidget *dialog) {
         const auto tickFirstBox = WhenModal("BitListDialog", [](QWidget *bits) {
             QTest::mouseClick(bits->findChild<QCheckBox *>("Bit0"), Qt::LeftButton);
@@ -234,7 +233,7 @@ TEST_F(TablePanel, AnEmptyIndexIsRefusedAndTheDialogStaysOpen) {
 // A write the agent refuses (a row that exists already) leaves the dialog open with what was typed.
 TEST_F(TablePanel, AWriteTheAgentRefusesKeepsTheAddDialogOpenWithTheTypedValues) {
     OpenWithStatuses();
-    const QString existing = list->topLevelItem(0)->text(0);
+    const QString existing = ListCell(list, 0, 0);
     bool stillOpen = false;
     QString typedIp, typedMac;
     const auto addExisting = WhenModal("AddDialog", [&](QWidget *dialog) {
@@ -261,15 +260,15 @@ TEST_F(TablePanel, WithoutStatusesThereIsNoAddOrDeleteAndNoEditOpensNothing) {
     EXPECT_TRUE(Button(&TCtrlBtnPanel::AddButton)->isHidden());
     EXPECT_TRUE(Button(&TCtrlBtnPanel::DeleteButton)->isHidden());
     panel->noEdit = true;
-    QTreeWidgetItem *row = RowOf("10.90.90.10");
-    list->setCurrentItem(row);
+    const int row = RowOf("10.90.90.10");
+    SelectListRow(list, row);
     EXPECT_FALSE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
     bool opened = false;
     const auto mustNotOpen = WhenModal("EditDialog", [&](QWidget *dialog) {
         opened = true;
         dialog->close();
     });
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, ListRowRect(list, row).center());
     QTest::qWait(100);
     EXPECT_FALSE(opened);
 }
@@ -320,16 +319,16 @@ TEST_F(TablePanel, ColumnsFitTheirValuesAndASelectedRowStaysReadable) {
     for (int column = 0; column < list->columnCount(); ++column) {
         if (list->isColumnHidden(column)) continue;
         int widest = 0;
-        for (int row = 0; row < list->topLevelItemCount(); ++row)
-            widest = std::max(widest, metrics.horizontalAdvance(list->topLevelItem(row)->text(column)));
-        EXPECT_GT(list->columnWidth(column), widest) << list->headerItem()->text(column).toStdString();
+        for (int row = 0; row < ListRowCount(list); ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(ListCell(list, row, column)));
+        EXPECT_GT(list->columnWidth(column), widest) << list->caption(column).toStdString();
     }
 
-    QTreeWidgetItem *row = RowOf("10.90.90.11");
-    list->setCurrentItem(row);
+    const int row = RowOf("10.90.90.11");
+    SelectListRow(list, row);
     SaveScreen(form.get(), "table-selected-row");
     const QImage picture = list->viewport()->grab().toImage();
-    const QRect cells = list->visualItemRect(row);
+    const QRect cells = ListRowRect(list, row);
     const QColor text = list->palette().color(QPalette::Active, QPalette::HighlightedText);
     const QColor highlight = list->palette().color(QPalette::Active, QPalette::Highlight);
     int textPixels = 0, highlightPixels = 0;
@@ -350,14 +349,14 @@ TEST_F(TablePanel, EditAndDeleteFollowARowSelectedWhileTheTableLoads) {
     bool selectedWhileBusy = false;
     const auto connection = QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, [&] {
         if (selectedWhileBusy || !raw->busy) return;
-        list->setCurrentItem(list->topLevelItem(0));
+        SelectListRow(list, 0);
         selectedWhileBusy = true;
     });
     panel->RefreshTable();
     ASSERT_TRUE(WaitUntil([this] { return !raw->busy; }));
     QObject::disconnect(connection);
     ASSERT_TRUE(selectedWhileBusy);
-    ASSERT_FALSE(list->selectedItems().isEmpty());
+    ASSERT_FALSE(list->SelectedReadRows().empty());
     EXPECT_TRUE(Button(&TCtrlBtnPanel::EditButton)->isEnabled());
     EXPECT_TRUE(Button(&TCtrlBtnPanel::DeleteButton)->isEnabled());
 }

@@ -15,7 +15,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolTip>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -61,11 +61,12 @@ TEST_F(MainFormTest, ADoubleClickOpensThePortsRowOfThePortControlTable) {
     // that delivers the rows.
     auto shownRow = [&](QWidget *window) {
         caption = window->windowTitle().toStdString();
-        auto *list = window->findChild<QTreeWidget *>("listView");
+        auto *list = window->findChild<QTreeView *>("listView");
         auto *poll = new QTimer(window);
         QObject::connect(poll, &QTimer::timeout, window, [&row, list, window, poll, deadline = QDeadlineTimer(10000)] {
-            if (list->currentItem() == nullptr && !deadline.hasExpired()) return;
-            if (list->currentItem() != nullptr) row = list->currentItem()->text(0);
+            const QModelIndex current = list->currentIndex();
+            if (!current.isValid() && !deadline.hasExpired()) return;
+            if (current.isValid()) row = current.siblingAtColumn(0).data().toString();
             poll->stop();
             window->close();
         });

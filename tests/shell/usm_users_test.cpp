@@ -9,6 +9,7 @@
 #include "catalogue/recipe_context.h"
 #include "editor/config_form.h"
 #include "engine/session.h"
+#include "support/list_view_rows.h"
 #include "support/snmpd_runner.h"
 #include "support/widget_support.h"
 #include "windows/usm_user_form.h"
@@ -21,7 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -125,8 +126,8 @@ TEST_F(UsmUsersTest, UserAddedThroughTheTableWorksForTheModuleAndForSnmpget) {
     std::unique_ptr<TConfigForm> table = BuildEntryWindow(*entry, Context());
     table->show();
     table->pageControl()->setCurrentIndex(1);
-    auto *list = table->pageControl()->widget(1)->findChild<QTreeWidget *>();
-    ASSERT_TRUE(WaitUntil([&] { return list->topLevelItemCount() >= 4; }));
+    auto *list = table->pageControl()->widget(1)->findChild<QTreeView *>("listView");
+    ASSERT_TRUE(WaitUntil([&] { return list->model()->rowCount() >= 4; }));
 
     QString status;
     auto watcher = WhenModal("USMAddUserForm", [&](QWidget *form) {
@@ -140,7 +141,7 @@ TEST_F(UsmUsersTest, UserAddedThroughTheTableWorksForTheModuleAndForSnmpget) {
     Click(table.get(), "TUSMAddUserForm");
     EXPECT_TRUE(status.startsWith("Set: Ok!")) << status.toStdString();
     // The table is read again: the new user is listed.
-    EXPECT_TRUE(WaitUntil([&] { return !list->findItems("alice", Qt::MatchExactly, 1).isEmpty(); }));
+    EXPECT_TRUE(WaitUntil([&] { return ListRowOf(list, "alice", 1) >= 0; }));
     SaveScreen(table.get(), "usm_user_table");
 
     const ProcessOutcome get = SnmpGet("alice", "alicesAuthPhrase", "alicesPrivPhrase");
