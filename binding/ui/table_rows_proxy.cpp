@@ -45,7 +45,10 @@ const CellKey &TableRowsProxy::Key(int row, int column) const {
 
 bool TableRowsProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const {
     const int column = left.column();
-    return CompareKeys(rows_->columnOrder(column), Key(left.row(), column), Key(right.row(), column)) < 0;
+    const int c = CompareKeys(rows_->columnOrder(column), Key(left.row(), column), Key(right.row(), column));
+    if (c != 0) return c < 0;
+    // Equal cells in read order whichever way the column is sorted (a descending sort asks the other way).
+    return sortOrder() == Qt::DescendingOrder ? left.row() > right.row() : left.row() < right.row();
 }
 
 void TableRowsProxy::SetFilter(const QString &text, std::vector<int> columns) {

@@ -209,6 +209,7 @@ TEST_F(TableLists, TheFilterShowsMatchingRowsAndCountsThem) {
     ClickHeader("Index");
     ClickHeader("Index");
     EXPECT_EQ(Cells("Descr"), QStringList({"Port 52", "Port 51", "Port 50", "Port 5"}));
+    SelectListRow(list, 1);
     SaveScreen(form.get(), "if-table-sorted-filtered");
 
     panel->listPanel->filterEdit->clear();
