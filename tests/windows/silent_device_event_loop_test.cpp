@@ -11,6 +11,7 @@
 #include "editor/config_form.h"
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
+#include "editor/list_view_panel.h"
 #include "editor/snmp_list_view_panel.h"
 #include "engine/session.h"
 #include "forms/settings_form.h"
@@ -246,7 +247,7 @@ protected:
             }
         }
         Silence(true);
-        row.close = TimedClose(*form);
+        row.close = std::max(row.close, TimedClose(*form));
         form.reset();
         Silence(false);
         return row;
