@@ -98,7 +98,7 @@ TEST_F(MainFormTest, HostNamesAreShownAsTheirAddressOverSnmpV3) {
     EXPECT_FALSE(form->localConfiguration());
     // The front panel is read over SNMPv3 with the user's keys.
     EXPECT_TRUE(WaitFor([&] { return Painted(*form); })) << form->statusPanel()->text().toStdString();
-    EXPECT_EQ(form->rmonStateText()->text(), "enabled");
+    EXPECT_TRUE(WaitFor([&] { return form->rmonStateText()->text() == "enabled"; }));
     // Sibling modules are handed the same settings, pass phrases included, and no communities.
     EXPECT_EQ(BuildModuleCommandLine("/TRmon_Statistics", form->settingTexts()),
               "Rmon /I127.0.0.1 /t" + std::to_string(sim_.port()) +
@@ -218,7 +218,9 @@ TEST_F(MainFormTest, MessagesComeFromTheCataloguesBesideTheModule) {
     sim_.stop();
     auto form = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, module);
     ASSERT_TRUE(form->isReady());  // a silent device is no reason not to start
-    EXPECT_EQ(form->statusPanel()->text(), "The switch did not answer.");  // the start-up RMON read
+    // The start-up RMON read, once it has timed out.
+    EXPECT_TRUE(WaitFor([&] { return form->statusPanel()->text() == "The switch did not answer."; }, 20000))
+        << form->statusPanel()->text().toStdString();
     EXPECT_TRUE(form->frontPanel()->binding().pollTimer().isActive());
 }
 
