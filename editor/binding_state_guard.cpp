@@ -2,16 +2,13 @@
 
 #include "binding/ui/request2controls.h"
 
-BindingStateGuard::BindingStateGuard(VdSNMPRequest2Controls &binding, bool synchronous)
-    : binding_(binding), asyncMode_(binding.asyncMode) {
+BindingStateGuard::BindingStateGuard(VdSNMPRequest2Controls &binding) : binding_(binding) {
     const VdSNMPVarList &list = binding.request.list;
     for (int i = 0; i < list.Count(); ++i) access_.push_back(list.Item(i).access);
-    if (synchronous) binding.asyncMode = false;
 }
 
 BindingStateGuard::~BindingStateGuard() {
     VdSNMPVarList &list = binding_.request.list;
     for (int i = 0; i < list.Count() && i < static_cast<int>(access_.size()); ++i)
         list.Item(i).access = access_[static_cast<std::size_t>(i)];
-    binding_.asyncMode = asyncMode_;
 }

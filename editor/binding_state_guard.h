@@ -5,17 +5,16 @@
 
 class VdSNMPRequest2Controls;
 
-// Switches a binding to synchronous mode for one user action (unless told to keep its mode) and puts
-// its mode and every access bit of its list back when the action ends, on every path.
+// Puts every access bit of a binding's list back when one user action's write has been sent, on
+// every path: the marks that shape one SET (exclusions) never outlive it.
 class BindingStateGuard {
 public:
-    explicit BindingStateGuard(VdSNMPRequest2Controls &binding, bool synchronous = true);
+    explicit BindingStateGuard(VdSNMPRequest2Controls &binding);
     ~BindingStateGuard();
     BindingStateGuard(const BindingStateGuard &) = delete;
     BindingStateGuard &operator=(const BindingStateGuard &) = delete;
 
 private:
     VdSNMPRequest2Controls &binding_;
-    bool asyncMode_;
     std::vector<std::uint32_t> access_;
 };

@@ -11,7 +11,9 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -47,7 +49,9 @@ void TSNMPEditorPanel::SetEditWidth(int width) {
 void TSNMPEditorPanel::SetVarFormat(int i, const std::string &format) { editsPanel->SetRowFormat(i, format); }
 
 void TSNMPEditorPanel::UpdateSetButton() {
-    if (TCtrlBtnPanel *strip = editsPanel->buttons()) strip->SetCheckedButton->setEnabled(editsPanel->CheckedRowCount() > 0);
+    // A write under way gives the button back once it has ended.
+    if (TCtrlBtnPanel *strip = editsPanel->buttons())
+        strip->SetCheckedButton->setEnabled(!exchanging() && editsPanel->CheckedRowCount() > 0);
 }
 
 // Hidden rows (a status drop-down emptied by the Edit dialog, for one) are never checked by these.
@@ -88,7 +92,7 @@ bool TSNMPEditorPanel::MulticastRowsAcceptable() {
 }
 
 void TSNMPEditorPanel::SetChecked(QPushButton *sender) {
-    if (WriteAcceptable()) WriteChecked(sender);
+    if (!exchanging() && WriteAcceptable()) WriteChecked(sender);
 }
 
 bool TSNMPEditorPanel::WriteAcceptable() {
@@ -113,38 +117,94 @@ bool TSNMPEditorPanel::WriteAcceptable() {
 }
 
 void TSNMPEditorPanel::WriteChecked(QPushButton *sender) {
-    VdSNMPVarList &list = binding_->request.list;
     const bool closeAfter = sender != nullptr && sender->property("tag").toInt() == 1;
-    {
-        // Mode, exclusion marks and access bits come back however the action ends.
-        BindingStateGuard guard(*binding_);
+    StartExchange(sender);
+    AfterRead([this, button = QPointer<QPushButton>(sender), closeAfter] { SendChecked(button, closeAfter); });
+}
+
+void TSNMPEditorPanel::AfterRead(std::function<void()> next) {
+    if (!binding_->busy) {
+        next();
+        return;
+    }
+    // The read ends after its current step.
+    binding_->request.alive = false;
+    binding_->ended = [this, next = std::move(next)](const std::optional<std::string> &) {
+        QTimer::singleShot(0, this, [this, next] {
+            binding_->request.alive = true;
+            next();
+        });
+    };
+}
+
+void TSNMPEditorPanel::SendChecked(QPushButton *sender, bool closeAfter) {
+    if (closeAfter && sender == nullptr) {
+        // The dialog went before anything was sent.
+        EndExchange();
+        return;
+    }
+    VdSNMPVarList &list = binding_->request.list;
+    try {
+        // The exclusion marks end with the sending of the write.
+        BindingStateGuard marks(*binding_);
         ExchangeScope scope(binding_);
-        try {
-            // Rows left unticked are neither collected nor checked.
-            for (int i = 0; i < editsPanel->RowCount(); ++i)
-                if (!editsPanel->Row(i).checkBox->isChecked()) list.Item(i).access |= access_bit::Excluded;
-            binding_->OnSetCollect();
-            binding_->Set(false, false, "");
-        } catch (const CodedError &e) {
-            // The refused field has been named, and keeps the focus.
-            if (e.code() == VdSNMPRequest2Edits::kFieldRefused) {
-                binding_->ShowSetStatus(e.message());
-                return;
-            }
-            const int row = RefusedRow();
-            if (row < 0) {
-                // The device refused the write or did not answer: the dialog stays open with what
-                // was typed, and says why over the memo it covers.
-                binding_->ShowStatus(e.message());
-                if (closeAfter) MessageBox::Ok(this, QStringLiteral("Error"), QString::fromStdString(e.message()));
-                return;
-            }
-            // Nothing was sent: the values stay as typed and the field is named and focused.
-            RefuseRow(row, e.message(), closeAfter);
+        // Rows left unticked are neither collected nor checked.
+        for (int i = 0; i < editsPanel->RowCount(); ++i)
+            if (!editsPanel->Row(i).checkBox->isChecked()) list.Item(i).access |= access_bit::Excluded;
+        binding_->OnSetCollect();
+        binding_->ended = [this, button = QPointer<QPushButton>(sender), closeAfter](const std::optional<std::string> &error) {
+            // Out of the pump's delivery: a box or a close of the dialog comes after it.
+            QTimer::singleShot(0, this, [this, button, closeAfter, error] { WriteEnded(button, closeAfter, error); });
+        };
+        binding_->Set(false, false, "");
+    } catch (const CodedError &e) {
+        // Refused before anything was sent.
+        binding_->ended = nullptr;
+        EndExchange();
+        // The refused field has been named, and keeps the focus.
+        if (e.code() == VdSNMPRequest2Edits::kFieldRefused) {
+            binding_->ShowSetStatus(e.message());
             return;
         }
+        const int row = RefusedRow();
+        if (row < 0) {
+            binding_->ShowStatus(e.message());
+            if (closeAfter) MessageBox::Ok(this, QStringLiteral("Error"), QString::fromStdString(e.message()));
+            return;
+        }
+        // The values stay as typed and the field is named and focused.
+        RefuseRow(row, e.message(), closeAfter);
     }
-    if (closeAfter) sender->window()->close();
+}
+
+void TSNMPEditorPanel::WriteEnded(QPushButton *sender, bool closeAfter, const std::optional<std::string> &error) {
+    if (error) {
+        // The device refused the write or did not answer, which the memo says: the dialog stays open
+        // with what was typed, and says why over the memo it covers.
+        if (closeAfter) MessageBox::Tell(this, QStringLiteral("Error"), QString::fromStdString(*error));
+        EndExchange();
+        return;
+    }
+    EndExchange();
+    if (closeAfter && sender != nullptr) sender->window()->close();
+}
+
+void TSNMPEditorPanel::StartExchange(QPushButton *from) {
+    std::vector<QPushButton *> buttons = ExchangeButtons();
+    buttons.push_back(from);
+    QWidget *dialog = from != nullptr && from->window() != window() ? from->window() : nullptr;
+    exchange_.Start({window(), dialog}, buttons);
+}
+
+void TSNMPEditorPanel::EndExchange() {
+    if (!exchanging()) return;
+    exchange_.End();
+    UpdateSetButton();
+    ExchangeEnded();
+}
+
+std::vector<QPushButton *> TSNMPEditorPanel::ExchangeButtons() const {
+    return {buttons_->RefreshButton, buttons_->SetCheckedButton};
 }
 
 int TSNMPEditorPanel::RefusedRow() {

@@ -36,10 +36,13 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 
 constexpr int kEditDialogEditWidth = 200;
+constexpr char kNoRowText[] = "The row to delete is no longer listed; nothing was sent.";
 constexpr int kEditWaitMs = 1000;
 
 }  // namespace
@@ -126,6 +129,14 @@ void TSNMPListViewPanel::SetDeleteStatus(int index, const std::string &value) {
 }
 
 void TSNMPListViewPanel::RefreshTable() {
+    if (exchanging()) {
+        readAfterExchange_ = true;
+        return;
+    }
+    ReadTable();
+}
+
+void TSNMPListViewPanel::ReadTable() {
     if (binding_->asyncMode && binding_->busy) return;
     buttons_->EditButton->setEnabled(false);
     buttons_->DeleteButton->setEnabled(false);
@@ -169,8 +180,9 @@ std::vector<std::string> TSNMPListViewPanel::SelectedRowValues() {
 
 void TSNMPListViewPanel::Click() {
     // Rows removed by a walk, or a selection this panel clears itself, are no user's click; a walk
-    // that ends while a row dialog has the editor grid leaves what is typed there alone.
-    if (selectingInternally_ || binding_->busy || editsPanel->window() != window()) return;
+    // that ends while a row dialog has the editor grid leaves what is typed there alone; a write
+    // under way gives the buttons back at its end.
+    if (selectingInternally_ || binding_->busy || exchanging() || editsPanel->window() != window()) return;
     const std::size_t selected = listPanel->listView->SelectedReadRows().size();
     if (selected > 0) {
         // Edit and Delete address one row; several rows are selected for copying.
@@ -186,7 +198,7 @@ void TSNMPListViewPanel::Click() {
 }
 
 void TSNMPListViewPanel::DoubleClick() {
-    if (listPanel->listView->SelectedReadRows().size() == 1 && !noEdit) EditAction();
+    if (listPanel->listView->SelectedReadRows().size() == 1 && !noEdit && !exchanging()) EditAction();
 }
 
 void TSNMPListViewPanel::UpdateCount() {
@@ -472,6 +484,7 @@ void TSNMPListViewPanel::RunEditDialog() {
 }
 
 void TSNMPListViewPanel::DeleteAction() {
+    if (exchanging()) return;
     const QString session = writeQuestion ? writeQuestion() : QString();
     if (MessageBox::YesNoChange(this, QStringLiteral("Delete"),
                                 session.isEmpty() ? QStringLiteral("Are you sure to delete ?") : session) !=
@@ -479,10 +492,21 @@ void TSNMPListViewPanel::DeleteAction() {
         return;
     // Without a selected row there is no instance to address.
     if (listPanel->deleteIndex < 0 || listPanel->listView->SelectedReadRows().empty()) return;
-    BindingStateGuard modeGuard(*binding_);
+    StartExchange(buttons_->DeleteButton);
+    AfterRead([this] { SendDelete(); });
+}
+
+void TSNMPListViewPanel::SendDelete() {
+    if (listPanel->listView->SelectedReadRows().empty()) {
+        // A read that ended meanwhile took the row away.
+        binding_->ShowSetStatus(kNoRowText);
+        ReadAfterDelete();
+        return;
+    }
+    bool sent = false;
     {
-        // Only the row-status column goes out; the marks end with the set.
-        BindingStateGuard marksGuard(*binding_);
+        // Only the row-status column goes out; the marks end with the sending of the write.
+        BindingStateGuard marks(*binding_);
         ExchangeScope scope(binding_);
         VdSNMPVarList &list = binding_->request.list;
         for (int i = list.indexCount; i < list.Count(); ++i)
@@ -491,10 +515,36 @@ void TSNMPListViewPanel::DeleteAction() {
             binding_->OnSetCollect();
             if (listPanel->deleteIndex >= 0 && listPanel->deleteIndex < list.Count())
                 list.Item(listPanel->deleteIndex).value = listPanel->deleteValue;
+            // Out of the pump's delivery; the device's refusal is on the memo already.
+            binding_->ended = [this](const std::optional<std::string> &) {
+                QTimer::singleShot(0, this, [this] { ReadAfterDelete(); });
+            };
             binding_->Set(false, false, "");
+            sent = true;
         } catch (const CodedError &e) {
+            binding_->ended = nullptr;
             binding_->ShowStatus(e.message());
         }
     }
-    RefreshTable();
+    if (!sent) ReadAfterDelete();
+}
+
+void TSNMPListViewPanel::ReadAfterDelete() {
+    binding_->ended = [this](const std::optional<std::string> &) { EndExchange(); };
+    ReadTable();
+    // No read started: the exchange has ended here.
+    if (binding_->ended && !binding_->busy) std::exchange(binding_->ended, nullptr)(std::nullopt);
+}
+
+std::vector<QPushButton *> TSNMPListViewPanel::ExchangeButtons() const {
+    std::vector<QPushButton *> buttons = TSNMPEditorPanel::ExchangeButtons();
+    buttons.insert(buttons.end(), {buttons_->AddButton, buttons_->EditButton, buttons_->DeleteButton});
+    buttons.insert(buttons.end(), rowButtons_.begin(), rowButtons_.end());
+    return buttons;
+}
+
+void TSNMPListViewPanel::ExchangeEnded() {
+    // Edit, Delete and the row buttons follow the selection the read left.
+    Click();
+    if (std::exchange(readAfterExchange_, false)) ReadTable();
 }

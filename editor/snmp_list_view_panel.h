@@ -63,8 +63,16 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    std::vector<QPushButton *> ExchangeButtons() const override;
+    void ExchangeEnded() override;
 
 private:
+    // The read of Refresh, unless one runs.
+    void ReadTable();
+    void SendDelete();
+    // After a Delete's write, whatever its end: the table is read again, and the panel shows the
+    // exchange until that read has ended.
+    void ReadAfterDelete();
     void Click();
     void DoubleClick();
     void UpdateCount();
@@ -87,6 +95,8 @@ private:
                    QPushButton *button);
 
     bool selectingInternally_ = false;
+    // A read asked for while a write of the panel's own was under way, made once it has ended.
+    bool readAfterExchange_ = false;
     std::unique_ptr<RowProbe> probe_;
     std::vector<QPushButton *> rowButtons_;
     QAction *copyAction_;

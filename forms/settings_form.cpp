@@ -112,21 +112,11 @@ void TSettingsForm::RunShown(VdSNMPRequest2Controls *binding, const std::functio
 }
 
 void TSettingsForm::ExchangeStarted() {
-    if (running_++ > 0) return;
-    setCursor(Qt::BusyCursor);
-    for (QPushButton *button : exchangeButtons_) {
-        if (!button->isEnabled()) continue;
-        button->setEnabled(false);
-        disabled_.emplace_back(button);
-    }
+    if (running_++ == 0) shown_.Start({this}, exchangeButtons_);
 }
 
 void TSettingsForm::ExchangeEnded() {
-    if (--running_ > 0) return;
-    unsetCursor();
-    for (const QPointer<QPushButton> &button : disabled_)
-        if (button) button->setEnabled(true);
-    disabled_.clear();
+    if (--running_ == 0) shown_.End();
 }
 
 void TSettingsForm::RefreshCurrent() {

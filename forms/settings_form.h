@@ -1,8 +1,8 @@
 #pragma once
 
 #include "forms/device_form.h"
+#include "forms/exchange_shown.h"
 
-#include <QPointer>
 #include <QPushButton>
 
 #include <functional>
@@ -75,7 +75,7 @@ private:
 
     QObject *statusTarget_ = nullptr;
     std::vector<QPushButton *> exchangeButtons_;
-    // The buttons the running exchanges disabled, enabled again once the last has ended.
-    std::vector<QPointer<QPushButton>> disabled_;
+    // Shown from the first exchange's start to the last one's end.
+    ExchangeShown shown_;
     int running_ = 0;
 };

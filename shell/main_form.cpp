@@ -51,7 +51,8 @@ QLabel *HiddenStaticText(QWidget *parent, const char *name, const QRect &place) 
 }  // namespace
 
 TMainForm::TMainForm(const StartupEnvironment &environment, const MenuCatalogue &menus, QWidget *parent)
-    : QMainWindow(parent), menus_(menus), moduleDirectory_(environment.moduleDirectory) {
+    : QMainWindow(parent), menus_(menus), moduleDirectory_(environment.moduleDirectory),
+      commands_(std::make_unique<DeviceCommands>(this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("QSW-7400"));
     setWindowIcon(QIcon(ModuleIconPicture()));
@@ -197,8 +198,9 @@ void TMainForm::LaunchModule(const std::string &argument) {
 }
 
 void TMainForm::RunCommand(const DeviceCommand &command) {
-    const QString failure = RunDeviceCommand(command, this);
-    if (!failure.isEmpty()) statusPanel_->setText(failure);
+    commands_->Run(command, [status = QPointer<QLabel>(statusPanel_)](const QString &failure) {
+        if (status) status->setText(failure);
+    });
 }
 
 void TMainForm::SaveConfigClick() { RunCommand(kSaveChangesCommand); }

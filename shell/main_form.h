@@ -13,6 +13,7 @@
 #include <vector>
 
 struct DeviceCommand;
+class DeviceCommands;
 class FrontPanel;
 class FrontPanelPorts;
 class HelpWindow;
@@ -81,6 +82,7 @@ private:
     bool localConfiguration_ = false;
     SettingTexts texts_;
     MenuBarItems menu_;
+    std::unique_ptr<DeviceCommands> commands_;
 
     QFrame *panel_ = nullptr;
     QStatusBar *statusBar_ = nullptr;

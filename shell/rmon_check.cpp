@@ -3,8 +3,11 @@
 #include "engine/option_list.h"
 #include "binding/ui/request2edits.h"
 #include "engine/coded_error.h"
+#include "forms/exchange_scope.h"
 
 #include <QLabel>
+
+#include <utility>
 
 namespace {
 
@@ -17,26 +20,46 @@ const DescriptorRecord kRmonState[] = {
     {nullptr, nullptr, 0, 0, nullptr},
 };
 
+// A failed read is the check's to show, on the status panel: never in a box of the binding's own.
+class RmonStateBinding final : public VdSNMPRequest2Edits {
+public:
+    using VdSNMPRequest2Edits::VdSNMPRequest2Edits;
+    void OnGetError(const VdSNMPError &) override {}
+};
+
 }  // namespace
 
 RmonCheck::RmonCheck(QWidget *owner, QLabel *stateText, QLabel *statusPanel, Follow follow)
-    : binding_(std::make_unique<VdSNMPRequest2Edits>(owner)), stateText_(stateText),
-      statusPanel_(statusPanel), follow_(std::move(follow)) {
+    : binding_(std::make_unique<RmonStateBinding>(owner)), stateText_(stateText), statusPanel_(statusPanel),
+      follow_(std::move(follow)) {
     binding_->request.list.Assign(VdSNMPVarList(kRmonState, VdSNMPVarList::ScalarGroup, 0));
-    binding_->asyncMode = false;
     binding_->BindStaticText(0, stateText_);
 }
 
-RmonCheck::~RmonCheck() = default;
+// A read still outstanding is answered to nobody.
+RmonCheck::~RmonCheck() { ExchangeScope::Dispose(std::move(binding_)); }
 
 void RmonCheck::Run() {
+    if (binding_->busy) {
+        again_ = true;
+        return;
+    }
+    binding_->ended = [this](const std::optional<std::string> &error) { Ended(error); };
     try {
         binding_->Get();
     } catch (const CodedError &error) {
+        binding_->ended = nullptr;
         statusPanel_->setText(QString::fromStdString(error.message()));
-        return;
     }
-    const QString state = stateText_->text();
-    if (state != QLatin1String("disabled") && state != QLatin1String("enabled")) return;
-    follow_(state == QLatin1String("enabled"));
+}
+
+void RmonCheck::Ended(const std::optional<std::string> &error) {
+    if (error) {
+        statusPanel_->setText(QString::fromStdString(*error));
+    } else {
+        const QString state = stateText_->text();
+        if (state == QLatin1String("disabled") || state == QLatin1String("enabled"))
+            follow_(state == QLatin1String("enabled"));
+    }
+    if (std::exchange(again_, false)) Run();
 }

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QWidget;
@@ -17,12 +19,17 @@ public:
     RmonCheck(const RmonCheck &) = delete;
     RmonCheck &operator=(const RmonCheck &) = delete;
 
-    // A failed read leaves the entries as they are and shows its message in the status panel.
+    // Starts the read; the entries follow once it has been answered. A failed read leaves them as
+    // they are and shows its message in the status panel. A check asked for while one runs follows
+    // it, so that the entries end with the device's latest state.
     void Run();
 
 private:
+    void Ended(const std::optional<std::string> &error);
+
     std::unique_ptr<VdSNMPRequest2Edits> binding_;
     QLabel *stateText_;
     QLabel *statusPanel_;
     Follow follow_;
+    bool again_ = false;
 };

@@ -49,6 +49,7 @@ TACLMeterForm::TACLMeterForm(const RecipeContext &, QWidget *parent) : TRowTable
     }
     ClearEditors();
 
+    SetExchangeButtons({GetButton, EditButton});
     connect(GetButton, &QPushButton::clicked, this, [this] { Refresh(); });
     connect(EditButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });
 }

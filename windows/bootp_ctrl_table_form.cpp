@@ -58,6 +58,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(const RecipeContext &, QWidget *parent) :
         }
     }
 
+    SetExchangeButtons({RefreshBtn, DeleteBtn, AddBtn, dialog->DeleteBtn});
     connect(RefreshBtn, &QPushButton::clicked, this, [this] { Refresh(); });
     connect(DeleteBtn, &QPushButton::clicked, this, [this] { DeleteBtnClick(); });
     connect(AddBtn, &QPushButton::clicked, this, [this] { AddBtnClick(); });

@@ -49,6 +49,7 @@ TIpCtrlForm::TIpCtrlForm(const RecipeContext &context, QWidget *parent) : TRowTa
     btnEdit->setEnabled(false);
     btnDel->setEnabled(false);
 
+    SetExchangeButtons({btnRefresh, btnAdd, btnEdit, btnDel, dialog->btnSet});
     connect(btnRefresh, &QPushButton::clicked, this, [this] { Refresh(); });
     connect(btnAdd, &QPushButton::clicked, this, [this] { btnAddClick(); });
     connect(btnEdit, &QPushButton::clicked, this, [this] { btnEditClick(); });

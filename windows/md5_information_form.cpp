@@ -61,6 +61,7 @@ TMd5InformationForm::TMd5InformationForm(const RecipeContext &, QWidget *parent)
     }
     EditButton->setEnabled(false);
 
+    SetExchangeButtons({GetButton, AddButton, EditButton, DeleteButton, dialog->SetButton});
     connect(GetButton, &QPushButton::clicked, this, [this] {
         Refresh();
         EditButton->setEnabled(false);

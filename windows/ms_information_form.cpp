@@ -67,6 +67,7 @@ TMSInformationForm::TMSInformationForm(const RecipeContext &, QWidget *parent)
     }
     DeleteButton->setEnabled(false);
 
+    SetExchangeButtons({GetButton, AddButton, DeleteButton, dialog->SetButton});
     connect(GetButton, &QPushButton::clicked, this, [this] {
         Refresh();
         DeleteButton->setEnabled(false);

@@ -51,6 +51,7 @@ TRouteRedistributForm::TRouteRedistributForm(const RecipeContext &, QWidget *par
     }
     DeleteBtn->setEnabled(false);
 
+    SetExchangeButtons({RefreshBtn, EditBtn, AddBtn, DeleteBtn});
     connect(RefreshBtn, &QPushButton::clicked, this, [this] { Refresh(); });
     connect(EditBtn, &QPushButton::clicked, this, [this] { EditBtnClick(); });
     connect(AddBtn, &QPushButton::clicked, this, [this] { AddBtnClick(); });

@@ -58,6 +58,8 @@ void TRowTableForm::BuildTable(const DescriptorRecord *descriptors, int indexCou
         table_->ShowStatus(e.message());
     }
     table_->getDone = [this](VdSNMPRequest2Controls &, const VdSNMPError &) {
+        // The buttons come back before the window's rules set them by the rows read.
+        if (writing_) ShowWriting(false);
         ReadDone();
         SelectionChanged();
     };
@@ -126,7 +128,7 @@ void TRowTableForm::WriteRow(VdSNMPRequest2Edits &binding, const std::vector<int
     std::optional<std::string> error;
     {
         ExchangeScope scope(&binding);
-        BindingStateGuard marks(binding, false);  // the exclusions end with the sending of the write
+        BindingStateGuard marks(binding);  // the exclusions end with the sending of the write
         VdSNMPVarList &list = binding.request.list;
         for (int i : excluded) list.Item(i).access |= access_bit::Excluded;
         try {
@@ -159,11 +161,8 @@ void TRowTableForm::WriteRow(VdSNMPRequest2Edits &binding, const std::vector<int
 
 void TRowTableForm::ShowWriting(bool writing) {
     writing_ = writing;
-    for (QWidget *shown : {static_cast<QWidget *>(this), static_cast<QWidget *>(writingDialog_.data())}) {
-        if (shown == nullptr) continue;
-        if (writing) shown->setCursor(Qt::BusyCursor);
-        else shown->unsetCursor();
-    }
+    if (writing) writingShown_.Start({this, writingDialog_.data()}, exchangeButtons_);
+    else writingShown_.End();
 }
 
 void TRowTableForm::ReadAfterWrite() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/device_form.h"
+#include "forms/exchange_shown.h"
 #include "windows/logic/row_table.h"
 
 #include <QPointer>
@@ -8,9 +9,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QComboBox;
+class QPushButton;
 class QTreeWidget;
 class VdSNMPRequest2Edits;
 struct DescriptorRecord;
@@ -46,6 +49,9 @@ protected:
     void BuildTable(const DescriptorRecord *descriptors, int indexCount, const char *caption, QTreeWidget *list,
                     QObject *statusTarget, bool toggleEditors);
     bool ready() const { return ready_; }
+    // The window's buttons that would start another exchange, its dialogs' among them: disabled
+    // while a write and the read after it run.
+    void SetExchangeButtons(std::vector<QPushButton *> buttons) { exchangeButtons_ = std::move(buttons); }
 
     void RefreshCurrent() override;
     // After the selection changed and after every completed read.
@@ -64,9 +70,9 @@ protected:
 
     // One SET through the binding, without waiting for its answer: a walk in flight is ended first;
     // the excluded variables, and choices and numbers left empty, stay out of it; a write left with
-    // nothing sends nothing. While it is under way the window shows a busy cursor and refuses another
-    // write. The table is read again after a success; then learns the error, which is on the status
-    // target too. Nothing runs after the window has closed.
+    // nothing sends nothing. While it and the read after it are under way the window shows a busy
+    // cursor and its exchange buttons are disabled. The table is read again after a success; then
+    // learns the error, which is on the status target too. Nothing runs after the window has closed.
     void WriteRow(VdSNMPRequest2Edits &binding, const std::vector<int> &excluded = {}, Written then = {});
 
     // A dialog's write: the dialog closes once it went through, and stays open with what was typed
@@ -87,6 +93,8 @@ private:
 
     bool ready_ = false;
     bool writing_ = false;
+    std::vector<QPushButton *> exchangeButtons_;
+    ExchangeShown writingShown_;
     // The dialog whose write is under way, which shows the busy cursor too.
     QPointer<QDialog> writingDialog_;
 };

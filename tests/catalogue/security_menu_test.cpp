@@ -73,6 +73,7 @@ protected:
     // last status line, so a failed write ends the test instead of hanging it.
     static QString SetAndClose(QWidget *dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+        AwaitIdle(dialog);
         if (!dialog->isVisible()) return {};
         const QString line = LastLine(dialog);
         static_cast<QDialog *>(dialog)->reject();

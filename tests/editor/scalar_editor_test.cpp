@@ -72,6 +72,7 @@ TEST_F(ScalarEditor, SetCheckedSendsOneSetWithExactlyTheCheckedRows) {
     Check(Name);
     const unsigned setsBefore = AgentSetCount();
     QTest::mouseClick(SetButton(), Qt::LeftButton);
+    AwaitIdle(form.get());
 
     EXPECT_EQ(AgentSetCount(), setsBefore + 1);
     EXPECT_EQ(AgentValue(kSysContact, syntax::DisplayString), "noc@example");
@@ -129,6 +130,7 @@ TEST_F(ScalarEditorRefused, ADeviceErrorGoesToTheMemoAndRestoresTheBinding) {
     Check(Description);
     Check(Name);
     QTest::mouseClick(SetButton(), Qt::LeftButton);
+    AwaitIdle(form.get());
     EXPECT_TRUE(Memo().contains("Set: "));
     EXPECT_FALSE(Memo().contains("Set: Ok!"));
     // All or nothing: the name was not written either.
@@ -171,6 +173,7 @@ TEST_F(ScalarEditorLateDevice, AnUnansweredSetKeepsWhatWasTypedAndSaysTheDeviceM
             ASSERT_TRUE(WaitUntil([this] { return !raw->busy; })) << way.typed;
         } else {
             QTest::mouseClick(SetButton(), Qt::LeftButton);
+            AwaitIdle(form.get());
         }
         const QString last = Memo().split('\n').last();
         EXPECT_TRUE(last.startsWith("Set: SNMP request timed out!")) << last.toStdString();

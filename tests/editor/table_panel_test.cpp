@@ -161,6 +161,7 @@ TEST_F(TablePanel, AddEditAndDeleteARowOnTheAgent) {
     SelectListRow(list, RowOf(kNewRow));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(Button(&TCtrlBtnPanel::DeleteButton), Qt::LeftButton);
+    AwaitIdle(form.get());
     EXPECT_EQ(AgentSetCount(), setsBeforeDelete + 1);
     EXPECT_EQ(RowOf(kNewRow), -1);  // read again before the action ended
     EXPECT_EQ(list->readRowCount(), rowsBefore);
@@ -241,6 +242,7 @@ TEST_F(TablePanel, AWriteTheAgentRefusesKeepsTheAddDialogOpenWithTheTypedValues)
         GridEdit(Mac)->setText("00AABBCCDDEE");
         panel->editsPanel->CheckRow(Mac);
         QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+        AwaitIdle(dialog);
         stillOpen = dialog->isVisible();
         typedIp = GridEdit(IpIndex)->text();
         typedMac = GridEdit(Mac)->text();

@@ -120,7 +120,8 @@ TEST_F(SnmpConfigureTest, AFileWrittenBySnmpConfigureIsWhatTheNextStartTalksWith
         ASSERT_TRUE(restarted->isReady());
         EXPECT_EQ(restarted->settingTexts().version, c.version);
         EXPECT_EQ(restarted->settingTexts().port, std::to_string(sim_.port()));
-        EXPECT_EQ(restarted->rmonStateText()->text(), "enabled") << restarted->statusPanel()->text().toStdString();
+        EXPECT_TRUE(WaitFor([&] { return restarted->rmonStateText()->text() == "enabled"; }))
+            << restarted->statusPanel()->text().toStdString();
     }
 }
 
@@ -164,7 +165,8 @@ TEST_F(SnmpConfigureTest, AFileAskingForIdeaPrivacyStopsTheStart) {
     // Without privacy the protocol is never used.
     auto started = Start(kHostStart, LocalLayout(v3 + "SecurityLevel=1\n"));
     EXPECT_TRUE(started->isReady());
-    EXPECT_EQ(started->rmonStateText()->text(), "enabled") << started->statusPanel()->text().toStdString();
+    EXPECT_TRUE(WaitFor([&] { return started->rmonStateText()->text() == "enabled"; }))
+        << started->statusPanel()->text().toStdString();
 }
 
 }  // namespace

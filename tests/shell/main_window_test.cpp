@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace {
 
 constexpr LedColour kBlack = 0;
@@ -96,7 +98,7 @@ TEST_F(MainFormTest, HostNamesAreShownAsTheirAddressOverSnmpV3) {
     EXPECT_FALSE(form->localConfiguration());
     // The front panel is read over SNMPv3 with the user's keys.
     EXPECT_TRUE(WaitFor([&] { return Painted(*form); })) << form->statusPanel()->text().toStdString();
-    EXPECT_EQ(form->rmonStateText()->text(), "enabled");
+    EXPECT_TRUE(WaitFor([&] { return form->rmonStateText()->text() == "enabled"; }));
     // Sibling modules are handed the same settings, pass phrases included, and no communities.
     EXPECT_EQ(BuildModuleCommandLine("/TRmon_Statistics", form->settingTexts()),
               "Rmon /I127.0.0.1 /t" + std::to_string(sim_.port()) +
@@ -144,21 +146,27 @@ TEST_F(MainFormTest, RmonModuleEntriesFollowTheDeviceState) {
     ASSERT_EQ(items.size(), 3);
     for (QAction *item : items) EXPECT_TRUE(item->isEnabled());
 
+    // The entries follow once the device has answered; the window goes on meanwhile.
+    const auto following = [&](bool enabled) {
+        return WaitFor([&] {
+            return std::all_of(items.begin(), items.end(), [&](QAction *item) { return item->isEnabled() == enabled; });
+        });
+    };
     WriteInteger(kRmonState, "2");
     form->CheckRmonState();
+    EXPECT_TRUE(following(false));
     EXPECT_EQ(form->rmonStateText()->text(), "disabled");
-    for (QAction *item : items) EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
 
     WriteInteger(kRmonState, "3");
     form->CheckRmonState();
-    for (QAction *item : items) EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_TRUE(following(true));
 
     // A device that stopped answering leaves the entries as they are and says why.
     WriteInteger(kRmonState, "2");
     sim_.stop();
     form->CheckRmonState();
+    EXPECT_TRUE(WaitFor([&] { return form->statusPanel()->text() == "SNMP request timed out!"; }, 20000));
     for (QAction *item : items) EXPECT_TRUE(item->isEnabled());
-    EXPECT_EQ(form->statusPanel()->text(), "SNMP request timed out!");
 }
 
 TEST_F(MainFormTest, TheMainWindowGoesWithinTheDeadlineWhileASlowAgentHoldsTheFrontPanel) {
@@ -210,7 +218,9 @@ TEST_F(MainFormTest, MessagesComeFromTheCataloguesBesideTheModule) {
     sim_.stop();
     auto form = Start({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, module);
     ASSERT_TRUE(form->isReady());  // a silent device is no reason not to start
-    EXPECT_EQ(form->statusPanel()->text(), "The switch did not answer.");  // the start-up RMON read
+    // The start-up RMON read, once it has timed out.
+    EXPECT_TRUE(WaitFor([&] { return form->statusPanel()->text() == "The switch did not answer."; }, 20000))
+        << form->statusPanel()->text().toStdString();
     EXPECT_TRUE(form->frontPanel()->binding().pollTimer().isActive());
 }
 

@@ -83,6 +83,7 @@ TEST_F(MainFormTest, ClosingTheRmonStateWindowEnablesTheRmonModulesAtOnce) {
     ASSERT_TRUE(form->isReady());
     WriteInteger("1.3.6.1.4.1.171.11.69.4.2.1.2.3", "2");
     form->CheckRmonState();
+    ASSERT_TRUE(WaitFor([&] { return form->rmonStateText()->text() == "disabled"; }));
     for (const char *name : kRmonModules) ASSERT_FALSE(Item(*form, name)->isEnabled()) << name;
 
     bool written = false;
@@ -99,6 +100,6 @@ TEST_F(MainFormTest, ClosingTheRmonStateWindowEnablesTheRmonModulesAtOnce) {
     });
     Item(*form, "RMONState1")->trigger();
     EXPECT_TRUE(written) << MessageBox::lastText().toStdString();
-    EXPECT_EQ(form->rmonStateText()->text(), "enabled");
+    EXPECT_TRUE(WaitFor([&] { return form->rmonStateText()->text() == "enabled"; }));
     for (const char *name : kRmonModules) EXPECT_TRUE(Item(*form, name)->isEnabled()) << name;
 }

@@ -101,6 +101,7 @@ TEST_F(ValueLength, EveryFieldIsHeldToItsSyntaxsLengthBeforeAnythingIsSent) {
             if (c.index != nullptr) qobject_cast<QLineEdit *>(rows.Row(0).editor)->setText(QString::fromLatin1(c.index));
             Type(edit, c.typed);
             edit->window()->findChild<QPushButton *>("SetCheckedButton")->click();
+            AwaitIdle(edit->window());
             WaitUntil([&] { return !EntryBusy(*form); });
             kept = edit->window()->isVisible() ? edit->text() : QString();
             selected = edit->hasFocus() && edit->selectedText() == edit->text();
