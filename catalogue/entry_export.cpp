@@ -43,12 +43,12 @@ public:
             Finish();
             return;
         }
-        read_ = std::make_unique<PageRead>(window_, entry_, entry_.panels[k]);
-        // The binding calls back from inside its exchange: the next step waits until that has unwound.
-        read_->ended = [this](const std::optional<std::string> &error) {
-            QTimer::singleShot(0, this, [this, error] { PageEnded(error); });
-        };
         try {
+            read_ = std::make_unique<PageRead>(window_, entry_, entry_.panels[k]);
+            // The binding calls back from inside its exchange: the next step waits until that has unwound.
+            read_->ended = [this](const std::optional<std::string> &error) {
+                QTimer::singleShot(0, this, [this, error] { PageEnded(error); });
+            };
             read_->Get();
         } catch (const CodedError &e) {
             MessageBox::Ok(window_, QStringLiteral("Export"), QString::fromStdString(e.message()), MessageBox::Icon::Error);

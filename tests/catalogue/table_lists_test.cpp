@@ -105,6 +105,20 @@ protected:
         emit list->customContextMenuRequested(at);
     }
 
+    // Saves through an export entry of the list's menu into the file and reads back what was written.
+    std::string ExportThrough(const QString &action, const QString &file) {
+        const auto save = WhenModal("ExportDialog", [&](QWidget *w) {
+            auto *dialog = static_cast<QFileDialog *>(w);
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        FromMenu(action, list->topLevelItem(0), 0);
+        EXPECT_TRUE(WaitUntil([&] { return QFile::exists(file); })) << file.toStdString();
+        QFile written(file);
+        EXPECT_TRUE(written.open(QIODevice::ReadOnly));
+        return written.readAll().toStdString();
+    }
+
     FoundEntry found;
     std::unique_ptr<TConfigForm> form;
     TSNMPListViewPanel *panel = nullptr;
@@ -257,17 +271,7 @@ TEST_F(TableLists, EveryPageOfAnEntryExportsAsAScriptReadingItPrints) {
     QTemporaryDir folder;
     for (const auto &[name, expected] : {std::pair{QString("vlan.csv"), FormatCsv(reading)},
                                          std::pair{QString("vlan.json"), FormatJson(reading)}}) {
-        const QString file = folder.filePath(name);
-        const auto save = WhenModal("ExportDialog", [&](QWidget *w) {
-            auto *dialog = static_cast<QFileDialog *>(w);
-            dialog->selectFile(file);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        FromMenu("exportEntryAction", list->topLevelItem(0), 0);
-        ASSERT_TRUE(WaitUntil([&] { return QFile::exists(file); }));
-        QFile written(file);
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        const std::string bytes = written.readAll().toStdString();
+        const std::string bytes = ExportThrough("exportEntryAction", folder.filePath(name));
         EXPECT_EQ(bytes, expected) << name.toStdString();
         EXPECT_NE(bytes.find("VLAN Current Egress Ports"), std::string::npos);
         EXPECT_NE(bytes.find("\"1-8,49-50\""), std::string::npos) << "the ranges beside the hex";
@@ -287,17 +291,7 @@ TEST_F(TableLists, ExportWritesWhatAScriptReadingTheEntryPrints) {
     QTemporaryDir folder;
     for (const auto &[name, expected] : {std::pair{QString("if.csv"), FormatCsv(reading)},
                                          std::pair{QString("if.json"), FormatJson(reading)}}) {
-        const QString file = folder.filePath(name);
-        const auto save = WhenModal("ExportDialog", [&](QWidget *w) {
-            auto *dialog = static_cast<QFileDialog *>(w);
-            dialog->selectFile(file);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        FromMenu("exportAction", list->topLevelItem(0), 0);
-        ASSERT_TRUE(WaitUntil([&] { return QFile::exists(file); }));
-        QFile written(file);
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        EXPECT_EQ(written.readAll().toStdString(), expected) << name.toStdString();
+        EXPECT_EQ(ExportThrough("exportAction", folder.filePath(name)), expected) << name.toStdString();
     }
 }
 
