@@ -2,6 +2,7 @@
 
 #include "binding/ui/message_box.h"
 #include "binding/ui/request2edits.h"
+#include "catalogue/entry_export.h"
 #include "catalogue/freed_memory.h"
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_path.h"
@@ -127,9 +128,13 @@ std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const Reci
         }
         for (std::size_t i = 0; table != nullptr && i < recipe.records.size(); ++i)
             if (recipe.records[i].secret) table->MaskSecret(static_cast<int>(i));
-        if (table != nullptr)
-            table->SetExportEntry(EntryPath(MenuCatalogue::Instance(), entry), EntryCaption(entry, context.hostText),
-                                  recipe.pageCaption);
+        if (table != nullptr) {
+            std::vector<std::string> path = EntryPath(MenuCatalogue::Instance(), entry);
+            const std::string title = EntryCaption(entry, context.hostText);
+            table->SetExportEntry(path, title, recipe.pageCaption);
+            if (entry.kind == EntryKind::Pages)
+                table->exportEntry = [table, &entry, path, title] { ExportWholeEntry(table->window(), entry, path, title); };
+        }
         if (table != nullptr && !recipe.beforeAdd.empty()) table->beforeAdd = Notification(recipe.beforeAdd, panel->editsPanel);
         if (table != nullptr && !recipe.afterAdd.empty()) table->afterAdd = Notification(recipe.afterAdd, panel->editsPanel);
     }

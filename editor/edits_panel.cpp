@@ -7,7 +7,11 @@
 #include "editor/editor_error.h"
 #include "engine/var_list.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -25,6 +29,17 @@ constexpr int kMinEditorHeight = 20;
 constexpr int kRaisedEditorHeight = 21;
 
 QString RowName(const char *prefix, int i) { return QLatin1String(prefix) + QString::number(i); }
+
+// The picker's icon: two lines of port sockets.
+QIcon PortGridIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(60, 60, 60));
+    for (int line = 0; line < 2; ++line)
+        for (int k = 0; k < 3; ++k) painter.drawRect(1 + k * 5, 3 + line * 6, 3, 3);
+    return QIcon(pixmap);
+}
 
 std::string BitNumbers(int bitCount) {
     std::string numbers;
@@ -217,8 +232,7 @@ void TEditsPanel::MakeRowEditable(int i) {
     row.checkBox->show();
     row.checkBox->setChecked(defaultCheck);
     if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) {
-        // A bit-list row is only edited through its dialog.
-        edit->setReadOnly(row.bitList.has_value());
+        edit->setReadOnly(false);
         edit->setFocusPolicy(Qt::StrongFocus);
     } else {
         row.editor->setEnabled(true);
@@ -303,7 +317,10 @@ void TEditsPanel::LockRowCheck(int i, bool locked) {
 
 void TEditsPanel::ClearRow(int i) {
     UISnmpVar &row = MutableRow(i);
-    if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) edit->clear();
+    if (auto *edit = qobject_cast<QLineEdit *>(row.editor)) {
+        edit->clear();
+        edit->setProperty(kPortListValueProperty, QVariant());  // no value read is behind it now
+    }
     if (auto *combo = qobject_cast<QComboBox *>(row.editor)) combo->setCurrentIndex(-1);
     binding_->request.list.Item(i).value.clear();
 }
@@ -318,6 +335,8 @@ void TEditsPanel::SetRowValue(int i, const std::string &text) {
     if (auto *combo = qobject_cast<QComboBox *>(row.editor))
         combo->setCurrentIndex(combo->findText(ToQString(text), Qt::MatchExactly));
     binding_->request.list.Item(i).value = text;
+    // A port list shows its value as ranges.
+    if (row.bitList) binding_->ValuesToControls(i);
 }
 
 std::string TEditsPanel::RowText(int i) const {
@@ -386,7 +405,14 @@ void TEditsPanel::SetBitListRow(int i, int perLine, int bitCount) {
     if (perLine < 1 || bitCount < 1) RaiseEditorError("A bit list needs at least one bit per line.");
     row.bitList = UISnmpVar::BitList{perLine, bitCount};
     auto *edit = qobject_cast<QLineEdit *>(row.editor);
-    edit->setReadOnly(true);
+    // Ports are typed as ranges or picked in the dialog, which the button in the field opens.
+    binding_->Unbind(i);
+    binding_->BindPortList(i, bitCount, edit);
+    auto *pick = edit->addAction(PortGridIcon(), QLineEdit::TrailingPosition);
+    pick->setObjectName(RowName("PickPorts", i));
+    pick->setToolTip(QStringLiteral("Pick the ports (F4)"));
+    connect(pick, &QAction::triggered, this, [this, i] { EditBitList(i); });
+    edit->setToolTip(QStringLiteral("Ports as ranges, such as 1-4,49,52, or none"));
     edit->installEventFilter(this);
 }
 
@@ -402,17 +428,14 @@ bool TEditsPanel::OpensBitList(const QObject *watched, int &row) const {
 
 bool TEditsPanel::eventFilter(QObject *watched, QEvent *event) {
     int row = -1;
-    const bool click = event->type() == QEvent::MouseButtonRelease;
-    bool key = false;
     if (event->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent *>(event)->key();
-        // Focus moves stay with the keyboard.
-        key = k != Qt::Key_Tab && k != Qt::Key_Backtab && k != Qt::Key_Shift && k != Qt::Key_Control &&
-              k != Qt::Key_Alt;
-    }
-    if ((click || key) && OpensBitList(watched, row)) {
-        EditBitList(row);
-        return true;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // The keys that open a drop-down list open the ports.
+        const bool opens = key->key() == Qt::Key_F4 || (key->key() == Qt::Key_Down && key->modifiers() & Qt::AltModifier);
+        if (opens && OpensBitList(watched, row)) {
+            EditBitList(row);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -422,8 +445,11 @@ bool TEditsPanel::EditBitList(int i) {
     if (!row.bitList) RaiseEditorError("The row is not a bit list.");
     auto *edit = qobject_cast<QLineEdit *>(row.editor);
     const VdSNMPVarList &list = binding_->request.list;
+    // Ports typed in the field are taken over into the dialog; a text that is no port list is
+    // refused first, naming the field, and stays for the user to mend.
+    if (!binding_->constraint().ExitCheck(edit)) return false;
     try {
-        binding_->ControlsToValues(-1);
+        binding_->ControlsToValues(i);
     } catch (const CodedError &) {
     }
     TBitListDialog dialog(window(), ToQString(list.Item(i).label), row.bitList->perLine, row.bitList->bitCount,
@@ -442,7 +468,7 @@ bool TEditsPanel::EditBitList(int i) {
     }
     if (accepted && list.IsEditable(i)) TickRow(i);
     binding_->Unbind(i);
-    binding_->BindEdits(i, row.format, {edit});
+    binding_->BindPortList(i, row.bitList->bitCount, edit);
     try {
         binding_->ValuesToControls(i);
         binding_->ControlsToValues(-1);

@@ -66,7 +66,9 @@ public:
     void MaskRow(int i);
     bool hasMaskedRows() const { return !maskedRows_.empty(); }
     void ShowSecrets(bool shown);
-    // Makes the row's value editable only through a grid of numbered bit check boxes.
+    // Makes the row a port list of bitCount ports: shown and typed as ranges ("1-4,49,52", "none"),
+    // hex still taken, and picked in a grid of numbered check boxes that the field's button or F4
+    // opens.
     void SetBitListRow(int i, int perLine, int bitCount);
     // The bit-list dialog of a bit-list row; true when the user closed it with OK.
     bool EditBitList(int i);

@@ -8,6 +8,7 @@
 #include "editor/ctrl_btn_panel.h"
 #include "editor/edits_panel.h"
 #include "editor/editor_error.h"
+#include "editor/export_file.h"
 #include "forms/exchange_scope.h"
 #include "editor/list_copy.h"
 #include "editor/list_view_panel.h"
@@ -18,9 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QMenu>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QComboBox>
 #include <QLabel>
@@ -221,6 +220,7 @@ void TSNMPListViewPanel::ShowPortList(int varIndex, int ports) {
     const std::vector<int> order = binding_->request.list.ListViewColumnOrder();
     const auto at = std::find(order.begin(), order.end(), varIndex);
     if (at != order.end()) listPanel->listView->SetPortListColumn(static_cast<int>(at - order.begin()), ports);
+    portListVars_.push_back(varIndex);
 }
 
 void TSNMPListViewPanel::SetExportEntry(std::vector<std::string> path, std::string title, std::string page) {
@@ -236,32 +236,19 @@ void TSNMPListViewPanel::CopyRows() {
 }
 
 std::string TSNMPListViewPanel::ExportText(const std::string &format) const {
-    const EntryReading reading{exportPath_, exportTitle_, {ListPage(*listPanel->listView, exportPage_)}};
+    EntryReading reading{exportPath_, exportTitle_, {ListPage(*listPanel->listView, exportPage_)}};
+    // Port lists add their ranges beside the hex, as for a script.
+    const SortableList &list = *listPanel->listView;
+    const std::vector<int> order = binding_->request.list.ListViewColumnOrder();
+    for (std::size_t k = 0; k < order.size() && k < static_cast<std::size_t>(list.columnCount()); ++k)
+        if (!list.isColumnHidden(static_cast<int>(k)))
+            reading.pages.front().portLists.push_back(std::count(portListVars_.begin(), portListVars_.end(), order[k]) > 0);
     return format == "json" ? FormatJson(reading) : FormatCsv(reading);
 }
 
 void TSNMPListViewPanel::ExportList() {
-    const QString csv = QStringLiteral("CSV (*.csv)");
-    const QString json = QStringLiteral("JSON (*.json)");
-    QFileDialog dialog(window(), QStringLiteral("Export"));
-    dialog.setObjectName(QStringLiteral("ExportDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({csv, json});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&](const QString &filter) { dialog.setDefaultSuffix(filter == json ? "json" : "csv"); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString file = dialog.selectedFiles().front();
-    const std::string format = file.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? "json" : "csv";
-    const std::string text = ExportText(format);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
-        !out.commit()) {
-        MessageBox::Ok(window(), QStringLiteral("Export"),
-                       QStringLiteral("Cannot write ") + file + QStringLiteral(": ") + out.errorString(),
-                       MessageBox::Icon::Error);
-    }
+    if (const std::optional<ExportTarget> target = AskExportFile(window(), QStringLiteral("Export")))
+        SaveExport(window(), target->file, ExportText(target->format));
 }
 
 void TSNMPListViewPanel::ShowListMenu(const QPoint &at) {
@@ -291,6 +278,11 @@ void TSNMPListViewPanel::ShowListMenu(const QPoint &at) {
     QAction *save = menu.addAction(QStringLiteral("Export List..."));
     save->setObjectName(QStringLiteral("exportAction"));
     connect(save, &QAction::triggered, this, [this] { ExportList(); });
+    if (exportEntry) {
+        QAction *whole = menu.addAction(QStringLiteral("Export All Pages..."));
+        whole->setObjectName(QStringLiteral("exportEntryAction"));
+        connect(whole, &QAction::triggered, this, [this] { exportEntry(); });
+    }
     menu.exec(list->viewport()->mapToGlobal(at));
     copyAction_->setEnabled(true);
 }

@@ -53,6 +53,8 @@ public:
     std::string ExportText(const std::string &format) const;
     // Asks for a file and writes the export into it, its format chosen by the file type.
     void ExportList();
+    // Exports every page of the entry the table belongs to; the list's menu offers it when set.
+    std::function<void()> exportEntry;
 
     TListViewPanel *listPanel;
     Notification beforeAdd;
@@ -97,6 +99,7 @@ private:
     bool selectingInternally_ = false;
     // A read asked for while a write of the panel's own was under way, made once it has ended.
     bool readAfterExchange_ = false;
+    std::vector<int> portListVars_;  // variables whose columns hold port lists
     std::unique_ptr<RowProbe> probe_;
     std::vector<QPushButton *> rowButtons_;
     QAction *copyAction_;

@@ -18,6 +18,7 @@ struct ControlBinding {
     std::uint32_t syntax = 0;   // the field's syntax; the variable's own for the whole value
     const VdOptionList *optionList = nullptr;  // the field's enumeration, not owned
     std::optional<std::vector<int>> bitPositions;  // check boxes standing for bits
+    int portCount = 0;  // an edit showing a port list of this many ports as ranges; 0 for none
     // The controls, borrowed from their window. A drop-down list may have a second control, the
     // edit that holds the rest of the value behind the chosen option's prefix.
     std::vector<QPointer<QWidget>> controls;
@@ -26,6 +27,9 @@ struct ControlBinding {
     // The binding's own option list, else the variable's when the binding covers the whole value.
     const VdOptionList *EffectiveOptions(const VarItem &item) const;
 };
+
+// The property of a port list's edit holding the value (hex) it was last filled with.
+inline constexpr char kPortListValueProperty[] = "portListValue";
 
 // Syntaxes a plain check box can stand for.
 bool IsBooleanSyntax(std::uint32_t syntax);

@@ -7,6 +7,9 @@
 #include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
+#include "engine/hex_text.h"
+#include "engine/port_ranges.h"
+#include "engine/readable_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +17,8 @@
 #include <QLineEdit>
 
 namespace {
+
+constexpr int kBadValueCode = -518;  // a text that does not convert to its syntax
 
 std::string TextOf(const QPointer<QWidget> &control) {
     if (auto *edit = qobject_cast<QLineEdit *>(control.data())) return FromQString(edit->text());
@@ -77,9 +82,24 @@ std::string CurrentRaw(const std::string &current, std::uint32_t s) {
     try {
         return TextToRaw(current, s);
     } catch (const CodedError &e) {
-        if (e.code() != -518) throw;
+        if (e.code() != kBadValueCode) throw;
         return {};
     }
+}
+
+// A port list's edit as a value: the value it was filled with while it still shows that, else the
+// typed ranges or hex over the list's octets, octets beyond the list kept as they were read.
+std::string PortListValue(const ControlBinding &binding) {
+    const QWidget *edit = binding.controls[0].data();
+    const std::string text = TextOf(binding.controls[0]);
+    if (text.empty() || IsReservedValueText(text)) return text;
+    const std::string filled = FromQString(edit->property(kPortListValueProperty).toString());
+    const std::optional<std::string> shown = PortListText(filled, binding.portCount);
+    if (shown == text) return filled;
+    PortRangesResult parsed = ParsePortList(text, binding.portCount);
+    if (!parsed.octets) throw CodedError(parsed.error, kBadValueCode);
+    const std::size_t digits = 2 * parsed.octets->size();
+    return ToHex(*parsed.octets) + (shown && filled.size() > digits ? filled.substr(digits) : std::string{});
 }
 
 void WritePart(std::string &raw, std::size_t offset, const std::string &part) {
@@ -99,6 +119,7 @@ std::string VdSNMPRequest2Edits::CollectPart(const ControlBinding &binding, cons
     case ControlClass::ComboBox: return ComboBoxText(binding, options);
     case ControlClass::RadioGroup: return RadioGroupText(binding, options);
     case ControlClass::Edit: {
+        if (binding.portCount > 0) return PortListValue(binding);
         if (binding.controls.size() == 1) return LabelToValue(options, TextOf(binding.controls[0]));
         std::vector<std::string> boxes;
         for (const QPointer<QWidget> &control : binding.controls) boxes.push_back(TextOf(control));

@@ -160,6 +160,11 @@ void VdEditConstraint::Detach(QLineEdit *edit) {
     records_.erase(it);
 }
 
+void VdEditConstraint::SetCheck(QLineEdit *edit, Check check) {
+    const auto it = records_.find(edit);
+    if (it != records_.end()) it->second.check = std::move(check);
+}
+
 bool VdEditConstraint::IsAttached(const QLineEdit *edit) const { return records_.count(edit) != 0; }
 
 QString VdEditConstraint::lastGood(const QLineEdit *edit) const {
@@ -203,7 +208,9 @@ bool VdEditConstraint::ExitCheck(QLineEdit *edit) {
     if (IsReserved(text)) return true;
 
     const QPointer<QLineEdit> alive(edit);
-    if (const auto refusal = RefusalOf(records_[edit].rule, text.toStdString())) {
+    std::optional<std::string> refusal = RefusalOf(records_[edit].rule, text.toStdString());
+    if (!refusal && records_[edit].check) refusal = records_[edit].check(text.toStdString());
+    if (refusal) {
         // The message names the field; the text stays for the user to mend.
         const QString field = edit->property(kFieldNameProperty).toString();
         lastRefusal_ = (field.isEmpty() ? QString() : field + QStringLiteral(": ")) + QString::fromStdString(*refusal);

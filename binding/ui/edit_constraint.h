@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,11 @@ public:
     // appends the edits to `edits` when given.
     void BuildEditRow(QWidget *panel, const std::string &format, std::vector<QLineEdit *> *edits = nullptr);
     void Detach(QLineEdit *edit);
+    // A check of the caller's run on exit after the format's own, for what the format language cannot
+    // say (a port list, say): nothing when the text is acceptable, else why not. The edit must be
+    // attached; the check goes with its rule.
+    using Check = std::function<std::optional<std::string>(const std::string &text)>;
+    void SetCheck(QLineEdit *edit, Check check);
 
     bool IsAttached(const QLineEdit *edit) const;
     QString lastGood(const QLineEdit *edit) const;
@@ -72,6 +78,7 @@ protected:
 private:
     struct Record {
         ConstraintRule rule;
+        Check check;
         QString lastGood;
         QMetaObject::Connection changed;
         QMetaObject::Connection destroyed;

@@ -7,6 +7,7 @@
 #include "binding/ui/radio_group.h"
 #include "engine/messages.h"
 #include "engine/coded_error.h"
+#include "engine/port_ranges.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -143,6 +144,16 @@ void VdSNMPRequest2Edits::BindEditBoxes(int varIndex, std::size_t offset, std::u
     binding.optionList = optionList;
     for (std::size_t k = 0; k < fields; ++k) binding.controls.push_back(edits[k]);
     bindings_.push_back(std::move(binding));
+}
+
+void VdSNMPRequest2Edits::BindPortList(int varIndex, int ports, QLineEdit *edit) {
+    BindEditBoxes(varIndex, 0, request.list.Item(varIndex).syntax, nullptr, "%s", {edit}, true);
+    bindings_.back().portCount = ports;
+    constraint_.SetCheck(edit, [ports](const std::string &text) -> std::optional<std::string> {
+        PortRangesResult parsed = ParsePortList(text, ports);
+        if (parsed.octets) return std::nullopt;
+        return std::move(parsed.error);
+    });
 }
 
 void VdSNMPRequest2Edits::BindCheckBoxBits(int varIndex, const std::string &bitPositions,

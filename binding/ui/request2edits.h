@@ -39,6 +39,10 @@ public:
     void BindEditsPart(int varIndex, std::size_t offset, std::uint32_t syntax, const VdOptionList *optionList,
                        const std::string &format, const std::vector<QLineEdit *> &edits);
     void BindPanel(int varIndex, const std::string &format, QWidget *panel);
+    // An edit showing a port list of `ports` ports as ranges ("1-4,49,52", "none"). It takes ranges or
+    // the list's hex and refuses anything else when the user leaves it, naming the field; an
+    // unchanged text keeps the value as read, and octets beyond the list keep what they held.
+    void BindPortList(int varIndex, int ports, QLineEdit *edit);
     // bitPositions: comma-separated bit numbers; check box k stands for the k-th of them.
     void BindCheckBoxBits(int varIndex, const std::string &bitPositions, const std::vector<QCheckBox *> &checkBoxes);
 

@@ -8,6 +8,7 @@
 #include "engine/messages.h"
 #include "engine/coded_error.h"
 #include "engine/descriptor.h"
+#include "engine/readable_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,6 +99,10 @@ void VdSNMPRequest2Edits::ShowValue(const ControlBinding &binding, const VarItem
     }
     const VdOptionList *options = binding.EffectiveOptions(item);
     if (options != nullptr) text = options->LabelOf(text);
+    if (binding.portCount > 0) {
+        control->setProperty(kPortListValueProperty, ToQString(text));
+        text = PortListText(text, binding.portCount).value_or(text);
+    }
     if ((cls == ControlClass::ComboBox || cls == ControlClass::RadioGroup) && options == nullptr)
         throw messages::FrameworkError(20);
 

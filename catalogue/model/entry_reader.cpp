@@ -30,54 +30,67 @@ bool IsMoving(const PanelRecipe &recipe, int item) {
 }
 
 // A table panel adds a row per result.
-void ReadTable(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
-    const std::vector<int> columns = request.list.ShownColumns();
-    for (int i : columns) {
+void StartTable(const VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
+    for (int i : request.list.ShownColumns()) {
         page.columns.push_back(TrimmedCaption(request.list.Item(i).label));
         page.portLists.push_back(IsPortListRow(recipe, i));
         page.moving.push_back(IsMoving(recipe, i));
         page.secret.push_back(IsSecret(recipe, i));
         if (i < request.list.indexCount) ++page.keyColumns;
     }
-    request.ReadShown([&] {
-        std::vector<std::string> &row = page.rows.emplace_back();
-        for (int i : columns) row.push_back(request.list.Item(i).value);
-        page.instances.push_back(Instance(request));
-    });
 }
 
 // An editor panel shows one line per variable except the hidden ones, holding the last result;
 // values stay empty without one.
-void ReadEditor(VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
+void StartEditor(const VdSNMPRequest &request, const PanelRecipe &recipe, PageReading &page) {
     page.columns = {"Label", "Value"};
-    const std::vector<int> lines = request.list.ShownLines();
-    for (int i : lines) {
+    for (int i : request.list.ShownLines()) {
         page.rows.push_back({TrimmedCaption(request.list.Item(i).label), {}});
         page.portLists.push_back(IsPortListRow(recipe, i));
         page.moving.push_back(IsMoving(recipe, i));
         page.secret.push_back(IsSecret(recipe, i));
     }
-    request.ReadShown([&] {
-        for (std::size_t k = 0; k < lines.size(); ++k) page.rows[k][1] = request.list.Item(lines[k]).value;
-    });
 }
 
 PageReading ReadPanel(const MenuEntry &entry, const PanelRecipe &recipe, std::vector<std::string> &shortfalls) {
     VdSNMPRequest request;
     PrepareEntryRequest(entry, recipe, request);
-    PageReading page;
-    page.caption = recipe.pageCaption;
-    page.table = recipe.panel == PanelKind::Table;
-    if (page.table)
-        ReadTable(request, recipe, page);
-    else
-        ReadEditor(request, recipe, page);
-    if (const std::string cut = WalkCutText(request.WalkCuts()); !cut.empty())
-        shortfalls.push_back((page.caption.empty() ? "" : "[" + page.caption + "] ") + cut + ".");
+    PageReading page = EmptyPage(recipe, request);
+    request.ReadShown([&] { TakeResult(page, request); });
+    if (const std::string cut = ShortfallText(page, request); !cut.empty()) shortfalls.push_back(cut);
     return page;
 }
 
 }  // namespace
+
+PageReading EmptyPage(const PanelRecipe &recipe, const VdSNMPRequest &request) {
+    PageReading page;
+    page.caption = recipe.pageCaption;
+    page.table = recipe.panel == PanelKind::Table;
+    if (page.table)
+        StartTable(request, recipe, page);
+    else
+        StartEditor(request, recipe, page);
+    return page;
+}
+
+void TakeResult(PageReading &page, VdSNMPRequest &request) {
+    if (!page.table) {
+        const std::vector<int> lines = request.list.ShownLines();
+        for (std::size_t k = 0; k < lines.size() && k < page.rows.size(); ++k)
+            page.rows[k][1] = request.list.Item(lines[k]).value;
+        return;
+    }
+    std::vector<std::string> &row = page.rows.emplace_back();
+    for (int i : request.list.ShownColumns()) row.push_back(request.list.Item(i).value);
+    page.instances.push_back(Instance(request));
+}
+
+std::string ShortfallText(const PageReading &page, const VdSNMPRequest &request) {
+    const std::string cut = WalkCutText(request.WalkCuts());
+    if (cut.empty()) return {};
+    return (page.caption.empty() ? "" : "[" + page.caption + "] ") + cut + ".";
+}
 
 bool IsReadableEntry(const MenuEntry &entry) {
     // A dedicated window may describe its settings as pages too, for reading and restoring them.

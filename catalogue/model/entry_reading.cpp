@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -50,17 +51,65 @@ std::string CsvRecord(const std::vector<std::string> &fields) {
     return out + "\r\n";
 }
 
+bool IsPortListCell(const PageReading &page, std::size_t r, std::size_t c) {
+    const std::size_t mark = page.table ? c : r;
+    const bool valueCell = page.table || c == 1;
+    return valueCell && mark < page.portLists.size() && page.portLists[mark];
+}
+
+// A port-list cell as ranges; nullopt for any other cell and for a value that is no port list.
+std::optional<std::string> PortsOf(const PageReading &page, std::size_t r, std::size_t c) {
+    if (!IsPortListCell(page, r, c)) return std::nullopt;
+    return PortListText(page.rows[r][c], kSwitchPorts);
+}
+
+// The columns that hold port lists: the value column of an editor, each marked column of a table.
+std::vector<std::size_t> PortColumns(const PageReading &page) {
+    std::vector<std::size_t> out;
+    for (std::size_t mark = 0; mark < page.portLists.size(); ++mark) {
+        if (!page.portLists[mark]) continue;
+        if (!page.table) return {1};
+        out.push_back(mark);
+    }
+    return out;
+}
+
 // The page's values as text shows them: port lists as ranges.
 std::vector<std::vector<std::string>> ShownRows(const PageReading &page) {
     std::vector<std::vector<std::string>> rows = page.rows;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const std::size_t mark = page.table ? c : r;
-            const bool valueCell = page.table || c == 1;
-            if (valueCell && mark < page.portLists.size() && page.portLists[mark]) rows[r][c] = PortListText(rows[r][c], kSwitchPorts).value_or(rows[r][c]);
-        }
-    }
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c) rows[r][c] = PortsOf(page, r, c).value_or(rows[r][c]);
     return rows;
+}
+
+// Files keep the exact values and add each port list's ranges in a column of its own after the
+// others, so the columns a script already reads keep their places.
+std::vector<std::string> CsvColumns(const PageReading &page) {
+    std::vector<std::string> columns = page.columns;
+    for (std::size_t c : PortColumns(page)) columns.push_back(page.columns[c] + " (ports)");
+    return columns;
+}
+
+std::vector<std::string> CsvRow(const PageReading &page, std::size_t r) {
+    std::vector<std::string> row = page.rows[r];
+    for (std::size_t c : PortColumns(page)) row.push_back(PortsOf(page, r, c).value_or(""));
+    return row;
+}
+
+std::string JsonPorts(const std::optional<std::string> &ports) { return ports ? JsonString(*ports) : "null"; }
+
+// A table's port lists as ranges: one object per row, keyed by column caption.
+std::string JsonTablePorts(const PageReading &page) {
+    const std::vector<std::size_t> columns = PortColumns(page);
+    if (columns.empty()) return {};
+    std::string out = ",\"ports\":[";
+    for (std::size_t r = 0; r < page.rows.size(); ++r) {
+        out += r ? ",\n{" : "\n{";
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            out += (k ? "," : "") + JsonString(page.columns[columns[k]]) + ":" + JsonPorts(PortsOf(page, r, columns[k]));
+        out += "}";
+    }
+    return out + "]";
 }
 
 std::string PageText(const PageReading &page) {
@@ -106,8 +155,8 @@ std::string FormatCsv(const EntryReading &reading) {
         const PageReading &page = reading.pages[i];
         if (i) out += "\r\n";
         if (!page.caption.empty()) out += CsvRecord({page.caption});
-        out += CsvRecord(page.columns);
-        for (const auto &row : page.rows) out += CsvRecord(row);
+        out += CsvRecord(CsvColumns(page));
+        for (std::size_t r = 0; r < page.rows.size(); ++r) out += CsvRecord(CsvRow(page, r));
     }
     return out;
 }
@@ -126,12 +175,14 @@ std::string FormatJson(const EntryReading &reading) {
                 out += '\n';
                 out += JsonArray(page.rows[r], JsonValue);
             }
-            out += "]";
+            out += "]" + JsonTablePorts(page);
         } else {
             out += ",\"values\":[";
             for (std::size_t r = 0; r < page.rows.size(); ++r) {
                 if (r) out += ",";
-                out += "\n{\"label\":" + JsonString(page.rows[r][0]) + ",\"value\":" + JsonValue(page.rows[r][1]) + "}";
+                out += "\n{\"label\":" + JsonString(page.rows[r][0]) + ",\"value\":" + JsonValue(page.rows[r][1]);
+                if (IsPortListCell(page, r, 1)) out += ",\"ports\":" + JsonPorts(PortsOf(page, r, 1));
+                out += "}";
             }
             out += "]";
         }

@@ -36,6 +36,9 @@ struct EntryReading {
 // Aligned, captioned columns; scalars as label and value lines; pages under their captions.
 std::string FormatText(const EntryReading &reading);
 // RFC 4180: a header row of column captions; pages one after another, each introduced by a record
-// holding its caption and separated by an empty line.
+// holding its caption and separated by an empty line. Port lists keep their hex and add their ranges
+// in a "<caption> (ports)" column after the page's own columns.
 std::string FormatCsv(const EntryReading &reading);
+// Port lists keep their hex and add their ranges: a "ports" key beside an editor's value, and a
+// table's "ports" array beside its rows (one object per row, keyed by column caption).
 std::string FormatJson(const EntryReading &reading);

@@ -69,7 +69,28 @@ private:
         QString key;    // the row's identity
         QString shown;  // the row as a person names it
         QJsonArray values;
+        qsizetype position;
     };
+
+    // A table cell's port list as ranges, from the page's "ports" form; undefined for other cells.
+    static QJsonValue PortsCell(const QJsonObject &page, qsizetype row, const QString &column) {
+        const QJsonValue ports = page["ports"][row][column];
+        return ports.isString() ? ports : QJsonValue(QJsonValue::Undefined);
+    }
+
+    // A whole row with its port lists as ranges; undefined for a row that holds none.
+    static QJsonValue PortsRow(const QJsonObject &page, const Row &row) {
+        QJsonArray shown = row.values;
+        bool any = false;
+        const QJsonArray columns = page["columns"].toArray();
+        for (qsizetype c = 0; c < columns.size() && c < shown.size(); ++c) {
+            const QJsonValue ports = PortsCell(page, row.position, columns[c].toString());
+            if (ports.isUndefined()) continue;
+            shown[c] = ports;
+            any = true;
+        }
+        return any ? QJsonValue(shown) : QJsonValue(QJsonValue::Undefined);
+    }
 
     static qsizetype PageIndex(const QJsonArray &pages, const QString &caption, const std::vector<bool> &matched) {
         for (qsizetype j = 0; j < pages.size(); ++j)
@@ -77,8 +98,9 @@ private:
         return -1;
     }
 
-    void Add(const QString &page, const QString &row, const QString &value, const QJsonValue &a, const QJsonValue &b) {
-        out_.push_back({entry_, page, row, value, a, b});
+    void Add(const QString &page, const QString &row, const QString &value, const QJsonValue &a, const QJsonValue &b,
+             const QJsonValue &aPorts = QJsonValue::Undefined, const QJsonValue &bPorts = QJsonValue::Undefined) {
+        out_.push_back({entry_, page, row, value, a, b, aPorts, bPorts});
     }
 
     QSet<QString> Moving(const QJsonObject &hintsA, const QJsonObject &hintsB) const {
@@ -104,7 +126,7 @@ private:
         for (const Row &rowA : rowsA) {
             const auto found = byKeyB.find(rowA.key);
             if (found == byKeyB.end()) {
-                Add(page, rowA.shown, {}, rowA.values, QJsonValue::Undefined);
+                Add(page, rowA.shown, {}, rowA.values, QJsonValue::Undefined, PortsRow(a, rowA));
                 continue;
             }
             for (qsizetype c = 0; c < columnsA.size(); ++c) {
@@ -113,11 +135,14 @@ private:
                 if (d < 0 || moving.contains(column)) continue;
                 const QJsonValue va = rowA.values[c];
                 const QJsonValue vb = found->second->values[d];
-                if (va != vb) Add(page, rowA.shown, column, va, vb);
+                if (va != vb)
+                    Add(page, rowA.shown, column, va, vb, PortsCell(a, rowA.position, column),
+                        PortsCell(b, found->second->position, b["columns"][d].toString()));
             }
         }
         for (const Row &rowB : rowsB)
-            if (byKeyA.find(rowB.key) == byKeyA.end()) Add(page, rowB.shown, {}, QJsonValue::Undefined, rowB.values);
+            if (byKeyA.find(rowB.key) == byKeyA.end())
+                Add(page, rowB.shown, {}, QJsonValue::Undefined, rowB.values, QJsonValue::Undefined, PortsRow(b, rowB));
     }
 
     // Columns by caption, a caption given twice by its occurrence.
@@ -144,7 +169,7 @@ private:
             const QString instance = r < instances.size() ? instances[r].toString() : QString();
             QString key = !instance.isEmpty() ? instance : shown;
             if (key.isEmpty()) key = QStringLiteral("#") + QString::number(r + 1);
-            out.push_back({keys.Next(key), shown.isEmpty() ? key : shown, values});
+            out.push_back({keys.Next(key), shown.isEmpty() ? key : shown, values, r});
         }
         return out;
     }
@@ -154,7 +179,7 @@ private:
         KeyCounter keysB;
         for (const QJsonValue &v : b) {
             const QString label = v["label"].toString();
-            valuesB[keysB.Next(label)] = {label, v["value"]};
+            valuesB[keysB.Next(label)] = {label, v};
         }
         QSet<QString> seen;
         KeyCounter keysA;
@@ -164,12 +189,13 @@ private:
             seen.insert(key);
             if (moving.contains(label)) continue;
             const auto found = valuesB.find(key);
-            const QJsonValue vb = found == valuesB.end() ? QJsonValue(QJsonValue::Undefined) : found->second.second;
-            if (v["value"] != vb) Add(page, {}, label, v["value"], vb);
+            const QJsonValue other = found == valuesB.end() ? QJsonValue(QJsonValue::Undefined) : found->second.second;
+            if (v["value"] != other["value"]) Add(page, {}, label, v["value"], other["value"], v["ports"], other["ports"]);
         }
         for (const auto &[key, labelled] : valuesB)
             if (!seen.contains(key) && !moving.contains(labelled.first))
-                Add(page, {}, labelled.first, QJsonValue::Undefined, labelled.second);
+                Add(page, {}, labelled.first, QJsonValue::Undefined, labelled.second["value"], QJsonValue::Undefined,
+                    labelled.second["ports"]);
     }
 
     QStringList entry_;
@@ -206,6 +232,12 @@ std::string ValueText(const QJsonValue &v) {
         return out + "]";
     }
     return ItemText(v);
+}
+
+// A side with its port lists as ranges where it holds any; ranges print bare, as --show prints them.
+std::string ShownText(const QJsonValue &v, const QJsonValue &ports) {
+    if (ports.isString()) return PrintableText(ports.toString().toStdString());
+    return ValueText(ports.isArray() ? ports : v);
 }
 
 QJsonValue JsonSide(const QJsonValue &v) { return v.isUndefined() ? QJsonValue(QJsonValue::Null) : v; }
@@ -279,7 +311,7 @@ std::string DifferencesText(const std::vector<SnapshotDifference> &differences) 
         if (!d.page.isEmpty()) where += " [" + PrintableText(d.page.toStdString()) + "]";
         if (!d.row.isEmpty()) where += " row " + PrintableText(d.row.toStdString());
         if (!d.value.isEmpty()) where += ": " + PrintableText(d.value.toStdString());
-        out += where + ": " + ValueText(d.a) + " -> " + ValueText(d.b) + "\n";
+        out += where + ": " + ShownText(d.a, d.aPorts) + " -> " + ShownText(d.b, d.bPorts) + "\n";
     }
     return out;
 }
@@ -287,12 +319,16 @@ std::string DifferencesText(const std::vector<SnapshotDifference> &differences) 
 std::string DifferencesJson(const std::vector<SnapshotDifference> &differences) {
     QJsonArray list;
     for (const SnapshotDifference &d : differences) {
-        list.append(QJsonObject{{"entry", QJsonArray::fromStringList(d.entry)},
-                                {"page", d.page},
-                                {"row", d.row},
-                                {"value", d.value},
-                                {"a", JsonSide(d.a)},
-                                {"b", JsonSide(d.b)}});
+        QJsonObject item{{"entry", QJsonArray::fromStringList(d.entry)},
+                         {"page", d.page},
+                         {"row", d.row},
+                         {"value", d.value},
+                         {"a", JsonSide(d.a)},
+                         {"b", JsonSide(d.b)}};
+        // Port lists keep their hex and add their ranges, as --show's JSON does.
+        if (!d.aPorts.isUndefined()) item.insert(QStringLiteral("aPorts"), d.aPorts);
+        if (!d.bPorts.isUndefined()) item.insert(QStringLiteral("bPorts"), d.bPorts);
+        list.append(item);
     }
     const QJsonObject document{{"equal", differences.empty()}, {"differences", list}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented).toStdString();

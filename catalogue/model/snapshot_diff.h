@@ -33,6 +33,10 @@ struct SnapshotDifference {
     QString value;  // column caption or label; empty for a whole row or entry
     QJsonValue a = QJsonValue::Undefined;
     QJsonValue b = QJsonValue::Undefined;
+    // The sides as people read them where they hold port lists (ranges, as --show prints them, a
+    // whole row with its port lists as ranges); undefined elsewhere.
+    QJsonValue aPorts = QJsonValue::Undefined;
+    QJsonValue bPorts = QJsonValue::Undefined;
 };
 
 // Entries by their captions, pages by caption, table rows by their index (never their position),
@@ -40,6 +44,6 @@ struct SnapshotDifference {
 // with compareMoving.
 std::vector<SnapshotDifference> CompareSnapshots(const QJsonObject &a, const QJsonObject &b, bool compareMoving);
 
-// One line per difference: where, then the value in A and in B.
+// One line per difference: where, then the value in A and in B (port lists as ranges).
 std::string DifferencesText(const std::vector<SnapshotDifference> &differences);
 std::string DifferencesJson(const std::vector<SnapshotDifference> &differences);

@@ -16,6 +16,7 @@
 #include "support/list_view_rows.h"
 #include "support/widget_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -220,16 +221,21 @@ TEST_F(SecurityMenu, PortConfigurationRefusesValuesOutsideEachFormatAndSendsNoth
     form->close();
 }
 
-// A port list picked in the 52-port dialog is written as the bit string the agent then holds:
-// port n is bit 7 - (n - 1) % 8 of octet (n - 1) / 8.
-TEST_F(SecurityMenu, PortListPickedInTheBitListDialogIsWrittenAsItsOctets) {
+// A port list picked in the 52-port dialog, or typed as ranges, is written as the bit string the
+// agent then holds: port n is bit 7 - (n - 1) % 8 of octet (n - 1) / 8.
+TEST_F(SecurityMenu, PortListPickedInTheBitListDialogOrTypedIsWrittenAsItsOctets) {
     const MenuEntry &guest = SecurityEntry({"802.1X", "Guest VLAN"});
     std::unique_ptr<TConfigForm> form = OpenAndRead(guest);
     TEditsPanel *grid = form->findChild<TEditsPanel *>();
     ASSERT_NE(grid, nullptr);
     auto *ports = qobject_cast<QLineEdit *>(grid->Row(1).editor);
     ASSERT_NE(ports, nullptr);
-    EXPECT_EQ(ports->text(), "F0000000000000") << "ports 1 to 4 on the agent";
+    EXPECT_EQ(ports->text(), "1-4") << "ports 1 to 4 on the agent";
+    auto setChecked = [&] {
+        QTest::mouseClick(form->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+        EXPECT_TRUE(WaitUntil([&] { return LastLine(form.get()).startsWith("Set:") && !form->Binding(0)->busy; }));
+        EXPECT_TRUE(LastLine(form.get()).startsWith("Set: Ok!")) << LastLine(form.get()).toStdString();
+    };
 
     const auto pick = WhenModal("BitListDialog", [](QWidget *dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton *>("ClearChecksButton"), Qt::LeftButton);
@@ -237,13 +243,33 @@ TEST_F(SecurityMenu, PortListPickedInTheBitListDialogIsWrittenAsItsOctets) {
             QTest::mouseClick(dialog->findChild<QCheckBox *>(bit), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton *>("OkButton"), Qt::LeftButton);
     });
-    QTest::mouseClick(ports, Qt::LeftButton);
-    EXPECT_EQ(ports->text(), "80400000000110");
+    ports->findChild<QAction *>("PickPorts1")->trigger();
+    EXPECT_EQ(ports->text(), "1,10,48,52");
     EXPECT_TRUE(grid->Row(1).checkBox->isChecked()) << "a picked port list ticks its row";
-    QTest::mouseClick(form->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return LastLine(form.get()).startsWith("Set:") && !form->Binding(0)->busy; }));
-    EXPECT_TRUE(LastLine(form.get()).startsWith("Set: Ok!")) << LastLine(form.get()).toStdString();
+    setChecked();
     EXPECT_EQ(AgentValue("1.3.6.1.4.1.171.12.30.1.2.0"), "Hex-STRING: 80 40 00 00 00 01 10");
+
+    // Typed as ranges, and as the hex of the same list: the same octets either way.
+    auto retype = [&](const char *typed) {
+        QApplication::setActiveWindow(form.get());
+        ports->setFocus();
+        ports->selectAll();
+        QTest::keyClicks(ports, typed);
+    };
+    for (const char *typed : {"2-3, 49", "60000000000080"}) {
+        retype(typed);
+        EXPECT_TRUE(grid->Row(1).checkBox->isChecked());
+        setChecked();
+        EXPECT_EQ(AgentValue("1.3.6.1.4.1.171.12.30.1.2.0"), "Hex-STRING: 60 00 00 00 00 00 80") << typed;
+    }
+
+    // A port beyond the switch is refused naming the field, the text stays, and nothing is sent.
+    retype("1-53");
+    MessageBox::reset();
+    QTest::mouseClick(form->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
+    EXPECT_TRUE(MessageBox::lastText().endsWith(": \"1-53\" names a port outside 1-52")) << MessageBox::lastText().toStdString();
+    EXPECT_EQ(ports->text(), "1-53");
+    EXPECT_EQ(AgentValue("1.3.6.1.4.1.171.12.30.1.2.0"), "Hex-STRING: 60 00 00 00 00 00 80");
     form->close();
 }
 

@@ -102,6 +102,20 @@ protected:
         emit list->customContextMenuRequested(at);
     }
 
+    // Saves through an export entry of the list's menu into the file and reads back what was written.
+    std::string ExportThrough(const QString &action, const QString &file) {
+        const auto save = WhenModal("ExportDialog", [&](QWidget *w) {
+            auto *dialog = static_cast<QFileDialog *>(w);
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        FromMenu(action, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return QFile::exists(file); })) << file.toStdString();
+        QFile written(file);
+        EXPECT_TRUE(written.open(QIODevice::ReadOnly));
+        return written.readAll().toStdString();
+    }
+
     FoundEntry found;
     std::unique_ptr<TConfigForm> form;
     TSNMPListViewPanel *panel = nullptr;
@@ -255,7 +269,48 @@ TEST_F(TableLists, PortListsReadAsRangesWhileTheRowKeepsItsOctets) {
     const VdSNMPVarList &values = form->Binding(0)->request.list;
     EXPECT_EQ(values.Item(2).value, "FF0000000000C0");
     EXPECT_EQ(values.Item(4).value, "FF000000000000");
+    // The list's export is the page as a script gets it: the hex, and the ranges beside it.
+    const EntryReading reading = ReadEntry(*found.entry, found.path, EntryCaption(*found.entry, "127.0.0.1"));
+    const EntryReading page{reading.path, reading.title, {reading.pages.front()}};
+    EXPECT_EQ(panel->ExportText("csv"), FormatCsv(page));
+    EXPECT_EQ(panel->ExportText("json"), FormatJson(page));
     EXPECT_NE(panel->ExportText("csv").find(",FF0000000000C0,"), std::string::npos) << panel->ExportText("csv");
+    EXPECT_NE(panel->ExportText("csv").find(",Static Egress Ports (ports),"), std::string::npos);
+    EXPECT_NE(panel->ExportText("json").find("{\"Static Egress Ports\":\"1-8,49-50\","), std::string::npos);
+}
+
+TEST_F(TableLists, EveryPageOfAnEntryExportsAsAScriptReadingItPrints) {
+    Open("VLAN>802.1Q>802.1Q VLAN", 3);
+    // The current VLANs read as ranges too.
+    form->pageControl()->setCurrentIndex(1);
+    TSNMPListViewPanel *current = nullptr;
+    for (TSNMPListViewPanel *p : form->findChildren<TSNMPListViewPanel *>())
+        if (p->binding() == form->Binding(1)) current = p;
+    ASSERT_NE(current, nullptr);
+    const SortableList *currentList = current->listPanel->listView;
+    ASSERT_TRUE(WaitUntil([&] { return !form->Binding(1)->busy && ListRowCount(currentList) == 3; }));
+    const int column = ListColumn(currentList, "VLAN Current Egress Ports");
+    QStringList egress;
+    for (int r = 0; r < 3; ++r) egress << ListCell(currentList, r, column);
+    EXPECT_EQ(egress, QStringList({"13-52", "1-8,49-50", "9-12,49-50"}));
+    SaveScreen(form.get(), "vlan-current-port-ranges");
+    form->pageControl()->setCurrentIndex(0);
+    ASSERT_TRUE(WaitForWalk(3));
+
+    const EntryReading reading = ReadEntry(*found.entry, found.path, EntryCaption(*found.entry, "127.0.0.1"));
+    ASSERT_EQ(reading.pages.size(), 2u);
+    QTemporaryDir folder;
+    for (const auto &[name, expected] : {std::pair{QString("vlan.csv"), FormatCsv(reading)},
+                                         std::pair{QString("vlan.json"), FormatJson(reading)}}) {
+        const std::string bytes = ExportThrough("exportEntryAction", folder.filePath(name));
+        EXPECT_EQ(bytes, expected) << name.toStdString();
+        EXPECT_NE(bytes.find("VLAN Current Egress Ports"), std::string::npos);
+        EXPECT_NE(bytes.find("\"1-8,49-50\""), std::string::npos) << "the ranges beside the hex";
+    }
+    // A single-page entry offers no export of all pages.
+    form.reset();
+    Open(kIfTable);
+    EXPECT_FALSE(panel->exportEntry);
 }
 
 TEST_F(TableLists, ExportWritesWhatAScriptReadingTheEntryPrints) {
@@ -267,17 +322,7 @@ TEST_F(TableLists, ExportWritesWhatAScriptReadingTheEntryPrints) {
     QTemporaryDir folder;
     for (const auto &[name, expected] : {std::pair{QString("if.csv"), FormatCsv(reading)},
                                          std::pair{QString("if.json"), FormatJson(reading)}}) {
-        const QString file = folder.filePath(name);
-        const auto save = WhenModal("ExportDialog", [&](QWidget *w) {
-            auto *dialog = static_cast<QFileDialog *>(w);
-            dialog->selectFile(file);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        FromMenu("exportAction", 0, 0);
-        ASSERT_TRUE(WaitUntil([&] { return QFile::exists(file); }));
-        QFile written(file);
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        EXPECT_EQ(written.readAll().toStdString(), expected) << name.toStdString();
+        EXPECT_EQ(ExportThrough("exportAction", folder.filePath(name)), expected) << name.toStdString();
     }
 }
 

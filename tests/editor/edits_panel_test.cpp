@@ -6,6 +6,7 @@
 #include "editor/snmp_editor_panel.h"
 #include "editor_fixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -213,34 +214,102 @@ TEST(BitListDialog, Lays52PortsOutTwentyToALine) {
     EXPECT_FALSE(readOnly.boxes()[0]->isEnabled());
 }
 
-TEST_F(EditsPanelTest, ABitListRowIsEditedThroughItsDialog) {
-    EXPECT_THROW(panel->SetBitListRow(AdminStatus, 20, 52), CodedError);
+// Ranges both ways through the port-list field: what it shows for a value, and what it makes of
+// what is typed (hex still taken); a refused text names the field and stays selected.
+TEST_F(EditsPanelTest, APortListFieldShowsRangesAndTakesRangesOrHex) {
     panel->SetBitListRow(PortBits, 20, 52);
-    EXPECT_TRUE(Edit(PortBits)->isReadOnly());
+    QLineEdit *field = Edit(PortBits);
+    EXPECT_FALSE(field->isReadOnly());
+    const struct {
+        const char *value;
+        const char *shown;
+    } shownCases[] = {
+        {"00000000000000", "none"},       {"FFFFFFFFFFFFF0", "1-52"}, {"80000000000000", "1"},
+        {"C0000000000000", "1-2"},        {"00000000000010", "52"},   {"F0000000000090", "1-4,49,52"},
+        {"(NULL)", "(NULL)"},
+    };
+    for (const auto &c : shownCases) {
+        panel->SetRowValue(PortBits, c.value);
+        EXPECT_EQ(field->text(), c.shown) << c.value;
+    }
+
+    const struct {
+        const char *typed;
+        const char *value;    // nullptr: refused
+        const char *refusal;  // the message naming the field
+    } typedCases[] = {
+        {"none", "00000000000000", nullptr},
+        {"1-52", "FFFFFFFFFFFFF0", nullptr},
+        {"1", "80000000000000", nullptr},
+        {"1,2", "C0000000000000", nullptr},
+        {"52", "00000000000010", nullptr},
+        {"1-4, 49,52", "F0000000000090", nullptr},
+        {"F0000000000090", "F0000000000090", nullptr},  // the hex of the same list
+        {"53", nullptr, "Ports: \"53\" names a port outside 1-52"},
+        {"0-4", nullptr, "Ports: \"0-4\" names a port outside 1-52"},
+        {"1-4;7", nullptr, "Ports: \"1-4;7\" is not a port list such as 1-4,49,52"},
+        {"4-1", nullptr, "Ports: \"4-1\" is not a port list such as 1-4,49,52"},
+    };
+    for (const auto &c : typedCases) {
+        panel->SetRowValue(PortBits, "00000000000000");
+        field->setText(c.typed);
+        MessageBox::reset();
+        const bool taken = binding.constraint().ExitCheck(field);
+        EXPECT_EQ(taken, c.value != nullptr) << c.typed;
+        if (c.value == nullptr) {
+            EXPECT_EQ(MessageBox::lastText(), c.refusal);
+            EXPECT_EQ(field->text(), c.typed) << "the typed text stays";
+            EXPECT_EQ(field->selectedText(), c.typed) << "and is selected for mending";
+            continue;
+        }
+        binding.ControlsToValues(PortBits);
+        EXPECT_EQ(binding.request.list.Item(PortBits).value, c.value) << c.typed;
+    }
+
+    // A list longer than the ports: untouched it is written back as read; typed, the octets beyond
+    // the list keep what they held.
+    panel->SetRowValue(PortBits, "FFFFFFFFFFFFFFAB");
+    EXPECT_EQ(field->text(), "1-52");
+    binding.ControlsToValues(PortBits);
+    EXPECT_EQ(binding.request.list.Item(PortBits).value, "FFFFFFFFFFFFFFAB");
+    field->setText("1");
+    binding.ControlsToValues(PortBits);
+    EXPECT_EQ(binding.request.list.Item(PortBits).value, "80000000000000AB");
+}
+
+TEST_F(EditsPanelTest, TheFieldsButtonPicksPortsInTheDialogStartingFromWhatIsTyped) {
+    panel->SetBitListRow(PortBits, 20, 52);
     panel->SetRowValue(PortBits, "00400000000000");
+    Edit(PortBits)->setText("3,10");
 
     // Box 9 stands for bit 0x40 of the second byte; the user adds port 1 and confirms.
-    bool sawPort10 = false;
+    bool sawTyped = false;
     const auto confirmPortOne = WhenModal("BitListDialog", [&](QWidget *dialog) {
-        sawPort10 = dialog->findChild<QCheckBox *>("Bit9")->isChecked();
+        sawTyped = dialog->findChild<QCheckBox *>("Bit2")->isChecked() && dialog->findChild<QCheckBox *>("Bit9")->isChecked();
         QTest::mouseClick(dialog->findChild<QCheckBox *>("Bit0"), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton *>("OkButton"), Qt::LeftButton);
     });
-    QTest::mouseClick(Edit(PortBits), Qt::LeftButton);
-    EXPECT_TRUE(sawPort10);
-    EXPECT_EQ(Edit(PortBits)->text(), "80400000000000");
-    EXPECT_EQ(binding.request.list.Item(PortBits).value, "80400000000000");
+    auto *pick = Edit(PortBits)->findChild<QAction *>(QStringLiteral("PickPorts%1").arg(PortBits));
+    ASSERT_NE(pick, nullptr);
+    pick->trigger();
+    EXPECT_TRUE(sawTyped);
+    EXPECT_EQ(Edit(PortBits)->text(), "1,3,10");
+    EXPECT_EQ(binding.request.list.Item(PortBits).value, "A0400000000000");
 
-    // Cancel keeps the value; the row is still bound as an edit box afterwards.
+    // Cancel keeps the value; F4 opens the dialog too.
     const auto cancelCleared = WhenModal("BitListDialog", [](QWidget *dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton *>("ClearChecksButton"), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton *>("CancelButton"), Qt::LeftButton);
     });
+    QTest::keyClick(Edit(PortBits), Qt::Key_F4);
+    EXPECT_EQ(Edit(PortBits)->text(), "1,3,10");
+
+    // A text that is no port list is refused before the dialog opens.
+    Edit(PortBits)->setText("1-99");
+    MessageBox::reset();
     EXPECT_FALSE(panel->EditBitList(PortBits));
-    EXPECT_EQ(Edit(PortBits)->text(), "80400000000000");
-    binding.request.list.Item(PortBits).value = "01";
-    binding.ValuesToControls(PortBits);
-    EXPECT_EQ(Edit(PortBits)->text(), "01");
+    EXPECT_EQ(MessageBox::lastText(), "Ports: \"1-99\" names a port outside 1-52");
+    EXPECT_EQ(Edit(PortBits)->text(), "1-99");
 }
 
 TEST_F(EditsPanelTest, AValueTheBoxesCannotShowOpensTheDialogCleared) {
@@ -254,7 +323,8 @@ TEST_F(EditsPanelTest, AValueTheBoxesCannotShowOpensTheDialogCleared) {
     });
     EXPECT_TRUE(panel->EditBitList(PortBits));
     EXPECT_EQ(checked, 0);
-    EXPECT_EQ(Edit(PortBits)->text(), "00000000000000");
+    EXPECT_EQ(Edit(PortBits)->text(), "none");
+    EXPECT_EQ(binding.request.list.Item(PortBits).value, "00000000000000");
 }
 
 }  // namespace

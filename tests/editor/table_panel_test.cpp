@@ -11,6 +11,7 @@
 #include "binding/ui/sortable_list.h"
 #include "support/list_view_rows.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -181,7 +182,7 @@ TEST_F(TablePanel, APortListIsEditedThroughTheBitListDialogOfTheEditDialog) {
             QTest::mouseClick(bits->findChild<QCheckBox *>("Bit0"), Qt::LeftButton);
             QTest::mouseClick(bits->findChild<QPushButton *>("OkButton"), Qt::LeftButton);
         });
-        QTest::mouseClick(GridEdit(Ports), Qt::LeftButton);
+        GridEdit(Ports)->findChild<QAction *>(QStringLiteral("PickPorts%1").arg(Ports))->trigger();
         EXPECT_TRUE(panel->editsPanel->Row(Ports).checkBox->isChecked()) << "the picked ports tick their row";
         QTest::mouseClick(dialog->findChild<QPushButton *>("SetCheckedButton"), Qt::LeftButton);
     });
