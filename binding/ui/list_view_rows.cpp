@@ -1,5 +1,6 @@
 #include "binding/ui/request2edits.h"
 
+#include "binding/ui/chosen_widths.h"
 #include "binding/ui/sortable_list.h"
 #include "engine/coded_error.h"
 #include "forms/ui_parts.h"
@@ -76,7 +77,7 @@ void VdSNMPRequest2Edits::BuildColumns() {
 }
 
 void VdSNMPRequest2Edits::FitColumns() {
-    if (!listView_) return;
+    if (!listView_ || WidthsChosen(listView_.data())) return;
     for (int column = 0; column < listView_->columnCount(); ++column) {
         if (listView_->isColumnHidden(column)) continue;
         const int before = listView_->columnWidth(column);
