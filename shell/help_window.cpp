@@ -36,6 +36,8 @@ HelpWindow::HelpWindow(QWidget *mainWindow, const QString &html) : QWidget(mainW
     auto *previous = MakeNamedButton(this, "btnFindPrevious", "Previous");
     auto *next = MakeNamedButton(this, "btnFindNext", "Next");
     findStatus_ = MakeNamed<QLabel>(this, "lbFindStatus");
+    // Room for what it says, so that the find box does not jump as it says it.
+    findStatus_->setMinimumWidth(findStatus_->fontMetrics().horizontalAdvance(QStringLiteral("\"read-write\" not found")));
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(contents);

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QScreen>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 
@@ -40,7 +41,11 @@ protected:
         EXPECT_TRUE(WaitUntil([&] { return !form->Binding(0)->busy && List(*form)->model()->rowCount() > 0; }));
         return form;
     }
-    static QTreeView *List(const TConfigForm &form) { return form.findChildren<QTreeView *>().front(); }
+    // The list of the window's table, the first page's where it has pages.
+    static QTreeView *List(const TConfigForm &form) {
+        const QObject *first = form.pageControl() != nullptr ? form.pageControl()->widget(0) : &form;
+        return Named<QTreeView>(first, "listView");
+    }
 
     // The edge of a column's header dragged by the mouse, as a user widens it.
     static void DragColumnEdge(QTreeView *list, int column, int by) {

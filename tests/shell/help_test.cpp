@@ -107,6 +107,7 @@ TEST_F(HelpTest, TheViewerFindsTextAndItsContentsLinkToTheSections) {
     form->H1Click();
     HelpWindow *help = Help();
     ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));  // its keys are the active window's
     auto *text = Named<QTextBrowser>(help, "helpText");
     auto *find = Named<QLineEdit>(help, "edFind");
     auto *status = Named<QLabel>(help, "lbFindStatus");
