@@ -6,6 +6,7 @@
 #include "catalogue/freed_memory.h"
 #include "catalogue/model/catalogue_model.h"
 #include "catalogue/model/entry_path.h"
+#include "catalogue/model/help_document.h"
 #include "catalogue/model/entry_request.h"
 #include "catalogue/window_registry.h"
 #include "editor/config_form.h"
@@ -118,6 +119,10 @@ TSNMPEditorPanel *SetUpPanel(const MenuEntry &entry, const PanelRecipe &recipe, 
 std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const RecipeContext &context) {
     auto form = std::make_unique<TConfigForm>(context.mainWindow);
     SetEntryCaption(*form, entry, context.hostText);
+    SetEntryHelpTopic(*form, entry);
+    const std::vector<std::string> path = EntryPath(MenuCatalogue::Instance(), entry);
+    // The help anchor names the entry uniquely.
+    if (!path.empty()) form->SetLayoutKey(QStringLiteral("ConfigForm:") + QString::fromStdString(HelpAnchor(path)));
     if (entry.kind == EntryKind::Pages) form->SetPageControl();
     for (const PanelRecipe &recipe : entry.panels) {
         TSNMPEditorPanel *panel = SetUpPanel(entry, recipe, form.get());
@@ -129,7 +134,6 @@ std::unique_ptr<TConfigForm> BuildEntryWindow(const MenuEntry &entry, const Reci
         for (std::size_t i = 0; table != nullptr && i < recipe.records.size(); ++i)
             if (recipe.records[i].secret) table->MaskSecret(static_cast<int>(i));
         if (table != nullptr) {
-            std::vector<std::string> path = EntryPath(MenuCatalogue::Instance(), entry);
             const std::string title = EntryCaption(entry, context.hostText);
             table->SetExportEntry(path, title, recipe.pageCaption);
             if (entry.kind == EntryKind::Pages)

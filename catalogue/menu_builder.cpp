@@ -1,5 +1,8 @@
 #include "catalogue/menu_builder.h"
 
+#include "catalogue/model/help_document.h"
+#include "forms/help_topic.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +21,7 @@ public:
                 menu->addSeparator();
                 continue;
             }
+            path_.push_back(e.caption);
             const QString caption = QString::fromStdString(e.caption);
             QAction *item = nullptr;
             if (e.kind == EntryKind::Submenu) {
@@ -30,9 +34,13 @@ public:
                 Dispatch(item, e);
             }
             item->setObjectName(MenuItemName(e.caption, e.objectName));
+            SetHelpTopic(*item, QString::fromStdString(HelpAnchor(path_)));
             items_.items_.emplace_back(&e, item);
+            path_.pop_back();
         }
     }
+
+    void StartMenu(const std::string &caption) { path_ = {caption}; }
 
     MenuBarItems Take() { return std::move(items_); }
 
@@ -55,6 +63,7 @@ private:
 
     const MenuActions &actions_;
     MenuBarItems items_;
+    std::vector<std::string> path_;  // captions down to the entry being added
 };
 
 QAction *MenuBarItems::Item(const MenuEntry &entry) const {
@@ -123,6 +132,7 @@ MenuBarItems BuildMenuBar(QMenuBar *bar, const MenuCatalogue &catalogue, const M
     for (const Menu &m : catalogue.menus()) {
         QMenu *menu = bar->addMenu(QString::fromStdString(m.caption));
         menu->setObjectName(MenuItemName(m.caption));
+        builder.StartMenu(m.caption);
         builder.AddEntries(menu, m.entries);
     }
     return builder.Take();

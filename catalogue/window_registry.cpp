@@ -2,7 +2,10 @@
 
 #include "catalogue/freed_memory.h"
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/entry_path.h"
+#include "catalogue/model/help_document.h"
 #include "catalogue/recipe_context.h"
+#include "forms/help_topic.h"
 
 #include <QDialog>
 
@@ -45,6 +48,7 @@ void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, c
     if (create == nullptr) return;
     std::unique_ptr<QDialog> window = (*create)(entry, context);
     SetEntryCaption(*window, entry, context.hostText);
+    SetEntryHelpTopic(*window, entry);
     if (prepare) prepare(*window);
     window->exec();
     if (const WindowClosed *closed = windows.AfterClose(entry.windowClass)) (*closed)(*window, context);
@@ -54,4 +58,9 @@ void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, c
 
 void SetEntryCaption(QWidget &window, const MenuEntry &entry, const std::string &hostText) {
     if (!entry.title.empty()) window.setWindowTitle(QString::fromStdString(EntryCaption(entry, hostText)));
+}
+
+void SetEntryHelpTopic(QWidget &window, const MenuEntry &entry) {
+    const std::vector<std::string> path = EntryPath(MenuCatalogue::Instance(), entry);
+    if (!path.empty()) SetHelpTopic(window, QString::fromStdString(HelpAnchor(path)));
 }

@@ -58,3 +58,6 @@ void OpenDedicatedWindow(const MenuEntry &entry, const RecipeContext &context, c
 // Gives a window opened from a menu entry its caption: the entry's title followed by the device's
 // host text, unless the entry says (no host). An entry without a title leaves the window's own.
 void SetEntryCaption(QWidget &window, const MenuEntry &entry, const std::string &hostText);
+
+// Gives a window opened from a menu entry the entry's section of the help document, for F1.
+void SetEntryHelpTopic(QWidget &window, const MenuEntry &entry);

@@ -34,6 +34,10 @@ public:
 
     void RefreshCurrent() override;
 
+    // An entry's window remembers its layout under the entry's own key: entries differ in layout.
+    void SetLayoutKey(const QString &key) { layoutKey_ = key; }
+    QString LayoutKey() const override { return layoutKey_; }
+
     int formKind() const { return formKind_; }
     QTabWidget *pageControl() const { return pageControl_; }
     VdSNMPRequest2Edits *Binding(int k) const;
@@ -53,4 +57,5 @@ private:
     int formKind_ = NotSetUp;
     QTabWidget *pageControl_ = nullptr;
     VdSNMPRequest2Edits *currentBinding_ = nullptr;
+    QString layoutKey_;
 };

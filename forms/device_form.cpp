@@ -2,8 +2,10 @@
 
 #include "binding/ui/request2controls.h"
 #include "forms/exchange_scope.h"
+#include "forms/window_layout.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
@@ -36,12 +38,21 @@ bool TDeviceForm::event(QEvent *e) {
     return QDialog::event(e);
 }
 
+QString TDeviceForm::LayoutKey() const { return QString::fromLatin1(metaObject()->className()); }
+
 void TDeviceForm::showEvent(QShowEvent *e) {
     QDialog::showEvent(e);
     if (shown_) return;
     shown_ = true;
+    window_layout::Restore(*this, LayoutKey());
     // Posted, so that the read starts once the window's own event loop runs.
     QCoreApplication::postEvent(this, new QEvent(kRefreshEvent));
+}
+
+void TDeviceForm::hideEvent(QHideEvent *e) {
+    // Minimising is no choice of layout.
+    if (shown_ && !e->spontaneous()) window_layout::Remember(*this, LayoutKey());
+    QDialog::hideEvent(e);
 }
 
 bool TDeviceForm::ReleaseBindings() {

@@ -11,7 +11,8 @@ class QTimer;
 class VdSNMPRequest2Controls;
 
 // The base of every window that talks to the device through request bindings it owns (the editor
-// window and the dedicated windows). It reads the device once it is first shown, and its close
+// window and the dedicated windows). It brings back the layout the user left it in and reads the
+// device once it is first shown, remembers the layout when it is hidden, and its close
 // stops poll timers and walks and waits, with a deadline, for the exchange in flight before it
 // frees the bindings. A close asked from inside a binding's own exchange waits for that exchange
 // to unwind instead; a window destroyed meanwhile leaves the binding to be freed once it has.
@@ -46,8 +47,13 @@ protected:
     virtual void BindingsReleased() {}
     bool bindingsReleased() const { return released_; }
 
+    // The kind of window whose layout (size, splitters, column widths) is remembered across runs:
+    // its class; empty remembers nothing.
+    virtual QString LayoutKey() const;
+
     bool event(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:

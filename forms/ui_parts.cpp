@@ -60,6 +60,15 @@ QRect FrameOf(const QWidget *window, const QMainWindow *main) {
     return frame;
 }
 
+// Moved into the room; the left and top edges win when the frame is larger than it.
+QRect WithinRoom(QRect placed, const QRect &room) {
+    if (placed.right() > room.right()) placed.moveRight(room.right());
+    if (placed.bottom() > room.bottom()) placed.moveBottom(room.bottom());
+    if (placed.left() < room.left()) placed.moveLeft(room.left());
+    if (placed.top() < room.top()) placed.moveTop(room.top());
+    return placed;
+}
+
 }  // namespace
 
 void PlaceOnMainWindow(QWidget *window) {
@@ -74,18 +83,24 @@ void PlaceOnMainWindow(QWidget *window) {
     } else {
         return;
     }
-    const QRect frame = FrameOf(window, main);
-    QRect placed = frame;
+    QRect placed = FrameOf(window, main);
     placed.moveCenter(area.center());
-    if (screen != nullptr) {
-        // Kept on the screen: the left and top edges win when the window is larger than it.
-        const QRect room = screen->availableGeometry();
-        if (placed.right() > room.right()) placed.moveRight(room.right());
-        if (placed.bottom() > room.bottom()) placed.moveBottom(room.bottom());
-        if (placed.left() < room.left()) placed.moveLeft(room.left());
-        if (placed.top() < room.top()) placed.moveTop(room.top());
-    }
+    if (screen != nullptr) placed = WithinRoom(placed, screen->availableGeometry());
     window->move(placed.topLeft());  // a window's position is that of its frame
+}
+
+void KeepOnScreen(QWidget *window) {
+    const QMainWindow *main = MainWindow();
+    const QRect frame = FrameOf(window, main);
+    QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr && main != nullptr) screen = QGuiApplication::screenAt(main->frameGeometry().center());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect room = screen->availableGeometry();
+    const QSize decoration = frame.size() - window->size();
+    window->resize(window->size().boundedTo(room.size() - decoration));
+    QRect placed(frame.topLeft(), window->size() + decoration);
+    window->move(WithinRoom(placed, room).topLeft());
 }
 
 void CentreOnMainWindow(QWidget *window) {

@@ -44,6 +44,9 @@ inline constexpr int kMaxClientHeight = 550;
 void CentreOnMainWindow(QWidget *window);
 // Places the window once, at its present size.
 void PlaceOnMainWindow(QWidget *window);
+// Keeps the window's frame on the screen it lies on: a window larger than the screen is made
+// smaller, one beyond an edge is moved back.
+void KeepOnScreen(QWidget *window);
 
 // Grows the window's client area to at least `size`, then caps it at 800 by 550.
 void GrowClientArea(QWidget *window, QSize size);

@@ -5,11 +5,14 @@
 #include "binding/ui/sortable_list.h"
 #include "catalogue/entry_recipe.h"
 #include "catalogue/model/entry_path.h"
+#include "catalogue/model/help_document.h"
 #include "catalogue/window_registry.h"
 #include "shell/device_commands.h"
 #include "shell/front_panel.h"
 #include "forms/front_panel_picture.h"
 #include "shell/front_panel_ports.h"
+#include "forms/help_topic.h"
+#include "shell/help_key.h"
 #include "shell/help_window.h"
 #include "shell/module_command_line.h"
 #include "shell/rmon_check.h"
@@ -19,6 +22,7 @@
 #include "windows/port_poller.h"
 #include "windows/window_list.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -61,6 +65,8 @@ TMainForm::TMainForm(const StartupEnvironment &environment, const MenuCatalogue 
     setFont(font);
     menu_ = BuildMenuBar(menuBar(), menus, Actions());
     BuildControls();
+    SetHelpTopic(*this, QString::fromLatin1(kHelpMainWindowAnchor));
+    new HelpKey([this](const QString &anchor) { OpenHelp(anchor); }, this);
 
     const StartupOutcome outcome = RunStartup(environment, this);
     ready_ = outcome.ready;
@@ -207,18 +213,23 @@ void TMainForm::SaveConfigClick() { RunCommand(kSaveChangesCommand); }
 
 void TMainForm::ResetClick() { RunCommand(kRebootCommand); }
 
-void TMainForm::H1Click() {
-    const QString path = QDir(moduleDirectory_).filePath(QString::fromLatin1(kHelpFile));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::Ok(this, MessageBox::ModuleCaption(),
-                       QStringLiteral("The help file \"%1\" cannot be opened in %2.")
-                           .arg(QString::fromLatin1(kHelpFile), QDir::toNativeSeparators(moduleDirectory_)),
-                       MessageBox::Icon::Warning);
-        return;
+void TMainForm::H1Click() { OpenHelp(QString::fromLatin1(kHelpMainWindowAnchor)); }
+
+void TMainForm::OpenHelp(const QString &anchor) {
+    QWidget *over = QApplication::activeModalWidget();
+    if (helpWindow_.isNull()) {
+        const QString path = QDir(moduleDirectory_).filePath(QString::fromLatin1(kHelpFile));
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            MessageBox::Ok(over != nullptr ? over : this, MessageBox::ModuleCaption(),
+                           QStringLiteral("The help file \"%1\" cannot be opened in %2.")
+                               .arg(QString::fromLatin1(kHelpFile), QDir::toNativeSeparators(moduleDirectory_)),
+                           MessageBox::Icon::Warning);
+            return;
+        }
+        helpWindow_ = new HelpWindow(this, QString::fromUtf8(file.readAll()));
     }
-    if (helpWindow_.isNull()) helpWindow_ = new HelpWindow(this);
-    helpWindow_->ShowDocument(QString::fromUtf8(file.readAll()));
+    helpWindow_->ShowAt(anchor, over);
 }
 
 void TMainForm::OpenPortSettings(int port) {

@@ -56,7 +56,9 @@ public:
 
     void SaveConfigClick();
     void ResetClick();
+    // Help at the top; OpenHelp at an entry's section (F1), over the modal window that is up.
     void H1Click();
+    void OpenHelp(const QString &anchor);
     // A port's settings (its row of the port control table) and its interface counters.
     void OpenPortSettings(int port);
     void OpenPortCounters(int port);

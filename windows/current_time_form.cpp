@@ -47,6 +47,7 @@ TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &, QWidget *parent)
     Memo1 = MakeNamed<QPlainTextEdit>(nullptr, "Memo1");
     Memo1->setReadOnly(true);
     auto *leftSplitter = new QSplitter(Qt::Vertical);
+    leftSplitter->setObjectName(QStringLiteral("leftSplitter"));
     leftSplitter->addWidget(top);
     leftSplitter->addWidget(Memo1);
     leftSplitter->setStretchFactor(1, 1);
@@ -62,6 +63,7 @@ TCurrentTimeForm::TCurrentTimeForm(const RecipeContext &, QWidget *parent)
     buttonColumn->addStretch();
 
     auto *sideSplitter = new QSplitter(Qt::Horizontal, this);
+    sideSplitter->setObjectName(QStringLiteral("sideSplitter"));
     sideSplitter->addWidget(leftSplitter);
     sideSplitter->addWidget(buttons);
     sideSplitter->setStretchFactor(0, 1);

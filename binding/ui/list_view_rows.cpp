@@ -1,6 +1,7 @@
 #include "binding/ui/request2edits.h"
 
 #include "binding/ui/list_rows.h"
+#include "binding/ui/chosen_widths.h"
 #include "binding/ui/sortable_list.h"
 #include "binding/ui/tree_widget_rows.h"
 #include "engine/coded_error.h"
@@ -88,7 +89,7 @@ void VdSNMPRequest2Edits::BuildColumns() {
 }
 
 void VdSNMPRequest2Edits::FitColumns() {
-    if (!listView_) return;
+    if (!listView_ || WidthsChosen(listView_.data())) return;
     const QAbstractItemModel *model = listView_->model();
     const QFontMetrics metrics(listView_->font());
     const int cap = metrics.averageCharWidth() * kFitCharacters;

@@ -1,6 +1,9 @@
 #include "catalogue/model/help_document.h"
 
 #include "catalogue/model/catalogue_model.h"
+#include "catalogue/model/entry_path.h"
+
+#include <cctype>
 
 namespace {
 
@@ -70,31 +73,67 @@ void AppendPanel(std::string &out, const PanelRecipe &panel) {
     out += "</table>\n";
 }
 
-void AppendEntries(std::string &out, const std::vector<MenuEntry> &entries, int depth) {
+std::string Heading(int depth) { return depth < 3 ? "h" + std::to_string(depth + 2) : "h5"; }
+
+void AppendEntries(std::string &out, const std::vector<MenuEntry> &entries, std::vector<std::string> &path) {
     for (const MenuEntry &entry : entries) {
         if (entry.kind == EntryKind::Separator) continue;
-        const std::string heading = depth < 3 ? "h" + std::to_string(depth + 2) : "h5";
-        out += "<" + heading + ">" + Escaped(Trimmed(entry.caption)) + "</" + heading + ">\n";
+        path.push_back(entry.caption);
+        const std::string heading = Heading(static_cast<int>(path.size()) - 2);
+        out += "<" + heading + "><a name=\"" + HelpAnchor(path) + "\"></a>" + Escaped(Trimmed(entry.caption)) + "</" +
+               heading + ">\n";
         if (entry.kind == EntryKind::Submenu) {
-            AppendEntries(out, entry.children, depth + 1);
-            continue;
+            AppendEntries(out, entry.children, path);
+        } else {
+            out += "<p><i>" + std::string(KindText(entry.kind)) + "</i>";
+            if (!TitleText(entry.title).empty()) out += ": " + Escaped(TitleText(entry.title));
+            out += "</p>\n";
+            for (const PanelRecipe &panel : entry.panels) AppendPanel(out, panel);
         }
-        out += "<p><i>" + std::string(KindText(entry.kind)) + "</i>";
-        if (!TitleText(entry.title).empty()) out += ": " + Escaped(TitleText(entry.title));
-        out += "</p>\n";
-        for (const PanelRecipe &panel : entry.panels) AppendPanel(out, panel);
+        path.pop_back();
     }
+}
+
+// The contents: a link to every menu, submenu and entry, nested as the menus are.
+void AppendContents(std::string &out, const std::vector<MenuEntry> &entries, std::vector<std::string> &path) {
+    out += "<ul>\n";
+    for (const MenuEntry &entry : entries) {
+        if (entry.kind == EntryKind::Separator) continue;
+        path.push_back(entry.caption);
+        out += "<li><a href=\"#" + HelpAnchor(path) + "\">" + Escaped(Trimmed(entry.caption)) + "</a>";
+        if (entry.kind == EntryKind::Submenu) AppendContents(out, entry.children, path);
+        out += "</li>\n";
+        path.pop_back();
+    }
+    out += "</ul>\n";
 }
 
 }  // namespace
 
+std::string HelpAnchor(const std::vector<std::string> &path) {
+    std::string anchor = "menu";
+    for (const std::string &caption : path) {
+        bool gap = true;  // a '-' goes before the next word
+        for (unsigned char c : FoldedCaption(caption)) {
+            if (std::isalnum(c) != 0) {
+                if (gap) anchor += '-';
+                anchor += static_cast<char>(c);
+                gap = false;
+            } else {
+                gap = true;
+            }
+        }
+    }
+    return anchor;
+}
+
 std::string HelpDocument(const MenuCatalogue &catalogue) {
     std::string out =
         "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>QSW-7400 device management</title></head>"
-        "<body>\n<h1>QSW-7400 device management</h1>\n"
+        "<body>\n<h1><a name=\"" + std::string(kHelpMainWindowAnchor) + "\"></a>QSW-7400 device management</h1>\n"
         "<p>The main window shows the switch's front panel; its LEDs follow the device every three seconds. "
         "Every menu entry below opens a window over the device's settings, starts a module program or sends "
-        "a command.</p>\n"
+        "a command. <b>F1</b> in any window opens this help at the section of that window's entry.</p>\n"
         "<h2>Working in a window</h2>\n<ul>\n"
         "<li><b>Refresh</b> reads the window's settings or table from the device again.</li>\n"
         "<li>Change a value, tick the check box of its row and press <b>Set Checked</b> (<b>Set</b> when the "
@@ -105,11 +144,24 @@ std::string HelpDocument(const MenuCatalogue &catalogue) {
         "<li>A value that is not valid is refused before anything is sent: the field is named and keeps "
         "what was typed.</li>\n"
         "<li>The line at the bottom of a window reports each exchange: Get or Set, its result and the "
-        "time.</li>\n</ul>\n";
+        "time.</li>\n"
+        "<li>A window opens at the size it had when it was last closed, with its dividers and the column "
+        "widths set by hand.</li>\n</ul>\n"
+        "<h2><a name=\"" + std::string(kHelpContentsAnchor) + "\"></a>Contents</h2>\n<ul>\n";
+    std::vector<std::string> path;
     for (const Menu &menu : catalogue.menus()) {
         if (menu.entries.empty()) continue;
-        out += "<h2>Menu " + Escaped(Trimmed(menu.caption)) + "</h2>\n";
-        AppendEntries(out, menu.entries, 0);
+        path = {menu.caption};
+        out += "<li><a href=\"#" + HelpAnchor(path) + "\">Menu " + Escaped(Trimmed(menu.caption)) + "</a>\n";
+        AppendContents(out, menu.entries, path);
+        out += "</li>\n";
+    }
+    out += "</ul>\n";
+    for (const Menu &menu : catalogue.menus()) {
+        if (menu.entries.empty()) continue;
+        path = {menu.caption};
+        out += "<h2><a name=\"" + HelpAnchor(path) + "\"></a>Menu " + Escaped(Trimmed(menu.caption)) + "</h2>\n";
+        AppendEntries(out, menu.entries, path);
     }
     return out + "</body></html>\n";
 }

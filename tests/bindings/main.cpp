@@ -1,5 +1,7 @@
 #include "engine/session.h"
 
+#include "support/scratch_settings.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -9,6 +11,7 @@
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const ScratchSettings settings;
     ::testing::InitGoogleTest(&argc, argv);
     QTemporaryDir bootCounterDir;
     CreateGlobalSession(bootCounterDir.path().toStdString());

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <regex>
 
 namespace {
 
@@ -296,9 +298,52 @@ TEST(HelpDocument, ListsEveryEntryOfTheCatalogueWithItsSettings) {
 )";
     const MenuCatalogue catalogue(std::vector<MenuCatalogue::MenuText>{{"test.menu", text}});
     const std::string html = HelpDocument(catalogue);
-    for (const char *part : {"<h2>Menu Security</h2>", "<h2>Ports &amp; &lt;Hosts&gt;</h2>", "<h3>Trusted Hosts</h3>",
+    for (const char *part : {"<h2><a name=\"menu-security\"></a>Menu Security</h2>",
+                             "<h2><a name=\"menu-security-ports-hosts\"></a>Ports &amp; &lt;Hosts&gt;</h2>",
+                             "<h3><a name=\"menu-security-ports-hosts-trusted-hosts\"></a>Trusted Hosts</h3>",
+                             "<li><a href=\"#menu-security-ports-hosts-trusted-hosts\">Trusted Hosts</a></li>",
                              "table window</i>: Trusted Hosts</p>", "<td>Host Address</td><td>index</td>",
                              "<td>Host Status</td><td>read-write</td><td>1.3.6.1.4.1.99.1.1.2</td>"})
         EXPECT_NE(html.find(part), std::string::npos) << part;
     EXPECT_EQ(html.find("Basic Configuration"), std::string::npos);
+}
+
+// F1 opens a section by its anchor: every entry of the catalogue has one of its own, and every
+// link of the contents leads to a section.
+TEST(HelpDocument, EveryEntryHasASectionOfItsOwnAndTheContentsLinkOnlyToSections) {
+    const std::string html = HelpDocument(MenuCatalogue::Instance());
+    std::map<std::string, int> anchors;
+    const std::regex name("<a name=\"([^\"]+)\">");
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), name); it != std::sregex_iterator(); ++it)
+        ++anchors[(*it)[1]];
+    for (const auto &[anchor, count] : anchors) EXPECT_EQ(count, 1) << anchor;
+    std::function<void(const std::vector<MenuEntry> &, std::vector<std::string> &)> visit =
+        [&](const std::vector<MenuEntry> &entries, std::vector<std::string> &path) {
+            for (const MenuEntry &e : entries) {
+                if (e.kind == EntryKind::Separator) continue;
+                path.push_back(e.caption);
+                EXPECT_EQ(anchors.count(HelpAnchor(path)), 1u) << HelpAnchor(path);
+                visit(e.children, path);
+                path.pop_back();
+            }
+        };
+    for (const Menu &menu : MenuCatalogue::Instance().menus()) {
+        std::vector<std::string> path{menu.caption};
+        visit(menu.entries, path);
+    }
+    int links = 0;
+    const std::regex href("<a href=\"#([^\"]+)\">");
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), href); it != std::sregex_iterator(); ++it, ++links)
+        EXPECT_EQ(anchors.count((*it)[1]), 1u) << (*it)[1];
+    EXPECT_GT(links, 254);
+}
+
+TEST(HelpDocument, AnAnchorIsTheCaptionsWordsInLowerCase) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"Basic Configuration", "MIB II", "IF Table"}, "menu-basic-configuration-mib-ii-if-table"},
+        {{"Security ", "SSL", "SSL Control"}, "menu-security-ssl-ssl-control"},
+        {{"RMON", "Alarm/Event"}, "menu-rmon-alarm-event"},
+        {{"Layer2 Management", "802.1X", " Port  Auth "}, "menu-layer2-management-802-1x-port-auth"},
+    };
+    for (const auto &[path, anchor] : cases) EXPECT_EQ(HelpAnchor(path), anchor);
 }

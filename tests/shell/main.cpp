@@ -1,7 +1,8 @@
+#include "support/scratch_settings.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,10 +17,10 @@ QString UserTempPath() { return userTempPath; }
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // The host product's settings the tests write, and the boot counter file every start-up
-    // writes into the current directory, stay out of the user's and the build's directories.
+    const ScratchSettings settings;
+    // The boot counter file every start-up writes into the current directory stays out of the
+    // build's directory.
     QTemporaryDir scratch;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.filePath("settings"));
     QDir::setCurrent(scratch.path());
     // Single-instance sockets live in the temporary directory: with one of their own, the tests'
     // modules and the programs they start never meet a module the user has open for the same device.
